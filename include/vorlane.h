@@ -1,0 +1,360 @@
+/*
+ * vorlane.h - public interface of vorlane.dll, the VorlaneClass grid control.
+ *
+ * Load the library (LoadLibraryA("vorlane.dll")) and create child windows of the class
+ * VORLANE_CLASS. The control is driven entirely by the GRM_ messages below and reports to its
+ * parent with WM_NOTIFY (a GridNotify record, codes GRN_). The library exports no functions.
+ *
+ * Cells are named by MAKEWPARAM(column, row position). Rows are named by their position in the
+ * display order. The last column of every grid is the kind column: never shown, its cell in each
+ * row (the kind cell) classifies the row for painting, selection, editing and drag and drop.
+ */
+#ifndef VORLANE_H
+#define VORLANE_H
+
+#include <windows.h>
+#include <commctrl.h>
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define VORLANE_CLASS "VorlaneClass"
+
+/* Control style bits (the low bits of the window style). */
+#define GRS_PLAINSELECTED 0x0001 /* selected rows look unselected; only the current cell shows */
+#define GRS_COLUMNLINES 0x0008   /* with grid lines on, a vertical line after every column */
+#define GRS_NOENDLINE 0x0010     /* with grid lines on, no line after the last column either */
+
+/* Columns and geometry. */
+#define GRM_ADDCOLUMN (WM_USER + 0x01)       /* lParam ColumnDesc*; 0 added, 1 refused */
+#define GRM_GETCOLWIDTH (WM_USER + 0x0C)     /* wParam column; the width or 0 */
+#define GRM_SETCOLWIDTH (WM_USER + 0x0D)     /* wParam column, lParam width in pixels */
+#define GRM_GETHEADERHEIGHT (WM_USER + 0x0E) /* the header height in pixels */
+#define GRM_SETHEADERHEIGHT (WM_USER + 0x0F) /* lParam height in pixels */
+#define GRM_GETROWHEIGHT (WM_USER + 0x10)    /* the row height in pixels */
+#define GRM_SETROWHEIGHT (WM_USER + 0x11)    /* lParam height in pixels; 0 is ignored */
+#define GRM_GETCOLTITLE (WM_USER + 0x14) /* wParam column, lParam buffer; never the kind column */
+#define GRM_SETCOLTITLE (WM_USER + 0x15) /* wParam column, lParam text or NULL for none */
+#define GRM_GETCOLKIND (WM_USER + 0x16)  /* wParam column; its cellKind, 0 when out of range */
+
+/* Rows, cells and selection. */
+#define GRM_ADDROW (WM_USER + 0x02)      /* lParam GridValue[column count]; the new row position */
+#define GRM_GETCELL (WM_USER + 0x06)     /* wParam cell, lParam destination (text or 4 bytes) */
+#define GRM_SETCELL (WM_USER + 0x07)     /* wParam cell, lParam text, NULL, or pointer to value */
+#define GRM_CLEARROWS (WM_USER + 0x12)   /* removes every row; the columns stay */
+#define GRM_GETSELROWS (WM_USER + 0x20)  /* lParam room for 512 positions; the count written */
+#define GRM_SELECTALL (WM_USER + 0x25)   /* selects the filled rows */
+#define GRM_DESELECTALL (WM_USER + 0x26) /* deselects every row */
+#define GRM_INVERTSELECTION (WM_USER + 0x27) /* inverts the selection within the filled rows */
+
+/* Sorting. */
+#define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
+#define GRM_GETSORTSTATE (WM_USER + 0x1D) /* 1 when the last sorted column's flags are non-zero */
+
+/* Viewport and current cell. */
+#define GRM_SETCURCELL (WM_USER + 0x03)    /* wParam column, lParam row; 1 when it became current */
+#define GRM_GETCURCOL (WM_USER + 0x04)     /* the current column */
+#define GRM_GETCURROW (WM_USER + 0x05)     /* the current row */
+#define GRM_GETCELLRECT (WM_USER + 0x08)   /* wParam cell, lParam RECT*: x in control, y in list */
+#define GRM_ENSUREVISIBLE (WM_USER + 0x09) /* scrolls the current cell into view */
+#define GRM_GETTOPINDEX (WM_USER + 0x1E)   /* the top row left by the last vertical scroll */
+#define GRM_RESTORETOPINDEX (WM_USER + 0x1F) /* scrolls back to that remembered top row */
+#define GRM_GETTOTALWIDTH (WM_USER + 0x24)   /* the sum of all column widths */
+
+/* Notifications and settings shared by every grid of the process. */
+#define GRM_SETPARTNERS (WM_USER + 0x17)    /* lParam PartnerSet* */
+#define GRM_ACTIVATECELL (WM_USER + 0x1C)   /* wParam column, lParam row: GRN_CELLCLICK, activated \
+                                             */
+#define GRM_SETDROPDIVIDER (WM_USER + 0x21) /* wParam x in drag-window coordinates */
+#define GRM_NOTIFYBUTTON (WM_USER + 0x22)   /* sends GRN_BUTTON */
+#define GRM_NOTIFYDROP (WM_USER + 0x23)     /* sends GRN_DROP */
+#define GRM_SETOUTERZONE (WM_USER + 0x2A)   /* wParam x, lParam non-zero enables the outer zone */
+#define GRM_SETEXTERNALDRAG (WM_USER + 0x2B) /* lParam non-zero marks a drag of the application's \
+                                              */
+
+/* Appearance. */
+#define GRM_SETCOLORS (WM_USER + 0x18)     /* lParam ColorSet* */
+#define GRM_SETFONTS (WM_USER + 0x19)      /* wParam header font, lParam list font (client owned) */
+#define GRM_SETGRIDLINES (WM_USER + 0x1A)  /* wParam non-zero: grid lines in every grid */
+#define GRM_SETACTIVELOOK (WM_USER + 0x1B) /* wParam non-zero: GRN_SELCHANGE; lParam active look \
+                                            */
+#define GRM_REDRAW (WM_USER + 0x29)        /* repaints header and rows */
+
+/* Editing. */
+#define GRM_BEGINEDIT (WM_USER + 0x0A)  /* wParam column (or GRID_EDIT_CURRENT), lParam row */
+#define GRM_ENDEDIT (WM_USER + 0x0B)    /* wParam MAKELONG(column, row), lParam 0 */
+#define GRM_CANCELEDIT (WM_USER + 0x28) /* hides the editor without notifying or writing */
+
+#define GRID_EDIT_CURRENT 0x2C /* GRM_BEGINEDIT wParam: edit the current cell where it is */
+
+/* Notification codes (GridNotify.code). */
+#define GRN_HEADERCLICK 1    /* a title was clicked; row is -1, hwndChild the header pane */
+#define GRN_CELLCLICK 5      /* a cell is about to become current (vetoable) or was activated */
+#define GRN_CURCELLCHANGED 6 /* the current cell changed */
+#define GRN_BEGINEDIT 7      /* an editor is about to open (vetoable); value -> cell content */
+#define GRN_ENDEDIT 8        /* an editor closed (vetoable); value -> edited content */
+#define GRN_CELLCHANGING 9   /* a cell is about to be written (vetoable); value -> new value */
+#define GRN_CELLCHANGED 10   /* a cell of column 0 was written */
+#define GRN_BUTTON 12        /* the left button went down (buttonDown 1) or up (0) in a list */
+#define GRN_DROP 13          /* rows were dropped; hwndFrom is the drag source */
+#define GRN_SELCHANGE 14     /* the selection may have changed */
+
+/* GRN_DROP dropRow values that name no row. */
+#define GRID_DROP_OTHER_LIST 77777 /* the pointer had just moved over from the other list */
+#define GRID_DROP_NO_ROW 88888     /* over a list, but not over a row of kind word 2 */
+
+/* GRM_SORT modes. */
+enum GridSortMode {
+    GRID_SORT_ASCENDING = 0,       /* every group rewritten */
+    GRID_SORT_DESCENDING = 1,      /* every group rewritten */
+    GRID_SORT_TOGGLE = 2,          /* groups 3 and 4 only */
+    GRID_SORT_ASCENDING_TAIL = 3,  /* groups 3 and 4 only */
+    GRID_SORT_DESCENDING_TAIL = 4, /* groups 3 and 4 only */
+};
+
+/* Cell kinds (ColumnDesc.cellKind); any other value is a plain value cell, never drawn. */
+#define GRID_CELL_TEXT 0
+#define GRID_CELL_NUMBER 1
+#define GRID_CELL_VALUE 2
+
+/* Editor kinds (ColumnDesc.editorKind); any other value means no editor. */
+#define GRID_EDITOR_TEXT 0
+#define GRID_EDITOR_NUMBER 1
+#define GRID_EDITOR_NONE 2
+
+/* Alignment of titles and cells: 0 left, 1 centred, any other value right. */
+#define GRID_ALIGN_LEFT 0
+#define GRID_ALIGN_CENTER 1
+#define GRID_ALIGN_RIGHT 2
+
+/* One entry of the row value array of GRM_ADDROW: a text pointer for a text column, otherwise
+   the cell's 32-bit value. */
+typedef INT_PTR GridValue;
+
+/* A column, passed with GRM_ADDCOLUMN and copied by the control. */
+typedef struct ColumnDesc {
+    const char* folderPrefix; /* column 0: folder joined with the text for the shell icon */
+    int width;                /* pixels */
+    const char* title;        /* copied; NULL for none */
+    int titleAlign;           /* GRID_ALIGN_ */
+    int cellAlign;            /* GRID_ALIGN_ */
+    int cellKind;             /* GRID_CELL_ */
+    unsigned editLimit;       /* most characters the editor takes; 0 for its default */
+    const char* mask;         /* number display mask such as "###-####"; copied; NULL for none */
+    HIMAGELIST imageList;     /* column 0: images of rows of kind 1 and 2 */
+    unsigned flags;           /* bit 0 title pressed, bit 1 sorted descending */
+    int editorKind;           /* GRID_EDITOR_ */
+    unsigned reserved;
+} ColumnDesc;
+
+/* Colours, passed with GRM_SETCOLORS. The spare fields are not read. */
+typedef struct ColorSet {
+    COLORREF spare1;
+    COLORREF headerBack;
+    COLORREF spare2;
+    COLORREF rowBack;
+    COLORREF gridLine;
+    COLORREF activeCell;
+    COLORREF inactiveCell;
+    COLORREF headerText;
+    COLORREF spare3;
+    COLORREF rowText;
+} ColorSet;
+
+/* Process-wide partners, passed with GRM_SETPARTNERS. */
+typedef struct PartnerSet {
+    HWND dragWindow;    /* measures drop zones; the outer drop zone's window */
+    LONG_PTR reserved;  /* stored, never used */
+    HWND widthPartnerA; /* two grids whose column widths follow each other */
+    HWND widthPartnerB;
+    HWND externalSource;     /* hwndFrom of GRN_DROP while an external drag is marked */
+    HIMAGELIST rowImageList; /* images for rows whose kind cell has a non-zero high word */
+} PartnerSet;
+
+/* The WM_NOTIFY record. It begins like NMHDR. */
+typedef struct GridNotify {
+    HWND hwndFrom;    /* the control, or the drag source while a drop is allowed */
+    UINT_PTR idFrom;  /* the control's identifier */
+    UINT code;        /* GRN_ */
+    UINT column;      /* the cell named, or 0 */
+    UINT row;         /* the row named, -1 for GRN_HEADERCLICK, or 0 */
+    HWND hwndChild;   /* the active editor; the column's editor; the header pane */
+    HWND hwndGrid;    /* the control, always */
+    BOOL buttonDown;  /* GRN_BUTTON */
+    UINT dropList;    /* GRN_DROP: 0 the first list, 1 the second */
+    UINT dropRow;     /* GRN_DROP: target row, GRID_DROP_OTHER_LIST or GRID_DROP_NO_ROW */
+    BOOL rightButton; /* GRN_CELLCLICK from a right click */
+    BOOL activated;   /* GRN_CELLCLICK from Enter or a double click */
+    UINT rowKind;     /* GRN_CELLCLICK: kind word of the row last released or activated */
+    DWORD reserved;
+    LPARAM value; /* pointer to the value or text of GRN_CELLCHANG*, GRN_BEGINEDIT, ENDEDIT */
+    LONG cancel;  /* set non-zero to veto */
+} GridNotify;
+
+#if defined(_WIN32) && !defined(_WIN64)
+#ifdef __cplusplus
+#define VORLANE_STATIC_ASSERT static_assert
+#else
+#define VORLANE_STATIC_ASSERT _Static_assert
+#endif
+VORLANE_STATIC_ASSERT(sizeof(ColumnDesc) == 48, "ColumnDesc is 48 bytes");
+VORLANE_STATIC_ASSERT(sizeof(ColorSet) == 40, "ColorSet is 40 bytes");
+VORLANE_STATIC_ASSERT(sizeof(PartnerSet) == 24, "PartnerSet is 24 bytes");
+VORLANE_STATIC_ASSERT(sizeof(GridNotify) == 64, "GridNotify is 64 bytes");
+VORLANE_STATIC_ASSERT(offsetof(ColumnDesc, mask) == 28, "ColumnDesc.mask at 28");
+VORLANE_STATIC_ASSERT(offsetof(ColumnDesc, editorKind) == 40, "ColumnDesc.editorKind at 40");
+VORLANE_STATIC_ASSERT(offsetof(ColorSet, rowText) == 36, "ColorSet.rowText at 36");
+VORLANE_STATIC_ASSERT(offsetof(PartnerSet, rowImageList) == 20, "rowImageList at 20");
+VORLANE_STATIC_ASSERT(offsetof(GridNotify, hwndChild) == 20, "GridNotify.hwndChild at 20");
+VORLANE_STATIC_ASSERT(offsetof(GridNotify, rowKind) == 48, "GridNotify.rowKind at 48");
+VORLANE_STATIC_ASSERT(offsetof(GridNotify, value) == 56, "GridNotify.value at 56");
+VORLANE_STATIC_ASSERT(offsetof(GridNotify, cancel) == 60, "GridNotify.cancel at 60");
+#endif
+
+/* Typed wrappers, one per message. */
+#define VORLANE_SEND(g, m, w, l) SendMessageA((g), (m), (WPARAM)(w), (LPARAM)(l))
+#define VORLANE_CELL(column, row) MAKEWPARAM((column), (row))
+
+static __inline LRESULT Grid_AddColumn(HWND g, const ColumnDesc* d) {
+    return VORLANE_SEND(g, GRM_ADDCOLUMN, 0, d);
+}
+static __inline int Grid_AddRow(HWND g, const GridValue* values) {
+    return (int)VORLANE_SEND(g, GRM_ADDROW, 0, values);
+}
+static __inline BOOL Grid_SetCurCell(HWND g, UINT column, UINT row) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETCURCELL, column, row);
+}
+static __inline UINT Grid_GetCurCol(HWND g) {
+    return (UINT)VORLANE_SEND(g, GRM_GETCURCOL, 0, 0);
+}
+static __inline UINT Grid_GetCurRow(HWND g) {
+    return (UINT)VORLANE_SEND(g, GRM_GETCURROW, 0, 0);
+}
+static __inline void Grid_GetCell(HWND g, UINT column, UINT row, void* destination) {
+    VORLANE_SEND(g, GRM_GETCELL, VORLANE_CELL(column, row), destination);
+}
+static __inline void Grid_SetCellText(HWND g, UINT column, UINT row, const char* text) {
+    VORLANE_SEND(g, GRM_SETCELL, VORLANE_CELL(column, row), text);
+}
+static __inline void Grid_SetCellValue(HWND g, UINT column, UINT row, const INT32* value) {
+    VORLANE_SEND(g, GRM_SETCELL, VORLANE_CELL(column, row), value);
+}
+static __inline void Grid_GetCellRect(HWND g, UINT column, UINT row, RECT* r) {
+    VORLANE_SEND(g, GRM_GETCELLRECT, VORLANE_CELL(column, row), r);
+}
+static __inline void Grid_EnsureVisible(HWND g) {
+    VORLANE_SEND(g, GRM_ENSUREVISIBLE, 0, 0);
+}
+static __inline HWND Grid_BeginEdit(HWND g, UINT column, UINT row) {
+    return (HWND)VORLANE_SEND(g, GRM_BEGINEDIT, column, row);
+}
+static __inline void Grid_EndEdit(HWND g, UINT column, UINT row) {
+    VORLANE_SEND(g, GRM_ENDEDIT, MAKELONG(column, row), 0);
+}
+static __inline void Grid_CancelEdit(HWND g) {
+    VORLANE_SEND(g, GRM_CANCELEDIT, 0, 0);
+}
+static __inline int Grid_GetColWidth(HWND g, UINT column) {
+    return (int)VORLANE_SEND(g, GRM_GETCOLWIDTH, column, 0);
+}
+static __inline void Grid_SetColWidth(HWND g, UINT column, int width) {
+    VORLANE_SEND(g, GRM_SETCOLWIDTH, column, width);
+}
+static __inline int Grid_GetHeaderHeight(HWND g) {
+    return (int)VORLANE_SEND(g, GRM_GETHEADERHEIGHT, 0, 0);
+}
+static __inline void Grid_SetHeaderHeight(HWND g, int height) {
+    VORLANE_SEND(g, GRM_SETHEADERHEIGHT, 0, height);
+}
+static __inline int Grid_GetRowHeight(HWND g) {
+    return (int)VORLANE_SEND(g, GRM_GETROWHEIGHT, 0, 0);
+}
+static __inline void Grid_SetRowHeight(HWND g, int height) {
+    VORLANE_SEND(g, GRM_SETROWHEIGHT, 0, height);
+}
+static __inline void Grid_ClearRows(HWND g) {
+    VORLANE_SEND(g, GRM_CLEARROWS, 0, 0);
+}
+static __inline void Grid_Sort(HWND g, UINT column, int mode) {
+    VORLANE_SEND(g, GRM_SORT, column, mode);
+}
+static __inline void Grid_GetColTitle(HWND g, UINT column, char* buffer) {
+    VORLANE_SEND(g, GRM_GETCOLTITLE, column, buffer);
+}
+static __inline void Grid_SetColTitle(HWND g, UINT column, const char* title) {
+    VORLANE_SEND(g, GRM_SETCOLTITLE, column, title);
+}
+static __inline int Grid_GetColKind(HWND g, UINT column) {
+    return (int)VORLANE_SEND(g, GRM_GETCOLKIND, column, 0);
+}
+static __inline void Grid_SetPartners(HWND g, const PartnerSet* partners) {
+    VORLANE_SEND(g, GRM_SETPARTNERS, 0, partners);
+}
+static __inline void Grid_SetColors(HWND g, const ColorSet* colors) {
+    VORLANE_SEND(g, GRM_SETCOLORS, 0, colors);
+}
+static __inline void Grid_SetFonts(HWND g, HFONT headerFont, HFONT listFont) {
+    VORLANE_SEND(g, GRM_SETFONTS, headerFont, listFont);
+}
+static __inline void Grid_SetGridLines(HWND g, BOOL on) {
+    VORLANE_SEND(g, GRM_SETGRIDLINES, on, 0);
+}
+static __inline void Grid_SetActiveLook(HWND g, BOOL notify, BOOL active) {
+    VORLANE_SEND(g, GRM_SETACTIVELOOK, notify, active);
+}
+static __inline void Grid_ActivateCell(HWND g, UINT column, UINT row) {
+    VORLANE_SEND(g, GRM_ACTIVATECELL, column, row);
+}
+static __inline int Grid_GetSortState(HWND g) {
+    return (int)VORLANE_SEND(g, GRM_GETSORTSTATE, 0, 0);
+}
+static __inline UINT Grid_GetTopIndex(HWND g) {
+    return (UINT)VORLANE_SEND(g, GRM_GETTOPINDEX, 0, 0);
+}
+static __inline void Grid_RestoreTopIndex(HWND g) {
+    VORLANE_SEND(g, GRM_RESTORETOPINDEX, 0, 0);
+}
+static __inline int Grid_GetSelRows(HWND g, UINT positions[512]) {
+    return (int)VORLANE_SEND(g, GRM_GETSELROWS, 0, positions);
+}
+static __inline void Grid_SetDropDivider(HWND g, int x) {
+    VORLANE_SEND(g, GRM_SETDROPDIVIDER, x, 0);
+}
+static __inline void Grid_NotifyButton(HWND g) {
+    VORLANE_SEND(g, GRM_NOTIFYBUTTON, 0, 0);
+}
+static __inline void Grid_NotifyDrop(HWND g) {
+    VORLANE_SEND(g, GRM_NOTIFYDROP, 0, 0);
+}
+static __inline UINT Grid_GetTotalWidth(HWND g) {
+    return (UINT)VORLANE_SEND(g, GRM_GETTOTALWIDTH, 0, 0);
+}
+static __inline void Grid_SelectAll(HWND g) {
+    VORLANE_SEND(g, GRM_SELECTALL, 0, 0);
+}
+static __inline void Grid_DeselectAll(HWND g) {
+    VORLANE_SEND(g, GRM_DESELECTALL, 0, 0);
+}
+static __inline void Grid_InvertSelection(HWND g) {
+    VORLANE_SEND(g, GRM_INVERTSELECTION, 0, 0);
+}
+static __inline void Grid_Redraw(HWND g) {
+    VORLANE_SEND(g, GRM_REDRAW, 0, 0);
+}
+static __inline void Grid_SetOuterZone(HWND g, int x, BOOL enabled) {
+    VORLANE_SEND(g, GRM_SETOUTERZONE, x, enabled);
+}
+static __inline void Grid_SetExternalDrag(HWND g, BOOL on) {
+    VORLANE_SEND(g, GRM_SETEXTERNALDRAG, 0, on);
+}
+static __inline int Grid_GetRowCount(HWND g) {
+    return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);
+}
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VORLANE_H */

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Configures and builds one of the two builds: native (store and its unit tests, sanitized)
+# or win32 (the DLL, its tests, the demo and the benchmark, cross-compiled).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+kind=$1
+shift || true
+jobs=$(nproc)
+case "$kind" in
+native)
+    cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+    cmake --build "$root/build/native" -j "$jobs"
+    ;;
+win32)
+    cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null
+    cmake --build "$root/build/win32" -j "$jobs"
+    ;;
+*)
+    echo "usage: $0 native|win32" >&2
+    exit 2
+    ;;
+esac

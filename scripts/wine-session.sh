@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Starts (start) or stops (stop) what the Windows programs need: a virtual X display, a private
+# Wine prefix prepared once, and a persistent wineserver. Prints the variables to export.
+# Usage: eval "$(scripts/wine-session.sh start BUILD_DIR)"; ...; scripts/wine-session.sh stop BUILD_DIR
+set -euo pipefail
+action=$1
+build=$(cd "$2" && pwd)
+prefix=$build/wineprefix
+state=$build/wine-session
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+
+start() {
+    mkdir -p "$state"
+    # Virtual display: the first free number from 90 on.
+    local d=90
+    while [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; do d=$((d + 1)); done
+    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! > "$state/xvfb.pid"
+    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.05; done
+    export DISPLAY=":$d"
+    echo "$DISPLAY" > "$state/display"
+
+    # The wineserver stays up for the whole session, with its output sent elsewhere, so that
+    # helper processes never hold CTest's pipes.
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+    if [ ! -f "$prefix/.vorlane-ready" ]; then
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 </dev/null || true
+        # No window manager: hiding a top-level window must not wait for one.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        # A crashing test must fail, not open a dialog and wait.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >/dev/null 2>&1
+        wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+            /v Debugger /f >/dev/null 2>&1 || true
+        wineserver -w || true
+        wineserver -p >/dev/null 2>&1 </dev/null || true
+        touch "$prefix/.vorlane-ready"
+    fi
+    # Start the prefix's own services now, outside CTest.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    echo "export DISPLAY=$DISPLAY VORLANE_DISPLAY=$DISPLAY VORLANE_WINEPREFIX=$prefix"
+}
+
+stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$state/xvfb.pid" ]; then
+        kill "$(cat "$state/xvfb.pid")" >/dev/null 2>&1 || true
+        rm -f "$state/xvfb.pid"
+    fi
+}
+
+case "$action" in
+start) start ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop BUILD_DIR" >&2; exit 2 ;;
+esac

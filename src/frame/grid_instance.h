@@ -1,0 +1,89 @@
+// The per-control state. One GridInstance per grid window, created at WM_CREATE and found
+// through the window's extra slot 0; the panes find it through their parent, the editors
+// through their grandparent.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vorlane {
+
+constexpr int kDefaultHeaderHeight = 17;
+constexpr int kDefaultRowHeight = 17;
+constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
+
+struct GridInstance {
+    // Current cell and counts.
+    uint32_t currentColumn = 0;     // column of the current cell
+    uint32_t currentRow = 0;        // row position of the current cell
+    uint32_t rememberedTopRow = 0;  // top row chosen by the last vertical scroll that moved
+    int32_t horizontalOffset = 0;   // pixels by which both panes stand left of the client area
+    uint32_t sortState = 0;         // 1 if the last sorted column's flags were non-zero after it
+
+    // Geometry, pixels.
+    int32_t headerHeight = kDefaultHeaderHeight;  // height of the header pane
+    int32_t rowHeight = kDefaultRowHeight;        // row height, also the list pane's item height
+
+    // Windows.
+    HWND notifyWindow = nullptr;  // the parent at creation; receives every WM_NOTIFY
+    HWND ownWindow = nullptr;     // the control itself
+    UINT_PTR controlId = 0;       // the control's identifier at creation
+    DWORD style = 0;              // window style at creation (GRS_ painting options)
+    HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
+    HWND listPane = nullptr;      // owner-drawn multiple-selection "ListBox" showing the rows
+    HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column
+    HWND activeEditor = nullptr;  // the in-place editor now shown, or none
+    bool activeLook = true;       // current cell painted in the active colours
+
+    // Appearance; fonts and image lists belong to the client.
+    HFONT headerFont = nullptr;
+    HFONT listFont = nullptr;
+    HCURSOR resizeCursor = nullptr;  // cursor resource 102
+    HCURSOR noDropCursor = nullptr;  // cursor resource 103
+    HCURSOR dropCursor = nullptr;    // cursor resource 104
+    HICON ascendingIcon = nullptr;   // icon resource 105
+    HICON descendingIcon = nullptr;  // icon resource 106
+    COLORREF headerBackColor = 0;
+    COLORREF headerTextColor = 0;
+    COLORREF rowBackColor = 0;   // source of the row background brush
+    COLORREF gridLineColor = 0;  // source of the grid pen
+    COLORREF rowTextColor = 0;
+    COLORREF activeCellColor = 0;
+    COLORREF inactiveCellColor = 0;
+    HBRUSH rowBackBrush = nullptr;  // the system colour brush value until colours are set
+    bool ownsRowBackBrush = false;  // rowBackBrush is a brush this control created
+    HBRUSH activeCellBrush = nullptr;
+    HBRUSH inactiveCellBrush = nullptr;
+    HBRUSH markerBrush = nullptr;  // red 4x4 row marker
+    HPEN gridPen = nullptr;
+
+    // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
+    // the last handler out deletes it, so a parent may destroy the control inside a
+    // notification without any handler touching freed memory.
+    int busy = 0;
+    bool destroyed = false;
+};
+
+// The instance of a grid window, or null (not a grid, or already destroyed).
+GridInstance* InstanceOf(HWND grid);
+
+// Keeps an instance alive for the length of one handler. Check Alive() after anything that may
+// have run client code (a notification, a message to the control).
+class InstanceHold {
+  public:
+    explicit InstanceHold(HWND grid);
+    ~InstanceHold();
+    InstanceHold(const InstanceHold&) = delete;
+    InstanceHold& operator=(const InstanceHold&) = delete;
+
+    GridInstance* get() const { return instance_; }
+    GridInstance* operator->() const { return instance_; }
+    explicit operator bool() const { return instance_ != nullptr && !instance_->destroyed; }
+    bool Alive() const { return static_cast<bool>(*this); }
+
+  private:
+    GridInstance* instance_;
+};
+
+}  // namespace vorlane
