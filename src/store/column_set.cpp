@@ -1,0 +1,148 @@
+#include "store/column_set.h"
+
+#include <cstring>
+
+namespace vorlane {
+
+namespace {
+
+// The limit the column's editor works with: the editor's default replaces 0 or a value above
+// it; a column without an editor keeps the client's value.
+uint32_t EditLimitFor(int32_t editorKind, uint32_t requested) {
+    uint32_t ceiling = 0;
+    if (editorKind == kEditorText) {
+        ceiling = kTextEditLimit;
+    } else if (editorKind == kEditorNumber) {
+        ceiling = kNumberEditLimit;
+    } else {
+        return requested;
+    }
+    return requested == 0 || requested > ceiling ? ceiling : requested;
+}
+
+uint64_t LabelBytes(const char* text) {
+    return text == nullptr ? 0 : static_cast<uint64_t>(std::strlen(text)) + 1;
+}
+
+}  // namespace
+
+std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
+    if (count_ >= kMaxColumns) {
+        return std::nullopt;
+    }
+    // Room for both labels first, so the column is added whole or not at all.
+    if (!labels_.ReserveFor(LabelBytes(column.mask) + LabelBytes(column.title))) {
+        labels_.DropReserveIfAbsent();
+        return std::nullopt;
+    }
+    ColumnRecord record;
+    record.folderPrefix = column.folderPrefix;
+    record.width = column.width;
+    record.titleAlign = column.titleAlign;
+    record.cellAlign = column.cellAlign;
+    record.cellKind = column.cellKind;
+    record.editLimit = EditLimitFor(column.editorKind, column.editLimit);
+    record.imageList = column.imageList;
+    record.flags = column.flags;
+    record.sortIndicator = column.editorKind;
+    record.reserved = column.reserved;
+    if (column.mask != nullptr) {
+        std::optional<uint32_t> mask = labels_.AppendString(column.mask);
+        if (!mask) {
+            return std::nullopt;
+        }
+        record.maskOffset = *mask;
+    }
+    record.x = static_cast<int32_t>(totalWidth_);
+    totalWidth_ += static_cast<uint32_t>(column.width);
+    uint32_t index = count_;
+    records_[index] = record;
+    ++count_;
+    if (column.title != nullptr) {
+        SetTitle(index, column.title);
+    }
+    return index;
+}
+
+const ColumnRecord* ColumnSet::Get(uint32_t index) const {
+    return index < count_ ? &records_[index] : nullptr;
+}
+
+void ColumnSet::LayOutFrom(uint32_t first) {
+    // Unsigned arithmetic: widths are stored unchecked and the sum wraps rather than overflows.
+    uint32_t position = static_cast<uint32_t>(records_[first].x);
+    for (uint32_t i = first; i < count_; ++i) {
+        records_[i].x = static_cast<int32_t>(position);
+        position += static_cast<uint32_t>(records_[i].width);
+    }
+    totalWidth_ = position;
+}
+
+bool ColumnSet::SetWidth(uint32_t index, int32_t width) {
+    if (index >= count_) {
+        return false;
+    }
+    records_[index].width = width;
+    LayOutFrom(index);
+    return true;
+}
+
+bool ColumnSet::SetTitle(uint32_t index, const char* title) {
+    if (index >= count_) {
+        return false;
+    }
+    if (title == nullptr) {
+        records_[index].titleOffset = 0;
+        return true;
+    }
+    std::optional<uint32_t> offset = labels_.AppendString(title);
+    if (!offset) {
+        return false;
+    }
+    records_[index].titleOffset = *offset;
+    return true;
+}
+
+bool ColumnSet::GetTitle(uint32_t index, char* buffer, uint32_t bufferSize) const {
+    if (count_ == 0 || index >= count_ - 1 || records_[index].titleOffset == 0) {
+        return false;
+    }
+    if (buffer == nullptr || bufferSize == 0) {
+        return false;
+    }
+    labels_.ReadString(records_[index].titleOffset, buffer, bufferSize);
+    return true;
+}
+
+const char* ColumnSet::MaskText(uint32_t index) const {
+    if (index >= count_ || records_[index].maskOffset == 0) {
+        return nullptr;
+    }
+    return labels_.StringAt(records_[index].maskOffset);
+}
+
+bool ColumnSet::SetFlags(uint32_t index, uint32_t flags) {
+    if (index >= count_) {
+        return false;
+    }
+    records_[index].flags = flags;
+    return true;
+}
+
+bool ColumnSet::SetSortIndicator(uint32_t index, int32_t sortIndicator) {
+    if (index >= count_) {
+        return false;
+    }
+    records_[index].sortIndicator = sortIndicator;
+    return true;
+}
+
+bool ColumnSet::SetEditor(uint32_t index, uintptr_t editor) {
+    if (index >= count_) {
+        return false;
+    }
+    records_[index].editor = editor;
+    return true;
+}
+
+}  // namespace vorlane

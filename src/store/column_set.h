@@ -1,0 +1,113 @@
+// The grid's columns: their records in column order, the x layout and total width, and the label
+// pool that holds titles and masks. Labels live apart from cell strings so that clearing the rows
+// never takes a column's title or mask with it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "store/string_pool.h"
+
+namespace vorlane {
+
+// Room for columns, the kind column included.
+inline constexpr uint32_t kMaxColumns = 289;
+
+// cellKind values; any other value is a plain value cell (a 32-bit value that is never drawn).
+inline constexpr int32_t kCellText = 0;
+inline constexpr int32_t kCellNumber = 1;
+
+// editorKind values; any other value means the column has no editor.
+inline constexpr int32_t kEditorText = 0;
+inline constexpr int32_t kEditorNumber = 1;
+
+// Longest input each editor accepts when the client gives 0 or more than it.
+inline constexpr uint32_t kTextEditLimit = 511;
+inline constexpr uint32_t kNumberEditLimit = 11;
+
+// A column as the client describes it, field for field as the public ColumnDesc, with
+// pointer-sized handles. The window layer fills it from the client's record.
+struct ColumnDescriptor {
+    const char* folderPrefix = nullptr;  // column 0: folder joined with the text for the icon
+    int32_t width = 0;                   // pixels
+    const char* title = nullptr;         // copied into the label pool; null for none
+    int32_t titleAlign = 0;              // 0 left, 1 centred, other right
+    int32_t cellAlign = 0;               // 0 left, 1 centred, other right
+    int32_t cellKind = kCellText;        // kCellText, kCellNumber or a plain value kind
+    uint32_t editLimit = 0;              // most characters the editor takes; 0: its default
+    const char* mask = nullptr;          // number display mask; copied; null for none
+    uintptr_t imageList = 0;             // column 0: image list handle (the client's)
+    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
+    int32_t editorKind = kEditorText;    // kEditorText, kEditorNumber or none
+    uint32_t reserved = 0;               // kept, never used
+};
+
+// A stored column.
+struct ColumnRecord {
+    const char* folderPrefix = nullptr;  // the client's pointer, read at every paint
+    int32_t width = 0;                   // pixels
+    uint32_t titleOffset = 0;            // label pool offset of the title; 0 for none
+    int32_t titleAlign = 0;              // 0 left, 1 centred, other right
+    int32_t cellAlign = 0;               // 0 left, 1 centred, other right
+    int32_t cellKind = kCellText;        // how the column's slots are read
+    uint32_t editLimit = 0;              // the client's value or the editor's default
+    uint32_t maskOffset = 0;             // label pool offset of the mask; 0 for none
+    uintptr_t imageList = 0;             // the client's image list handle
+    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
+    int32_t sortIndicator = 0;           // starts as editorKind; then 0 none, 8 up, 9 down
+    uint32_t reserved = 0;               // the client's value, never used
+    int32_t x = 0;                       // left edge in pixels from the first column's left edge
+    uintptr_t editor = 0;                // the column's in-place editor window, or 0
+};
+
+class ColumnSet {
+  public:
+    // Appends a column after the others and lays it out at the total width. The editor limit
+    // takes the editor's default when 0 or above it; sortIndicator starts as editorKind; the
+    // title and mask are copied into the label pool. Its index, or nullopt (nothing changed) when
+    // the set is full or the labels cannot be stored.
+    std::optional<uint32_t> Add(const ColumnDescriptor& column);
+
+    uint32_t Count() const { return count_; }
+    // Sum of all widths, the kind column included: the x of a next column.
+    uint32_t TotalWidth() const { return totalWidth_; }
+    // The record, or null for an index not below Count().
+    const ColumnRecord* Get(uint32_t index) const;
+    // Width and cellKind; 0 for an index not below Count().
+    int32_t Width(uint32_t index) const { return index < count_ ? records_[index].width : 0; }
+    int32_t CellKind(uint32_t index) const { return index < count_ ? records_[index].cellKind : 0; }
+
+    // Stores the width and moves every later column; columns before `index` keep their x.
+    // False (nothing changed) for an index not below Count().
+    bool SetWidth(uint32_t index, int32_t width);
+    // Stores a copy of `title` as the column's title; null removes it. The old title stays in
+    // the label pool unreferenced. False (nothing changed) for a bad index or without memory.
+    bool SetTitle(uint32_t index, const char* title);
+    // Copies the title, cut to `bufferSize`, into `buffer` and returns true, for a titled column
+    // below Count() - 1: the kind column's title is never served. Otherwise the buffer is left
+    // as it was.
+    bool GetTitle(uint32_t index, char* buffer, uint32_t bufferSize) const;
+    // The column's mask text, or null when it has none or the index is not below Count().
+    // Valid until the next label change.
+    const char* MaskText(uint32_t index) const;
+
+    // Writers for the fields the header, sort and editor code keep; false for a bad index.
+    bool SetFlags(uint32_t index, uint32_t flags);
+    bool SetSortIndicator(uint32_t index, int32_t sortIndicator);
+    bool SetEditor(uint32_t index, uintptr_t editor);
+
+    // Titles and masks, addressed by the records' titleOffset and maskOffset.
+    const StringPool& labels() const { return labels_; }
+
+  private:
+    // Sets x from column `first` on and the total width after the last column.
+    void LayOutFrom(uint32_t first);
+
+    std::array<ColumnRecord, kMaxColumns> records_{};  // the first count_ are in use
+    uint32_t count_ = 0;                               // columns added; never decreases
+    uint32_t totalWidth_ = 0;                          // pixels; x of a next column
+    StringPool labels_;                                // titles and masks
+};
+
+}  // namespace vorlane

@@ -1,0 +1,130 @@
+#include "store/grid_store.h"
+
+#include <cstring>
+
+namespace vorlane {
+
+namespace {
+
+const char* EntryText(intptr_t entry) {
+    return reinterpret_cast<const char*>(entry);
+}
+
+}  // namespace
+
+std::optional<uint32_t> GridStore::AddColumn(const ColumnDescriptor& column) {
+    // Rows are runs of one slot per column: the count cannot change under them.
+    if (table_.Exists()) {
+        return std::nullopt;
+    }
+    return columns_.Add(column);
+}
+
+std::optional<uint32_t> GridStore::AppendRow(const intptr_t* values) {
+    uint32_t count = columns_.Count();
+    if (count == 0) {
+        return std::nullopt;
+    }
+    // Measure the texts and obtain all memory first, so that the row is appended whole or not
+    // at all. Until the texts are stored, `slots` holds each text's size.
+    uint32_t slots[kMaxColumns] = {};
+    uint64_t textBytes = 0;
+    if (values != nullptr) {
+        for (uint32_t i = 0; i < count; ++i) {
+            if (columns_.CellKind(i) == kCellText) {
+                const char* text = EntryText(values[i]);
+                uint64_t size = (text == nullptr ? 0 : std::strlen(text)) + 1;
+                textBytes += size;
+                slots[i] = static_cast<uint32_t>(size > GrowBlock::kMaxCapacity ? 0 : size);
+            } else {
+                slots[i] = static_cast<uint32_t>(static_cast<uintptr_t>(values[i]));
+            }
+        }
+    }
+    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) ||
+        !table_.ReserveFor(static_cast<uint64_t>(count) * CellTable::kSlotSize)) {
+        pool_.DropReserveIfAbsent();
+        table_.DropReserveIfAbsent();
+        return std::nullopt;
+    }
+    // With the memory in hand nothing below can fail.
+    if (values != nullptr) {
+        for (uint32_t i = 0; i < count; ++i) {
+            if (columns_.CellKind(i) == kCellText) {
+                slots[i] = pool_.AppendString(EntryText(values[i]), slots[i]).value_or(0);
+            }
+        }
+    }
+    uint32_t rowOffset = table_.used();
+    table_.AppendSlots(slots, count);
+    ++rowCount_;
+    if (values != nullptr && values[0] != 0) {
+        ++filledRowCount_;
+    }
+    return rowOffset;
+}
+
+bool GridStore::IsRowOffset(uint32_t rowOffset) const {
+    uint32_t rowSize = RowSize();
+    return rowSize != 0 && rowOffset % rowSize == 0 &&
+           static_cast<uint64_t>(rowOffset) + rowSize <= table_.used();
+}
+
+uint32_t GridStore::KindCell(uint32_t rowOffset) const {
+    if (!IsRowOffset(rowOffset)) {
+        return 0;
+    }
+    return table_.ReadSlot(rowOffset + RowSize() - CellTable::kSlotSize);
+}
+
+bool GridStore::ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
+                         uint32_t destinationSize) const {
+    if (destination == nullptr || column >= columns_.Count() || !IsRowOffset(rowOffset)) {
+        return false;
+    }
+    uint32_t slot = table_.ReadSlot(rowOffset + column * CellTable::kSlotSize);
+    if (columns_.CellKind(column) == kCellText) {
+        if (destinationSize == 0) {
+            return false;
+        }
+        pool_.ReadString(slot, static_cast<char*>(destination), destinationSize);
+        return true;
+    }
+    if (destinationSize < sizeof slot) {
+        return false;
+    }
+    std::memcpy(destination, &slot, sizeof slot);
+    return true;
+}
+
+bool GridStore::WriteCell(uint32_t rowOffset, uint32_t column, const void* source) {
+    if (column >= columns_.Count() || !IsRowOffset(rowOffset)) {
+        return false;
+    }
+    uint32_t slotOffset = rowOffset + column * CellTable::kSlotSize;
+    uint32_t slot = table_.ReadSlot(slotOffset);
+    if (columns_.CellKind(column) == kCellText) {
+        if (!pool_.ReplaceString(slot, static_cast<const char*>(source))) {
+            return false;
+        }
+    } else {
+        if (source == nullptr) {
+            return false;
+        }
+        std::memcpy(&slot, source, sizeof slot);
+    }
+    return table_.WriteSlot(slotOffset, slot);
+}
+
+bool GridStore::ClearRows() {
+    if (!table_.Exists()) {
+        return false;
+    }
+    table_.Release();
+    pool_.Release();
+    rowCount_ = 0;
+    filledRowCount_ = 0;
+    return true;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,81 @@
+// Everything one grid stores: its columns (with their labels), the cell table, the string pool
+// of cell texts, and the row counts. Rows are appended whole and never removed one by one; a
+// row is named by its row offset, the byte offset of its first slot in the cell table.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "store/cell_table.h"
+#include "store/column_set.h"
+#include "store/string_pool.h"
+
+namespace vorlane {
+
+class GridStore {
+  public:
+    // Columns. Adding is refused (nullopt) while rows exist, when the set is full, or without
+    // memory; the other writers return false for an index not below the column count.
+    std::optional<uint32_t> AddColumn(const ColumnDescriptor& column);
+    bool SetColumnWidth(uint32_t index, int32_t width) { return columns_.SetWidth(index, width); }
+    bool SetColumnTitle(uint32_t index, const char* title) {
+        return columns_.SetTitle(index, title);
+    }
+    bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
+    bool SetColumnSortIndicator(uint32_t index, int32_t sortIndicator) {
+        return columns_.SetSortIndicator(index, sortIndicator);
+    }
+    bool SetColumnEditor(uint32_t index, uintptr_t editor) {
+        return columns_.SetEditor(index, editor);
+    }
+    const ColumnSet& columns() const { return columns_; }
+
+    // Appends a row: one slot per column, in column order. `values` holds one entry per column:
+    // for a text column a `const char*` (null: the empty text), for any other column the value,
+    // of which the low 32 bits are kept. A null array appends a row of empty cells (text slots 0).
+    // Returns the row offset, or nullopt when the grid has no columns or memory cannot be had; a
+    // refused row changes nothing. A row counts as filled when its first entry is non-zero.
+    // The texts must not point into this grid's own pool (read a cell out first).
+    std::optional<uint32_t> AppendRow(const intptr_t* values);
+
+    // Copies a cell into `destination`: a text cell's text with its NUL, cut to fit
+    // `destinationSize`; any other cell's 32-bit value into the first 4 bytes (size at least 4).
+    // False, with nothing written, for a row offset or column that names no cell, or a
+    // destination too small or null.
+    bool ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
+                  uint32_t destinationSize) const;
+    // Writes a cell from `source`: a text cell takes the text (null removes it, the slot becomes
+    // 0); any other cell takes the 32-bit value `source` points to. False, with nothing changed,
+    // for a cell that does not exist, a null source for a value cell, or without memory.
+    bool WriteCell(uint32_t rowOffset, uint32_t column, const void* source);
+
+    // Frees the cell table and the string pool and zeroes the row counts, when rows exist; the
+    // columns, their titles and masks stay. True when there were rows to clear.
+    bool ClearRows();
+
+    // True while the cell table exists, i.e. a row was added since creation or the last clear.
+    bool HasRows() const { return table_.Exists(); }
+    uint32_t RowCount() const { return rowCount_; }
+    uint32_t FilledRowCount() const { return filledRowCount_; }
+    // Bytes from one row offset to the next.
+    uint32_t RowSize() const { return columns_.Count() * CellTable::kSlotSize; }
+    // True when a whole row starts at `rowOffset`.
+    bool IsRowOffset(uint32_t rowOffset) const;
+    // The row's kind cell (its last column's 32-bit value); 0 for an offset that names no row.
+    uint32_t KindCell(uint32_t rowOffset) const;
+
+    // Direct, read-only views for the sort and painting. Valid until the next append.
+    const uint8_t* TableBytes() const { return table_.bytes(); }
+    const char* PoolBytes() const { return pool_.bytes(); }
+    const CellTable& table() const { return table_; }
+    const StringPool& pool() const { return pool_; }
+
+  private:
+    ColumnSet columns_;            // column records and their label pool
+    CellTable table_;              // one 32-bit slot per cell, row after row
+    StringPool pool_;              // texts of text cells
+    uint32_t rowCount_ = 0;        // rows appended since creation or the last clear
+    uint32_t filledRowCount_ = 0;  // of those, rows whose first entry was non-zero
+};
+
+}  // namespace vorlane

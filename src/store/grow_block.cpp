@@ -1,0 +1,126 @@
+#include "store/grow_block.h"
+
+#include <cstring>
+
+#include "store/store_memory.h"
+
+namespace vorlane {
+
+namespace {
+
+uint64_t RoundUpToStep(uint64_t bytes) {
+    return (bytes + GrowBlock::kStep - 1) / GrowBlock::kStep * GrowBlock::kStep;
+}
+
+}  // namespace
+
+GrowBlock::~GrowBlock() {
+    FreeStoreMemory(memory_);
+}
+
+bool GrowBlock::ObtainMemory(uint64_t bytes) {
+    if (bytes <= reserved_) {
+        return true;
+    }
+    if (bytes > kMaxCapacity) {
+        return false;
+    }
+    // Half as much again as now, so a block grown step by step is copied only O(log n) times
+    // and carries at most half its size unused.
+    uint64_t wanted = RoundUpToStep(static_cast<uint64_t>(reserved_) * 3 / 2);
+    if (wanted < bytes) {
+        wanted = bytes;
+    }
+    if (wanted > kMaxCapacity) {
+        wanted = kMaxCapacity;
+    }
+    void* moved = ResizeStoreMemory(memory_, static_cast<size_t>(wanted));
+    if (moved == nullptr) {
+        return false;
+    }
+    memory_ = static_cast<uint8_t*>(moved);
+    reserved_ = static_cast<size_t>(wanted);
+    return true;
+}
+
+bool GrowBlock::Create(uint32_t initialUsed) {
+    if (Exists()) {
+        return true;
+    }
+    if (initialUsed > kStep || !ObtainMemory(kStep)) {
+        return false;
+    }
+    std::memset(memory_, 0, kStep);
+    capacity_ = kStep;
+    used_ = initialUsed;
+    return true;
+}
+
+bool GrowBlock::Grow() {
+    if (!Exists() || capacity_ > kMaxCapacity - kStep) {
+        return false;
+    }
+    if (!ObtainMemory(static_cast<uint64_t>(capacity_) + kStep)) {
+        return false;
+    }
+    std::memset(memory_ + capacity_, 0, kStep);
+    capacity_ += kStep;
+    return true;
+}
+
+uint64_t GrowBlock::CapacityFor(uint64_t extra, uint32_t initialUsed) const {
+    uint64_t start = Exists() ? used_ : initialUsed;
+    uint64_t current = Exists() ? capacity_ : kStep;
+    uint64_t needed = RoundUpToStep(start + extra);
+    if (needed > kMaxCapacity) {
+        return 0;
+    }
+    return needed > current ? needed : current;
+}
+
+bool GrowBlock::ReserveRoomSlowly(uint64_t extra, uint32_t initialUsed) {
+    uint64_t target = CapacityFor(extra, initialUsed);
+    return target != 0 && ObtainMemory(target);
+}
+
+bool GrowBlock::MakeRoomSlowly(uint64_t extra, uint32_t initialUsed) {
+    bool existed = Exists();
+    if (!ReserveRoomSlowly(extra, initialUsed)) {
+        if (!existed) {
+            DropReserveIfAbsent();
+        }
+        return false;
+    }
+    // With the memory in hand neither step below can fail.
+    if (!Create(initialUsed)) {
+        return false;
+    }
+    while (used_ + extra > capacity_) {
+        if (!Grow()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+uint32_t GrowBlock::Claim(uint32_t count) {
+    uint32_t offset = used_;
+    used_ += count;
+    return offset;
+}
+
+void GrowBlock::Release() {
+    FreeStoreMemory(memory_);
+    memory_ = nullptr;
+    reserved_ = 0;
+    used_ = 0;
+    capacity_ = 0;
+}
+
+void GrowBlock::DropReserveIfAbsent() {
+    if (!Exists()) {
+        Release();
+    }
+}
+
+}  // namespace vorlane

@@ -1,0 +1,76 @@
+// A growable run of bytes addressed by 32-bit byte offsets: the base of the cell table and the
+// string pools. Its logical size moves in fixed steps of 0x20000 bytes (the accounting every
+// caller sees through used() and capacity()); the memory underneath is obtained geometrically,
+// so growing step by step never copies the whole block once per step.
+#pragma once
+
+#include <cstdint>
+#include <cstddef>
+
+namespace vorlane {
+
+class GrowBlock {
+  public:
+    // First size and growth step of every block.
+    static constexpr uint32_t kStep = 0x20000;
+    // The largest capacity a 32-bit offset can address that is a whole number of steps.
+    static constexpr uint32_t kMaxCapacity = 0xFFFE0000u;
+
+    GrowBlock() = default;
+    ~GrowBlock();
+    GrowBlock(const GrowBlock&) = delete;
+    GrowBlock& operator=(const GrowBlock&) = delete;
+
+    bool Exists() const { return capacity_ != 0; }
+    // Bytes in use from the start of the block; 0 while it does not exist.
+    uint32_t used() const { return used_; }
+    // Bytes the block holds: 0 or a whole number of steps. Bytes from used() up to it read 0.
+    uint32_t capacity() const { return capacity_; }
+    // The block's bytes, or null while it does not exist. Any append may move them.
+    const uint8_t* bytes() const { return Exists() ? memory_ : nullptr; }
+    // Bytes of memory actually held: at least capacity(), at most about half as much again.
+    size_t reserved() const { return reserved_; }
+    uint8_t* bytes() { return Exists() ? memory_ : nullptr; }
+
+    // Creates the block at one step, zeroed, with `initialUsed` bytes counted as in use.
+    // True when the block exists afterwards; false (nothing changed) without memory.
+    bool Create(uint32_t initialUsed);
+    // Adds one zeroed step to an existing block. False, with nothing changed, when the block does
+    // not exist, is at its largest or the memory cannot be had.
+    bool Grow();
+    // Creates the block if needed (with `initialUsed`), then grows it step by step until `extra`
+    // more bytes fit after used(). The memory is obtained before anything changes, so a refusal
+    // leaves the block exactly as it was.
+    bool MakeRoom(uint64_t extra, uint32_t initialUsed) {
+        return HasRoom(extra) || MakeRoomSlowly(extra, initialUsed);
+    }
+    // Obtains, without changing used() or capacity(), the memory that MakeRoom(extra,
+    // initialUsed) will need, so that a later MakeRoom of at most `extra` bytes cannot fail.
+    bool ReserveRoom(uint64_t extra, uint32_t initialUsed) {
+        return HasRoom(extra) || ReserveRoomSlowly(extra, initialUsed);
+    }
+    // Counts `count` more bytes as used and returns the offset where they start. The caller has
+    // made room with MakeRoom.
+    uint32_t Claim(uint32_t count);
+    // Frees the memory; the block no longer exists.
+    void Release();
+    // Frees memory held by ReserveRoom for a block that was never created.
+    void DropReserveIfAbsent();
+
+  private:
+    // True when `extra` more bytes fit in the existing block as it is: the common case.
+    bool HasRoom(uint64_t extra) const { return Exists() && used_ + extra <= capacity_; }
+    bool MakeRoomSlowly(uint64_t extra, uint32_t initialUsed);
+    bool ReserveRoomSlowly(uint64_t extra, uint32_t initialUsed);
+    // Makes the memory underneath hold at least `bytes`, growing it by half at least.
+    bool ObtainMemory(uint64_t bytes);
+    // The capacity MakeRoom reaches for `extra` more bytes, or 0 when it would pass the limit.
+    uint64_t CapacityFor(uint64_t extra, uint32_t initialUsed) const;
+
+    uint8_t* memory_ = nullptr;  // the memory underneath; may be larger than the capacity
+    size_t reserved_ = 0;        // bytes of memory_ obtained
+    uint32_t used_ = 0;          // bytes in use
+    uint32_t capacity_ = 0;      // logical size in steps of kStep; 0 while absent
+};
+
+}  // namespace vorlane

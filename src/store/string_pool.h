@@ -1,0 +1,65 @@
+// Strings stored one after another, each with its NUL, addressed by byte offset. Offset 0 is
+// never handed out and means "no string" wherever an offset is kept. Strings are never moved or
+// freed one by one; a rewrite that does not fit leaves the old string behind unreferenced.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "store/grow_block.h"
+
+namespace vorlane {
+
+class StringPool {
+  public:
+    // used() of a new pool: the zero byte at offset 0 stands for "no string".
+    static constexpr uint32_t kFirstOffset = 1;
+
+    bool Exists() const { return block_.Exists(); }
+    uint32_t used() const { return block_.used(); }
+    uint32_t capacity() const { return block_.capacity(); }
+    // Bytes of memory held underneath, for measuring overhead.
+    size_t reserved() const { return block_.reserved(); }
+    // The pool's bytes, read directly by the sort. Never null: an absent pool reads as one zero
+    // byte, so offset 0 is the empty string either way. Any append may move the bytes.
+    const char* bytes() const;
+
+    // Stores a copy of `text` (null: the empty text) at the end, creating and growing the pool
+    // as needed. The copy's offset, never 0; nullopt (nothing changed) when the memory cannot be
+    // had or the pool would pass the 32-bit limit.
+    std::optional<uint32_t> AppendString(const char* text);
+    // The same for a text whose size, strlen(text) + 1, the caller has measured.
+    std::optional<uint32_t> AppendString(const char* text, uint32_t size);
+
+    // Copies the string at `offset` with its NUL into `destination`, cut to fit
+    // `destinationSize` bytes. Offset 0, or one not below used(), gives the empty string.
+    // Returns the characters copied; nothing is written for a null or empty destination.
+    uint32_t ReadString(uint32_t offset, char* destination, uint32_t destinationSize) const;
+
+    // The string at `offset` in place ("" for 0 or an offset not below used()); valid until the
+    // next change of the pool.
+    const char* StringAt(uint32_t offset) const;
+
+    // Stores new text for a text cell whose slot holds a pool offset. Null sets the slot to 0 and
+    // leaves the pool alone. Otherwise the pool is created if needed and grown when the text
+    // would not fit at the end, before the old string is looked at; the text then goes over the
+    // old string when that string, as it now reads, is at least as long, else it is appended and
+    // the slot moves there. False, with slot and pool unchanged, when memory cannot be had.
+    bool ReplaceString(uint32_t& slot, const char* text);
+
+    // Obtains the memory for `bytes` more bytes of strings without storing anything, so that
+    // appends totalling at most that much cannot fail.
+    bool ReserveFor(uint64_t bytes) { return block_.ReserveRoom(bytes, kFirstOffset); }
+    void DropReserveIfAbsent() { block_.DropReserveIfAbsent(); }
+    // Frees every string; the pool no longer exists.
+    void Release() { block_.Release(); }
+
+  private:
+    // Where `text` lies inside the pool's used bytes, if it does: an append may move them.
+    std::optional<uint32_t> OffsetOf(const char* text) const;
+
+    GrowBlock block_;
+};
+
+}  // namespace vorlane

@@ -1,0 +1,172 @@
+// Every allocation an append or rewrite makes is made to fail in turn: the operation must be
+// refused, leave everything exactly as it was, and succeed when tried again.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "store/grid_store.h"
+#include "store/store_memory.h"
+#include "store_checks.h"
+
+namespace vorlane {
+namespace {
+
+constexpr uint32_t kStep = GrowBlock::kStep;
+
+// Runs `operation` on a fresh `State` with the 1st, 2nd, ... allocation failing until it gets
+// through without reaching the failure. Returns how many runs were refused.
+template <typename State, typename Prepare, typename Operation, typename Snapshot>
+int RefusalsWithEachAllocationFailing(Prepare prepare, Operation operation, Snapshot snapshot) {
+    int refusals = 0;
+    for (uint32_t nth = 1; nth < 20; ++nth) {
+        auto state = std::make_unique<State>();
+        prepare(*state);
+        auto before = snapshot(*state);
+        uint32_t start = StoreMemoryFaults::AllocationCount();
+        StoreMemoryFaults::FailNthAllocation(nth);
+        bool done = operation(*state);
+        uint32_t calls = StoreMemoryFaults::AllocationCount() - start;
+        StoreMemoryFaults::FailNthAllocation(0);
+        if (calls < nth) {
+            EXPECT_TRUE(done) << "no allocation failed, yet the operation was refused";
+            return refusals;
+        }
+        EXPECT_FALSE(done) << "allocation " << nth << " failed unnoticed";
+        EXPECT_TRUE(snapshot(*state) == before) << "allocation " << nth << " left a change";
+        EXPECT_TRUE(operation(*state)) << "the store is unusable after refusal " << nth;
+        ++refusals;
+    }
+    ADD_FAILURE() << "the operation never got through";
+    return refusals;
+}
+
+intptr_t Text(const char* text) {
+    return reinterpret_cast<intptr_t>(text);
+}
+
+void AddTextAndNumberColumns(GridStore& store) {
+    ColumnDescriptor text;
+    ColumnDescriptor number;
+    number.cellKind = kCellNumber;
+    store.AddColumn(text);
+    store.AddColumn(number);
+}
+
+// A store whose pool and table are both filled exactly to their first step.
+void FillBothBlocksToTheStep(GridStore& store) {
+    AddTextAndNumberColumns(store);
+    std::string text(kStep - 2, 't');
+    const intptr_t first[] = {Text(text.c_str()), 1};
+    store.AppendRow(first);
+    for (uint32_t row = 1; row < kStep / 8; ++row) {
+        store.AppendRow(nullptr);
+    }
+    ASSERT_EQ(store.pool().used(), kStep);
+    ASSERT_EQ(store.table().used(), kStep);
+}
+
+testing::StoreImage StoreSnapshot(const GridStore& store) {
+    return testing::ImageOf(store);
+}
+
+TEST(OutOfMemory, FirstRowCreatingPoolAndTable) {
+    const intptr_t row[] = {Text("name"), 42};
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        AddTextAndNumberColumns, [&](GridStore& s) { return s.AppendRow(row).has_value(); },
+        StoreSnapshot);
+    EXPECT_EQ(refusals, 2);
+}
+
+TEST(OutOfMemory, RowGrowingPoolAndTable) {
+    const intptr_t row[] = {Text("abc"), 7};
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        FillBothBlocksToTheStep,
+        [&](GridStore& s) { return s.AppendRow(row) == kStep && s.RowCount() == kStep / 8 + 1; },
+        StoreSnapshot);
+    EXPECT_EQ(refusals, 2);
+}
+
+TEST(OutOfMemory, TextCellRewriteGrowingThePool) {
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        FillBothBlocksToTheStep,
+        [](GridStore& s) { return s.WriteCell(8, 0, "longer than nothing"); }, StoreSnapshot);
+    EXPECT_EQ(refusals, 1);
+}
+
+TEST(OutOfMemory, ColumnWithTitleAndMask) {
+    ColumnDescriptor column;
+    column.title = "Phone";
+    column.mask = "###-####";
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        [](GridStore&) {}, [&](GridStore& s) { return s.AddColumn(column).has_value(); },
+        StoreSnapshot);
+    EXPECT_EQ(refusals, 1);
+
+    // With the labels full to the step, a long title needs room beyond the mask's.
+    std::string longTitle(kStep, 'T');
+    column.title = longTitle.c_str();
+    column.mask = "###";
+    refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        [](GridStore& s) {
+            std::string filler(kStep - 2, 'f');
+            ColumnDescriptor first;
+            first.title = filler.c_str();
+            s.AddColumn(first);
+            ASSERT_EQ(s.columns().labels().used(), kStep);
+        },
+        [&](GridStore& s) { return s.AddColumn(column).has_value(); }, StoreSnapshot);
+    EXPECT_EQ(refusals, 1);
+}
+
+// A pool on its own, with one slot that points into it.
+struct PoolAndSlot {
+    StringPool pool;
+    uint32_t slot = 0;
+};
+
+std::pair<testing::BlockImage, uint32_t> PoolSnapshot(const PoolAndSlot& state) {
+    return {testing::ImageOf(state.pool), state.slot};
+}
+
+void FillPoolToTheStep(PoolAndSlot& state) {
+    state.slot = *state.pool.AppendString("a fairly long old text");
+    std::string filler(kStep - state.pool.used() - 1, 'f');
+    state.pool.AppendString(filler.c_str());
+    ASSERT_EQ(state.pool.used(), kStep);
+}
+
+TEST(OutOfMemory, AppendStringCreatingGrowingAndGrowingSeveralSteps) {
+    auto append = [](const char* text) {
+        return [text](PoolAndSlot& s) { return s.pool.AppendString(text).has_value(); };
+    };
+    std::string huge(3 * kStep, 'h');
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>([](PoolAndSlot&) {}, append("new"),
+                                                             PoolSnapshot),
+              1);
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>(FillPoolToTheStep, append("more"),
+                                                             PoolSnapshot),
+              1);
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>(FillPoolToTheStep,
+                                                             append(huge.c_str()), PoolSnapshot),
+              1);
+}
+
+TEST(OutOfMemory, ReplaceStringCreatingOrGrowingBeforeReuse) {
+    auto replace = [](const char* text) {
+        return [text](PoolAndSlot& s) { return s.pool.ReplaceString(s.slot, text); };
+    };
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>([](PoolAndSlot&) {}, replace("x"),
+                                                             PoolSnapshot),
+              1);
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>(FillPoolToTheStep, replace("short"),
+                                                             PoolSnapshot),
+              1);
+    EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>(
+                  FillPoolToTheStep, replace("a text longer than the old one was"), PoolSnapshot),
+              1);
+}
+
+}  // namespace
+}  // namespace vorlane
