@@ -1,0 +1,25 @@
+// Sorting row offsets by the key of one column, in the grid's own quicksort order.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "store/rank_quicksort.h"
+#include "store/sort_keys.h"
+
+namespace vorlane {
+
+// Most rows one sort takes (rank codes must fit 32 bits).
+inline constexpr size_t kMaxSortRows = 0x7FFFFFFF;
+
+// Reorders offsets[0..count) by the key each row offset has in source.keyColumn, ascending or
+// descending, into exactly the order of the grid's first-element-pivot quicksort (equal keys
+// included; see rank_quicksort.h). Text keys compare with a-z folded to A-Z and bytes unsigned;
+// numeric keys compare as signed 32-bit values; descending inverts every comparison.
+// Fewer than two rows are already in order (true). Returns false, with offsets untouched, when
+// scratch memory cannot be had, offsets is null, or count exceeds kMaxSortRows.
+// `tuning` picks the internal shortcuts; every setting gives the same order (tests vary it).
+bool SortRowOffsets(uint32_t* offsets, size_t count, const SortSource& source, bool descending,
+                    const RankSortTuning& tuning = RankSortTuning{});
+
+}  // namespace vorlane
