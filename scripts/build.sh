@@ -5,16 +5,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=$1
 shift || true
+# VORLANE_BUILD_DIR puts a build elsewhere than build/<kind> (to work on two at once).
+dir=${VORLANE_BUILD_DIR:-$root/build/$kind}
 jobs=$(nproc)
 case "$kind" in
 native)
-    cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
-    cmake --build "$root/build/native" -j "$jobs"
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
     ;;
 win32)
-    cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null
-    cmake --build "$root/build/win32" -j "$jobs"
+    cmake --build "$dir" -j "$jobs"
     ;;
 *)
     echo "usage: $0 native|win32" >&2

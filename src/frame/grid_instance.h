@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "store/grid_store.h"
+
 namespace vorlane {
 
 constexpr int kDefaultHeaderHeight = 17;
@@ -57,6 +59,12 @@ struct GridInstance {
     HBRUSH inactiveCellBrush = nullptr;
     HBRUSH markerBrush = nullptr;  // red 4x4 row marker
     HPEN gridPen = nullptr;
+
+    GridStore store;  // columns, cell slots, cell texts and row counts
+
+    // Scroll bar values last given to the system, so that unchanged bars are not set again.
+    SCROLLINFO shownVertical = {};
+    SCROLLINFO shownHorizontal = {};
 
     // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
     // the last handler out deletes it, so a parent may destroy the control inside a

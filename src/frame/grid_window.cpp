@@ -3,7 +3,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
-#include "frame/grid_store_access.h"
+#include "frame/grid_store.h"
 #include "frame/shared_state.h"
 #include "resource_ids.h"
 #include "vorlane.h"
@@ -46,8 +46,7 @@ void RegisterListPane(HWND listPane) {
 // Returns -1 (creation fails) when the state cannot be allocated: every handler needs it.
 LRESULT OnCreate(HWND window) {
     GridInstance* grid = new (std::nothrow) GridInstance;
-    if (grid == nullptr || !AttachStore(*grid)) {
-        delete grid;
+    if (grid == nullptr) {
         return -1;
     }
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(grid));
@@ -120,7 +119,7 @@ void OnDestroy(HWND window, GridInstance& grid) {
     DeleteObjectIfAny(grid.markerBrush);
     DeleteObjectIfAny(grid.gridPen);
 
-    DetachStore(grid);
+    grid.store.ClearRows();
     grid.destroyed = true;
     SetWindowLongPtrA(window, 0, 0);
 }
@@ -160,152 +159,63 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     GridInstance& grid = *hold.get();
 
     switch (message) {
-        case WM_DESTROY:
-            OnDestroy(window, grid);
-            break;
-        case WM_SIZE:
-            OnSize(grid);
-            break;
-        case WM_SETFOCUS:
-            OnSetFocus(grid);
-            break;
+        case WM_DESTROY: OnDestroy(window, grid); break;
+        case WM_SIZE: OnSize(grid); break;
+        case WM_SETFOCUS: OnSetFocus(grid); break;
         case WM_DRAWITEM:
             OnDrawItem(grid, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return 0;
-        case WM_HSCROLL:
-            OnHScroll(grid, wParam);
-            break;
-        case WM_VSCROLL:
-            OnVScroll(grid, wParam);
-            break;
-        case WM_CTLCOLORLISTBOX:
-            return reinterpret_cast<LRESULT>(grid.rowBackBrush);
-        case LB_GETCOUNT:
-            return OnGetRowCount(grid);
-        case WM_LBUTTONDBLCLK:
-            OnLButtonDblClk(grid);
-            break;
-        case WM_MOUSEWHEEL:
-            OnMouseWheel(window, wParam);
-            return 0;
+        case WM_HSCROLL: OnHScroll(grid, wParam); break;
+        case WM_VSCROLL: OnVScroll(grid, wParam); break;
+        case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(grid.rowBackBrush);
+        case LB_GETCOUNT: return OnGetRowCount(grid);
+        case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
+        case WM_MOUSEWHEEL: OnMouseWheel(window, wParam); return 0;
 
-        case GRM_ADDCOLUMN:
-            return OnAddColumn(grid, lParam);
-        case GRM_ADDROW:
-            return OnAddRow(grid, lParam);
-        case GRM_SETCURCELL:
-            return OnSetCurCell(grid, wParam, lParam);
-        case GRM_GETCURCOL:
-            return grid.currentColumn;
-        case GRM_GETCURROW:
-            return grid.currentRow;
-        case GRM_GETCELL:
-            OnGetCell(grid, wParam, lParam);
-            return 0;
-        case GRM_SETCELL:
-            OnSetCell(grid, wParam, lParam);
-            return 0;
-        case GRM_GETCELLRECT:
-            OnGetCellRect(grid, wParam, lParam);
-            return 0;
-        case GRM_ENSUREVISIBLE:
-            OnEnsureVisible(grid);
-            return 0;
-        case GRM_BEGINEDIT:
-            return OnBeginEdit(grid, wParam, lParam);
-        case GRM_ENDEDIT:
-            OnEndEdit(grid, wParam, lParam);
-            return 0;
-        case GRM_GETCOLWIDTH:
-            return OnGetColWidth(grid, wParam);
-        case GRM_SETCOLWIDTH:
-            OnSetColWidth(grid, wParam, lParam);
-            return 0;
-        case GRM_GETHEADERHEIGHT:
-            return grid.headerHeight;
-        case GRM_SETHEADERHEIGHT:
-            OnSetHeaderHeight(grid, lParam);
-            return 0;
-        case GRM_GETROWHEIGHT:
-            return grid.rowHeight;
-        case GRM_SETROWHEIGHT:
-            OnSetRowHeight(grid, lParam);
-            return 0;
-        case GRM_CLEARROWS:
-            OnClearRows(grid);
-            return 0;
-        case GRM_SORT:
-            OnSort(grid, wParam, lParam);
-            return 0;
-        case GRM_GETCOLTITLE:
-            OnGetColTitle(grid, wParam, lParam);
-            return 0;
-        case GRM_SETCOLTITLE:
-            OnSetColTitle(grid, wParam, lParam);
-            return 0;
-        case GRM_GETCOLKIND:
-            return OnGetColKind(grid, wParam);
-        case GRM_SETPARTNERS:
-            OnSetPartners(lParam);
-            return 0;
-        case GRM_SETCOLORS:
-            OnSetColors(grid, lParam);
-            return 0;
-        case GRM_SETFONTS:
-            OnSetFonts(grid, wParam, lParam);
-            return 0;
-        case GRM_SETGRIDLINES:
-            OnSetGridLines(grid, wParam);
-            return 0;
-        case GRM_SETACTIVELOOK:
-            OnSetActiveLook(grid, wParam, lParam);
-            return 0;
-        case GRM_ACTIVATECELL:
-            OnActivateCell(grid, wParam, lParam);
-            return 0;
-        case GRM_GETSORTSTATE:
-            return grid.sortState;
-        case GRM_GETTOPINDEX:
-            return grid.rememberedTopRow;
-        case GRM_RESTORETOPINDEX:
-            OnRestoreTopIndex(grid);
-            return 0;
-        case GRM_GETSELROWS:
-            return OnGetSelRows(grid, lParam);
-        case GRM_SETDROPDIVIDER:
-            OnSetDropDivider(wParam);
-            return 0;
-        case GRM_NOTIFYBUTTON:
-            OnNotifyButton(grid);
-            return 0;
-        case GRM_NOTIFYDROP:
-            OnNotifyDrop(grid);
-            return 0;
-        case GRM_GETTOTALWIDTH:
-            return TotalWidth(grid);
-        case GRM_SELECTALL:
-            OnSelectAll(grid);
-            return 0;
-        case GRM_DESELECTALL:
-            OnDeselectAll(grid);
-            return 0;
-        case GRM_INVERTSELECTION:
-            OnInvertSelection(grid);
-            return 0;
-        case GRM_CANCELEDIT:
-            OnCancelEdit(grid);
-            return 0;
-        case GRM_REDRAW:
-            OnRedraw(grid);
-            return 0;
-        case GRM_SETOUTERZONE:
-            OnSetOuterZone(wParam, lParam);
-            return 0;
-        case GRM_SETEXTERNALDRAG:
-            OnSetExternalDrag(lParam);
-            return 0;
-        default:
-            break;
+        case GRM_ADDCOLUMN: return OnAddColumn(grid, lParam);
+        case GRM_ADDROW: return OnAddRow(grid, lParam);
+        case GRM_SETCURCELL: return OnSetCurCell(grid, wParam, lParam);
+        case GRM_GETCURCOL: return grid.currentColumn;
+        case GRM_GETCURROW: return grid.currentRow;
+        case GRM_GETCELL: OnGetCell(grid, wParam, lParam); return 0;
+        case GRM_SETCELL: OnSetCell(grid, wParam, lParam); return 0;
+        case GRM_GETCELLRECT: OnGetCellRect(grid, wParam, lParam); return 0;
+        case GRM_ENSUREVISIBLE: OnEnsureVisible(grid); return 0;
+        case GRM_BEGINEDIT: return OnBeginEdit(grid, wParam, lParam);
+        case GRM_ENDEDIT: OnEndEdit(grid, wParam, lParam); return 0;
+        case GRM_GETCOLWIDTH: return OnGetColWidth(grid, wParam);
+        case GRM_SETCOLWIDTH: OnSetColWidth(grid, wParam, lParam); return 0;
+        case GRM_GETHEADERHEIGHT: return grid.headerHeight;
+        case GRM_SETHEADERHEIGHT: OnSetHeaderHeight(grid, lParam); return 0;
+        case GRM_GETROWHEIGHT: return grid.rowHeight;
+        case GRM_SETROWHEIGHT: OnSetRowHeight(grid, lParam); return 0;
+        case GRM_CLEARROWS: OnClearRows(grid); return 0;
+        case GRM_SORT: OnSort(grid, wParam, lParam); return 0;
+        case GRM_GETCOLTITLE: OnGetColTitle(grid, wParam, lParam); return 0;
+        case GRM_SETCOLTITLE: OnSetColTitle(grid, wParam, lParam); return 0;
+        case GRM_GETCOLKIND: return OnGetColKind(grid, wParam);
+        case GRM_SETPARTNERS: OnSetPartners(lParam); return 0;
+        case GRM_SETCOLORS: OnSetColors(grid, lParam); return 0;
+        case GRM_SETFONTS: OnSetFonts(grid, wParam, lParam); return 0;
+        case GRM_SETGRIDLINES: OnSetGridLines(grid, wParam); return 0;
+        case GRM_SETACTIVELOOK: OnSetActiveLook(grid, wParam, lParam); return 0;
+        case GRM_ACTIVATECELL: OnActivateCell(grid, wParam, lParam); return 0;
+        case GRM_GETSORTSTATE: return grid.sortState;
+        case GRM_GETTOPINDEX: return grid.rememberedTopRow;
+        case GRM_RESTORETOPINDEX: OnRestoreTopIndex(grid); return 0;
+        case GRM_GETSELROWS: return OnGetSelRows(grid, lParam);
+        case GRM_SETDROPDIVIDER: OnSetDropDivider(wParam); return 0;
+        case GRM_NOTIFYBUTTON: OnNotifyButton(grid); return 0;
+        case GRM_NOTIFYDROP: OnNotifyDrop(grid); return 0;
+        case GRM_GETTOTALWIDTH: return grid.store.columns().TotalWidth();
+        case GRM_SELECTALL: OnSelectAll(grid); return 0;
+        case GRM_DESELECTALL: OnDeselectAll(grid); return 0;
+        case GRM_INVERTSELECTION: OnInvertSelection(grid); return 0;
+        case GRM_CANCELEDIT: OnCancelEdit(grid); return 0;
+        case GRM_REDRAW: OnRedraw(grid); return 0;
+        case GRM_SETOUTERZONE: OnSetOuterZone(wParam, lParam); return 0;
+        case GRM_SETEXTERNALDRAG: OnSetExternalDrag(lParam); return 0;
+        default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -193,8 +193,7 @@ std::vector<HWND> Editors(HWND grid) {
             editors.push_back(child);
         }
     }
-    // GW_CHILD lists the most recently created first.
-    return std::vector<HWND>(editors.rbegin(), editors.rend());
+    return editors;
 }
 
 RECT RectInParent(HWND child) {

@@ -1,0 +1,125 @@
+// Columns and heights: defining columns (with their in-place editors), widths, titles, kinds.
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "frame/shared_state.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr DWORD kTextEditorStyle = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL;
+constexpr DWORD kNumberEditorStyle =
+    WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | ES_RIGHT | ES_AUTOHSCROLL;
+
+ColumnDescriptor DescriptorOf(const ColumnDesc& desc) {
+    ColumnDescriptor column;
+    column.folderPrefix = desc.folderPrefix;
+    column.width = desc.width;
+    column.title = desc.title;
+    column.titleAlign = desc.titleAlign;
+    column.cellAlign = desc.cellAlign;
+    column.cellKind = desc.cellKind;
+    column.editLimit = desc.editLimit;
+    column.mask = desc.mask;
+    column.imageList = reinterpret_cast<uintptr_t>(desc.imageList);
+    column.flags = desc.flags;
+    column.editorKind = desc.editorKind;
+    column.reserved = desc.reserved;
+    return column;
+}
+
+// A hidden editor over the list pane, subclassed, limited and given the list pane's font.
+HWND CreateEditor(const GridInstance& grid, DWORD style, WNDPROC procedure, uint32_t limit) {
+    HWND editor = CreateWindowExA(0, "Edit", nullptr, style, 0, 0, 0, 0, grid.listPane, nullptr,
+                                  Shared().moduleInstance, nullptr);
+    if (editor == nullptr) {
+        return nullptr;
+    }
+    Subclass(editor, procedure);
+    SendMessageA(editor, EM_LIMITTEXT, limit, 0);
+    SendMessageA(editor, WM_SETFONT, SendMessageA(grid.listPane, WM_GETFONT, 0, 0), FALSE);
+    return editor;
+}
+
+void Relayout(GridInstance& grid) {
+    SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
+}
+
+}  // namespace
+
+// 0 when the column was added; 1 when refused (rows exist, no record, no room, no memory).
+LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
+    const auto* client = reinterpret_cast<const ColumnDesc*>(desc);
+    if (client == nullptr || grid.store.HasRows()) {
+        return 1;
+    }
+    std::optional<uint32_t> index = grid.store.AddColumn(DescriptorOf(*client));
+    if (!index) {
+        return 1;
+    }
+    const ColumnRecord* record = grid.store.columns().Get(*index);
+    HWND editor = nullptr;
+    if (client->editorKind == kEditorText) {
+        editor = CreateEditor(grid, kTextEditorStyle, TextEditorProc, record->editLimit);
+    } else if (client->editorKind == kEditorNumber) {
+        editor = CreateEditor(grid, kNumberEditorStyle, NumberEditorProc, record->editLimit);
+    }
+    grid.store.SetColumnEditor(*index, reinterpret_cast<uintptr_t>(editor));
+    if (client->title != nullptr) {
+        InvalidateRect(grid.headerPane, nullptr, TRUE);
+    }
+    return 0;
+}
+
+LRESULT OnGetColWidth(GridInstance& grid, WPARAM column) {
+    return column <= UINT32_MAX ? grid.store.columns().Width(static_cast<uint32_t>(column)) : 0;
+}
+
+void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
+    if (column > UINT32_MAX ||
+        !grid.store.SetColumnWidth(static_cast<uint32_t>(column), static_cast<int32_t>(width))) {
+        return;
+    }
+    Relayout(grid);
+    InvalidateRect(grid.headerPane, nullptr, TRUE);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+void OnSetHeaderHeight(GridInstance& grid, LPARAM height) {
+    grid.headerHeight = static_cast<int32_t>(height);
+    Relayout(grid);
+    InvalidateRect(grid.headerPane, nullptr, TRUE);
+}
+
+void OnSetRowHeight(GridInstance& grid, LPARAM height) {
+    if (static_cast<int32_t>(height) == 0) {
+        return;
+    }
+    grid.rowHeight = static_cast<int32_t>(height);
+    SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);
+    Relayout(grid);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+void OnGetColTitle(GridInstance& grid, WPARAM column, LPARAM buffer) {
+    auto* out = reinterpret_cast<char*>(buffer);
+    if (out == nullptr || column > UINT32_MAX) {
+        return;
+    }
+    grid.store.columns().GetTitle(static_cast<uint32_t>(column), out, kCellTextLimit);
+}
+
+void OnSetColTitle(GridInstance& grid, WPARAM column, LPARAM title) {
+    if (column > UINT32_MAX || !grid.store.SetColumnTitle(static_cast<uint32_t>(column),
+                                                          reinterpret_cast<const char*>(title))) {
+        return;
+    }
+    InvalidateRect(grid.headerPane, nullptr, TRUE);
+}
+
+LRESULT OnGetColKind(GridInstance& grid, WPARAM column) {
+    return column <= UINT32_MAX ? grid.store.columns().CellKind(static_cast<uint32_t>(column)) : 0;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,37 @@
+// Reaching a grid's rows through its list pane: positions in the display order name rows, and
+// each list item's data is the row's offset in the store.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+constexpr uint32_t kCellTextLimit = 0x7FFFFFFF;  // a client's text buffer must hold the text
+
+inline uint32_t ColumnCount(const GridInstance& grid) {
+    return grid.store.columns().Count();
+}
+inline uint32_t RowCount(const GridInstance& grid) {
+    return grid.store.RowCount();
+}
+
+// True when (column, row) names an existing cell.
+inline bool IsCell(const GridInstance& grid, WPARAM column, LPARAM row) {
+    return column < ColumnCount(grid) && static_cast<ULONG_PTR>(row) < RowCount(grid);
+}
+
+// The row offset of the row shown at `position`.
+inline uint32_t RowOffsetAt(const GridInstance& grid, uint32_t position) {
+    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETITEMDATA, position, 0));
+}
+
+// The kind cell of the row shown at `position`.
+inline uint32_t KindCellAt(const GridInstance& grid, uint32_t position) {
+    return grid.store.KindCell(RowOffsetAt(grid, position));
+}
+
+}  // namespace vorlane

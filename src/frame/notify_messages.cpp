@@ -1,0 +1,64 @@
+// Messages whose only work is a notification or a process-wide setting.
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "frame/notify.h"
+#include "frame/shared_state.h"
+
+namespace vorlane {
+
+void OnSetPartners(LPARAM partners) {
+    const auto* set = reinterpret_cast<const PartnerSet*>(partners);
+    if (set == nullptr) {
+        return;
+    }
+    SharedGridState& shared = Shared();
+    shared.dragWindow = set->dragWindow;
+    shared.partnerReserved = set->reserved;
+    shared.widthPartnerA = set->widthPartnerA;
+    shared.widthPartnerB = set->widthPartnerB;
+    shared.externalSource = set->externalSource;
+    shared.rowImageList = set->rowImageList;
+}
+
+void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row) {
+    if (!IsCell(grid, column, row)) {
+        return;
+    }
+    GridNotify record =
+        MakeNotify(grid, GRN_CELLCLICK, static_cast<UINT>(column), static_cast<UINT>(row));
+    record.activated = Shared().activationPending ? TRUE : FALSE;
+    record.rowKind = Shared().rowKind;
+    SendNotify(grid, record);  // an activation cannot be vetoed
+}
+
+void OnSetDropDivider(WPARAM x) {
+    Shared().dropDivider = static_cast<uint32_t>(x);
+}
+
+void OnNotifyButton(GridInstance& grid) {
+    GridNotify record = MakeNotify(grid, GRN_BUTTON);
+    record.buttonDown = Shared().buttonDown ? TRUE : FALSE;
+    SendNotify(grid, record);
+}
+
+void OnNotifyDrop(GridInstance& grid) {
+    SharedGridState& shared = Shared();
+    shared.dropAllowed = true;  // hwndFrom names the drag source
+    GridNotify record = MakeNotify(grid, GRN_DROP);
+    record.dropList = shared.dropSide;
+    record.dropRow = shared.dropRow;
+    SendNotify(grid, record);
+    shared.dropAllowed = false;
+}
+
+void OnSetOuterZone(WPARAM x, LPARAM enabled) {
+    Shared().outerZoneX = static_cast<uint32_t>(x) + 3;
+    Shared().outerZoneEnabled = enabled != 0;
+}
+
+void OnSetExternalDrag(LPARAM flag) {
+    Shared().externalDrag = flag != 0;
+    Shared().dragKind = 2;
+}
+
+}  // namespace vorlane

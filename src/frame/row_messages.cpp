@@ -1,0 +1,135 @@
+// Rows, cells and the selection messages.
+#include <algorithm>
+
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "frame/notify.h"
+#include "frame/shared_state.h"
+
+namespace vorlane {
+
+namespace {
+
+// Selects the filled rows: from position 1 when the first stored row's kind cell is 1, else
+// from 0, to the last filled position. The rest of the selection stays.
+void SelectFilledRange(const GridInstance& grid) {
+    const uint32_t filled = grid.store.FilledRowCount();
+    if (filled == 0) {
+        return;  // no filled rows, nothing to select
+    }
+    const uint32_t first = grid.store.KindCell(0) == 1 ? 1 : 0;
+    SendMessageA(grid.listPane, LB_SELITEMRANGEEX, first, static_cast<LPARAM>(filled - 1));
+}
+
+int32_t* ActiveTable() {
+    SharedGridState& shared = Shared();
+    return reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
+}
+
+LRESULT FetchSelection(const GridInstance& grid, int32_t* table) {
+    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                 reinterpret_cast<LPARAM>(table));
+    return std::max<LRESULT>(count, 0);
+}
+
+}  // namespace
+
+// The new row's position; -1 when the row cannot be stored (no columns, or no memory).
+LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
+    std::optional<uint32_t> offset =
+        grid.store.AppendRow(reinterpret_cast<const intptr_t*>(values));
+    if (!offset) {
+        return -1;
+    }
+    const LRESULT position =
+        SendMessageA(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
+    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+    return position;
+}
+
+void OnGetCell(GridInstance& grid, WPARAM cell, LPARAM destination) {
+    const uint32_t column = LOWORD(cell);
+    const uint32_t row = HIWORD(cell);
+    if (destination == 0 || !IsCell(grid, column, row)) {
+        return;
+    }
+    grid.store.ReadCell(RowOffsetAt(grid, row), column, reinterpret_cast<void*>(destination),
+                        kCellTextLimit);
+}
+
+void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
+    const uint32_t column = LOWORD(cell);
+    const uint32_t row = HIWORD(cell);
+    if (!IsCell(grid, column, row)) {
+        return;
+    }
+    if (source == 0 && grid.store.columns().CellKind(column) != kCellText) {
+        return;  // a value cell needs a value to point to
+    }
+    GridNotify record = MakeNotify(grid, GRN_CELLCHANGING, column, row);
+    record.value = source;
+    if (SendNotify(grid, record) || grid.destroyed || !IsCell(grid, column, row)) {
+        return;
+    }
+    // The value is read only now: the parent may have changed it while it was asked.
+    grid.store.WriteCell(RowOffsetAt(grid, row), column, reinterpret_cast<const void*>(source));
+    RECT rect;
+    if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
+        LB_ERR) {
+        InvalidateRect(grid.listPane, &rect, TRUE);
+    }
+    if (column == 0) {
+        record.code = GRN_CELLCHANGED;
+        SendNotify(grid, record);
+    }
+}
+
+void OnClearRows(GridInstance& grid) {
+    if (grid.store.ClearRows()) {
+        SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
+        grid.currentColumn = 0;
+        grid.currentRow = 0;
+        grid.sortState = 0;
+        Shared().clickCounter = 0;
+    }
+    SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+LRESULT OnGetRowCount(GridInstance& grid) {
+    return RowCount(grid);
+}
+
+LRESULT OnGetSelRows(GridInstance& grid, LPARAM positions) {
+    if (positions == 0) {
+        return 0;
+    }
+    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize, positions);
+    return std::max<LRESULT>(count, 0);
+}
+
+void OnSelectAll(GridInstance& grid) {
+    if (RowCount(grid) != 0) {
+        SelectFilledRange(grid);
+    }
+}
+
+void OnDeselectAll(GridInstance& grid) {
+    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+}
+
+void OnInvertSelection(GridInstance& grid) {
+    if (RowCount(grid) == 0) {
+        return;
+    }
+    int32_t* table = ActiveTable();
+    const LRESULT stored = FetchSelection(grid, table);
+    Shared().savedSelectionCount = static_cast<uint32_t>(stored);
+    SelectFilledRange(grid);
+    for (LRESULT i = 0; i < stored; ++i) {
+        SendMessageA(grid.listPane, LB_SETSEL, FALSE, table[i]);
+    }
+    FetchSelection(grid, table);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,248 @@
+// Scrolling and the current cell. Vertically the grid scrolls by whole rows through the list
+// pane's top row; horizontally by pixels, by moving both panes left. The control's own scroll
+// bars show and drive both.
+#include <algorithm>
+
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "frame/notify.h"
+#include "frame/shared_state.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr int kLineStepPixels = 5;
+constexpr int kRowsPerWheelMessage = 3;
+
+int32_t TopRow(const GridInstance& grid) {
+    return static_cast<int32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
+}
+
+void SetTopRow(const GridInstance& grid, int32_t row) {
+    SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+}
+
+// Sets a bar only when its values differ from those last set: each set repaints the bar, and
+// adding rows would otherwise pay for that on every row.
+void SetBar(HWND window, int bar, SCROLLINFO& shown, int maximum, int page, int position) {
+    if (shown.cbSize != 0 && shown.nMax == maximum && shown.nPage == static_cast<UINT>(page) &&
+        shown.nPos == position) {
+        return;
+    }
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = maximum;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = position;
+    shown = info;
+    SetScrollInfo(window, bar, &info, TRUE);
+}
+
+SCROLLINFO ReadBar(HWND window, int bar) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window, bar, &info);
+    return info;
+}
+
+// Moves both panes (and whatever else the client area holds) by dx pixels.
+void ScrollPanes(const GridInstance& grid, int dx) {
+    if (dx != 0) {
+        ScrollWindow(grid.ownWindow, dx, 0, nullptr, nullptr);
+    }
+}
+
+// The cell rectangle: x in the control's client coordinates, y in the list pane's.
+RECT CellRect(const GridInstance& grid, WPARAM column, LPARAM row) {
+    RECT rect = {0, 0, 0, 0};
+    if (!IsCell(grid, column, row)) {
+        return rect;
+    }
+    SendMessageA(grid.listPane, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&rect));
+    const ColumnRecord* record = grid.store.columns().Get(static_cast<uint32_t>(column));
+    rect.left = record->x - grid.horizontalOffset;
+    rect.right = rect.left + record->width;
+    return rect;
+}
+
+}  // namespace
+
+void UpdateScrollBars(GridInstance& grid) {
+    RECT client;
+    GetClientRect(grid.ownWindow, &client);
+    if (client.right == 0 || client.bottom == 0) {
+        return;
+    }
+    const int listHeight = std::max(0, static_cast<int>(client.bottom) - grid.headerHeight);
+    const uint32_t rows = RowCount(grid);
+    const int maximum = rows == 0 ? 0 : static_cast<int>(rows - 1);
+    const int page = grid.rowHeight != 0 ? listHeight / grid.rowHeight : 0;
+    SetBar(grid.ownWindow, SB_VERT, grid.shownVertical, maximum, page, TopRow(grid));
+    SetBar(grid.ownWindow, SB_HORZ, grid.shownHorizontal,
+           static_cast<int>(grid.store.columns().TotalWidth()), client.right,
+           grid.horizontalOffset);
+}
+
+void OnVScroll(GridInstance& grid, WPARAM wParam) {
+    const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_VERT);
+    const int p = TopRow(grid);
+    const int page = static_cast<int>(bar.nPage);
+    const int limit = bar.nMax - page + 1;
+    int position = p;
+    switch (LOWORD(wParam)) {
+        case SB_LINEUP: position = p == 0 ? 0 : p - 1; break;
+        case SB_LINEDOWN: position = limit >= 0 ? std::min(p + 1, limit) : p + 1; break;
+        case SB_PAGEUP: position = p < page ? 0 : p - page; break;
+        case SB_PAGEDOWN: position = limit >= 0 ? std::min(p + page, limit) : p + page; break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: position = bar.nTrackPos; break;
+        case SB_TOP: position = 0; break;
+        case SB_BOTTOM: position = bar.nMax; break;
+        default: break;
+    }
+    if (position == bar.nPos) {
+        return;
+    }
+    grid.rememberedTopRow = static_cast<uint32_t>(position);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+    SetTopRow(grid, position);
+    UpdateScrollBars(grid);
+}
+
+void OnHScroll(GridInstance& grid, WPARAM wParam) {
+    const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
+    const int p = grid.horizontalOffset;
+    const int page = static_cast<int>(bar.nPage);
+    const int limit = bar.nMax - page + 1;
+    int offset = p;
+    switch (LOWORD(wParam)) {
+        case SB_LINELEFT: offset = p < kLineStepPixels ? 0 : p - kLineStepPixels; break;
+        case SB_LINERIGHT:
+            offset = limit >= 0 ? std::min(p + kLineStepPixels, limit) : p + kLineStepPixels;
+            break;
+        case SB_PAGELEFT: offset = p < page ? 0 : p - page; break;
+        case SB_PAGERIGHT: offset = limit >= 0 ? std::min(p + page, limit) : p + page; break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: offset = bar.nTrackPos; break;
+        case SB_LEFT: offset = 0; break;
+        case SB_RIGHT: offset = bar.nMax; break;
+        default: break;
+    }
+    const int dx = p - offset;
+    grid.horizontalOffset = offset;
+    ScrollPanes(grid, dx);
+    UpdateScrollBars(grid);
+}
+
+void OnMouseWheel(HWND window, WPARAM wParam) {
+    const WPARAM code = static_cast<int32_t>(wParam) < 0 ? SB_LINEDOWN : SB_LINEUP;
+    for (int i = 0; i < kRowsPerWheelMessage && IsWindow(window); ++i) {
+        SendMessageA(window, WM_VSCROLL, code, 0);
+    }
+}
+
+LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
+    if (!IsCell(grid, column, row)) {
+        return 0;
+    }
+    SharedGridState& shared = Shared();
+    GridNotify click =
+        MakeNotify(grid, GRN_CELLCLICK, static_cast<UINT>(column), static_cast<UINT>(row));
+    click.rightButton = shared.rightButton ? TRUE : FALSE;
+    click.rowKind = shared.rowKind;
+    const bool vetoed = SendNotify(grid, click);
+    // The parent may have destroyed the control or cleared its rows while it was asked.
+    if (vetoed || grid.destroyed || !IsCell(grid, column, row)) {
+        return 0;
+    }
+
+    shared.activeSide = GetFocus() == shared.secondListPane && GetFocus() != nullptr ? 1 : 0;
+    grid.currentColumn = static_cast<uint32_t>(column);
+    grid.currentRow = static_cast<uint32_t>(row);
+
+    auto* table = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
+    if (shared.shiftHeld) {
+        LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                       reinterpret_cast<LPARAM>(table));
+        LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
+        const LRESULT known = std::min(fetched, selected);
+        if (known > 0) {
+            // The range runs from the first to the last selected position the table holds.
+            SendMessageA(grid.listPane, LB_SELITEMRANGEEX, static_cast<WPARAM>(table[0]),
+                         table[known - 1]);
+        } else {
+            // With nothing selected there is no range: the target row is selected alone.
+            SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);
+        }
+    } else {
+        SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);
+    }
+    SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                 reinterpret_cast<LPARAM>(table));
+
+    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+    if (grid.destroyed) {
+        return 0;
+    }
+    GridNotify changed = MakeNotify(grid, GRN_CURCELLCHANGED, grid.currentColumn, grid.currentRow);
+    SendNotify(grid, changed);
+    return 1;
+}
+
+void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect) {
+    auto* out = reinterpret_cast<RECT*>(rect);
+    if (out == nullptr) {
+        return;
+    }
+    *out = CellRect(grid, LOWORD(cell), HIWORD(cell));
+}
+
+void OnEnsureVisible(GridInstance& grid) {
+    RECT client;
+    GetClientRect(grid.ownWindow, &client);
+    if (client.right == 0 || client.bottom == 0) {
+        SetTopRow(grid, 0);
+        return;
+    }
+    const LRESULT caret = SendMessageA(grid.listPane, LB_GETCARETINDEX, 0, 0);
+    if (caret >= 0) {
+        grid.currentRow = static_cast<uint32_t>(caret);
+    }
+    const int bottomLimit = client.bottom - grid.rowHeight;
+    const RECT cell = CellRect(grid, grid.currentColumn, grid.currentRow);
+
+    if (cell.top < 0) {
+        SetTopRow(grid, static_cast<int32_t>(grid.currentRow));
+    } else if (cell.bottom > bottomLimit && grid.rowHeight > 0) {
+        const int rows = (cell.bottom - bottomLimit) / grid.rowHeight + 1;
+        SetTopRow(grid, TopRow(grid) + rows);
+    }
+
+    if (cell.left < 0) {
+        grid.horizontalOffset += cell.left;
+        ScrollPanes(grid, -cell.left);
+    } else if (cell.right > client.right) {
+        // Never push the cell's left edge out to bring its right edge in.
+        const int d =
+            std::min(static_cast<int>(cell.right - client.right), static_cast<int>(cell.left));
+        grid.horizontalOffset += d;
+        ScrollPanes(grid, -d);
+    }
+    UpdateScrollBars(grid);
+}
+
+void OnRestoreTopIndex(GridInstance& grid) {
+    if (grid.rememberedTopRow == 0) {
+        return;
+    }
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+    SetTopRow(grid, static_cast<int32_t>(grid.rememberedTopRow));
+    UpdateScrollBars(grid);
+}
+
+}  // namespace vorlane

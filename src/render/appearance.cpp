@@ -1,0 +1,86 @@
+// Colours, fonts, grid lines, the active look and a plain redraw.
+#include "frame/grid_handlers.h"
+#include "frame/notify.h"
+#include "frame/shared_state.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+void ReplaceBrush(HBRUSH& brush, COLORREF color) {
+    if (brush != nullptr) {
+        DeleteObject(brush);
+    }
+    brush = CreateSolidBrush(color);
+}
+
+void InvalidatePanes(const GridInstance& grid) {
+    InvalidateRect(grid.headerPane, nullptr, TRUE);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+}  // namespace
+
+void OnSetColors(GridInstance& grid, LPARAM colors) {
+    const auto* set = reinterpret_cast<const ColorSet*>(colors);
+    if (set == nullptr) {
+        return;
+    }
+    grid.headerBackColor = set->headerBack;
+    grid.rowBackColor = set->rowBack;
+    grid.gridLineColor = set->gridLine;
+    grid.activeCellColor = set->activeCell;
+    grid.inactiveCellColor = set->inactiveCell;
+    grid.headerTextColor = set->headerText;
+    grid.rowTextColor = set->rowText;
+
+    // The first row background brush is the system colour's, which is no object of ours.
+    if (!grid.ownsRowBackBrush) {
+        grid.rowBackBrush = nullptr;
+    }
+    ReplaceBrush(grid.rowBackBrush, grid.rowBackColor);
+    grid.ownsRowBackBrush = grid.rowBackBrush != nullptr;
+    if (grid.gridPen != nullptr) {
+        DeleteObject(grid.gridPen);
+    }
+    grid.gridPen = CreatePen(PS_SOLID, 1, grid.gridLineColor);
+    ReplaceBrush(grid.activeCellBrush, grid.activeCellColor);
+    ReplaceBrush(grid.inactiveCellBrush, grid.inactiveCellColor);
+    InvalidatePanes(grid);
+}
+
+void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont) {
+    grid.headerFont = reinterpret_cast<HFONT>(headerFont);
+    grid.listFont = reinterpret_cast<HFONT>(listFont);
+    SendMessageA(grid.headerPane, WM_SETFONT, headerFont, FALSE);
+    SendMessageA(grid.listPane, WM_SETFONT, static_cast<WPARAM>(listFont), FALSE);
+}
+
+void OnSetGridLines(GridInstance& grid, WPARAM on) {
+    Shared().gridLines = on != 0;
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
+    grid.activeLook = active != 0;
+    // Repaint now, so the current cell shows its new look before the parent hears of it.
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+    UpdateWindow(grid.listPane);
+    if (notify != 0) {
+        GridNotify record = MakeNotify(grid, GRN_SELCHANGE);
+        SendNotify(grid, record);
+        if (grid.destroyed) {
+            return;
+        }
+    }
+    SharedGridState& shared = Shared();
+    HWND focus = GetFocus();
+    shared.activeSide = focus != nullptr && focus == shared.secondListPane ? 1 : 0;
+}
+
+void OnRedraw(GridInstance& grid) {
+    InvalidatePanes(grid);
+}
+
+}  // namespace vorlane

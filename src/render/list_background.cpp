@@ -1,0 +1,7 @@
+#include "render/list_background.h"
+
+namespace vorlane {
+
+void FillListPaneOutsideRows(const GridInstance&) {}
+
+}  // namespace vorlane

@@ -1,0 +1,11 @@
+// The parts of the list pane that no row covers: right of the columns and below the last row.
+#pragma once
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// Fills those parts with the row background brush, before the list box paints its rows.
+void FillListPaneOutsideRows(const GridInstance& grid);
+
+}  // namespace vorlane

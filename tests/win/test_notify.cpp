@@ -1,0 +1,96 @@
+// Notifications that messages send, and the process-wide settings.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+using namespace testing_support;
+
+namespace {
+
+class Notify : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(AddStandardColumns(grid));
+        AddStandardRow(grid, "a", nullptr, 0, 0, 0, 2);
+        AddStandardRow(grid, "b", nullptr, 0, 0, 0, 2);
+    }
+    RecordingParent parent;
+    HWND grid = CreateGrid(parent.hwnd(), 0, 0, 500, 300, 0, 42);
+};
+
+TEST_F(Notify, ButtonReportsTheButtonStateWithTheControlAsSender) {
+    Grid_NotifyButton(grid);
+    ASSERT_EQ(parent.records.size(), 1u);
+    const GridNotify& record = parent.records[0];
+    EXPECT_EQ(record.code, static_cast<UINT>(GRN_BUTTON));
+    EXPECT_EQ(record.hwndFrom, grid);
+    EXPECT_EQ(record.idFrom, 42u);
+    EXPECT_EQ(record.hwndGrid, grid);
+    EXPECT_EQ(record.buttonDown, FALSE);
+    EXPECT_EQ(record.column, 0u);
+    EXPECT_EQ(record.row, 0u);
+    EXPECT_EQ(record.value, 0);
+}
+
+TEST_F(Notify, ActivationIsReportedForExistingCellsAndCannotBeVetoed) {
+    Grid_SetCurCell(grid, 0, 0);
+    parent.Clear();
+    parent.vetoCodes = {GRN_CELLCLICK};
+    Grid_ActivateCell(grid, 2, 1);
+    ASSERT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCLICK}));
+    EXPECT_EQ(parent.records[0].column, 2u);
+    EXPECT_EQ(parent.records[0].row, 1u);
+    EXPECT_EQ(parent.records[0].activated, FALSE) << "no activation is pending";
+    EXPECT_EQ(Grid_GetCurRow(grid), 0u) << "neither the current cell";
+    UINT positions[512];
+    EXPECT_EQ(Grid_GetSelRows(grid, positions), 1) << "nor the selection changes";
+
+    parent.Clear();
+    Grid_ActivateCell(grid, 0, 2);
+    Grid_ActivateCell(grid, 6, 0);
+    EXPECT_TRUE(parent.records.empty());
+}
+
+TEST_F(Notify, DropReportsTheSideAndRowAndEveryRecordNamesTheGrid) {
+    Grid_NotifyDrop(grid);
+    ASSERT_EQ(parent.records.size(), 1u);
+    const GridNotify& record = parent.records[0];
+    EXPECT_EQ(record.code, static_cast<UINT>(GRN_DROP));
+    EXPECT_EQ(record.idFrom, 42u);
+    EXPECT_EQ(record.hwndGrid, grid);
+    EXPECT_EQ(record.dropList, 0u);
+    EXPECT_EQ(record.dropRow, 0u);
+    // After the drop, notifications name the control again.
+    parent.Clear();
+    Grid_NotifyButton(grid);
+    EXPECT_EQ(parent.records[0].hwndFrom, grid);
+}
+
+TEST_F(Notify, ANestedMessageFromInsideANotificationIsHandled) {
+    INT32 seen = -1;
+    parent.onNotify = [&](GridNotify& record) {
+        if (record.code == GRN_CURCELLCHANGED) {
+            Grid_GetCell(grid, 2, 1, &seen);
+            Grid_SetCellText(grid, 1, 1, "nested");
+        }
+    };
+    Grid_SetCurCell(grid, 0, 1);
+    EXPECT_EQ(seen, 0);
+    char text[16] = {};
+    Grid_GetCell(grid, 1, 1, text);
+    EXPECT_STREQ(text, "nested");
+    EXPECT_EQ(parent.Codes(),
+              (std::vector<UINT>{GRN_CELLCLICK, GRN_CURCELLCHANGED, GRN_CELLCHANGING}));
+}
+
+TEST_F(Notify, SettingsWithoutARecordChangeNothing) {
+    Grid_SetPartners(grid, nullptr);
+    Grid_SetColors(grid, nullptr);
+    Grid_SetDropDivider(grid, 100);
+    Grid_SetOuterZone(grid, 100, TRUE);
+    Grid_SetExternalDrag(grid, FALSE);
+    EXPECT_TRUE(IsWindow(grid));
+    EXPECT_TRUE(parent.records.empty());
+}
+
+}  // namespace

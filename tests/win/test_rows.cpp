@@ -1,0 +1,179 @@
+// Rows and cells by message: adding, reading, writing with the parent's say, clearing, and
+// the selection messages.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "harness.h"
+
+using namespace testing_support;
+
+namespace {
+
+class Rows : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(AddStandardColumns(grid)); }
+    std::string TextAt(UINT column, UINT row) {
+        char buffer[512] = "untouched";
+        Grid_GetCell(grid, column, row, buffer);
+        return buffer;
+    }
+    INT32 ValueAt(UINT column, UINT row) {
+        INT32 value = -7;
+        Grid_GetCell(grid, column, row, &value);
+        return value;
+    }
+    std::vector<UINT> Selected() {
+        UINT positions[512];
+        int count = Grid_GetSelRows(grid, positions);
+        return std::vector<UINT>(positions, positions + count);
+    }
+
+    RecordingParent parent;
+    HWND grid = CreateGrid(parent.hwnd(), 0, 0, 600, 300, 0, 7);
+};
+
+TEST_F(Rows, AreAddedInOrderAndReadBackByPosition) {
+    EXPECT_EQ(AddStandardRow(grid, "alpha", nullptr, 12, -3, 0, 2), 0);
+    EXPECT_EQ(AddStandardRow(grid, "beta", "note", 1234567, 0, 0, 0), 1);
+    EXPECT_EQ(Grid_GetRowCount(grid), 2);
+    EXPECT_EQ(SendMessageA(ListPane(grid), LB_GETITEMDATA, 1, 0), 24) << "row offset of row 1";
+    EXPECT_EQ(TextAt(0, 0), "alpha");
+    EXPECT_EQ(TextAt(1, 0), "") << "a null text reads back empty";
+    EXPECT_EQ(ValueAt(2, 0), 12);
+    EXPECT_EQ(ValueAt(3, 0), -3);
+    EXPECT_EQ(ValueAt(5, 0), 2);
+    EXPECT_EQ(TextAt(1, 1), "note");
+    EXPECT_EQ(Grid_AddRow(grid, nullptr), 2) << "a null array adds an empty row";
+    EXPECT_EQ(TextAt(0, 2), "");
+}
+
+TEST_F(Rows, CellsOutsideTheGridReadAndWriteNothingAndNotifyNothing) {
+    AddStandardRow(grid, "alpha", nullptr, 1, 2, 3, 2);
+    EXPECT_EQ(TextAt(6, 0), "untouched");
+    EXPECT_EQ(TextAt(0, 1), "untouched");
+    Grid_SetCellText(grid, 0, 1, "x");
+    Grid_SetCellText(grid, 6, 0, "x");
+    INT32 value = 5;
+    Grid_SetCellValue(grid, 2, 0, nullptr);  // a value cell with no value
+    EXPECT_TRUE(parent.records.empty());
+    EXPECT_EQ(ValueAt(2, 0), 1);
+    Grid_GetCell(grid, 0, 0, nullptr);  // no destination: nothing happens
+    Grid_SetCellValue(grid, 2, 0, &value);
+    EXPECT_EQ(ValueAt(2, 0), 5);
+}
+
+TEST_F(Rows, AWriteAsksTheParentFirstAndReportsColumnZeroAfterwards) {
+    AddStandardRow(grid, "alpha", "a", 1, 2, 3, 2);
+    Grid_SetCellText(grid, 0, 0, "omega");
+    ASSERT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCHANGING, GRN_CELLCHANGED}));
+    const GridNotify& changing = parent.records[0];
+    EXPECT_EQ(changing.hwndFrom, grid);
+    EXPECT_EQ(changing.idFrom, 7u);
+    EXPECT_EQ(changing.hwndGrid, grid);
+    EXPECT_EQ(changing.column, 0u);
+    EXPECT_EQ(changing.row, 0u);
+    EXPECT_EQ(changing.hwndChild, nullptr);
+    EXPECT_STREQ(reinterpret_cast<const char*>(changing.value), "omega");
+    EXPECT_EQ(changing.cancel, 0);
+    EXPECT_EQ(TextAt(0, 0), "omega");
+
+    parent.Clear();
+    Grid_SetCellText(grid, 1, 0, "b");
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCHANGING}));
+    EXPECT_EQ(TextAt(1, 0), "b");
+    Grid_SetCellText(grid, 1, 0, nullptr);
+    EXPECT_EQ(TextAt(1, 0), "") << "null removes the text";
+}
+
+TEST_F(Rows, AVetoedWriteChangesNothingAndTheParentMayChangeTheValue) {
+    AddStandardRow(grid, "alpha", "a", 1, 2, 3, 2);
+    parent.vetoCodes = {GRN_CELLCHANGING};
+    Grid_SetCellText(grid, 0, 0, "omega");
+    EXPECT_EQ(TextAt(0, 0), "alpha");
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCHANGING}));
+
+    parent.vetoCodes.clear();
+    parent.onNotify = [](GridNotify& record) {
+        if (record.code == GRN_CELLCHANGING) {
+            *reinterpret_cast<INT32*>(record.value) = 99;
+        }
+    };
+    INT32 value = 5;
+    Grid_SetCellValue(grid, 2, 0, &value);
+    EXPECT_EQ(ValueAt(2, 0), 99);
+}
+
+TEST_F(Rows, AParentThatClearsOrDestroysInsideTheNotificationStopsTheWriteCleanly) {
+    AddStandardRow(grid, "alpha", "a", 1, 2, 3, 2);
+    parent.onNotify = [this](GridNotify&) { Grid_ClearRows(grid); };
+    Grid_SetCellText(grid, 0, 0, "omega");
+    EXPECT_EQ(Grid_GetRowCount(grid), 0);
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCHANGING}));
+
+    AddStandardRow(grid, "alpha", "a", 1, 2, 3, 2);
+    parent.onNotify = [this](GridNotify&) { DestroyWindow(grid); };
+    Grid_SetCellText(grid, 0, 0, "omega");
+    EXPECT_FALSE(IsWindow(grid));
+}
+
+TEST_F(Rows, ClearingResetsCountsAndCurrentCellButKeepsColumns) {
+    for (int i = 0; i < 5; ++i) {
+        AddStandardRow(grid, "r", nullptr, i, 0, 0, 2);
+    }
+    Grid_SetCurCell(grid, 2, 3);
+    EXPECT_EQ(Grid_GetCurRow(grid), 3u);
+    Grid_ClearRows(grid);
+    EXPECT_EQ(Grid_GetRowCount(grid), 0);
+    EXPECT_EQ(SendMessageA(ListPane(grid), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(Grid_GetCurCol(grid), 0u);
+    EXPECT_EQ(Grid_GetCurRow(grid), 0u);
+    EXPECT_EQ(Grid_GetTotalWidth(grid), 380u);
+    EXPECT_EQ(AddStandardRow(grid, "again", nullptr, 0, 0, 0, 2), 0);
+    EXPECT_EQ(SendMessageA(ListPane(grid), LB_GETITEMDATA, 0, 0), 0) << "offsets start anew";
+}
+
+TEST_F(Rows, SelectAllTakesTheFilledRowsAndSkipsAFirstRowOfKindOne) {
+    AddStandardRow(grid, "parent", nullptr, 0, 0, 0, 1);
+    for (int i = 0; i < 4; ++i) {
+        AddStandardRow(grid, "r", nullptr, 0, 0, 0, 2);
+    }
+    AddStandardRow(grid, nullptr, nullptr, 0, 0, 0, 2);  // a blank row: never selected by it
+    Grid_SelectAll(grid);
+    EXPECT_EQ(Selected(), (std::vector<UINT>{1, 2, 3, 4}));
+    Grid_DeselectAll(grid);
+    EXPECT_TRUE(Selected().empty());
+}
+
+TEST_F(Rows, InvertSelectionFlipsTheFilledRows) {
+    for (int i = 0; i < 5; ++i) {
+        AddStandardRow(grid, "r", nullptr, 0, 0, 0, 0);
+    }
+    HWND list = ListPane(grid);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(list, LB_SETSEL, TRUE, 3);
+    Grid_InvertSelection(grid);
+    EXPECT_EQ(Selected(), (std::vector<UINT>{0, 2, 4}));
+}
+
+TEST_F(Rows, SelectedRowsAreReportedUpTo512) {
+    for (int i = 0; i < 600; ++i) {
+        AddStandardRow(grid, "r", nullptr, i, 0, 0, 2);
+    }
+    Grid_SelectAll(grid);
+    UINT positions[512 + 8];
+    positions[512] = 0xDEADBEEF;
+    EXPECT_EQ(Grid_GetSelRows(grid, positions), 512);
+    EXPECT_EQ(positions[511], 511u);
+    EXPECT_EQ(positions[512], 0xDEADBEEFu) << "nothing written past 512";
+    EXPECT_EQ(Grid_GetSelRows(grid, nullptr), 0);
+}
+
+TEST_F(Rows, ARowWithoutColumnsIsRefused) {
+    HWND bare = CreateGrid(parent.hwnd(), 0, 0, 100, 100);
+    GridValue row[1] = {1};
+    EXPECT_EQ(Grid_AddRow(bare, row), -1);
+    EXPECT_EQ(Grid_GetRowCount(bare), 0);
+}
+
+}  // namespace
