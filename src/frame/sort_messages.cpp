@@ -1,0 +1,77 @@
+// GRM_SORT: reorders the display by one column and gathers the rows into their groups, keeping
+// the selected rows selected at their new places and the view at its top row.
+#include <algorithm>
+
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "frame/list_box_items.h"
+#include "frame/shared_state.h"
+#include "store/sort_groups.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+// Saves the selected rows by row offset into the shared tables and returns how many.
+uint32_t SaveSelection(const GridInstance& grid, int32_t* positions, uint32_t* offsets) {
+    const LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                         reinterpret_cast<LPARAM>(positions));
+    const LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
+    const uint32_t count = static_cast<uint32_t>(std::max<LRESULT>(0, std::min(fetched, selected)));
+    for (uint32_t j = 0; j < count; ++j) {
+        offsets[j] = RowOffsetAt(grid, static_cast<uint32_t>(positions[j]));
+    }
+    return count;
+}
+
+GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t mode) {
+    const GridStore& store = grid.store;
+    GroupSortRequest request;
+    request.keys.table = store.TableBytes();
+    request.keys.tableSize = store.table().used();
+    request.keys.pool = store.PoolBytes();
+    request.keys.poolSize = store.pool().used();
+    request.keys.keyColumn = column;
+    request.keys.textKeys = store.columns().CellKind(column) == kCellText;
+    request.columnCount = store.columns().Count();
+    request.groupColumnKind = store.columns().CellKind(kGroupColumn);
+    request.mode = mode;
+    return request;
+}
+
+}  // namespace
+
+void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
+    SharedGridState& shared = Shared();
+    auto* positions = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
+    uint32_t* offsets = shared.savedSelectionOffsets;
+    shared.savedSelectionCount = SaveSelection(grid, positions, offsets);
+    const uint32_t saved = shared.savedSelectionCount;
+    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
+    if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
+        return;
+    }
+
+    const auto key = static_cast<uint32_t>(column);
+    const GroupSortRequest request = RequestFor(grid, key, static_cast<uint32_t>(mode));
+    uint32_t flags = grid.store.columns().Get(key)->flags;
+    SavedSelection selection{offsets, positions, saved};
+    ListBoxItems list(grid.listPane);
+    const GroupSortResult result = SortAndGroup(list, request, flags, selection);
+    if (result.sorted) {
+        grid.store.SetColumnFlags(key, flags);
+        grid.sortState = result.sortState;
+    }  // else no scratch memory: the order stays, and so does the selection restored below
+
+    const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
+    for (uint32_t j = 0; j < saved; ++j) {
+        SendMessageA(grid.listPane, LB_SETSEL, TRUE, positions[j]);
+    }
+    shared.savedSelectionCount = 0;
+    SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    InvalidateRect(grid.listPane, nullptr, TRUE);
+}
+
+}  // namespace vorlane
