@@ -1,15 +1,22 @@
 #include "demo_window.h"
 
+#include <shellapi.h>
+
+#include "folder_view.h"
 #include "vorlane.h"
 
 namespace {
 
 const char kDemoClass[] = "VorlaneDemoWindow";
 constexpr int kGap = 6;
+constexpr int kLabelHeight = 20;
 
 struct DemoState {
-    HWND left = nullptr;
-    HWND right = nullptr;
+    DemoOptions options;
+    FolderView panes[2];
+    HWND labels[2] = {};
+    HIMAGELIST folderImages = nullptr;  // 0 parent folder, 1 folder, 2 open folder (drop target)
+    HFONT font = nullptr;
 };
 
 DemoState& State() {
@@ -17,42 +24,184 @@ DemoState& State() {
     return state;
 }
 
+HICON ShellIcon(const char* path, UINT extra) {
+    SHFILEINFOA info = {};
+    SHGetFileInfoA(path, FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
+                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES | extra);
+    return info.hIcon;
+}
+
+HIMAGELIST CreateFolderImages() {
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
+    for (UINT extra : {UINT(SHGFI_OPENICON), UINT(0), UINT(SHGFI_OPENICON)}) {
+        HICON icon = ShellIcon("folder", extra);
+        ImageList_AddIcon(images, icon);
+        DestroyIcon(icon);
+    }
+    return images;
+}
+
+FolderView* ViewOf(HWND grid) {
+    for (FolderView& view : State().panes) {
+        if (view.grid() == grid) {
+            return &view;
+        }
+    }
+    return nullptr;
+}
+
+void ShowFolder(int side) {
+    SetWindowTextA(State().labels[side], State().panes[side].folder().c_str());
+}
+
 void LayOut(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     int half = (client.right - 3 * kGap) / 2;
-    int height = client.bottom - 2 * kGap;
-    MoveWindow(State().left, kGap, kGap, half, height, TRUE);
-    MoveWindow(State().right, 2 * kGap + half, kGap, half, height, TRUE);
+    int gridTop = kGap + kLabelHeight;
+    int height = client.bottom - gridTop - kGap;
+    for (int side = 0; side < 2; ++side) {
+        int x = kGap + side * (half + kGap);
+        MoveWindow(State().labels[side], x, kGap, half, kLabelHeight - 2, TRUE);
+        MoveWindow(State().panes[side].grid(), x, gridTop, half, height, TRUE);
+    }
+    // Drops at or left of the divider land in the left pane, right of it in the right one.
+    Grid_SetDropDivider(State().panes[0].grid(), kGap + half + kGap / 2);
 }
 
-HWND CreateGridPane(HWND parent, int id) {
-    return CreateWindowExA(WS_EX_CLIENTEDGE, VORLANE_CLASS, nullptr,
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+// The grid that the user works in shows the active look; the other the inactive one.
+void FollowFocus(HWND active) {
+    for (FolderView& view : State().panes) {
+        Grid_SetActiveLook(view.grid(), FALSE, view.grid() == active);
+    }
+}
+
+void CopyDroppedRows(const FolderView& source, FolderView& target) {
+    UINT rows[512];
+    int count = Grid_GetSelRows(source.grid(), rows);
+    for (int i = 0; i < count; ++i) {
+        if (State().options.copyFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow) {
+            std::string name = source.NameAt(rows[i]);
+            CopyFileA((source.folder() + "\\" + name).c_str(),
+                      (target.folder() + "\\" + name).c_str(), TRUE);
+        }
+        target.AddRowFrom(source, rows[i]);
+    }
+}
+
+void OnGridNotify(GridNotify& record) {
+    FolderView* view = ViewOf(record.hwndGrid);
+    if (view == nullptr) {
+        return;
+    }
+    switch (record.code) {
+        case GRN_HEADERCLICK: Grid_Sort(record.hwndGrid, record.column, GRID_SORT_TOGGLE); break;
+        case GRN_CELLCLICK:
+            if (record.activated) {
+                view->OpenRow(Grid_GetCurRow(record.hwndGrid));
+                ShowFolder(view == &State().panes[0] ? 0 : 1);
+            }
+            break;
+        case GRN_ENDEDIT:
+            // Renaming is shown in the view only; no file is renamed.
+            if (record.column == kNameColumn && record.value != 0 &&
+                *reinterpret_cast<const char*>(record.value) != '\0') {
+                Grid_SetCellText(record.hwndGrid, record.column, record.row,
+                                 reinterpret_cast<const char*>(record.value));
+            }
+            break;
+        case GRN_BUTTON:
+            if (record.buttonDown) {
+                FollowFocus(record.hwndGrid);
+            }
+            break;
+        case GRN_DROP: {
+            FolderView* source = ViewOf(record.hwndFrom);
+            if (source != nullptr && source != view) {
+                CopyDroppedRows(*source, *view);
+            }
+            break;
+        }
+        default: break;
+    }
+}
+
+void OnCreate(HWND window) {
+    DemoState& state = State();
+    state.folderImages = CreateFolderImages();
+    state.font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+    for (int side = 0; side < 2; ++side) {
+        state.labels[side] =
+            CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
+                            window, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+        FolderView& view = state.panes[side];
+        view.Create(window, side + 1, state.folderImages);
+        // Fonts and colours come before the columns' editors would need them.
+        Grid_SetFonts(view.grid(), state.font, state.font);
+        ColorSet colors = {};
+        colors.headerBack = RGB(0xE8, 0xEC, 0xF2);
+        colors.headerText = RGB(0x20, 0x28, 0x38);
+        colors.rowBack = RGB(0xFF, 0xFF, 0xFF);
+        colors.gridLine = RGB(0xDD, 0xE2, 0xEA);
+        colors.activeCell = RGB(0x2F, 0x6F, 0xC9);
+        colors.inactiveCell = RGB(0xC8, 0xD4, 0xE4);
+        colors.rowText = RGB(0x10, 0x10, 0x10);
+        Grid_SetColors(view.grid(), &colors);
+        Grid_SetRowHeight(view.grid(), 18);
+    }
+    PartnerSet partners = {};
+    partners.dragWindow = window;
+    partners.widthPartnerA = state.panes[0].grid();
+    partners.widthPartnerB = state.panes[1].grid();
+    Grid_SetPartners(state.panes[0].grid(), &partners);
+    Grid_SetGridLines(state.panes[0].grid(), TRUE);
+    for (int side = 0; side < 2; ++side) {
+        state.panes[side].Open(side == 0 ? state.options.leftFolder : state.options.rightFolder);
+        ShowFolder(side);
+    }
+    FollowFocus(state.panes[0].grid());
 }
 
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            State().left = CreateGridPane(window, 1);
-            State().right = CreateGridPane(window, 2);
-            return 0;
-        case WM_SIZE:
-            LayOut(window);
-            return 0;
+        case WM_CREATE: OnCreate(window); return 0;
+        case WM_SIZE: LayOut(window); return 0;
+        case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
+        case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
         case WM_DESTROY:
+            ImageList_Destroy(State().folderImages);
+            DeleteObject(State().font);
             PostQuitMessage(0);
             return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
+        default: return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+// The client point of a row's middle, in the given grid, for scripted gestures.
+POINT RowPoint(HWND grid, UINT row, int x) {
+    RECT cell;
+    Grid_GetCellRect(grid, 0, row, &cell);
+    return POINT{x, (cell.top + cell.bottom) / 2};
+}
+
+UINT FirstRowOfKind(const FolderView& view, INT32 kind) {
+    for (UINT row = 0; row < static_cast<UINT>(Grid_GetRowCount(view.grid())); ++row) {
+        if ((view.KindAt(row) & 0xFF) == kind) {
+            return row;
+        }
+    }
+    return 0;
+}
+
+HWND ListPaneOf(HWND grid) {
+    return FindWindowExA(grid, nullptr, "ListBox", nullptr);
 }
 
 }  // namespace
 
-HWND CreateDemoWindow(HINSTANCE instance) {
+HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
+    State().options = options;
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DemoProc;
@@ -61,7 +210,50 @@ HWND CreateDemoWindow(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = kDemoClass;
     RegisterClassExA(&windowClass);
-    return CreateWindowExA(0, kDemoClass, "Vorlane grid control",
-                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 900, 560, nullptr, nullptr,
+    return CreateWindowExA(0, kDemoClass, "Vorlane grid control - file browser demo",
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1200, 520, nullptr, nullptr,
                            instance, nullptr);
+}
+
+void PlayGesture(HWND window, const std::string& gesture) {
+    FolderView& left = State().panes[0];
+    FolderView& right = State().panes[1];
+    HWND leftList = ListPaneOf(left.grid());
+    UINT first = FirstRowOfKind(left, kFileRow);
+    if (gesture == "select" || gesture == "drag") {
+        for (UINT row = first; row < first + 2; ++row) {
+            POINT at = RowPoint(left.grid(), row, 40);
+            WPARAM keys = row == first ? MK_LBUTTON : (MK_LBUTTON | MK_CONTROL);
+            BYTE state[256] = {};
+            GetKeyboardState(state);
+            state[VK_CONTROL] = row == first ? 0 : 0x80;
+            SetKeyboardState(state);
+            SendMessageA(leftList, WM_LBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
+            SendMessageA(leftList, WM_LBUTTONUP, keys & ~MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        }
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
+    }
+    if (gesture == "drag") {
+        POINT at = RowPoint(left.grid(), first, 40);
+        SendMessageA(leftList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        // Move in steps to a folder row of the right pane, as a hand would.
+        UINT target = FirstRowOfKind(right, kFolderRow);
+        POINT goal = RowPoint(right.grid(), target, 60);
+        ClientToScreen(ListPaneOf(right.grid()), &goal);
+        POINT start = at;
+        ClientToScreen(leftList, &start);
+        for (int step = 1; step <= 8; ++step) {
+            POINT p = {start.x + (goal.x - start.x) * step / 8,
+                       start.y + (goal.y - start.y) * step / 8};
+            SetCursorPos(p.x, p.y);
+            HWND capture = GetCapture() != nullptr ? GetCapture() : leftList;
+            POINT local = p;
+            ScreenToClient(capture, &local);
+            SendMessageA(capture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(local.x, local.y));
+        }
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

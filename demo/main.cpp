@@ -1,6 +1,10 @@
-// The demo: a window with two grid controls side by side.
-//   vorlane_demo [--screenshot FILE.png]
-// With --screenshot the window is drawn once, written to FILE.png and the program exits.
+// The demo: a two-pane file browser made of two grid controls.
+//   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--copy-files]
+//                [--screenshot FILE.png [--gesture select|drag]]
+// Without folders it lists a small sample tree it creates in the temporary folder. It touches
+// no file unless --copy-files is given: then a drop copies the dropped files as well.
+// With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
+// and the program exits.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -8,13 +12,24 @@
 #include <string>
 
 #include "demo_window.h"
+#include "sample_tree.h"
 #include "screenshot.h"
 
 namespace {
 
 struct Options {
+    DemoOptions demo;
     std::wstring screenshot;  // empty: run interactively
+    std::string gesture;      // scripted before the screenshot
 };
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) {
+        narrow += static_cast<char>(c < 0x80 ? c : '?');
+    }
+    return narrow;
+}
 
 Options ParseOptions() {
     Options options;
@@ -24,6 +39,14 @@ Options ParseOptions() {
         std::wstring arg = args[i];
         if (arg == L"--screenshot" && i + 1 < count) {
             options.screenshot = args[++i];
+        } else if (arg == L"--gesture" && i + 1 < count) {
+            options.gesture = Narrow(args[++i]);
+        } else if (arg == L"--copy-files") {
+            options.demo.copyFiles = true;
+        } else if (options.demo.leftFolder.empty()) {
+            options.demo.leftFolder = Narrow(arg);
+        } else {
+            options.demo.rightFolder = Narrow(arg);
         }
     }
     LocalFree(args);
@@ -49,7 +72,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         return 1;
     }
 
-    HWND window = CreateDemoWindow(instance);
+    std::string sampleLeft;
+    std::string sampleRight;
+    if (options.demo.leftFolder.empty() || options.demo.rightFolder.empty()) {
+        CreateSampleTree(sampleLeft, sampleRight);
+        if (options.demo.leftFolder.empty())
+            options.demo.leftFolder = sampleLeft;
+        if (options.demo.rightFolder.empty())
+            options.demo.rightFolder = sampleRight;
+    }
+    HWND window = CreateDemoWindow(instance, options.demo);
     if (window == nullptr) {
         return 1;
     }
@@ -59,6 +91,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         UpdateWindow(window);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpPending();
+        if (!options.gesture.empty()) {
+            PlayGesture(window, options.gesture);
+        }
         Sleep(200);
         PumpPending();
         result = SaveWindowPng(window, options.screenshot.c_str()) ? 0 : 2;

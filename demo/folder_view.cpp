@@ -1,0 +1,168 @@
+#include "folder_view.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The Modified column keeps four characters of its own in front of the date: the grid shows a
+// column-3 text from its fifth character, so they hold the entry's attribute letters, hidden.
+std::string ModifiedText(const WIN32_FIND_DATAA& entry) {
+    SYSTEMTIME utc;
+    SYSTEMTIME local;
+    FileTimeToSystemTime(&entry.ftLastWriteTime, &utc);
+    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    char text[64];
+    std::snprintf(text, sizeof(text), "%c%c%c%c%04u-%02u-%02u %02u:%02u",
+                  entry.dwFileAttributes & FILE_ATTRIBUTE_READONLY ? 'r' : '-',
+                  entry.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN ? 'h' : '-',
+                  entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM ? 's' : '-',
+                  entry.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE ? 'a' : '-', local.wYear,
+                  local.wMonth, local.wDay, local.wHour, local.wMinute);
+    return text;
+}
+
+std::string TypeOf(const char* name, bool folder) {
+    if (folder) {
+        return "Folder";
+    }
+    const char* dot = std::strrchr(name, '.');
+    if (dot == nullptr || dot[1] == '\0') {
+        return "File";
+    }
+    std::string type = dot + 1;
+    for (char& c : type) {
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    }
+    return type;
+}
+
+std::string ParentOf(const std::string& folder) {
+    size_t slash = folder.find_last_of('\\');
+    if (slash == std::string::npos || slash < 3) {
+        return folder.substr(0, 3);  // "C:\"
+    }
+    return folder.substr(0, slash);
+}
+
+}  // namespace
+
+bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages) {
+    grid_ = CreateWindowExA(WS_EX_CLIENTEDGE, VORLANE_CLASS, nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES, 0, 0, 0, 0,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (grid_ == nullptr) {
+        return false;
+    }
+    ColumnDesc columns[6] = {};
+    columns[kNameColumn] = {prefix_,          200, "Name",  GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                            GRID_CELL_TEXT,   0,   nullptr, folderImages,    0,
+                            GRID_EDITOR_TEXT, 0};
+    columns[kTypeColumn] = {nullptr,          60, "Type",  GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                            GRID_CELL_TEXT,   0,  nullptr, nullptr,         0,
+                            GRID_EDITOR_NONE, 0};
+    columns[kSizeColumn] = {nullptr,          90, "Size",  GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
+                            GRID_CELL_NUMBER, 0,  nullptr, nullptr,          0,
+                            GRID_EDITOR_NONE, 0};
+    columns[kModifiedColumn] = {nullptr,          120, "Modified", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                                GRID_CELL_TEXT,   0,   nullptr,    nullptr,         0,
+                                GRID_EDITOR_NONE, 0};
+    columns[kKibColumn] = {nullptr,          80, "KiB",         GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
+                           GRID_CELL_NUMBER, 0,  "####### KiB", nullptr,          0,
+                           GRID_EDITOR_NONE, 0};
+    columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                            GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
+                            GRID_EDITOR_NONE, 0};
+    for (const ColumnDesc& column : columns) {
+        Grid_AddColumn(grid_, &column);
+    }
+    return true;
+}
+
+void FolderView::Open(const std::string& folder) {
+    folder_ = folder;
+    std::snprintf(prefix_, sizeof(prefix_), "%s\\", folder.c_str());
+    Grid_ClearRows(grid_);
+    if (folder.size() > 3) {
+        GridValue up[6] = {reinterpret_cast<GridValue>(".."),
+                           reinterpret_cast<GridValue>(""),
+                           0,
+                           reinterpret_cast<GridValue>(""),
+                           0,
+                           kParentRow};
+        Grid_AddRow(grid_, up);
+    }
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0) {
+                AddEntry(entry);
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    Grid_Sort(grid_, kNameColumn, GRID_SORT_ASCENDING);
+    Grid_DeselectAll(grid_);
+    Grid_Redraw(grid_);
+}
+
+void FolderView::AddEntry(const WIN32_FIND_DATAA& entry) {
+    const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    std::string type = TypeOf(entry.cFileName, isFolder);
+    std::string modified = ModifiedText(entry);
+    const INT32 size = static_cast<INT32>(entry.nFileSizeLow);
+    GridValue row[6] = {reinterpret_cast<GridValue>(entry.cFileName),
+                        reinterpret_cast<GridValue>(type.c_str()),
+                        size,
+                        reinterpret_cast<GridValue>(modified.c_str()),
+                        static_cast<INT32>((entry.nFileSizeLow + 1023) / 1024),
+                        isFolder ? kFolderRow : kFileRow};
+    Grid_AddRow(grid_, row);
+}
+
+std::string FolderView::NameAt(UINT row) const {
+    char name[MAX_PATH] = {};
+    Grid_GetCell(grid_, kNameColumn, row, name);
+    return name;
+}
+
+INT32 FolderView::KindAt(UINT row) const {
+    INT32 kind = 0;
+    Grid_GetCell(grid_, kKindColumn, row, &kind);
+    return kind;
+}
+
+void FolderView::OpenRow(UINT row) {
+    INT32 kind = KindAt(row) & 0xFF;
+    if (kind == kParentRow) {
+        Open(ParentOf(folder_));
+    } else if (kind == kFolderRow) {
+        Open(folder_ + "\\" + NameAt(row));
+    }
+}
+
+void FolderView::AddRowFrom(const FolderView& source, UINT row) {
+    char name[MAX_PATH] = {};
+    char type[64] = {};
+    char modified[64] = {};
+    INT32 size = 0;
+    INT32 kib = 0;
+    INT32 kind = source.KindAt(row);
+    if ((kind & 0xFF) == kParentRow) {
+        return;
+    }
+    Grid_GetCell(source.grid(), kNameColumn, row, name);
+    Grid_GetCell(source.grid(), kTypeColumn, row, type);
+    Grid_GetCell(source.grid(), kSizeColumn, row, &size);
+    Grid_GetCell(source.grid(), kModifiedColumn, row, modified);
+    Grid_GetCell(source.grid(), kKibColumn, row, &kib);
+    GridValue values[6] = {reinterpret_cast<GridValue>(name),
+                           reinterpret_cast<GridValue>(type),
+                           size,
+                           reinterpret_cast<GridValue>(modified),
+                           kib,
+                           kind};
+    Grid_AddRow(grid_, values);
+}
