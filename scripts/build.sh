@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds one of the two builds: native (store and its unit tests, sanitized)
-# or win32 (the DLL, its tests, the demo and the benchmark, cross-compiled).
+# Configures and builds one of the builds: native (store and its unit tests, sanitized),
+# win32 (the DLL, its tests, the demo and the benchmark, cross-compiled) or fuzz (the store's
+# libFuzzer targets, with clang).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 kind=$1
@@ -18,8 +19,13 @@ win32)
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
     ;;
+fuzz)
+    CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVORLANE_FUZZ=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    ;;
 *)
-    echo "usage: $0 native|win32" >&2
+    echo "usage: $0 native|win32|fuzz" >&2
     exit 2
     ;;
 esac
