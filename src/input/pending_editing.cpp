@@ -3,9 +3,7 @@
 
 namespace vorlane {
 
-LRESULT OnBeginEdit(GridInstance&, WPARAM, LPARAM) {
-    return 0;
-}
+LRESULT OnBeginEdit(GridInstance&, WPARAM, LPARAM) { return 0; }
 void OnEndEdit(GridInstance&, WPARAM, LPARAM) {}
 void OnCancelEdit(GridInstance&) {}
 

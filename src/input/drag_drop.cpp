@@ -1,0 +1,172 @@
+// Drag tracking. Zones are measured in the drag window's client coordinates: at or left of the
+// drop divider is the first list pane's zone, right of it the second's, and left of the outer
+// zone's edge the drag window's own. Positions compare as unsigned numbers, so a pointer left of
+// or above the drag window lies in the second zone. Panes are repainted only when the marked
+// drop row changes.
+#include "input/drag_drop.h"
+
+#include <cstdint>
+
+#include "frame/shared_state.h"
+#include "input/list_pane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr uint32_t kDragThreshold = 2;  // pixels from the origin before feedback starts
+constexpr uint32_t kOuterZoneMargin = 10;
+
+void ShowArrow() {
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+}
+
+void TakeCapture(HWND window) {
+    if (window != nullptr && GetCapture() != window) {
+        ReleaseCapture();
+        SetCapture(window);
+    }
+}
+
+// The pointer in the drag window's client coordinates (screen coordinates without one).
+POINT PointerInDragWindow() {
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    HWND dragWindow = Shared().dragWindow;
+    if (dragWindow != nullptr) {
+        ScreenToClient(dragWindow, &pointer);
+    }
+    return pointer;
+}
+
+// True when the pointer is in the outer zone. Its edge lies kOuterZoneMargin left of the stored
+// value; a stored value below the margin, or no drag window to hand over to, leaves no zone.
+bool InOuterZone(uint32_t x) {
+    const SharedGridState& shared = Shared();
+    return shared.outerZoneEnabled && shared.dragWindow != nullptr &&
+           shared.outerZoneX >= kOuterZoneMargin && x <= shared.outerZoneX - kOuterZoneMargin;
+}
+
+enum class Routing { Continue, HandedToDragWindow };
+
+// Gives the capture to the pane of the pointer's zone, or capture and focus to the drag window
+// when the pointer enters the outer zone; the library's feedback then ends.
+Routing RouteCapture(uint32_t x) {
+    const SharedGridState& shared = Shared();
+    if (x > shared.dropDivider) {
+        TakeCapture(shared.secondListPane);
+    } else if (InOuterZone(x)) {
+        if (GetCapture() != shared.dragWindow) {
+            ReleaseCapture();
+            SetCapture(shared.dragWindow);
+            SetFocus(shared.dragWindow);
+            return Routing::HandedToDragWindow;
+        }
+    } else {
+        TakeCapture(shared.firstListPane);
+    }
+    return Routing::Continue;
+}
+
+bool WithinThreshold(uint32_t x, uint32_t y) {
+    const SharedGridState& shared = Shared();
+    const auto originX = static_cast<uint32_t>(shared.dragOriginX);
+    const auto originY = static_cast<uint32_t>(shared.dragOriginY);
+    return originX - kDragThreshold < x && x < originX + kDragThreshold &&
+           originY - kDragThreshold < y && y < originY + kDragThreshold;
+}
+
+// Within its own list a row drops only on another row of kind word 2; on the other list,
+// anywhere; with an external drag, anywhere in both. Rows of kind word 0 or 1 never drag.
+void ChooseCursor(const GridInstance& grid, uint32_t x, uint32_t row, uint32_t kind) {
+    SharedGridState& shared = Shared();
+    const bool ownSide = shared.activeSide == 0 ? x < shared.dropDivider : x > shared.dropDivider;
+    const bool ownRestricted =
+        ownSide && !shared.externalDrag && (kind != kKindTarget || row == shared.pressRow);
+    if (!ownRestricted && shared.dragKind != 0) {
+        SetCursor(grid.dropCursor);
+        shared.dropAllowed = true;
+    } else {
+        SetCursor(grid.noDropCursor);
+    }
+}
+
+void InvalidatePane(HWND pane) {
+    if (pane != nullptr) {
+        InvalidateRect(pane, nullptr, TRUE);
+    }
+}
+
+// Keeps the drop row and the shown mark up to date; repaints only on a change of the mark.
+void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
+    SharedGridState& shared = Shared();
+    const bool first = pane == shared.firstListPane;
+    const bool second = pane == shared.secondListPane;
+    if ((first && shared.dropSide == 1) || (second && shared.dropSide == 0)) {
+        shared.dropRow = kDropOtherList;
+    }
+    if (shared.dropAllowed) {
+        if (shared.externalDrag) {
+            shared.dragSource = shared.externalSource;
+        }
+        if (kind == kKindTarget && row != shared.dropRow) {
+            shared.dropRow = row;
+            shared.shownDropRow = row;
+            InvalidatePane(pane);
+            InvalidatePane(first ? shared.secondListPane : shared.firstListPane);
+        } else if (kind != kKindTarget && shared.shownDropRow != kDropNoRow) {
+            shared.dropRow = kDropNoRow;
+            shared.shownDropRow = kDropNoRow;
+            InvalidatePane(pane);
+        }
+        shared.dropSide = first ? 0 : 1;
+    } else if (shared.shownDropRow != kDropNone) {
+        shared.dropRow = 0;
+        shared.shownDropRow = kDropNone;
+        InvalidatePane(shared.firstListPane);
+        InvalidatePane(shared.secondListPane);
+    }
+}
+
+}  // namespace
+
+void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    SharedGridState& shared = Shared();
+    shared.dropAllowed = false;
+    HWND pane = grid.listPane;
+    uint32_t row = kNoRow;
+    uint32_t kind = 0;
+
+    // Only the left button alone drags: any other button or Shift or Ctrl gives no feedback.
+    if (keys != MK_LBUTTON) {
+        ShowArrow();
+        UpdateMark(pane, row, kind);
+        return;
+    }
+    if (HIWORD(point) == 0) {
+        SendMessageA(pane, WM_VSCROLL, SB_LINEUP, 0);
+    }
+
+    const POINT pointer = PointerInDragWindow();
+    if (shared.dragOriginX == 0) {
+        shared.dragOriginX = pointer.x;
+        shared.dragOriginY = pointer.y;
+    }
+    const auto x = static_cast<uint32_t>(pointer.x);
+    const auto y = static_cast<uint32_t>(pointer.y);
+    const Routing routing = RouteCapture(x);
+    if (grid.destroyed || routing == Routing::HandedToDragWindow) {
+        return;
+    }
+    if (WithinThreshold(x, y)) {
+        ShowArrow();
+        return;
+    }
+
+    row = RowAtPoint(grid, point);
+    kind = KindWord(KindCellOfRow(grid, row));
+    ChooseCursor(grid, x, row, kind);
+    UpdateMark(pane, row, kind);
+}
+
+}  // namespace vorlane

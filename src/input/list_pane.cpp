@@ -1,0 +1,98 @@
+// The list pane's window procedure. The pane is a system list box whose own procedure keeps
+// painting and keyboard handling it is not asked to give up, but never sees the mouse: the
+// selection changes only through the messages sent here and by the control.
+#include "input/list_pane.h"
+
+#include <windowsx.h>
+
+#include "frame/grid_handlers.h"
+#include "frame/grid_store.h"
+#include "input/drag_drop.h"
+#include "render/list_background.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr LRESULT kListDialogCode = DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+
+LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
+    FillListPaneOutsideRows(grid);
+    return CallReplaced(grid.listPane, message, wParam, lParam);
+}
+
+// The focus coming to the pane closes the open editor: hiding it ends the edit.
+LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
+    if (grid.activeEditor != nullptr) {
+        ShowWindow(grid.activeEditor, SW_HIDE);
+        if (grid.destroyed) {
+            return 0;
+        }
+        grid.activeEditor = nullptr;
+    }
+    return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
+}
+
+// The control scrolls by whole rows and keeps its scroll bar in step.
+void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
+    SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
+}
+
+}  // namespace
+
+uint32_t RowAtPaneY(const GridInstance& grid, int y) {
+    if (y < 0 || grid.rowHeight <= 0) {
+        return kNoRow;
+    }
+    const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
+    if (top < 0) {
+        return kNoRow;
+    }
+    const uint64_t row = static_cast<uint64_t>(y / grid.rowHeight) + static_cast<uint64_t>(top);
+    if (ColumnCount(grid) == 0 || row >= RowCount(grid)) {
+        return kNoRow;
+    }
+    return static_cast<uint32_t>(row);
+}
+
+uint32_t RowAtPoint(const GridInstance& grid, LPARAM point) {
+    return RowAtPaneY(grid, GET_Y_LPARAM(point));
+}
+
+uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row) {
+    if (row >= RowCount(grid) || ColumnCount(grid) == 0) {
+        return 0;
+    }
+    return KindCellAt(grid, row);
+}
+
+LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+    InstanceHold hold(GetParent(pane));
+    if (!hold || hold->listPane != pane) {
+        return CallReplaced(pane, message, wParam, lParam);
+    }
+    GridInstance& grid = *hold.get();
+
+    switch (message) {
+        case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
+        case WM_ERASEBKGND: return 0;  // the rows and FillListPaneOutsideRows cover everything
+        case WM_KEYDOWN:
+            if (OnListKeyDown(grid, wParam, lParam)) {
+                return 0;
+            }
+            break;
+        case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
+        case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
+        case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
+        case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
+        case WM_MOUSEMOVE: OnListMouseMove(grid, wParam, lParam); return 0;
+        case WM_LBUTTONDBLCLK: OnListLButtonDblClk(); return 0;
+        case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
+        case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
+        case WM_GETDLGCODE: return kListDialogCode;
+        default: break;
+    }
+    return CallReplaced(pane, message, wParam, lParam);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,44 @@
+// The list pane's input: rows under the pointer, kind words, and the handlers of the pane
+// procedure (ListPaneProc, declared with the other procedures in frame/grid_handlers.h).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// The position of a point that has no row under it: above the pane, below the last row, or in
+// a grid without columns.
+constexpr uint32_t kNoRow = 0xFFFFFFFF;
+
+// Kind words with a meaning of their own to the list pane.
+constexpr uint32_t kKindInert = 0;     // no selection, no current cell, no drag
+constexpr uint32_t kKindPlain = 1;     // selectable only
+constexpr uint32_t kKindTarget = 2;    // the only drop target
+constexpr uint32_t kKindUnmarked = 9;  // becomes kKindTarget at its first press
+
+// The list position under pane coordinate y, or kNoRow.
+uint32_t RowAtPaneY(const GridInstance& grid, int y);
+// The list position under a mouse message's point, or kNoRow.
+uint32_t RowAtPoint(const GridInstance& grid, LPARAM point);
+// The row's whole 32-bit kind cell; 0 for kNoRow or any position that names no row.
+uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row);
+inline uint32_t KindWord(uint32_t kindCell) {
+    return kindCell & 0xFFFF;
+}
+
+// list_pane_mouse.cpp: presses and releases of either button, and double clicks.
+void OnListLButtonDown(GridInstance& grid, LPARAM point);
+void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point);
+void OnListRButtonDown(GridInstance& grid);
+void OnListRButtonUp(GridInstance& grid);
+void OnListLButtonDblClk();
+
+// list_pane_keys.cpp: Enter, Down, Up, Page Up and Page Down. False for any other key, which
+// the list box handles.
+bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
+
+}  // namespace vorlane

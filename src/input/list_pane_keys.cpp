@@ -1,0 +1,96 @@
+// Keys the list pane takes over from the list box: Enter activates the one selected row, Down
+// and Up move the current cell, Page Up and Page Down scroll. A key is known by its virtual key
+// and its scan value together, so that keys synthesised without a scan code reach the list box.
+#include "frame/grid_store.h"
+#include "frame/shared_state.h"
+#include "input/list_pane.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr uint32_t kExtendedKey = 0x100;  // the extended-key flag within a scan value
+
+// Scan code with the extended-key flag: bits 16 to 25 of the key data.
+uint32_t ScanValue(LPARAM keyData) {
+    return static_cast<uint32_t>(static_cast<uintptr_t>(keyData) >> 16) & 0x3FF;
+}
+
+// The key's scan code, from the main block or the keypad, either way.
+bool ScanMatches(uint32_t scan, uint32_t code) {
+    return scan == code || scan == (code | kExtendedKey);
+}
+
+void OnEnter(GridInstance& grid) {
+    if (SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0) != 1) {
+        return;
+    }
+    SharedGridState& shared = Shared();
+    shared.rowKind = KindWord(KindCellOfRow(grid, grid.currentRow));
+    shared.activationPending = true;
+    SendMessageA(grid.ownWindow, GRM_ACTIVATECELL, 0, grid.currentRow);
+    shared.activationPending = false;
+}
+
+// Moves down only onto a filled row whose kind cell is set.
+void OnDown(GridInstance& grid) {
+    const uint64_t target = uint64_t{grid.currentRow} + 1;
+    if (target >= grid.store.FilledRowCount() ||
+        KindCellOfRow(grid, static_cast<uint32_t>(target)) == 0) {
+        return;
+    }
+    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, static_cast<LPARAM>(target));
+}
+
+void OnUp(GridInstance& grid) {
+    const uint32_t target = grid.currentRow == 0 ? 0 : grid.currentRow - 1;
+    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, target);
+}
+
+void Scroll(GridInstance& grid, WPARAM code) {
+    SendMessageA(grid.ownWindow, WM_VSCROLL, code, 0);
+}
+
+}  // namespace
+
+bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    const uint32_t scan = ScanValue(keyData);
+    switch (virtualKey) {
+        case VK_RETURN:
+            if (!ScanMatches(scan, 0x1C)) {
+                return false;
+            }
+            OnEnter(grid);
+            return true;
+        case VK_DOWN:
+            if (!ScanMatches(scan, 0x50)) {
+                return false;
+            }
+            OnDown(grid);
+            return true;
+        case VK_UP:
+            if (!ScanMatches(scan, 0x48)) {
+                return false;
+            }
+            OnUp(grid);
+            return true;
+        case VK_PRIOR:
+            if (!ScanMatches(scan, 0x49)) {
+                return false;
+            }
+            Scroll(grid, SB_PAGEUP);
+            return true;
+        case VK_NEXT:
+            if (!ScanMatches(scan, 0x51)) {
+                return false;
+            }
+            Scroll(grid, SB_PAGEDOWN);
+            return true;
+        default: return false;
+    }
+}
+
+}  // namespace vorlane

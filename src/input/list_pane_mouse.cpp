@@ -1,0 +1,293 @@
+// Presses and releases in the list pane. A press selects by the modifiers and prepares a drag;
+// a release makes the row current, begins an edit on a second click, activates after a double
+// click, or ends a drag with a drop. The right button is handled as the left one on the row
+// under the cursor. Every message that can reach the parent may destroy the control or clear
+// its rows: the gesture then stops where it is.
+#include <algorithm>
+
+#include "frame/grid_store.h"
+#include "frame/shared_state.h"
+#include "input/list_pane.h"
+#include "input/modifiers.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+// The kind cell of a row whose kind is still to be marked takes this value at its first press.
+constexpr uint32_t kMarkedKindCell = kKindTarget;
+
+bool Gone(const GridInstance& grid) {
+    return grid.destroyed;
+}
+bool RowGone(const GridInstance& grid, uint32_t row) {
+    return grid.destroyed || row >= RowCount(grid);
+}
+
+LRESULT Send(const GridInstance& grid, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(grid.ownWindow, message, wParam, lParam);
+}
+
+void SetSelected(const GridInstance& grid, uint32_t row, bool selected) {
+    SendMessageA(grid.listPane, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
+}
+
+void DeselectAll(const GridInstance& grid) {
+    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+}
+
+LRESULT SelectedCount(const GridInstance& grid) {
+    return std::max<LRESULT>(SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0), 0);
+}
+
+// The side of the pane that has the focus: the rule the control uses for the active side.
+uint32_t FocusSide() {
+    HWND focus = GetFocus();
+    return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
+}
+
+uint32_t* ActiveSelectionTable() {
+    SharedGridState& shared = Shared();
+    return shared.selectionTable[shared.activeSide != 0 ? 1 : 0];
+}
+
+// Writes the marked kind into a row's kind cell without asking the parent. A text kind column
+// holds string offsets, not kinds, and is left alone.
+bool MarkKindCell(GridInstance& grid, uint32_t row) {
+    const uint32_t kindColumn = ColumnCount(grid) - 1;
+    if (grid.store.columns().CellKind(kindColumn) == kCellText) {
+        return false;
+    }
+    const uint32_t marked = kMarkedKindCell;
+    return grid.store.WriteCell(RowOffsetAt(grid, row), kindColumn, &marked);
+}
+
+// Saves the pane's selection into the active side's table and tells whether `row` is among the
+// saved positions. `count` receives the number of selected rows, which may exceed the table.
+bool SaveSelection(const GridInstance& grid, uint32_t row, LRESULT& count) {
+    uint32_t* table = ActiveSelectionTable();
+    const LRESULT stored =
+        std::clamp<LRESULT>(SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                         reinterpret_cast<LPARAM>(table)),
+                            0, kSelectionTableSize);
+    count = SelectedCount(grid);
+    uint32_t* end = table + std::min(stored, count);
+    return std::find(table, end, row) != end;
+}
+
+// Selects again the first `count` positions saved by the press, as far as the table holds them.
+void RestoreSelection(const GridInstance& grid, LRESULT count) {
+    const uint32_t* table = ActiveSelectionTable();
+    const LRESULT restored = std::min<LRESULT>(count, kSelectionTableSize);
+    for (LRESULT i = 0; i < restored; ++i) {
+        SetSelected(grid, table[i], true);
+    }
+}
+
+// True when pane x lies on a column, both edges included; the kind column counts.
+bool HitsColumn(const GridInstance& grid, int64_t x) {
+    const ColumnSet& columns = grid.store.columns();
+    for (uint32_t i = 0; i < columns.Count(); ++i) {
+        const ColumnRecord* column = columns.Get(i);
+        if (column->x <= x && x <= int64_t{column->x} + column->width) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The cursor in the pane's client coordinates, for the right button's handlers.
+POINT CursorInPane(const GridInstance& grid) {
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    ScreenToClient(grid.listPane, &cursor);
+    return cursor;
+}
+
+// Selection of a press by the modifiers. A plain press on a member of a multiple selection
+// leaves it whole, so that all of it can be dragged.
+void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, LRESULT count) {
+    SharedGridState& shared = Shared();
+    const bool plain = !shared.controlHeld && !shared.shiftHeld;
+    if (plain && !(count >= 2 && wasSelected)) {
+        DeselectAll(grid);
+    }
+    shared.pressDeselected = false;
+    const bool selectedNow = SendMessageA(grid.listPane, LB_GETSEL, row, 0) > 0;
+    if (selectedNow && shared.controlHeld) {
+        SetSelected(grid, row, false);
+        shared.pressDeselected = true;
+        shared.clickCounter = 0;
+    } else {
+        SetSelected(grid, row, true);
+        if (shared.clickCounter == 0) {
+            shared.clickCounter = 1;
+        }
+    }
+    if (row != grid.currentRow) {
+        shared.clickCounter = 1;
+    }
+}
+
+// The release on the press row: the row becomes current, and a second click begins an edit.
+void FinishClick(GridInstance& grid, uint32_t row) {
+    SharedGridState& shared = Shared();
+    if (!shared.pressDeselected) {
+        Send(grid, GRM_SETCURCELL, 0, row);
+        if (RowGone(grid, row)) {
+            return;
+        }
+    }
+    shared.pressDeselected = false;
+    const bool editable = (KindCellOfRow(grid, row) & 0xFF) != kKindPlain;
+    if (shared.clickCounter > 1 && editable && !shared.controlHeld) {
+        const LRESULT column = Send(grid, GRM_GETCURCOL);
+        if (Gone(grid)) {
+            return;
+        }
+        const LRESULT current = Send(grid, GRM_GETCURROW);
+        if (Gone(grid)) {
+            return;
+        }
+        Send(grid, GRM_BEGINEDIT, static_cast<WPARAM>(column), current);
+        shared.clickCounter = 0;
+        if (Gone(grid)) {
+            return;
+        }
+    }
+    shared.clickCounter += 1;
+}
+
+}  // namespace
+
+void OnListLButtonDown(GridInstance& grid, LPARAM point) {
+    SharedGridState& shared = Shared();
+    SetFocus(grid.listPane);  // closes an open editor first
+    if (Gone(grid)) {
+        return;
+    }
+    shared.externalDrag = false;
+    shared.buttonDown = true;
+    Send(grid, GRM_NOTIFYBUTTON);
+    if (Gone(grid)) {
+        return;
+    }
+    shared.dragOriginX = 0;
+    shared.dragOriginY = 0;
+    shared.dragSource = grid.ownWindow;
+
+    const uint32_t row = RowAtPoint(grid, point);
+    shared.pressRow = row;
+    uint32_t kindCell = KindCellOfRow(grid, row);
+    if (kindCell == kKindUnmarked && MarkKindCell(grid, row)) {
+        kindCell = kMarkedKindCell;
+        shared.clickCounter = 0;
+    }
+    const uint32_t kind = KindWord(kindCell);
+    shared.dragKind = kind == kKindPlain ? 0 : kind;
+    if (kind == kKindInert) {
+        return;
+    }
+
+    // The press keeps its selection in the table of its own pane's side, where the release of
+    // this press looks for it.
+    shared.activeSide = FocusSide();
+    LRESULT count = 0;
+    const bool wasSelected = SaveSelection(grid, row, count);
+    ReadModifiers();
+    SelectByPress(grid, row, wasSelected, count);
+    Send(grid, GRM_SETACTIVELOOK, WM_LBUTTONDOWN, 1);
+}
+
+void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
+    SharedGridState& shared = Shared();
+    ReleaseCapture();
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    if (Gone(grid)) {
+        return;
+    }
+    shared.buttonDown = false;
+    shared.externalDrag = false;
+    Send(grid, GRM_NOTIFYBUTTON);
+    if (Gone(grid)) {
+        return;
+    }
+    if (shared.dropAllowed) {
+        // A drop changes no selection, current cell or focus: the parent moves the rows.
+        Send(grid, GRM_NOTIFYDROP);
+        return;
+    }
+    SetFocus(grid.listPane);
+    if (Gone(grid)) {
+        return;
+    }
+
+    const uint32_t row = RowAtPoint(grid, point);
+    shared.rowKind = KindWord(KindCellOfRow(grid, row));
+    if (shared.rowKind == kKindInert) {
+        return;
+    }
+    if (shared.activationPending) {
+        Send(grid, GRM_ACTIVATECELL, 0, grid.currentRow);
+        shared.activationPending = false;
+        return;
+    }
+    if (shared.dragKind == 0) {
+        return;
+    }
+
+    ReadModifiers();
+    LRESULT count = 0;
+    if (!shared.controlHeld && !shared.shiftHeld) {
+        count = SelectedCount(grid);
+        if (count > 1) {
+            DeselectAll(grid);
+        }
+    }
+    if (!HitsColumn(grid, LOWORD(point))) {
+        return;
+    }
+    grid.currentRow = row;
+    const bool repeat = shared.clickCounter != 0 && row == shared.pressRow && keys != MK_RBUTTON;
+    if (!repeat) {
+        shared.clickCounter = 0;
+    }
+    if (row != shared.pressRow) {
+        if (count < 2) {
+            grid.currentRow = shared.pressRow;
+        }
+        RestoreSelection(grid, count);
+        shared.clickCounter += 1;
+        return;
+    }
+    FinishClick(grid, row);
+}
+
+void OnListRButtonDown(GridInstance& grid) {
+    const POINT cursor = CursorInPane(grid);
+    SendMessageA(grid.listPane, WM_LBUTTONDOWN, MK_RBUTTON, MAKELPARAM(0, cursor.y));
+}
+
+// Only a release on the press row counts; it is handled as a left release at x 0, which always
+// hits column 0, and never begins an edit.
+void OnListRButtonUp(GridInstance& grid) {
+    SharedGridState& shared = Shared();
+    shared.rightButton = false;
+    const POINT cursor = CursorInPane(grid);
+    if (RowAtPaneY(grid, cursor.y) != shared.pressRow) {
+        return;
+    }
+    shared.rightButton = true;
+    SendMessageA(grid.listPane, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(0, cursor.y));
+    shared.clickCounter = 0;
+    shared.rightButton = false;
+}
+
+void OnListLButtonDblClk() {
+    SharedGridState& shared = Shared();
+    shared.activationPending = true;
+    shared.clickCounter = 0;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,25 @@
+#include "input/modifiers.h"
+
+#include <windows.h>
+
+#include "frame/shared_state.h"
+
+namespace vorlane {
+
+namespace {
+
+// GetKeyState follows the input as this thread has taken it from its queue, so it tells
+// whether the key was down when the mouse message was made, however often it has been asked.
+bool KeyDown(int virtualKey) {
+    return (GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+}  // namespace
+
+void ReadModifiers() {
+    SharedGridState& shared = Shared();
+    shared.shiftHeld = KeyDown(VK_SHIFT);
+    shared.controlHeld = KeyDown(VK_CONTROL);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,386 @@
+// Dragging rows between the two registered list panes: the threshold, capture routing by the
+// drop divider and the outer zone, the cursor, the drop row mark and the drop notifications.
+//
+// The first list pane is fixed by the first control this process creates, so the grids are
+// made once for the whole program: the first grid, a middle one, and a third grid whose list
+// pane becomes the second list pane. The real pointer is moved with SetCursorPos and the mouse
+// messages are sent to the pane that the system would give them to.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "input_helpers.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int kDivider = 350;  // parent x between the first grid (0..300) and the third (400..)
+constexpr int kNoDropCursor = 103;
+constexpr int kDropCursor = 104;
+
+struct DragGrids : ::testing::Environment {
+    void SetUp() override {
+        parent = new RecordingParent(760, 520);
+        first = CreateGrid(parent->hwnd(), 0, 0, 300, 306, 0, 1);
+        middle = CreateGrid(parent->hwnd(), 0, 330, 300, 150, 0, 3);
+        second = CreateGrid(parent->hwnd(), 400, 0, 300, 306, 0, 2);
+        external = CreateWindowExA(0, "Static", nullptr, WS_CHILD, 0, 0, 1, 1, parent->hwnd(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+        for (HWND grid : {first, middle, second}) {
+            AddStandardColumns(grid);
+        }
+        AddKindRows(first, {2, 2, 1, 0, 2, 5});
+        for (int i = 0; i < 30; ++i) {
+            AddKindRows(first, {2});
+        }
+        AddKindRows(middle, {2, 2});
+        AddKindRows(second, {2, 1, 2, 5});
+    }
+    void TearDown() override { delete parent; }
+
+    RecordingParent* parent = nullptr;
+    HWND first = nullptr;
+    HWND middle = nullptr;
+    HWND second = nullptr;
+    HWND external = nullptr;
+};
+
+DragGrids* const grids =
+    static_cast<DragGrids*>(::testing::AddGlobalTestEnvironment(new DragGrids));
+
+class Drag : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Grid_CancelEdit(first);
+        Grid_CancelEdit(second);
+        ReleaseCapture();
+        PartnerSet partners = {};
+        partners.dragWindow = window;
+        partners.externalSource = grids->external;
+        Grid_SetPartners(first, &partners);
+        Grid_SetDropDivider(first, kDivider);
+        Grid_SetOuterZone(first, 0, FALSE);
+        for (HWND grid : {first, second}) {
+            SendMessageA(ListPane(grid), LB_SETTOPINDEX, 0, 0);
+            Grid_DeselectAll(grid);
+        }
+        // A move without the button clears any drop mark left by an earlier test.
+        SendMessageA(ListPane(first), WM_MOUSEMOVE, 0, 0);
+        parent.Clear();
+    }
+    void TearDown() override {
+        Grid_CancelEdit(first);
+        Grid_CancelEdit(second);
+        ReleaseCapture();
+    }
+
+    // A point on a row of a grid, in the parent's client coordinates.
+    POINT OnRow(HWND grid, int row, int x = 40) {
+        const LPARAM inPane = RowPoint(grid, row, x);
+        POINT point = {LOWORD(inPane), HIWORD(inPane)};
+        MapWindowPoints(ListPane(grid), window, &point, 1);
+        return point;
+    }
+    // The window the system gives a mouse message at `point` to: the capture, else the list
+    // pane under the point.
+    HWND Target(POINT point) {
+        if (GetCapture() != nullptr) {
+            return GetCapture();
+        }
+        ClientToScreen(window, &point);
+        return WindowFromPoint(point);
+    }
+    void Mouse(UINT message, POINT point, WPARAM keys) {
+        PointerAt(window, point);
+        HWND target = Target(point);
+        MapWindowPoints(window, target, &point, 1);
+        SendMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
+    }
+    void PressAt(POINT point) { Mouse(WM_LBUTTONDOWN, point, MK_LBUTTON); }
+    void MoveTo(POINT point, WPARAM keys = MK_LBUTTON) { Mouse(WM_MOUSEMOVE, point, keys); }
+    void ReleaseAt(POINT point) { Mouse(WM_LBUTTONUP, point, 0); }
+    // Moves onto the other list. The first move there still goes to the pane that holds the
+    // capture, which hands the capture over; the second is the other pane's own.
+    void CrossTo(POINT point) {
+        MoveTo(point);
+        MoveTo(point);
+    }
+    // Press, then the first move, which takes the drag origin.
+    void StartDrag(POINT point) {
+        PressAt(point);
+        MoveTo(point);
+    }
+    static POINT Shifted(POINT point, int dx, int dy = 0) { return {point.x + dx, point.y + dy}; }
+
+    static bool ShowsNoDrop() { return CursorShowsResource(GetCursor(), kNoDropCursor); }
+    static bool ShowsDrop() { return CursorShowsResource(GetCursor(), kDropCursor); }
+    static bool ShowsArrow() { return CursorIsArrow(GetCursor()); }
+    static bool NeedsPaint(HWND grid) { return GetUpdateRect(ListPane(grid), nullptr, FALSE); }
+    static void Painted(HWND grid) { ValidateRect(ListPane(grid), nullptr); }
+
+    RecordingParent& parent = *grids->parent;
+    HWND window = grids->parent->hwnd();
+    HWND first = grids->first;
+    HWND second = grids->second;
+};
+
+TEST_F(Drag, OnePixelChangesNothingAndTwoPixelsStartTheFeedback) {
+    const POINT start = OnRow(first, 0);
+    StartDrag(start);
+    EXPECT_TRUE(ShowsArrow());
+    MoveTo(Shifted(start, 1, -1));
+    EXPECT_TRUE(ShowsArrow());
+    MoveTo(Shifted(start, 0, 2));
+    EXPECT_TRUE(ShowsNoDrop()) << "over the pressed row itself";
+    MoveTo(Shifted(start, -2));
+    EXPECT_TRUE(ShowsNoDrop());
+}
+
+TEST_F(Drag, CrossingTheDividerMovesTheCaptureAtOnceEvenWithinTheThreshold) {
+    const POINT start = OnRow(first, 0);
+    Grid_SetDropDivider(first, start.x);
+    StartDrag(start);
+    EXPECT_EQ(GetCapture(), ListPane(first));
+    MoveTo(Shifted(start, 1));
+    EXPECT_EQ(GetCapture(), ListPane(second));
+    EXPECT_TRUE(ShowsArrow());
+    MoveTo(Shifted(start, 2));
+    EXPECT_TRUE(ShowsDrop()) << "right of the divider is the other list";
+    MoveTo(start);
+    EXPECT_EQ(GetCapture(), ListPane(first));
+}
+
+TEST_F(Drag, WithinItsOwnListARowDropsOnlyOnAnotherRowOfKindTwo) {
+    const POINT start = OnRow(first, 0);
+    StartDrag(start);
+    for (int row : {0, 2, 3, 5, 10}) {  // itself, kinds 1, 0 and 5, and another of kind 2
+        MoveTo(OnRow(first, row, 60));
+        EXPECT_TRUE(row == 10 ? ShowsDrop() : ShowsNoDrop()) << "row " << row;
+    }
+    MoveTo(OnRow(first, 2, 60));
+    ReleaseAt(OnRow(first, 2, 60));
+    EXPECT_TRUE(parent.OfCode(GRN_DROP).empty());
+
+    parent.Clear();
+    StartDrag(start);
+    MoveTo(OnRow(first, 4));
+    EXPECT_TRUE(ShowsDrop());
+    ReleaseAt(OnRow(first, 4));
+    ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+    const GridNotify drop = parent.OfCode(GRN_DROP)[0];
+    EXPECT_EQ(drop.idFrom, 1u);
+    EXPECT_EQ(drop.hwndFrom, first);
+    EXPECT_EQ(drop.dropList, 0u);
+    EXPECT_EQ(drop.dropRow, 4u);
+}
+
+TEST_F(Drag, ADropOnTheOtherListNamesTheSourceInTheButtonAndDropNotifications) {
+    StartDrag(OnRow(first, 1));
+    CrossTo(OnRow(second, 2));
+    EXPECT_TRUE(ShowsDrop());
+    EXPECT_EQ(GetCapture(), ListPane(second));
+    ReleaseAt(OnRow(second, 2));
+
+    ASSERT_EQ(parent.Codes(), (std::vector<UINT>{GRN_BUTTON, GRN_SELCHANGE, GRN_BUTTON, GRN_DROP}));
+    const GridNotify& press = parent.records[0];
+    EXPECT_EQ(press.hwndFrom, first);
+    EXPECT_EQ(press.buttonDown, TRUE);
+    for (const GridNotify& record : {parent.records[2], parent.records[3]}) {
+        EXPECT_EQ(record.hwndFrom, first) << "the drag source";
+        EXPECT_EQ(record.hwndGrid, second);
+        EXPECT_EQ(record.idFrom, 2u) << "the receiving control";
+    }
+    EXPECT_EQ(parent.records[2].buttonDown, FALSE);
+    EXPECT_EQ(parent.records[3].dropList, 1u);
+    EXPECT_EQ(parent.records[3].dropRow, 2u);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(SelectedRows(first), (std::vector<UINT>{1})) << "the source keeps its selection";
+    EXPECT_TRUE(SelectedRows(second).empty());
+
+    // Afterwards, notifications name their control again.
+    parent.Clear();
+    Click(ListPane(second), RowPoint(second, 0));
+    ASSERT_FALSE(parent.records.empty());
+    EXPECT_EQ(parent.records[0].hwndFrom, second);
+}
+
+// The first move over the second list is judged on the first list, which still holds the
+// capture. Where that found no target either, the drop row tells that the pointer came straight
+// from the other list.
+TEST_F(Drag, AnywhereElseOnTheOtherListDropsWithNoRow) {
+    const struct {
+        int row;  // of the second list: kind 1, below the last row, kind 5
+        UINT dropRow;
+    } cases[] = {{1, GRID_DROP_NO_ROW}, {12, GRID_DROP_NO_ROW}, {3, GRID_DROP_OTHER_LIST}};
+    for (const auto& c : cases) {
+        SendMessageA(ListPane(first), WM_MOUSEMOVE, 0, 0);
+        parent.Clear();
+        StartDrag(OnRow(first, 0));
+        CrossTo(OnRow(second, c.row));
+        EXPECT_TRUE(ShowsDrop()) << "row " << c.row;
+        ReleaseAt(OnRow(second, c.row));
+        ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u) << "row " << c.row;
+        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, c.dropRow) << "row " << c.row;
+        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropList, 1u);
+    }
+}
+
+TEST_F(Drag, RowsOfKindZeroAndOneAreNeverDragged) {
+    for (int row : {2, 3}) {
+        parent.Clear();
+        StartDrag(OnRow(first, row));
+        CrossTo(OnRow(second, 2));
+        EXPECT_TRUE(ShowsNoDrop()) << "row " << row;
+        MoveTo(OnRow(first, 4));
+        EXPECT_TRUE(ShowsNoDrop()) << "row " << row;
+        ReleaseAt(OnRow(first, 4));
+        EXPECT_TRUE(parent.OfCode(GRN_DROP).empty());
+    }
+}
+
+TEST_F(Drag, OtherButtonsOrShiftOrCtrlShowTheArrowAndNeverDrop) {
+    for (WPARAM keys :
+         {MK_LBUTTON | MK_SHIFT, MK_LBUTTON | MK_CONTROL, MK_RBUTTON, MK_LBUTTON | MK_RBUTTON}) {
+        parent.Clear();
+        StartDrag(OnRow(first, 0));
+        CrossTo(OnRow(second, 2));
+        ASSERT_TRUE(ShowsDrop());
+        MoveTo(OnRow(second, 2, 60), keys);
+        EXPECT_TRUE(ShowsArrow()) << "keys " << keys;
+        ReleaseAt(OnRow(second, 2, 60));
+        EXPECT_TRUE(parent.OfCode(GRN_DROP).empty()) << "keys " << keys;
+    }
+}
+
+TEST_F(Drag, EachMoveOnTheTopPixelRowScrollsUpOneRow) {
+    HWND pane = ListPane(first);
+    SendMessageA(pane, LB_SETTOPINDEX, 10, 0);
+    const POINT start = OnRow(first, 10);
+    StartDrag(start);
+    POINT top = {start.x + 5, 0};
+    MapWindowPoints(pane, window, &top, 1);
+    MoveTo(top);
+    EXPECT_EQ(SendMessageA(pane, LB_GETTOPINDEX, 0, 0), 9);
+    MoveTo(Shifted(top, 1));
+    EXPECT_EQ(SendMessageA(pane, LB_GETTOPINDEX, 0, 0), 8);
+    MoveTo(Shifted(top, 1, 1));
+    EXPECT_EQ(SendMessageA(pane, LB_GETTOPINDEX, 0, 0), 8) << "only the top pixel row scrolls";
+}
+
+TEST_F(Drag, TheOuterZoneHandsCaptureAndFocusToTheDragWindow) {
+    Grid_SetOuterZone(first, 60, TRUE);
+    StartDrag(OnRow(first, 0, 150));
+    MoveTo(OnRow(first, 4, 54));
+    EXPECT_EQ(GetCapture(), ListPane(first));
+    EXPECT_TRUE(ShowsDrop());
+    MoveTo(OnRow(first, 4, 53));
+    EXPECT_EQ(GetCapture(), window);
+    EXPECT_EQ(GetFocus(), window);
+
+    // An edge left of the drag window's client area leaves no outer zone at all.
+    ReleaseCapture();
+    Grid_SetOuterZone(first, 0, TRUE);
+    StartDrag(OnRow(first, 0, 150));
+    MoveTo(OnRow(first, 4, 5));
+    EXPECT_EQ(GetCapture(), ListPane(first));
+    EXPECT_TRUE(ShowsDrop());
+}
+
+TEST_F(Drag, AnExternalDragDropsAnywhereAndNamesTheExternalSource) {
+    Grid_SetExternalDrag(first, TRUE);
+    StartDrag(OnRow(first, 0));  // the press clears a flag set before it
+    MoveTo(OnRow(first, 2));
+    EXPECT_TRUE(ShowsNoDrop());
+    ReleaseAt(OnRow(first, 2));
+    EXPECT_TRUE(parent.OfCode(GRN_DROP).empty());
+
+    parent.Clear();
+    PressAt(OnRow(first, 0));
+    Grid_SetExternalDrag(first, TRUE);
+    MoveTo(OnRow(first, 0));
+    MoveTo(OnRow(first, 2));  // a row of kind 1 of its own list
+    EXPECT_TRUE(ShowsDrop());
+    ReleaseAt(OnRow(first, 2));
+    ASSERT_EQ(parent.Codes(), (std::vector<UINT>{GRN_BUTTON, GRN_SELCHANGE, GRN_BUTTON, GRN_DROP}));
+    const GridNotify drop = parent.OfCode(GRN_DROP)[0];
+    EXPECT_EQ(drop.hwndFrom, grids->external);
+    EXPECT_EQ(parent.records[2].hwndFrom, grids->external);
+    EXPECT_EQ(drop.idFrom, 1u);
+    EXPECT_EQ(drop.dropList, 0u);
+    EXPECT_EQ(drop.dropRow, static_cast<UINT>(GRID_DROP_NO_ROW));
+}
+
+TEST_F(Drag, PanesAreRepaintedOnlyWhenTheMarkChanges) {
+    StartDrag(OnRow(first, 0));
+    Painted(first);
+    Painted(second);
+    CrossTo(OnRow(second, 2));
+    EXPECT_TRUE(NeedsPaint(second));
+    EXPECT_TRUE(NeedsPaint(first));
+    Painted(first);
+    Painted(second);
+    MoveTo(OnRow(second, 2, 80));
+    EXPECT_FALSE(NeedsPaint(second)) << "the same row stays marked";
+    MoveTo(OnRow(second, 0));
+    EXPECT_TRUE(NeedsPaint(second));
+    Painted(first);
+    Painted(second);
+    MoveTo(OnRow(second, 1));
+    EXPECT_TRUE(NeedsPaint(second));
+    EXPECT_FALSE(NeedsPaint(first));
+    Painted(second);
+    MoveTo(OnRow(second, 3));
+    EXPECT_FALSE(NeedsPaint(second)) << "still no target row";
+    MoveTo(OnRow(second, 3, 60), MK_LBUTTON | MK_SHIFT);
+    EXPECT_TRUE(NeedsPaint(second)) << "the mark is cleared";
+    EXPECT_TRUE(NeedsPaint(first));
+}
+
+// A drag that ends without a drop on its own list gives back the selection of the press, also
+// when the press follows a click in the other list.
+TEST_F(Drag, AReleaseWithoutADropRestoresThePressedListsOwnSelection) {
+    HWND pane = ListPane(second);
+    Grid_SetCurCell(second, 0, 1);  // clicks on rows that are not current begin no edit
+    Grid_SetCurCell(first, 0, 1);
+    Grid_DeselectAll(second);
+    SendMessageA(pane, LB_SETSEL, TRUE, 3);
+    Click(pane, RowPoint(second, 3));  // the second side's table now holds {3}
+    Click(ListPane(first), RowPoint(first, 0));
+
+    Grid_DeselectAll(second);
+    SendMessageA(pane, LB_SETSEL, TRUE, 0);
+    SendMessageA(pane, LB_SETSEL, TRUE, 2);
+    StartDrag(OnRow(second, 2));
+    MoveTo(OnRow(second, 0, 80));
+    EXPECT_TRUE(ShowsDrop());
+    MoveTo(OnRow(second, 0, 80), MK_LBUTTON | MK_CONTROL);
+    ReleaseAt(OnRow(second, 0, 80));
+    EXPECT_TRUE(parent.OfCode(GRN_DROP).empty());
+    EXPECT_EQ(SelectedRows(second), (std::vector<UINT>{0, 2}));
+    EXPECT_EQ(Grid_GetCurRow(second), 0u) << "the release row, since a selection was restored";
+}
+
+TEST_F(Drag, TheFirstAndTheThirdControlCreatedAreTheDragPartners) {
+    HWND middlePane = ListPane(grids->middle);
+    StartDrag(OnRow(first, 0));
+    CrossTo(OnRow(second, 0));
+    EXPECT_NE(GetCapture(), middlePane);
+    ReleaseAt(OnRow(second, 0));
+    ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+    EXPECT_EQ(parent.OfCode(GRN_DROP)[0].idFrom, 2u);
+    EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropList, 1u);
+
+    parent.Clear();
+    StartDrag(OnRow(second, 2));
+    CrossTo(OnRow(first, 4));
+    EXPECT_EQ(GetCapture(), ListPane(first));
+    ReleaseAt(OnRow(first, 4));
+    ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+    const GridNotify drop = parent.OfCode(GRN_DROP)[0];
+    EXPECT_EQ(drop.hwndFrom, second);
+    EXPECT_EQ(drop.idFrom, 1u);
+    EXPECT_EQ(drop.dropList, 0u);
+    EXPECT_EQ(drop.dropRow, 4u);
+}
+
+}  // namespace
