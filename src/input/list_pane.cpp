@@ -80,6 +80,11 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
             if (OnListKeyDown(grid, wParam, lParam)) {
                 return 0;
             }
+            // An empty list has nothing a key could act on, and the list box of some
+            // platforms faults on Space when it holds no item.
+            if (RowCount(grid) == 0 && SendMessageA(pane, LB_GETCOUNT, 0, 0) == 0) {
+                return 0;
+            }
             break;
         case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
         case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;

@@ -227,6 +227,18 @@ TEST_F(ListInput, AGridWithoutColumnsTreatsEveryPointAsKindZero) {
     EXPECT_EQ(Notes(parent.records), (std::vector<Note>{ButtonNote(TRUE), ButtonNote(FALSE)}));
 }
 
+TEST_F(ListInput, KeysInAnEmptyGridDoNothingAndSpaceDoesNotFault) {
+    ASSERT_TRUE(AddStandardColumns(grid));
+    SetFocus(pane);
+    for (WPARAM key : {WPARAM(VK_SPACE), WPARAM(VK_HOME), WPARAM(VK_END), WPARAM(VK_DOWN)}) {
+        SendMessageA(pane, WM_KEYDOWN, key, 0x00390001);
+        SendMessageA(pane, WM_CHAR, ' ', 0x00390001);
+    }
+    EXPECT_TRUE(IsWindow(grid));
+    EXPECT_EQ(Grid_GetRowCount(grid), 0);
+    EXPECT_TRUE(parent.records.empty());
+}
+
 TEST_F(ListInput, RowsOfKindOneSelectButNeverBecomeCurrentExceptByActivation) {
     Make({2, 1, 2});
     StartAt(0);
