@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "render/gdi_objects.h"
 #include "store/grid_store.h"
 
 namespace vorlane {
@@ -59,6 +60,7 @@ struct GridInstance {
     HBRUSH inactiveCellBrush = nullptr;
     HBRUSH markerBrush = nullptr;  // red 4x4 row marker
     HPEN gridPen = nullptr;
+    OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
 
     GridStore store;  // columns, cell slots, cell texts and row counts
 

@@ -1,0 +1,128 @@
+// Small owners for GDI resources used while painting (a scoped selection, a window device
+// context, the off-screen canvas that rows are composed on) and the text alignment of cells and
+// titles.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vorlane {
+
+// The DrawTextA flag of a cell's or title's alignment: 0 left, 1 centred, any other value right.
+inline UINT TextAlignment(int32_t align) {
+    switch (align) {
+        case 0: return DT_LEFT;
+        case 1: return DT_CENTER;
+        default: return DT_RIGHT;
+    }
+}
+
+// Selects `object` into `dc` for the life of the guard and puts the previous object back. A null
+// object selects nothing, so the device context keeps its default (font, pen).
+class ScopedSelect {
+  public:
+    ScopedSelect(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelect() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A window's device context from GetDC (not clipped to an update region), released at the end.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A memory device context holding a bitmap, kept from one row to the next so that painting a row
+// allocates nothing. The bitmap only grows; users draw into the part they asked for and copy that
+// part out. Only the bitmap stays selected between uses: fonts, pens and brushes are put back by
+// the painter, so their owners can delete them at any time.
+class OffscreenCanvas {
+  public:
+    OffscreenCanvas() = default;
+    ~OffscreenCanvas() { Release(); }
+    OffscreenCanvas(const OffscreenCanvas&) = delete;
+    OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
+
+    // A memory device context compatible with `reference` whose bitmap covers at least
+    // width x height pixels, or null when the system refuses the objects.
+    HDC Prepare(HDC reference, int width, int height) {
+        if (width <= 0 || height <= 0) {
+            return nullptr;
+        }
+        if (dc_ == nullptr) {
+            dc_ = CreateCompatibleDC(reference);
+            if (dc_ == nullptr) {
+                return nullptr;
+            }
+        }
+        if (bitmap_ != nullptr && width <= width_ && height <= height_) {
+            return dc_;
+        }
+        const int newWidth = width > width_ ? width : width_;
+        const int newHeight = height > height_ ? height : height_;
+        HBITMAP bitmap = CreateCompatibleBitmap(reference, newWidth, newHeight);
+        if (bitmap == nullptr) {
+            return nullptr;
+        }
+        HGDIOBJ previous = SelectObject(dc_, bitmap);
+        if (bitmap_ == nullptr) {
+            originalBitmap_ = previous;
+        } else {
+            DeleteObject(bitmap_);
+        }
+        bitmap_ = bitmap;
+        width_ = newWidth;
+        height_ = newHeight;
+        return dc_;
+    }
+
+    void Release() {
+        if (dc_ != nullptr) {
+            if (originalBitmap_ != nullptr) {
+                SelectObject(dc_, originalBitmap_);
+            }
+            DeleteDC(dc_);
+        }
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
+        dc_ = nullptr;
+        bitmap_ = nullptr;
+        originalBitmap_ = nullptr;
+        width_ = 0;
+        height_ = 0;
+    }
+
+  private:
+    HDC dc_ = nullptr;                  // memory device context, made at the first use
+    HBITMAP bitmap_ = nullptr;          // selected into dc_ while it exists
+    HGDIOBJ originalBitmap_ = nullptr;  // dc_'s own bitmap, put back before deleting dc_
+    int width_ = 0;                     // bitmap size, pixels
+    int height_ = 0;
+};
+
+}  // namespace vorlane

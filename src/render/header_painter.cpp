@@ -1,0 +1,103 @@
+// Header painting: the background, a raised (or, while pressed, sunken) button per shown column
+// with its title and sort arrow, and an empty raised button from the last column onwards.
+#include "render/header_painter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "render/gdi_objects.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr uint32_t kPressed = 0x1;           // column flag: the title button is held down
+constexpr int32_t kDescendingArrow = 9;      // sortIndicator showing the down arrow
+constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
+constexpr int kArrowFromTitleRight = 6;      // arrow's left edge, from the title's right edge
+constexpr LONG kTrailingButtonRight = 9999;  // the last button runs past any pane width
+constexpr uint32_t kTitleSize = 256;         // 255 characters and the NUL
+
+// Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
+LONG PaneX(int64_t x) {
+    constexpr int64_t kLimit = 1 << 24;
+    return static_cast<LONG>(std::clamp<int64_t>(x, -kLimit, kLimit));
+}
+
+void DrawButtonFrame(HDC dc, RECT button, UINT edge) {
+    DrawEdge(dc, &button, edge, BF_LEFT | BF_TOP);
+    DrawEdge(dc, &button, edge, BF_RIGHT | BF_BOTTOM);
+}
+
+// The column's title as the control serves it. The title message has no buffer size, so a
+// title too long for the buffer is read from the labels directly, cut to 255 characters.
+void ReadTitle(GridInstance& grid, uint32_t column, const ColumnRecord& record, char* title) {
+    title[0] = '\0';
+    const char* stored = grid.store.columns().labels().StringAt(record.titleOffset);
+    if (std::strlen(stored) < kTitleSize) {
+        SendMessageA(grid.ownWindow, GRM_GETCOLTITLE, column, reinterpret_cast<LPARAM>(title));
+    } else {
+        grid.store.columns().GetTitle(column, title, kTitleSize);
+    }
+    title[kTitleSize - 1] = '\0';
+}
+
+// Title text and sort arrow inside the button; a pressed button shows them a pixel lower and to
+// the right. False when the control was destroyed while its title was asked for.
+bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& record,
+               const RECT& button) {
+    char title[kTitleSize];
+    ReadTitle(grid, column, record, title);
+    if (grid.destroyed) {
+        return false;
+    }
+    RECT text = {button.left + 3, button.top + 2, button.right - 3, button.bottom};
+    if ((record.flags & kPressed) != 0) {
+        text.left += 1;
+        text.top += 1;
+        text.right += 1;
+    }
+    DrawTextA(dc, title, static_cast<int>(std::strlen(title)), &text,
+              TextAlignment(record.titleAlign));
+    if (record.sortIndicator != 0) {
+        HICON arrow =
+            record.sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
+        DrawIconEx(dc, text.right - kArrowFromTitleRight, button.top, arrow, kArrowSize, kArrowSize,
+                   0, nullptr, DI_NORMAL);
+    }
+    return true;
+}
+
+}  // namespace
+
+void PaintHeader(GridInstance& grid, const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    if (dc == nullptr) {
+        return;
+    }
+    SetBkColor(dc, grid.headerBackColor);
+    SetTextColor(dc, grid.headerTextColor);
+    ScopedSelect font(dc, grid.headerFont);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &item.rcItem, "", 0, nullptr);
+
+    LONG trailingLeft = item.rcItem.left;
+    // The kind column (the last) has no button.
+    for (uint32_t column = 0; column + 1 < grid.store.columns().Count(); ++column) {
+        const ColumnRecord record = *grid.store.columns().Get(column);
+        RECT button = item.rcItem;
+        button.left = PaneX(column == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
+        button.right = PaneX(static_cast<int64_t>(record.x) + record.width + 1);
+        const bool pressed = (record.flags & kPressed) != 0;
+        DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
+        if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {
+            return;
+        }
+        trailingLeft = button.right;
+    }
+    RECT trailing = {trailingLeft, item.rcItem.top, kTrailingButtonRight, item.rcItem.bottom};
+    DrawButtonFrame(dc, trailing, BDR_RAISEDOUTER);
+}
+
+}  // namespace vorlane

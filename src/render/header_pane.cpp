@@ -1,0 +1,226 @@
+// The header pane procedure. Resizing runs through the process-wide resize state: a mouse move
+// near a column's right edge arms it (hovering), a press starts the drag with the one-pixel
+// resize line following the mouse, and the release applies the width, lays the control out again
+// and mirrors the width to the partner grid. A press elsewhere presses a title; its release
+// sets the sort arrow and reports the click to the parent.
+#include "render/header_pane.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "frame/grid_handlers.h"
+#include "frame/notify.h"
+#include "frame/shared_state.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr uint32_t kPressed = 0x1;      // column flag: the title button is held down
+constexpr int32_t kAscendingArrow = 8;  // sortIndicator values set by a title click
+constexpr int32_t kDescendingArrow = 9;
+constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
+
+uint32_t UnsignedX(LPARAM point) {
+    return LOWORD(point);
+}
+int32_t SignedX(LPARAM point) {
+    return static_cast<int16_t>(LOWORD(point));
+}
+
+void RepaintNow(HWND window) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+void ReleaseOwnCapture(HWND pane) {
+    if (GetCapture() == pane) {
+        ReleaseCapture();
+    }
+}
+
+// Where a drag would put the column's right edge: never left of the column's left edge.
+int64_t DraggedEdge(int32_t mouseX) {
+    const SharedGridState& shared = Shared();
+    return std::max<int64_t>(static_cast<int64_t>(mouseX) - shared.grabOffset, shared.resizeLeft);
+}
+
+int32_t ToInt32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Arms a resize when the mouse, with no button held, is at most 2 pixels left or 1 pixel right
+// of a column's right edge. Columns are tried from the right, so that of columns sharing an edge
+// (width 0) the last one is taken; the kind column never is.
+void HoverTest(const GridInstance& grid, WPARAM keys, uint32_t mouseX) {
+    if ((keys & (MK_LBUTTON | MK_RBUTTON)) != 0) {
+        return;
+    }
+    SharedGridState& shared = Shared();
+    shared.resizePhase = ResizePhase::Idle;
+    const ColumnSet& columns = grid.store.columns();
+    const uint32_t count = columns.Count();
+    for (uint32_t column = count; column-- > 0;) {
+        const ColumnRecord& record = *columns.Get(column);
+        const auto edge = static_cast<uint32_t>(static_cast<int64_t>(record.x) + record.width);
+        shared.resizeLeft = record.x;
+        shared.grabOffset = static_cast<int32_t>(mouseX - edge);
+        // Unsigned: at mouse x 0, x - 1 wraps and nothing is hit.
+        const bool onEdge = mouseX - 1 <= edge && edge <= mouseX + 2;
+        if (onEdge && column != count - 1) {
+            shared.resizeColumn = column;
+            SetCursor(grid.resizeCursor);
+            shared.resizePhase = ResizePhase::Hovering;
+            return;
+        }
+    }
+}
+
+// The resize line: one pixel wide, the control's full height, above the panes.
+void MoveResizeLine(const GridInstance& grid, int32_t mouseX) {
+    RECT client;
+    GetClientRect(grid.ownWindow, &client);
+    const int x = ToInt32(DraggedEdge(mouseX) - grid.horizontalOffset);
+    SetWindowPos(grid.resizeLine, HWND_TOP, x, 0, 1, client.bottom, SWP_SHOWWINDOW);
+    UpdateWindow(grid.resizeLine);
+}
+
+// The same column of the other width partner takes this one's width (from B to A unless this
+// control is A). Nothing is sent unless both partners are windows.
+void MirrorWidth(const GridInstance& grid, uint32_t column) {
+    const SharedGridState& shared = Shared();
+    HWND source = shared.widthPartnerB;
+    HWND target = shared.widthPartnerA;
+    if (grid.ownWindow == shared.widthPartnerA) {
+        std::swap(source, target);
+    }
+    if (!IsWindow(source) || !IsWindow(target)) {
+        return;
+    }
+    const LRESULT width = SendMessageA(source, GRM_GETCOLWIDTH, column, 0);
+    SendMessageA(target, GRM_SETCOLWIDTH, column, width);
+}
+
+void FinishResize(GridInstance& grid, int32_t mouseX) {
+    SharedGridState& shared = Shared();
+    shared.resizePhase = ResizePhase::Idle;
+    const uint32_t column = shared.resizeColumn;
+    // Setting the width lays out every later column and the total width again.
+    grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(mouseX) - shared.resizeLeft));
+    ShowWindow(grid.resizeLine, SW_HIDE);
+    SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
+    if (grid.destroyed) {
+        return;
+    }
+    RepaintNow(grid.headerPane);
+    RepaintNow(grid.listPane);
+    MirrorWidth(grid, column);
+}
+
+// Every arrow goes; the pressed title, if any, is released, gets its arrow and is reported.
+void FinishTitleClick(GridInstance& grid) {
+    const uint32_t count = grid.store.columns().Count();
+    for (uint32_t column = 0; column < count; ++column) {
+        grid.store.SetColumnSortIndicator(column, 0);
+    }
+    for (uint32_t column = 0; column < count; ++column) {
+        const uint32_t flags = grid.store.columns().Get(column)->flags;
+        if ((flags & kPressed) == 0) {
+            continue;
+        }
+        const uint32_t released = flags & ~kPressed;
+        grid.store.SetColumnFlags(column, released);
+        grid.store.SetColumnSortIndicator(column,
+                                          released != 0 ? kDescendingArrow : kAscendingArrow);
+        RepaintNow(grid.headerPane);
+        GridNotify record = MakeNotify(grid, GRN_HEADERCLICK, column, kHeaderClickRow);
+        record.hwndFrom = grid.ownWindow;
+        record.hwndChild = grid.headerPane;
+        SendNotify(grid, record);  // the answer is not read
+        return;
+    }
+}
+
+// Presses the first column, the kind column included, whose right edge lies right of the mouse.
+void PressTitle(GridInstance& grid, uint32_t mouseX) {
+    const ColumnSet& columns = grid.store.columns();
+    for (uint32_t column = 0; column < columns.Count(); ++column) {
+        const ColumnRecord& record = *columns.Get(column);
+        if (static_cast<int64_t>(record.x) + record.width > static_cast<int64_t>(mouseX)) {
+            grid.store.SetColumnFlags(column, record.flags | kPressed);
+            RepaintNow(grid.headerPane);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    if (Shared().resizePhase == ResizePhase::Dragging) {
+        MoveResizeLine(grid, SignedX(point));
+    } else {
+        HoverTest(grid, keys, UnsignedX(point));
+    }
+}
+
+void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
+    SharedGridState& shared = Shared();
+    if (shared.resizePhase == ResizePhase::Hovering) {
+        shared.resizePhase = ResizePhase::Dragging;
+        SetCursor(grid.resizeCursor);
+        SendMessageA(pane, WM_MOUSEMOVE, keys, point);  // shows the line at once
+    } else {
+        PressTitle(grid, UnsignedX(point));
+    }
+    if (!grid.destroyed) {
+        SetCapture(pane);
+    }
+}
+
+void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
+    if (Shared().resizePhase != ResizePhase::Idle) {
+        FinishResize(grid, SignedX(point));
+    } else {
+        FinishTitleClick(grid);
+    }
+    ReleaseOwnCapture(pane);
+}
+
+void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture) {
+    SharedGridState& shared = Shared();
+    if (shared.resizePhase == ResizePhase::Dragging && newCapture != pane) {
+        shared.resizePhase = ResizePhase::Idle;
+        ShowWindow(grid.resizeLine, SW_HIDE);
+    }
+}
+
+LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_CAPTURECHANGED: break;
+        default: return CallReplaced(pane, message, wParam, lParam);
+    }
+    InstanceHold hold(GetParent(pane));
+    if (!hold || hold->headerPane != pane) {
+        return CallReplaced(pane, message, wParam, lParam);
+    }
+    GridInstance& grid = *hold.get();
+    switch (message) {
+        case WM_MOUSEMOVE: OnHeaderMouseMove(grid, wParam, lParam); return 0;
+        case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
+        case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
+        case WM_LBUTTONDBLCLK: ReleaseOwnCapture(pane); return 0;
+        case WM_CAPTURECHANGED:
+            OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
+            break;
+        default: break;
+    }
+    return CallReplaced(pane, message, wParam, lParam);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,305 @@
+// Row painting. Each row is composed off-screen: background, grid lines, the current-cell
+// highlight, the row image and marker, then the cell texts; and copied to the list pane once.
+// The owner-draw entry point for both panes is here too.
+#include "render/row_painter.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "frame/grid_handlers.h"
+#include "frame/shared_state.h"
+#include "render/gdi_objects.h"
+#include "render/header_painter.h"
+#include "store/number_text.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr int kImageAreaWidth = 16;        // column 0's content starts after the row image
+constexpr int kMarkerSize = 4;             // side of the red square of a marked row
+constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
+constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
+constexpr uint32_t kPrefixedColumn = 3;    // shows its text from the fifth character
+constexpr uint32_t kHiddenPrefixLength = 4;
+constexpr uint32_t kCellTextSize = 256;  // 255 characters and the NUL
+constexpr uint32_t kPathSize = 320;      // folder prefix and column 0 text, with the NUL
+constexpr char kDirectoryText[] = "<DIR>";
+
+// Kinds that choose an image of column 0's image list; kinds 1 and 2 also read "<DIR>".
+constexpr uint32_t kKindIndexedImage = 1;
+constexpr uint32_t kKindFolder = 2;
+constexpr int kFolderImage = 1;
+constexpr int kDropTargetImage = 2;
+
+// Appends `text` (null: nothing) to `out` from index `at`, cut so that `out`, `size` bytes long,
+// keeps its NUL. Returns the index of that NUL.
+uint32_t AppendCut(char* out, uint32_t at, uint32_t size, const char* text) {
+    if (text != nullptr) {
+        while (at + 1 < size && *text != '\0') {
+            out[at++] = *text++;
+        }
+    }
+    out[at] = '\0';
+    return at;
+}
+
+// Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
+LONG CanvasX(int64_t x) {
+    constexpr int64_t kLimit = 1 << 24;
+    return static_cast<LONG>(std::clamp<int64_t>(x, -kLimit, kLimit));
+}
+
+// True while a drop is allowed and `position` is the drop row on the side where the pointer is.
+bool IsDropTarget(HWND pane, UINT position) {
+    const SharedGridState& shared = Shared();
+    if (!shared.dropAllowed || position != shared.dropRow) {
+        return false;
+    }
+    if (pane == shared.secondListPane && shared.dropSide == 0) {
+        return false;
+    }
+    if (pane == shared.firstListPane && shared.dropSide == 1) {
+        return false;
+    }
+    return true;
+}
+
+// Paints one row on the canvas. Coordinates are the canvas's: the row's top-left corner is
+// (0, 0) and a column's x is its x in the list pane less the item's left edge.
+class RowPainter {
+  public:
+    RowPainter(GridInstance& grid, const DRAWITEMSTRUCT& item, HDC dc, int width, int height)
+        : grid_(grid),
+          item_(item),
+          dc_(dc),
+          columns_(grid.store.columns()),
+          kindCell_(grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
+          origin_(item.rcItem.left),
+          row_{0, 0, width, height},
+          gridLines_(Shared().gridLines) {}
+
+    void Paint() {
+        if (gridLines_) {
+            DrawBottomLine();
+        }
+        SetBkMode(dc_, TRANSPARENT);
+        FillBackground();
+        const uint32_t count = columns_.Count();
+        for (uint32_t column = 0; column + 1 < count; ++column) {
+            PaintColumn(column, *columns_.Get(column));
+        }
+    }
+
+  private:
+    uint32_t KindByte() const { return kindCell_ & 0xFF; }
+
+    // The row's last pixel row; everything after it stays above the line.
+    void DrawBottomLine() {
+        row_.bottom -= 1;
+        MoveToEx(dc_, row_.left, row_.bottom, nullptr);
+        LineTo(dc_, row_.right, row_.bottom);
+    }
+
+    // Unselected rows take the row background. Selected rows take the system selection colour,
+    // so that every pixel of the reused canvas is painted anew and the selection shows even
+    // outside the current cell; GRS_PLAINSELECTED paints them like unselected rows.
+    void FillBackground() {
+        const bool selected =
+            (item_.itemState & ODS_SELECTED) != 0 && (grid_.style & GRS_PLAINSELECTED) == 0;
+        if (selected) {
+            FillRect(dc_, &row_, GetSysColorBrush(COLOR_HIGHLIGHT));
+        } else {
+            SetTextColor(dc_, grid_.rowTextColor);
+            FillRect(dc_, &row_, grid_.rowBackBrush);
+        }
+    }
+
+    void PaintColumn(uint32_t column, const ColumnRecord& record) {
+        RECT cell = row_;
+        cell.left = CanvasX(static_cast<int64_t>(record.x) - origin_);
+        cell.right = CanvasX(static_cast<int64_t>(record.x) + record.width - origin_);
+        PaintCurrentCell(column, cell);
+        if (column == 0) {
+            PaintRowImage(cell);
+            cell.left += kImageAreaWidth;
+        }
+        PaintContent(column, record, cell);
+    }
+
+    // On selected rows the current column is highlighted (column 0's highlight spans the row
+    // after the image area); its text colour then holds for the rest of the row.
+    void PaintCurrentCell(uint32_t column, const RECT& cell) {
+        if (column != grid_.currentColumn || (item_.itemState & ODS_SELECTED) == 0) {
+            if (!currentCellSeen_) {
+                SetTextColor(dc_, grid_.rowTextColor);
+            }
+            return;
+        }
+        currentCellSeen_ = true;
+        RECT highlight = cell;
+        if (column == 0) {
+            highlight.left = cell.left + kImageAreaWidth;
+            highlight.right = CanvasX(static_cast<int64_t>(columns_.TotalWidth()) - origin_);
+        }
+        HBRUSH brush = grid_.activeLook ? grid_.activeCellBrush : grid_.inactiveCellBrush;
+        if (brush != nullptr) {
+            FillRect(dc_, &highlight, brush);
+        }
+        SetTextColor(dc_, grid_.activeLook ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
+    }
+
+    void PaintRowImage(const RECT& cell) {
+        const uint32_t rowImage = kindCell_ >> 16;
+        uint32_t kind = KindByte();
+        if (kind > kMarkedAbove) {
+            kind -= kMarkedKindOffset;
+        }
+        const auto columnImages = reinterpret_cast<HIMAGELIST>(columns_.Get(0)->imageList);
+        if (rowImage != 0) {
+            DrawImage(Shared().rowImageList, static_cast<int>(rowImage), cell);
+        } else if (kind == kKindIndexedImage) {
+            DrawImage(columnImages, static_cast<int>((kindCell_ >> 8) & 0xFF), cell);
+        } else if (kind == kKindFolder) {
+            const bool target = IsDropTarget(item_.hwndItem, item_.itemID);
+            DrawImage(columnImages, target ? kDropTargetImage : kFolderImage, cell);
+        } else {
+            DrawFileIcon(cell);
+        }
+        if (KindByte() > kMarkedAbove) {
+            RECT marker = {cell.left, cell.top, cell.left + kMarkerSize, cell.top + kMarkerSize};
+            FillRect(dc_, &marker, grid_.markerBrush);
+        }
+    }
+
+    void DrawImage(HIMAGELIST list, int index, const RECT& cell) {
+        if (list != nullptr) {
+            ImageList_Draw(list, index, dc_, cell.left + 1, cell.top, ILD_TRANSPARENT);
+        }
+    }
+
+    // A file row shows the shell's small icon of the folder prefix joined with its text. The
+    // lookup is the costliest step of a row, so it is skipped where the icon could not show
+    // (scrolled out of view, or outside the area being repainted).
+    void DrawFileIcon(const RECT& cell) {
+        if (columns_.CellKind(0) != kCellText) {
+            return;  // no file name to look up
+        }
+        const LONG left = item_.rcItem.left + cell.left + 1;
+        const LONG top = item_.rcItem.top + cell.top;
+        const RECT icon = {left, top, left + GetSystemMetrics(SM_CXSMICON),
+                           top + GetSystemMetrics(SM_CYSMICON)};
+        if (!RectVisible(item_.hDC, &icon)) {
+            return;
+        }
+        char text[kCellTextSize] = "";
+        grid_.store.ReadCell(RowOffset(), 0, text, sizeof text);
+        if (text[0] == '\0') {
+            return;
+        }
+        char path[kPathSize];
+        const uint32_t prefixEnd = AppendCut(path, 0, sizeof path, columns_.Get(0)->folderPrefix);
+        AppendCut(path, prefixEnd, sizeof path, text);
+        SHFILEINFOA info = {};
+        const auto images = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        DrawImage(images, info.iIcon, cell);
+    }
+
+    void PaintContent(uint32_t column, const ColumnRecord& record, const RECT& cell) {
+        char text[kCellTextSize] = "";
+        const char* shown = text;
+        if (record.cellKind == kCellText) {
+            grid_.store.ReadCell(RowOffset(), column, text, sizeof text);
+            if (column == kPrefixedColumn) {
+                shown = std::strlen(text) > kHiddenPrefixLength ? text + kHiddenPrefixLength : "";
+            }
+        } else if (record.cellKind == kCellNumber) {
+            if (KindByte() == kKindIndexedImage || KindByte() == kKindFolder) {
+                std::memcpy(text, kDirectoryText, sizeof kDirectoryText);
+            } else {
+                uint32_t value = 0;
+                grid_.store.ReadCell(RowOffset(), column, &value, sizeof value);
+                FormatNumber(value, text, 10, 10, 1, 0, 1);
+            }
+            if (record.maskOffset != 0) {
+                ApplyMask(text, columns_.MaskText(column));
+            }
+        } else {
+            return;  // plain value columns show nothing, not even a line
+        }
+        DrawCellText(shown, record.cellAlign, cell);
+        if (gridLines_) {
+            DrawColumnLine(column, cell);
+        }
+    }
+
+    void DrawCellText(const char* text, int32_t align, const RECT& cell) {
+        RECT inner = {cell.left + 2, cell.top + 1, cell.right - 2, cell.bottom};
+        DrawTextA(dc_, text, static_cast<int>(std::strlen(text)), &inner, TextAlignment(align));
+    }
+
+    // On the first pixel column after the cell: after every column with GRS_COLUMNLINES, else
+    // after the last shown column unless GRS_NOENDLINE.
+    void DrawColumnLine(uint32_t column, const RECT& cell) {
+        const bool last = column + 2 == columns_.Count();
+        if ((grid_.style & GRS_COLUMNLINES) == 0 && (!last || (grid_.style & GRS_NOENDLINE) != 0)) {
+            return;
+        }
+        MoveToEx(dc_, cell.right, cell.top, nullptr);
+        LineTo(dc_, cell.right, cell.bottom);
+    }
+
+    uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
+
+    GridInstance& grid_;
+    const DRAWITEMSTRUCT& item_;
+    HDC dc_;
+    const ColumnSet& columns_;
+    const uint32_t kindCell_;       // the row's kind cell, read once
+    const LONG origin_;             // the item's left edge in list pane coordinates
+    RECT row_;                      // the row on the canvas, less the grid line once drawn
+    const bool gridLines_;          // the process-wide grid lines flag
+    bool currentCellSeen_ = false;  // the current cell's text colour runs on in this row
+};
+
+}  // namespace
+
+void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1) || item.hDC == nullptr) {
+        return;
+    }
+    // The row reaches one pixel past the columns; nothing beyond the item is ever visible.
+    const LONG itemWidth = item.rcItem.right - item.rcItem.left;
+    const int64_t rowRight = static_cast<int64_t>(grid.store.columns().TotalWidth()) + 1;
+    const int width = static_cast<int>(std::min<int64_t>(rowRight - item.rcItem.left, itemWidth));
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    HDC canvas = grid.rowCanvas.Prepare(item.hDC, width, height);
+    if (canvas == nullptr) {
+        return;
+    }
+    {
+        ScopedSelect font(canvas, grid.listFont);
+        ScopedSelect pen(canvas, grid.gridPen);
+        RowPainter(grid, item, canvas, width, height).Paint();
+    }
+    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
+}
+
+void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
+    if (item == nullptr || item->hwndItem == nullptr) {
+        return;
+    }
+    if (item->hwndItem == grid.headerPane) {
+        PaintHeader(grid, *item);
+    } else if (item->hwndItem == grid.listPane) {
+        PaintRow(grid, *item);
+    }
+}
+
+}  // namespace vorlane

@@ -1,0 +1,14 @@
+// Painting one row of the list pane: the row is composed on the control's off-screen canvas and
+// copied to the pane in one step.
+#pragma once
+
+#include <windows.h>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// Paints the row named by an owner-draw record of the list pane (item -1 draws nothing).
+void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item);
+
+}  // namespace vorlane
