@@ -31,13 +31,38 @@ HICON ShellIcon(const char* path, UINT extra) {
     return info.hIcon;
 }
 
+// The folder icon on a highlighted square: how a folder row looks while rows can be dropped
+// on it.
+void AddDropTargetImage(HIMAGELIST images, HICON folder) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP color = CreateCompatibleBitmap(screen, 16, 16);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    HGDIOBJ previous = SelectObject(memory, color);
+    RECT all = {0, 0, 16, 16};
+    HBRUSH highlight = CreateSolidBrush(RGB(0xFF, 0xC8, 0x3C));
+    FillRect(memory, &all, highlight);
+    DeleteObject(highlight);
+    DrawIconEx(memory, 0, 0, folder, 16, 16, 0, nullptr, DI_NORMAL);
+    SelectObject(memory, mask);
+    PatBlt(memory, 0, 0, 16, 16, BLACKNESS);  // every pixel opaque
+    SelectObject(memory, previous);
+    ImageList_Add(images, color, mask);
+    DeleteObject(color);
+    DeleteObject(mask);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
 HIMAGELIST CreateFolderImages() {
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
-    for (UINT extra : {UINT(SHGFI_OPENICON), UINT(0), UINT(SHGFI_OPENICON)}) {
-        HICON icon = ShellIcon("folder", extra);
-        ImageList_AddIcon(images, icon);
-        DestroyIcon(icon);
-    }
+    HICON open = ShellIcon("folder", SHGFI_OPENICON);
+    HICON closed = ShellIcon("folder", 0);
+    ImageList_AddIcon(images, open);    // 0: the parent folder
+    ImageList_AddIcon(images, closed);  // 1: a folder
+    AddDropTargetImage(images, open);   // 2: a folder that would receive a drop
+    DestroyIcon(open);
+    DestroyIcon(closed);
     return images;
 }
 
@@ -245,9 +270,12 @@ void PlayGesture(HWND window, const std::string& gesture) {
         ClientToScreen(ListPaneOf(right.grid()), &goal);
         POINT start = at;
         ClientToScreen(leftList, &start);
-        for (int step = 1; step <= 8; ++step) {
-            POINT p = {start.x + (goal.x - start.x) * step / 8,
-                       start.y + (goal.y - start.y) * step / 8};
+        // The move that crosses into the other list is still judged by the list that held the
+        // capture; the next one, over the same point, marks the target row.
+        for (int step = 1; step <= 9; ++step) {
+            const int at = step > 8 ? 8 : step;
+            POINT p = {start.x + (goal.x - start.x) * at / 8,
+                       start.y + (goal.y - start.y) * at / 8};
             SetCursorPos(p.x, p.y);
             HWND capture = GetCapture() != nullptr ? GetCapture() : leftList;
             POINT local = p;

@@ -53,9 +53,14 @@ Options ParseOptions() {
     return options;
 }
 
+// Handles what is waiting. Pointer moves are dropped: those the system makes when a scripted
+// gesture sets the cursor carry no button and would end the gesture being pictured.
 void PumpPending() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_MOUSEMOVE) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -96,6 +101,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         }
         Sleep(200);
         PumpPending();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         result = SaveWindowPng(window, options.screenshot.c_str()) ? 0 : 2;
         DestroyWindow(window);
     } else {
