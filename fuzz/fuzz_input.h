@@ -39,4 +39,11 @@ class FuzzInput {
     size_t at_ = 0;
 };
 
+// Stops the run with a crash that the fuzzer reports, keeping the input that caused it.
+inline void Check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
 }  // namespace vorlane::fuzz

@@ -6,15 +6,8 @@
 #include "fuzz_input.h"
 #include "store/number_text.h"
 
+using vorlane::fuzz::Check;
 using vorlane::fuzz::FuzzInput;
-
-namespace {
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput in(data, size);

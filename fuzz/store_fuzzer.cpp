@@ -12,6 +12,7 @@
 
 using vorlane::ColumnDescriptor;
 using vorlane::GridStore;
+using vorlane::fuzz::Check;
 using vorlane::fuzz::FuzzInput;
 
 namespace {
@@ -21,12 +22,6 @@ struct ModelCell {
     std::string value;    // text cells
     uint32_t number = 0;  // other cells
 };
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 }  // namespace
 

@@ -5,27 +5,11 @@
 #include <cstring>
 
 #include "harness.h"
+#include "painting_helpers.h"
 
 using namespace testing_support;
 
 namespace {
-
-// Live GDI objects of the process. The platform's counter is used where it answers; this Wine
-// answers 0, so the handle table is scanned instead (a handle whose high word is 0 names the
-// table entry of that index whatever its generation).
-int LiveGdiObjects() {
-    DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0) {
-        return static_cast<int>(reported);
-    }
-    int live = 0;
-    for (UINT_PTR index = 1; index < 0x10000; ++index) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) {
-            ++live;
-        }
-    }
-    return live;
-}
 
 TEST(Library, RegistersTheGlobalClassAtLoadAndRemovesItAtUnload) {
     WNDCLASSEXA info = {};
