@@ -71,8 +71,12 @@ void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
     if (SendNotify(grid, record) || grid.destroyed || !IsCell(grid, column, row)) {
         return;
     }
-    // The value is read only now: the parent may have changed it while it was asked.
-    grid.store.WriteCell(RowOffsetAt(grid, row), column, reinterpret_cast<const void*>(source));
+    // The value is read only now: the parent may have changed it while it was asked. A text
+    // that cannot get memory leaves the cell as it was, with nothing to repaint or report.
+    if (!grid.store.WriteCell(RowOffsetAt(grid, row), column,
+                              reinterpret_cast<const void*>(source))) {
+        return;
+    }
     RECT rect;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
         LB_ERR) {

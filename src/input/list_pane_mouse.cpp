@@ -254,7 +254,9 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
         shared.clickCounter = 0;
     }
     if (row != shared.pressRow) {
-        if (count < 2) {
+        // The press row goes back to being current, if it still names a row: the press may
+        // have been below the rows, or the rows may have been cleared since.
+        if (count < 2 && shared.pressRow < RowCount(grid)) {
             grid.currentRow = shared.pressRow;
         }
         RestoreSelection(grid, count);

@@ -92,11 +92,14 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
     const size_t rows = static_cast<size_t>(count);
     const uint32_t newFlags = ApplySortDirection(flags, request.mode);
     try {
+        // Each item is read once: reading and writing items are the costly steps of a sort.
+        ScratchVector<uint32_t> shown(rows);  // the rows in the order the list shows them
         ScratchVector<uint32_t> sorted(rows);
         ScratchVector<uint32_t> grouped(rows);
         for (size_t i = 0; i < rows; ++i) {
-            sorted[i] = list.GetData(static_cast<int32_t>(i));
+            shown[i] = list.GetData(static_cast<int32_t>(i));
         }
+        std::copy(shown.begin(), shown.end(), sorted.begin());
         if (!SortRowOffsets(sorted.data(), rows, request.keys, (newFlags & kDescendingFlag) != 0)) {
             return {};
         }
@@ -113,13 +116,32 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
             grouped[next[GroupOf(request, rowOffset)]++] = rowOffset;
         }
 
-        // The first positions keep their rows unless every group is rewritten.
+        // The first positions keep their rows unless every group is rewritten. The positions
+        // after them take, in grouped order, exactly the rows they held: when groups 1 and 2
+        // already stand at the top these are groups 3 and 4, and whatever the list holds, no
+        // row is shown twice and none is lost.
+        const size_t firstWritten = request.mode <= 1 ? 0 : tailBegin;
+        // The rows of the written positions, in row offset order (`sorted` has served).
+        const auto tailRows = sorted.begin();
+        auto tailEnd = tailRows;
+        if (firstWritten != 0) {
+            tailEnd = std::copy(shown.begin() + firstWritten, shown.end(), tailRows);
+            std::sort(tailRows, tailEnd);
+        }
         flags = newFlags;
         SavedSelectionIndex savedRows(selection);
-        const size_t firstWritten = request.mode <= 1 ? 0 : tailBegin;
-        for (size_t position = firstWritten; position < rows; ++position) {
-            list.SetData(static_cast<int32_t>(position), grouped[position]);
-            savedRows.MoveTo(grouped[position], static_cast<int32_t>(position));
+        size_t position = firstWritten;
+        for (uint32_t rowOffset : grouped) {
+            if (firstWritten != 0 && !std::binary_search(tailRows, tailEnd, rowOffset)) {
+                continue;
+            }
+            // An item that already shows its row is left as it is. (Item data repeated by a
+            // client can carry `position` past the last item; the list refuses those writes.)
+            if (position >= rows || shown[position] != rowOffset) {
+                list.SetData(static_cast<int32_t>(position), rowOffset);
+            }
+            savedRows.MoveTo(rowOffset, static_cast<int32_t>(position));
+            ++position;
         }
         return {true, newFlags != 0 ? 1u : 0u};
     } catch (const std::bad_alloc&) {

@@ -41,7 +41,8 @@ uint32_t ApplySortDirection(uint32_t flags, uint32_t mode);
 // Sorts the rows of `list` (item data = row offsets, positions = display order) by the request's
 // key column and writes them back group by group: group 1, 2, 3, then 4, each in sorted order.
 // Modes 0 and 1 write every position; the other modes leave the first positions, as many as
-// groups 1 and 2 hold, as they were and write groups 3 and 4 after them. Each written row that
+// groups 1 and 2 hold, as they were and write the rows found after them in the same grouped
+// order: groups 3 and 4 when groups 1 and 2 stood at the top. Each written row that
 // was saved in `selection` gets its new position in the selection table. `flags` is the key
 // column's flags word; it gets the mode's direction.
 // Nothing changes (result.sorted false) when the list has fewer than two rows, the key column is

@@ -137,12 +137,12 @@ TEST(SortGroups, TailModesKeepTheFirstPositionsAndSortTheRestAfterThem) {
     EXPECT_EQ(list.writes, 3);
     EXPECT_EQ(flags, 0u);
 
-    // The first positions are skipped whatever rows they hold: here a group 3 row stands where
-    // the group 1 rows would go, and is written again further down.
+    // The first positions keep whatever rows they hold; the positions after them take the rows
+    // they held, grouped and sorted, so no row is shown twice and none is lost.
     DataOnlyList mixed({g3, g4, g1a, g4Low, g1b});
     flags = 0;
     EXPECT_TRUE(SortAndGroup(mixed, g.Request(4), flags, {}).sorted);
-    EXPECT_EQ(mixed.Data(), (std::vector<uint32_t>{g3, g4, g3, g4, g4Low}));
+    EXPECT_EQ(mixed.Data(), (std::vector<uint32_t>{g3, g4, g1b, g1a, g4Low}));
     EXPECT_EQ(flags, kDescendingFlag);
 }
 
