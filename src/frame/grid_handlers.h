@@ -20,6 +20,11 @@ void OnMouseWheel(HWND window, WPARAM wParam);
 LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row);
 void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect);
 void OnEnsureVisible(GridInstance& grid);
+// True when a row appended now leaves the view exactly as it is: the last GRM_ENSUREVISIBLE
+// moved nothing and no message has come since but the current one. Ask before appending.
+bool AppendKeepsView(const GridInstance& grid);
+// After such an append, all that GRM_ENSUREVISIBLE would change: the vertical bar's range.
+void ExtendRowRange(GridInstance& grid);
 void OnRestoreTopIndex(GridInstance& grid);
 
 // frame/notify_messages.cpp: messages that notify or set shared values.

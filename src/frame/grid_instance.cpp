@@ -16,6 +16,7 @@ GridInstance* InstanceOf(HWND grid) {
 InstanceHold::InstanceHold(HWND grid) : instance_(InstanceOf(grid)) {
     if (instance_ != nullptr) {
         ++instance_->busy;
+        ++instance_->messagesTaken;
     }
 }
 

@@ -16,6 +16,26 @@ constexpr int kDefaultHeaderHeight = 17;
 constexpr int kDefaultRowHeight = 17;
 constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
 
+// What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending a row changes
+// none of it, so an append that follows with no other message in between can leave the view as
+// it is and only extend the vertical scroll bar.
+struct SettledView {
+    bool valid = false;      // the fields below describe the view as it still is
+    uint32_t atMessage = 0;  // GridInstance::messagesTaken when they were recorded
+    uint32_t currentColumn = 0;
+    uint32_t currentRow = 0;
+    int32_t horizontalOffset = 0;
+    int32_t headerHeight = 0;
+    int32_t rowHeight = 0;
+    int32_t columnX = 0;  // x and width of the current column
+    int32_t columnWidth = 0;
+    int32_t topRow = 0;                   // the list pane's top row
+    RECT client = {};                     // the control's client rectangle
+    bool verticalPaintPending = false;    // a bar's new values wait for the window's next paint
+    bool horizontalPaintPending = false;  // (set by appends, which repaint a bar once per run)
+    bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
+};
+
 struct GridInstance {
     // Current cell and counts.
     uint32_t currentColumn = 0;     // column of the current cell
@@ -67,12 +87,22 @@ struct GridInstance {
     // Scroll bar values last given to the system, so that unchanged bars are not set again.
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
+    SettledView settledView;  // lets row appends skip the view work that would change nothing
+
+    // Row painting's inputs (RowLookHash, render/row_painter.h) when the whole list pane was
+    // last invalidated by a vertical scroll, and whether a row has been painted with other
+    // inputs since. While neither has changed the rows on screen are as painting would draw them
+    // now, so a scroll may move them instead of painting them all again.
+    uint64_t lookAtFullRepaint = 0;
+    bool otherLookPainted = false;
 
     // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
     // the last handler out deletes it, so a parent may destroy the control inside a
     // notification without any handler touching freed memory.
     int busy = 0;
     bool destroyed = false;
+    uint32_t messagesTaken = 0;  // messages of the control and its panes and editors, counted
+                                 // by InstanceHold: any of them may have moved the view
 };
 
 // The instance of a grid window, or null (not a grid, or already destroyed).

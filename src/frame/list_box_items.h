@@ -1,4 +1,6 @@
-// The list pane as the store sees it: each call is one list box message to the pane.
+// The list pane as the store sees it: each call is one list box message to the pane, sent, or
+// handed straight to the list box's own procedure when one is given (a sort makes two calls per
+// row, and the pane's subclass procedure would only pass them on).
 #pragma once
 
 #include <windows.h>
@@ -9,7 +11,8 @@ namespace vorlane {
 
 class ListBoxItems final : public ListItems {
   public:
-    explicit ListBoxItems(HWND listPane) : pane_(listPane) {}
+    explicit ListBoxItems(HWND listPane, WNDPROC listBoxProcedure = nullptr)
+        : pane_(listPane), procedure_(listBoxProcedure) {}
 
     int32_t Add(uint32_t data) override;
     uint32_t GetData(int32_t index) const override;
@@ -27,9 +30,11 @@ class ListBoxItems final : public ListItems {
 
   private:
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-        return SendMessageA(pane_, message, wParam, lParam);
+        return procedure_ != nullptr ? CallWindowProcA(procedure_, pane_, message, wParam, lParam)
+                                     : SendMessageA(pane_, message, wParam, lParam);
     }
     HWND pane_;
+    WNDPROC procedure_;  // the list box's own procedure, or null to send
 };
 
 }  // namespace vorlane

@@ -36,14 +36,26 @@ LRESULT FetchSelection(const GridInstance& grid, int32_t* table) {
 
 // The new row's position; -1 when the row cannot be stored (no columns, or no memory).
 LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
+    // Asked first: appending is itself a message to the list pane.
+    const bool keepsView = AppendKeepsView(grid);
     std::optional<uint32_t> offset =
         grid.store.AppendRow(reinterpret_cast<const intptr_t*>(values));
     if (!offset) {
         return -1;
     }
+    // Straight to the list box: the pane's own procedure would only pass the item on.
+    const uint32_t beforeAdd = grid.messagesTaken;
     const LRESULT position =
-        SendMessageA(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
-    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+        CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
+    // A row appended at the end moves neither the caret nor the top row, so bringing the
+    // current cell into view would find it where it was: only the scroll range grows.
+    if (keepsView && grid.messagesTaken == beforeAdd) {
+        ExtendRowRange(grid);
+    } else {
+        grid.settledView.appendAsking = true;
+        SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+        grid.settledView.appendAsking = false;
+    }
     return position;
 }
 

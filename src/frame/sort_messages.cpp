@@ -58,7 +58,9 @@ void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
     const GroupSortRequest request = RequestFor(grid, key, static_cast<uint32_t>(mode));
     uint32_t flags = grid.store.columns().Get(key)->flags;
     SavedSelection selection{offsets, positions, saved};
-    ListBoxItems list(grid.listPane);
+    // The list box's own procedure, which the pane's procedure passes item messages on to.
+    ListBoxItems list(grid.listPane,
+                      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA)));
     const GroupSortResult result = SortAndGroup(list, request, flags, selection);
     if (result.sorted) {
         grid.store.SetColumnFlags(key, flags);

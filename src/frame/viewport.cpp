@@ -7,6 +7,7 @@
 #include "frame/grid_store.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
+#include "render/row_painter.h"
 
 namespace vorlane {
 
@@ -23,12 +24,16 @@ void SetTopRow(const GridInstance& grid, int32_t row) {
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
 }
 
+// How a changed scroll bar is repainted: at once, or with the next paint of the window.
+enum class BarPaint { Now, Later };
+
 // Sets a bar only when its values differ from those last set: each set repaints the bar, and
-// adding rows would otherwise pay for that on every row.
-void SetBar(HWND window, int bar, SCROLLINFO& shown, int maximum, int page, int position) {
+// adding rows would otherwise pay for that on every row. True when the bar was set.
+bool SetBar(HWND window, int bar, SCROLLINFO& shown, int maximum, int page, int position,
+            BarPaint paint) {
     if (shown.cbSize != 0 && shown.nMax == maximum && shown.nPage == static_cast<UINT>(page) &&
         shown.nPos == position) {
-        return;
+        return false;
     }
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
@@ -38,7 +43,45 @@ void SetBar(HWND window, int bar, SCROLLINFO& shown, int maximum, int page, int 
     info.nPage = static_cast<UINT>(page);
     info.nPos = position;
     shown = info;
-    SetScrollInfo(window, bar, &info, TRUE);
+    SetScrollInfo(window, bar, &info, paint == BarPaint::Now ? TRUE : FALSE);
+    return true;
+}
+
+// Marks a shown bar for repainting with the window's next paint. Drawing a bar at once costs
+// milliseconds on some systems; a run of row appends then repaints it once, not once per row.
+void InvalidateBar(HWND window, int bar) {
+    SCROLLBARINFO info = {};
+    info.cbSize = sizeof(info);
+    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
+    if (!GetScrollBarInfo(window, object, &info) ||
+        (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) != 0) {
+        return;  // a hidden bar shows nothing; showing it repaints the whole frame
+    }
+    RECT area = info.rcScrollBar;  // screen coordinates; the bar lies outside the client area
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(window, &area, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
+// Sets both bars from the client rectangle and the list pane's top row (the update below).
+// With BarPaint::Later a changed bar is invalidated once per run of appends (see SettledView).
+void SetBars(GridInstance& grid, const RECT& client, int32_t topRow, BarPaint paint) {
+    const int listHeight = std::max(0, static_cast<int>(client.bottom) - grid.headerHeight);
+    const uint32_t rows = RowCount(grid);
+    const int maximum = rows == 0 ? 0 : static_cast<int>(rows - 1);
+    const int page = grid.rowHeight != 0 ? listHeight / grid.rowHeight : 0;
+    SettledView& view = grid.settledView;
+    if (SetBar(grid.ownWindow, SB_VERT, grid.shownVertical, maximum, page, topRow, paint) &&
+        paint == BarPaint::Later && !view.verticalPaintPending) {
+        InvalidateBar(grid.ownWindow, SB_VERT);
+        view.verticalPaintPending = true;
+    }
+    if (SetBar(grid.ownWindow, SB_HORZ, grid.shownHorizontal,
+               static_cast<int>(grid.store.columns().TotalWidth()), client.right,
+               grid.horizontalOffset, paint) &&
+        paint == BarPaint::Later && !view.horizontalPaintPending) {
+        InvalidateBar(grid.ownWindow, SB_HORZ);
+        view.horizontalPaintPending = true;
+    }
 }
 
 SCROLLINFO ReadBar(HWND window, int bar) {
@@ -78,14 +121,7 @@ void UpdateScrollBars(GridInstance& grid) {
     if (client.right == 0 || client.bottom == 0) {
         return;
     }
-    const int listHeight = std::max(0, static_cast<int>(client.bottom) - grid.headerHeight);
-    const uint32_t rows = RowCount(grid);
-    const int maximum = rows == 0 ? 0 : static_cast<int>(rows - 1);
-    const int page = grid.rowHeight != 0 ? listHeight / grid.rowHeight : 0;
-    SetBar(grid.ownWindow, SB_VERT, grid.shownVertical, maximum, page, TopRow(grid));
-    SetBar(grid.ownWindow, SB_HORZ, grid.shownHorizontal,
-           static_cast<int>(grid.store.columns().TotalWidth()), client.right,
-           grid.horizontalOffset);
+    SetBars(grid, client, TopRow(grid), BarPaint::Now);
 }
 
 void OnVScroll(GridInstance& grid, WPARAM wParam) {
@@ -109,7 +145,15 @@ void OnVScroll(GridInstance& grid, WPARAM wParam) {
         return;
     }
     grid.rememberedTopRow = static_cast<uint32_t>(position);
-    InvalidateRect(grid.listPane, nullptr, TRUE);
+    // The list box moves the rows it keeps on screen and paints only the rows it uncovers. That
+    // shows what painting them all would, unless a row was painted under other inputs since
+    // the whole pane was last repainted here; then every row is painted again.
+    const uint64_t look = RowLookHash(grid);
+    if (look != grid.lookAtFullRepaint || grid.otherLookPainted) {
+        InvalidateRect(grid.listPane, nullptr, TRUE);
+        grid.lookAtFullRepaint = look;
+        grid.otherLookPainted = false;
+    }
     SetTopRow(grid, position);
     UpdateScrollBars(grid);
 }
@@ -203,6 +247,14 @@ void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect) {
 }
 
 void OnEnsureVisible(GridInstance& grid) {
+    SettledView& view = grid.settledView;
+    view.valid = false;
+    // Bars changed for a row append are repainted with the next paint, as during a run of
+    // appends. Any message since the last append may have painted them.
+    const BarPaint paint = view.appendAsking ? BarPaint::Later : BarPaint::Now;
+    view.appendAsking = false;
+    view.verticalPaintPending = false;
+    view.horizontalPaintPending = false;
     RECT client;
     GetClientRect(grid.ownWindow, &client);
     if (client.right == 0 || client.bottom == 0) {
@@ -215,25 +267,79 @@ void OnEnsureVisible(GridInstance& grid) {
     }
     const int bottomLimit = client.bottom - grid.rowHeight;
     const RECT cell = CellRect(grid, grid.currentColumn, grid.currentRow);
+    bool moved = false;
 
     if (cell.top < 0) {
         SetTopRow(grid, static_cast<int32_t>(grid.currentRow));
+        moved = true;
     } else if (cell.bottom > bottomLimit && grid.rowHeight > 0) {
         const int rows = (cell.bottom - bottomLimit) / grid.rowHeight + 1;
         SetTopRow(grid, TopRow(grid) + rows);
+        moved = true;
     }
 
     if (cell.left < 0) {
         grid.horizontalOffset += cell.left;
         ScrollPanes(grid, -cell.left);
+        moved = true;
     } else if (cell.right > client.right) {
         // Never push the cell's left edge out to bring its right edge in.
         const int d =
             std::min(static_cast<int>(cell.right - client.right), static_cast<int>(cell.left));
         grid.horizontalOffset += d;
         ScrollPanes(grid, -d);
+        moved = moved || d != 0;
     }
-    UpdateScrollBars(grid);
+
+    // The scroll bar update, read afresh as at any other time.
+    GetClientRect(grid.ownWindow, &client);
+    if (client.right == 0 || client.bottom == 0) {
+        return;
+    }
+    const int32_t top = TopRow(grid);
+    const uint32_t beforeBars = grid.messagesTaken;
+    SetBars(grid, client, top, paint);
+    // Nothing moved and setting the bars brought no message (a bar shown or hidden resizes the
+    // panes): the same request would find the same view again, whatever rows are appended.
+    if (!moved && grid.messagesTaken == beforeBars &&
+        IsCell(grid, grid.currentColumn, grid.currentRow)) {
+        const ColumnRecord* column = grid.store.columns().Get(grid.currentColumn);
+        view.currentColumn = grid.currentColumn;
+        view.currentRow = grid.currentRow;
+        view.horizontalOffset = grid.horizontalOffset;
+        view.headerHeight = grid.headerHeight;
+        view.rowHeight = grid.rowHeight;
+        view.columnX = column->x;
+        view.columnWidth = column->width;
+        view.topRow = top;
+        view.client = client;
+        view.atMessage = grid.messagesTaken;
+        view.valid = true;
+    }
+}
+
+bool AppendKeepsView(const GridInstance& grid) {
+    const SettledView& view = grid.settledView;
+    // The message being handled is the only one since the view was recorded: the list pane's
+    // top row and caret and the control's size change only through messages.
+    if (!view.valid || view.atMessage + 1 != grid.messagesTaken) {
+        return false;
+    }
+    // Handlers write these fields directly; one may have done so before it sent the message.
+    const ColumnRecord* column = grid.store.columns().Get(view.currentColumn);
+    return column != nullptr && view.currentColumn == grid.currentColumn &&
+           view.currentRow == grid.currentRow && view.horizontalOffset == grid.horizontalOffset &&
+           view.headerHeight == grid.headerHeight && view.rowHeight == grid.rowHeight &&
+           view.columnX == column->x && view.columnWidth == column->width;
+}
+
+void ExtendRowRange(GridInstance& grid) {
+    SettledView& view = grid.settledView;
+    const uint32_t before = grid.messagesTaken;
+    SetBars(grid, view.client, view.topRow, BarPaint::Later);
+    // A bar shown or hidden changed the client area: the next append looks at the view again.
+    view.valid = grid.messagesTaken == before;
+    view.atMessage = grid.messagesTaken;
 }
 
 void OnRestoreTopIndex(GridInstance& grid) {

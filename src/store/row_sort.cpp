@@ -98,10 +98,40 @@ bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& sou
 }
 
 struct TextEntry {
+    uint64_t prefix;  // the text's first eight bytes folded, big-endian, zero after its end
     const unsigned char* text;
     uint32_t position;
     bool startsKey;  // differs from the entry before it in key order
 };
+
+constexpr int kPrefixBytes = 8;
+
+// Compared as numbers, prefixes order texts as CompareTextKeys orders their first eight bytes,
+// so most comparisons of a sort never reach the texts (which lie scattered over the pool).
+uint64_t FoldedPrefix(const unsigned char* text) {
+    uint64_t prefix = 0;
+    int length = 0;
+    for (; length < kPrefixBytes && text[length] != 0; ++length) {
+        unsigned byte = text[length];
+        if (byte - 'a' < 26u) {
+            byte -= 0x20;
+        }
+        prefix = (prefix << 8) | byte;
+    }
+    return length == 0 ? 0 : prefix << (8 * (kPrefixBytes - length));
+}
+
+// CompareTextKeys of the two entries' texts.
+int CompareTextEntries(const TextEntry& x, const TextEntry& y) {
+    if (x.prefix != y.prefix) {
+        return x.prefix < y.prefix ? -1 : 1;
+    }
+    // Equal prefixes end in a zero byte only when both texts ended within them, alike.
+    if ((x.prefix & 0xFFu) == 0 || x.text == y.text) {
+        return 0;
+    }
+    return CompareTextKeys(x.text + kPrefixBytes, y.text + kPrefixBytes);
+}
 
 bool RankTextKeys(const uint32_t* offsets, size_t count, const SortSource& source, bool descending,
                   uint64_t* items) {
@@ -110,14 +140,13 @@ bool RankTextKeys(const uint32_t* offsets, size_t count, const SortSource& sourc
     for (size_t i = 0; i < count; ++i) {
         const uint32_t poolOffset = LoadSortSlot(source.table, source.tableSize,
                                                  KeySlotPosition(offsets[i], source.keyColumn));
-        entries[i] = {reader.TextAt(poolOffset), static_cast<uint32_t>(i), false};
+        const unsigned char* text = reader.TextAt(poolOffset);
+        entries[i] = {FoldedPrefix(text), text, static_cast<uint32_t>(i), false};
     }
-    std::sort(entries.begin(), entries.end(), [](const TextEntry& x, const TextEntry& y) {
-        return x.text != y.text && CompareTextKeys(x.text, y.text) < 0;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const TextEntry& x, const TextEntry& y) { return CompareTextEntries(x, y) < 0; });
     for (size_t k = 1; k < count; ++k) {
-        entries[k].startsKey = entries[k].text != entries[k - 1].text &&
-                               CompareTextKeys(entries[k - 1].text, entries[k].text) != 0;
+        entries[k].startsKey = CompareTextEntries(entries[k - 1], entries[k]) != 0;
     }
     return MakeItems(
         count, [&](size_t k) { return static_cast<size_t>(entries[k].position); },

@@ -1,0 +1,69 @@
+// The three controls the benchmark compares, made and filled the same way for every measurement:
+// the grid, the system list view in report mode, and the bare owner-drawn list box the grid's
+// list pane is made of.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+
+namespace bench {
+
+// Where each row's 16 x 16 image comes from.
+enum class RowIcons {
+    ImageList,  // an application image list (the grid's row image list)
+    Shell,      // the shell's small icon of the file, looked up by path
+};
+
+// Column layout shared by all three: two text columns, three number columns (and the grid's
+// kind column, which shows nothing).
+constexpr int kTextWidth = 200;
+constexpr int kNumberWidth = 130;
+constexpr int kShownColumns = 5;
+constexpr UINT kNameColumn = 0;  // text key of the sorts
+constexpr UINT kSizeColumn = 2;  // number key of the sorts
+
+// ---- the grid ------------------------------------------------------------------------------
+
+// A visible grid filling the host's client area, with its six columns and no rows. With
+// RowIcons::Shell, column 0's folder prefix is `folder` (kept by the caller).
+HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder);
+// Appends the rows one GRM_ADDROW each.
+void FillGrid(HWND grid, const RowSet& rows, RowIcons icons);
+void DestroyGrid(HWND grid);
+
+// ---- the list view -------------------------------------------------------------------------
+
+// The texts of the list view's number columns, formatted before any timing starts.
+class NumberTexts {
+  public:
+    explicit NumberTexts(const RowSet& rows);
+    const char* Text(size_t row, int which) const { return texts_.data() + at_[3 * row + which]; }
+
+  private:
+    std::vector<char> texts_;
+    std::vector<uint32_t> at_;
+};
+
+// A visible report-mode list view filling the host's client area, with five columns and the
+// small image list given (not destroyed with it).
+HWND CreateListView(HWND host, HIMAGELIST images);
+// Inserts the rows as a careful client does: redrawing off, LVM_INSERTITEM (text, image, and
+// the row index as item data) and one LVM_SETITEMTEXT per sub-item, redrawing on again.
+// `shellIcons` gives each row's image index (RowIcons::Shell), else the row's image is used.
+void FillListView(HWND list, const RowSet& rows, const NumberTexts& numbers,
+                  const std::vector<int>* shellIcons);
+
+// ---- the bare list box ---------------------------------------------------------------------
+
+// A visible owner-drawn, fixed-height, multiple-selection list box without strings, 17-pixel
+// items, filling the host's client area: the grid's list pane as the system provides it. The
+// host paints its items with PaintBareRow (texts only).
+HWND CreateBareListBox(HostWindow& host, const RowSet& rows);
+// Appends one item per row, the row index as item data (LB_ADDSTRING).
+void FillBareListBox(HWND list, size_t count);
+
+}  // namespace bench

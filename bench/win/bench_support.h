@@ -1,0 +1,124 @@
+// What every measurement of the Windows benchmark shares: the results table, timing, the host
+// window, the rows shown, and the process's private bytes.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// ---- results -------------------------------------------------------------------------------
+
+// A goal a ratio (ours / theirs) is held to.
+struct Target {
+    double maxRatio = 0;  // the ratio must not exceed this; 0: no target
+    std::string text;     // how the target reads in the table
+};
+
+struct ResultLine {
+    std::string section;      // the table the line belongs to (fill, memory, sort, painting)
+    std::string rows;         // row count the line was measured at
+    std::string measurement;  // what was measured, and how often
+    double ours = 0;          // the grid's figure
+    std::string against;      // what it was compared with
+    double theirs = 0;        // the other side's figure for the same work; 0: not measured
+    std::string unit;         // of both figures
+    Target target;
+    std::string notes;
+};
+
+class ResultTable {
+  public:
+    void Add(ResultLine line);
+    // The whole table as Markdown: a heading, then one table per section in the order the
+    // sections first appeared, then the footnote.
+    std::string Markdown(const std::string& heading, const std::string& footnote) const;
+
+  private:
+    static std::string Row(const ResultLine& line);
+    std::vector<ResultLine> lines_;
+};
+
+// ---- timing --------------------------------------------------------------------------------
+
+// Ticks of the performance counter, as milliseconds.
+double Now();
+double Median(std::vector<double> samples);
+void PumpMessages();
+
+// ---- the rows ------------------------------------------------------------------------------
+
+// Input orders of a sort key column.
+enum class Pattern { Random, Sorted, Reversed, AllEqual, FewDistinct };
+const char* PatternName(Pattern pattern);
+constexpr Pattern kPatterns[] = {Pattern::Random, Pattern::Sorted, Pattern::Reversed,
+                                 Pattern::AllEqual, Pattern::FewDistinct};
+
+// The rows every control shows: a file name (text), a note (text), three numbers and an image
+// index. The name and the first number follow the pattern the rows were made with; the rest
+// vary row by row. Texts are held in one buffer so that a million rows stay small.
+class RowSet {
+  public:
+    RowSet(size_t count, Pattern pattern);
+
+    size_t size() const { return images_.size(); }
+    const char* Name(size_t i) const { return texts_.data() + names_[i]; }
+    const char* Note(size_t i) const { return texts_.data() + notes_[i]; }
+    INT32 Number(size_t i, int which) const { return numbers_[3 * i + which]; }
+    int Image(size_t i) const { return images_[i]; }  // 1 to 3
+
+  private:
+    uint32_t AddText(const char* text);
+
+    std::vector<char> texts_;
+    std::vector<uint32_t> names_;
+    std::vector<uint32_t> notes_;
+    std::vector<INT32> numbers_;
+    std::vector<uint8_t> images_;
+};
+
+// The name comparison the grid sorts by: a-z folded to A-Z, bytes unsigned.
+int CompareNames(const char* a, const char* b);
+// The number as a list view shows it: base 10 with thousands separators, empty for 0.
+std::string WithSeparators(INT32 value);
+
+// ---- windows -------------------------------------------------------------------------------
+
+constexpr int kClientWidth = 1000;
+constexpr int kClientHeight = 700;
+
+// A visible top-level window whose client area is kClientWidth x kClientHeight. Its procedure
+// forwards WM_DRAWITEM to the painter set with SetItemPainter (the bare list box's parent).
+class HostWindow {
+  public:
+    using ItemPainter = void (*)(const DRAWITEMSTRUCT& item, void* context);
+
+    HostWindow();
+    ~HostWindow();
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+    HWND get() const { return window_; }
+    void SetItemPainter(ItemPainter painter, void* context);
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+    ItemPainter painter_ = nullptr;
+    void* context_ = nullptr;
+};
+
+// Four solid-colour 16 x 16 images, shared by the grid (row image list) and the list view.
+HIMAGELIST MakeRowImages();
+
+// Committed private bytes of the process (the walk of the address space; GetProcessMemoryInfo
+// answers 0 under Wine).
+uint64_t PrivateBytes();
+
+std::string Format(double value, int decimals);
+std::string Count(size_t rows);  // 100000 -> "100,000"
+
+}  // namespace bench
