@@ -1,0 +1,226 @@
+// The shortcuts the control takes for speed show exactly what the long way shows: rows appended
+// one after another leave the view as bringing the current cell into view after each would,
+// the scroll bar drawn later after a run of appends looks as a full repaint draws it, and rows
+// moved by a line scroll look as a full repaint paints them, also after the current column
+// moved without a repaint.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "fast_path_helpers.h"
+#include "harness.h"
+#include "painting_helpers.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int kNarrowest = 120;  // the standard columns span 380 pixels
+constexpr int kLowest = 17 + 3 * 17;
+
+class FastPaths : public ::testing::Test {
+  protected:
+    void SetUp() override { ParkPointer(); }
+
+    HWND MakeGrid(int x, int width, int height) {
+        HWND grid = CreateGrid(parent.hwnd(), x, 0, width, height);
+        EXPECT_TRUE(AddStandardColumns(grid));
+        return grid;
+    }
+    static void AddNumberedRow(HWND grid, int i) {
+        const std::string name = "row " + std::to_string(i);
+        AddStandardRow(grid, name.c_str(), i % 3 == 0 ? "note" : nullptr, i * 37, i, 0, 3);
+    }
+
+    RecordingParent parent{900, 700};
+};
+
+// The bars and the panes' place can be read without a message to the control, so they are
+// compared after every row; the rest after each run of rows.
+struct QuietView {
+    SCROLLINFO vertical = {};
+    SCROLLINFO horizontal = {};
+    LONG paneLeft = 0;
+};
+QuietView QuietViewOf(HWND grid) {
+    QuietView view;
+    view.vertical.cbSize = view.horizontal.cbSize = sizeof(SCROLLINFO);
+    view.vertical.fMask = view.horizontal.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    GetScrollInfo(grid, SB_VERT, &view.vertical);
+    GetScrollInfo(grid, SB_HORZ, &view.horizontal);
+    RECT pane;
+    GetWindowRect(ListPane(grid), &pane);
+    POINT corner = {pane.left, pane.top};
+    ScreenToClient(grid, &corner);
+    view.paneLeft = corner.x;
+    return view;
+}
+// True when the window shows what a full repaint of it shows (read in that order).
+bool ShowsAFullRepaint(HWND window, bool frame) {
+    const std::vector<DWORD> shown = ShownPixels(window, frame);
+    return shown == RepaintedPixels(window, frame);
+}
+
+bool Same(const QuietView& a, const QuietView& b) {
+    auto same = [](const SCROLLINFO& x, const SCROLLINFO& y) {
+        return x.nMin == y.nMin && x.nMax == y.nMax && x.nPage == y.nPage && x.nPos == y.nPos;
+    };
+    return same(a.vertical, b.vertical) && same(a.horizontal, b.horizontal) &&
+           a.paneLeft == b.paneLeft;
+}
+
+TEST_F(FastPaths, RowsAppendedOneByOneLeaveTheViewAsBringingTheCellIntoViewAfterEachWould) {
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        std::mt19937 random(seed);
+        auto pick = [&](int count) { return static_cast<int>(random() % count); };
+        int width = 300;
+        int height = 200;
+        // `tested` appends as a client does. `reference` gets a harmless message before each
+        // row: after any message an append takes the long way, sending the control
+        // GRM_ENSUREVISIBLE, and the views must agree after every row.
+        HWND tested = MakeGrid(0, width, height);
+        HWND reference = MakeGrid(450, width, height);
+        int rows = 0;
+        for (int step = 0; step < 40; ++step) {
+            auto both = [&](UINT message, WPARAM wParam, LPARAM lParam, bool toPane) {
+                SendMessageA(toPane ? ListPane(tested) : tested, message, wParam, lParam);
+                SendMessageA(toPane ? ListPane(reference) : reference, message, wParam, lParam);
+            };
+            switch (pick(10)) {
+                case 0:
+                case 1:
+                case 2:
+                case 3: {
+                    const int count = 1 + pick(20);
+                    for (int i = 0; i < count; ++i, ++rows) {
+                        AddNumberedRow(tested, rows);
+                        SendMessageA(reference, LB_GETCOUNT, 0, 0);
+                        AddNumberedRow(reference, rows);
+                        ASSERT_TRUE(Same(QuietViewOf(tested), QuietViewOf(reference)))
+                            << "seed " << seed << " step " << step << " row " << rows;
+                    }
+                    break;
+                }
+                case 4: both(LB_SETTOPINDEX, pick(rows + 1), 0, true); break;
+                case 5: both(LB_SETCARETINDEX, pick(rows + 1), 0, true); break;
+                case 6: both(GRM_SETCURCELL, pick(5), pick(rows + 1), false); break;
+                case 7: both(pick(2) == 0 ? WM_VSCROLL : WM_HSCROLL, pick(8), 0, false); break;
+                case 8: both(GRM_SETCOLWIDTH, pick(5), 20 + pick(200), false); break;
+                case 9:
+                    if (pick(4) == 0) {
+                        both(GRM_CLEARROWS, 0, 0, false);
+                        rows = 0;
+                    } else {
+                        width = kNarrowest + pick(400);
+                        height = kLowest + pick(300);
+                        MoveWindow(tested, 0, 0, width, height, TRUE);
+                        MoveWindow(reference, 450, 0, width, height, TRUE);
+                    }
+                    break;
+            }
+            ASSERT_EQ(ViewOf(tested), ViewOf(reference)) << "seed " << seed << " step " << step;
+        }
+        DestroyWindow(tested);
+        DestroyWindow(reference);
+    }
+}
+
+TEST_F(FastPaths, AnAppendAfterTheViewWasMovedAwayBringsTheCurrentCellBack) {
+    HWND grid = MakeGrid(0, 300, 200);
+    for (int i = 0; i < 50; ++i) {
+        AddNumberedRow(grid, i);
+    }
+    ASSERT_TRUE(Grid_SetCurCell(grid, 4, 2));
+    AddNumberedRow(grid, 50);  // the view is settled: nothing moves
+    AddNumberedRow(grid, 51);
+    const LONG settledLeft = RectInParent(ListPane(grid)).left;
+    EXPECT_LT(settledLeft, 0) << "column 4 lies past the right edge";
+
+    // Moved by a message to the list pane alone.
+    SendMessageA(ListPane(grid), LB_SETTOPINDEX, 30, 0);
+    AddNumberedRow(grid, 52);
+    EXPECT_EQ(SendMessageA(ListPane(grid), LB_GETTOPINDEX, 0, 0), 2);
+    EXPECT_EQ(RectInParent(ListPane(grid)).left, settledLeft);
+
+    // Moved by the control itself.
+    AddNumberedRow(grid, 53);
+    SendMessageA(grid, WM_HSCROLL, SB_LEFT, 0);
+    AddNumberedRow(grid, 54);
+    EXPECT_EQ(RectInParent(ListPane(grid)).left, settledLeft);
+    EXPECT_EQ(Grid_GetCurRow(grid), 2u);
+}
+
+TEST_F(FastPaths, AScrollBarLeftToTheNextPaintAfterManyAppendsLooksAsAFullRepaintDrawsIt) {
+    HWND grid = MakeGrid(0, 400, 300);
+    for (int i = 0; i < 300; ++i) {
+        AddNumberedRow(grid, i);  // no message is handled between the rows
+    }
+    SCROLLINFO bar = {};
+    bar.cbSize = sizeof(bar);
+    bar.fMask = SIF_RANGE;
+    GetScrollInfo(grid, SB_VERT, &bar);
+    EXPECT_EQ(bar.nMax, 299);
+    EXPECT_TRUE(GetWindowLongPtrA(grid, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_TRUE(ShowsAFullRepaint(grid, true));
+
+    // Once more from a painted bar: the thumb shrinks as rows arrive.
+    for (int i = 300; i < 340; ++i) {
+        AddNumberedRow(grid, i);
+    }
+    EXPECT_TRUE(ShowsAFullRepaint(grid, true));
+}
+
+class ScrolledRows : public FastPaths {
+  protected:
+    void SetUp() override {
+        FastPaths::SetUp();
+        // No editors: a list pane with child windows has its whole area repainted by a scroll
+        // on some systems, which would hide what is tested here.
+        grid = CreateGrid(parent.hwnd(), 0, 0, 420, 260);
+        ASSERT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_NONE},
+                                      {80, GRID_CELL_TEXT, GRID_EDITOR_NONE},
+                                      {80, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
+                                      {60, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
+                                      {60, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
+                                      {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
+        SetPalette(grid);
+        for (int i = 0; i < 200; ++i) {
+            AddNumberedRow(grid, i);
+        }
+        for (int row : {2, 3, 7, 15}) {
+            SendMessageA(ListPane(grid), LB_SETSEL, TRUE, row);
+        }
+        Grid_SetCurCell(grid, 1, 3);
+        Scroll(SB_LINEDOWN, 1);  // the first scroll repaints everything
+        RepaintedPixels(grid, false);
+    }
+    void Scroll(int code, int times) {
+        for (int i = 0; i < times; ++i) {
+            SendMessageA(grid, WM_VSCROLL, code, 0);
+            UpdateWindow(grid);
+        }
+    }
+    HWND grid = nullptr;
+};
+
+TEST_F(ScrolledRows, LineScrollsShowWhatAFullRepaintShows) {
+    const LRESULT top = SendMessageA(ListPane(grid), LB_GETTOPINDEX, 0, 0);
+    Scroll(SB_LINEDOWN, 5);
+    EXPECT_EQ(SendMessageA(ListPane(grid), LB_GETTOPINDEX, 0, 0), top + 5);
+    EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
+    Scroll(SB_LINEUP, 3);
+    Scroll(SB_PAGEDOWN, 1);
+    EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
+}
+
+TEST_F(ScrolledRows, AScrollAfterTheCurrentColumnMovedUnpaintedRepaintsEveryRow) {
+    // Row 3 stays selected, so the list repaints at most the rows its caret leaves and reaches:
+    // rows 2, 7 and 15 keep the highlight of column 1 on screen for now.
+    Grid_SetCurCell(grid, 3, 3);
+    UpdateWindow(grid);
+    Scroll(SB_LINEDOWN, 1);
+    EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
+}
+
+}  // namespace
