@@ -175,15 +175,7 @@ class ScrolledRows : public FastPaths {
   protected:
     void SetUp() override {
         FastPaths::SetUp();
-        // No editors: a list pane with child windows has its whole area repainted by a scroll
-        // on some systems, which would hide what is tested here.
-        grid = CreateGrid(parent.hwnd(), 0, 0, 420, 260);
-        ASSERT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_NONE},
-                                      {80, GRID_CELL_TEXT, GRID_EDITOR_NONE},
-                                      {80, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
-                                      {60, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
-                                      {60, GRID_CELL_NUMBER, GRID_EDITOR_NONE},
-                                      {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
+        grid = MakeGrid(0, 420, 260);
         SetPalette(grid);
         for (int i = 0; i < 200; ++i) {
             AddNumberedRow(grid, i);
