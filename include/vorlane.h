@@ -1,6 +1,9 @@
 /*
  * vorlane.h - public interface of vorlane.dll, the VorlaneClass grid control.
  *
+ * One source for both architectures: a 32-bit program loads the 32-bit vorlane.dll (PE32), a
+ * 64-bit program the 64-bit one (PE32+). Message values and codes are the same on both.
+ *
  * Load the library (LoadLibraryA("vorlane.dll")) and create child windows of the class
  * VORLANE_CLASS. The control is driven entirely by the GRM_ messages below and reports to its
  * parent with WM_NOTIFY (a GridNotify record, codes GRN_). The library exports no functions.
@@ -64,23 +67,26 @@ extern "C" {
 #define GRM_GETTOTALWIDTH (WM_USER + 0x24)   /* the sum of all column widths */
 
 /* Notifications and settings shared by every grid of the process. */
-#define GRM_SETPARTNERS (WM_USER + 0x17)    /* lParam PartnerSet* */
-#define GRM_ACTIVATECELL (WM_USER + 0x1C)   /* wParam column, lParam row: GRN_CELLCLICK, activated \
+#define GRM_SETPARTNERS (WM_USER + 0x17) /* lParam PartnerSet* */
+#define GRM_ACTIVATECELL                                                                           \
+    (WM_USER + 0x1C)                        /* wParam column, lParam row: GRN_CELLCLICK, activated \
                                              */
 #define GRM_SETDROPDIVIDER (WM_USER + 0x21) /* wParam x in drag-window coordinates */
 #define GRM_NOTIFYBUTTON (WM_USER + 0x22)   /* sends GRN_BUTTON */
 #define GRM_NOTIFYDROP (WM_USER + 0x23)     /* sends GRN_DROP */
 #define GRM_SETOUTERZONE (WM_USER + 0x2A)   /* wParam x, lParam non-zero enables the outer zone */
-#define GRM_SETEXTERNALDRAG (WM_USER + 0x2B) /* lParam non-zero marks a drag of the application's \
-                                              */
+#define GRM_SETEXTERNALDRAG                                               \
+    (WM_USER + 0x2B) /* lParam non-zero marks a drag of the application's \
+                      */
 
 /* Appearance. */
-#define GRM_SETCOLORS (WM_USER + 0x18)     /* lParam ColorSet* */
-#define GRM_SETFONTS (WM_USER + 0x19)      /* wParam header font, lParam list font (client owned) */
-#define GRM_SETGRIDLINES (WM_USER + 0x1A)  /* wParam non-zero: grid lines in every grid */
-#define GRM_SETACTIVELOOK (WM_USER + 0x1B) /* wParam non-zero: GRN_SELCHANGE; lParam active look \
-                                            */
-#define GRM_REDRAW (WM_USER + 0x29)        /* repaints header and rows */
+#define GRM_SETCOLORS (WM_USER + 0x18)    /* lParam ColorSet* */
+#define GRM_SETFONTS (WM_USER + 0x19)     /* wParam header font, lParam list font (client owned) */
+#define GRM_SETGRIDLINES (WM_USER + 0x1A) /* wParam non-zero: grid lines in every grid */
+#define GRM_SETACTIVELOOK                                                                 \
+    (WM_USER + 0x1B)                /* wParam non-zero: GRN_SELCHANGE; lParam active look \
+                                     */
+#define GRM_REDRAW (WM_USER + 0x29) /* repaints header and rows */
 
 /* Editing. */
 #define GRM_BEGINEDIT (WM_USER + 0x0A)  /* wParam column (or GRID_EDIT_CURRENT), lParam row */
@@ -130,7 +136,7 @@ enum GridSortMode {
 #define GRID_ALIGN_RIGHT 2
 
 /* One entry of the row value array of GRM_ADDROW: a text pointer for a text column, otherwise
-   the cell's 32-bit value. */
+   the cell's 32-bit value (pointer-sized on 64-bit; number cells still keep 32 bits). */
 typedef INT_PTR GridValue;
 
 /* A column, passed with GRM_ADDCOLUMN and copied by the control. */
@@ -173,11 +179,15 @@ typedef struct PartnerSet {
     HIMAGELIST rowImageList; /* images for rows whose kind cell has a non-zero high word */
 } PartnerSet;
 
-/* The WM_NOTIFY record. It begins like NMHDR. */
+/* The WM_NOTIFY record. It begins with the fields of an NMHDR, laid out as NMHDR lays them out
+   (on 64-bit its tail padding is kept), so that it can be read as one. */
 typedef struct GridNotify {
-    HWND hwndFrom;    /* the control, or the drag source while a drop is allowed */
-    UINT_PTR idFrom;  /* the control's identifier */
-    UINT code;        /* GRN_ */
+    HWND hwndFrom;   /* the control, or the drag source while a drop is allowed */
+    UINT_PTR idFrom; /* the control's identifier */
+    UINT code;       /* GRN_ */
+#ifdef _WIN64
+    UINT headerPadding; /* NMHDR's own tail padding; always 0 */
+#endif
     UINT column;      /* the cell named, or 0 */
     UINT row;         /* the row named, -1 for GRN_HEADERCLICK, or 0 */
     HWND hwndChild;   /* the active editor; the column's editor; the header pane */
@@ -193,24 +203,50 @@ typedef struct GridNotify {
     LONG cancel;  /* set non-zero to veto */
 } GridNotify;
 
-#if defined(_WIN32) && !defined(_WIN64)
+/* Record layouts. On 32-bit every record keeps its original size and offsets; on 64-bit each
+   field that holds a pointer or a handle is pointer-sized, every other field stays 32-bit, with
+   natural alignment. */
 #ifdef __cplusplus
 #define VORLANE_STATIC_ASSERT static_assert
 #else
 #define VORLANE_STATIC_ASSERT _Static_assert
 #endif
-VORLANE_STATIC_ASSERT(sizeof(ColumnDesc) == 48, "ColumnDesc is 48 bytes");
-VORLANE_STATIC_ASSERT(sizeof(ColorSet) == 40, "ColorSet is 40 bytes");
-VORLANE_STATIC_ASSERT(sizeof(PartnerSet) == 24, "PartnerSet is 24 bytes");
-VORLANE_STATIC_ASSERT(sizeof(GridNotify) == 64, "GridNotify is 64 bytes");
-VORLANE_STATIC_ASSERT(offsetof(ColumnDesc, mask) == 28, "ColumnDesc.mask at 28");
-VORLANE_STATIC_ASSERT(offsetof(ColumnDesc, editorKind) == 40, "ColumnDesc.editorKind at 40");
-VORLANE_STATIC_ASSERT(offsetof(ColorSet, rowText) == 36, "ColorSet.rowText at 36");
-VORLANE_STATIC_ASSERT(offsetof(PartnerSet, rowImageList) == 20, "rowImageList at 20");
-VORLANE_STATIC_ASSERT(offsetof(GridNotify, hwndChild) == 20, "GridNotify.hwndChild at 20");
-VORLANE_STATIC_ASSERT(offsetof(GridNotify, rowKind) == 48, "GridNotify.rowKind at 48");
-VORLANE_STATIC_ASSERT(offsetof(GridNotify, value) == 56, "GridNotify.value at 56");
-VORLANE_STATIC_ASSERT(offsetof(GridNotify, cancel) == 60, "GridNotify.cancel at 60");
+#define VORLANE_LAYOUT(expression) VORLANE_STATIC_ASSERT(expression, #expression)
+VORLANE_LAYOUT(offsetof(GridNotify, hwndFrom) == offsetof(NMHDR, hwndFrom));
+VORLANE_LAYOUT(offsetof(GridNotify, idFrom) == offsetof(NMHDR, idFrom));
+VORLANE_LAYOUT(offsetof(GridNotify, code) == offsetof(NMHDR, code));
+VORLANE_LAYOUT(offsetof(GridNotify, column) == sizeof(NMHDR));
+VORLANE_LAYOUT(sizeof(ColorSet) == 40 && offsetof(ColorSet, rowText) == 36);
+#if defined(_WIN64)
+VORLANE_LAYOUT(sizeof(ColumnDesc) == 72);
+VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 8 && offsetof(ColumnDesc, title) == 16);
+VORLANE_LAYOUT(offsetof(ColumnDesc, titleAlign) == 24 && offsetof(ColumnDesc, editLimit) == 36);
+VORLANE_LAYOUT(offsetof(ColumnDesc, mask) == 40 && offsetof(ColumnDesc, imageList) == 48);
+VORLANE_LAYOUT(offsetof(ColumnDesc, flags) == 56 && offsetof(ColumnDesc, editorKind) == 60);
+VORLANE_LAYOUT(offsetof(ColumnDesc, reserved) == 64);
+VORLANE_LAYOUT(sizeof(PartnerSet) == 48 && offsetof(PartnerSet, reserved) == 8);
+VORLANE_LAYOUT(offsetof(PartnerSet, rowImageList) == 40);
+VORLANE_LAYOUT(sizeof(GridNotify) == 96 && sizeof(NMHDR) == 24);
+VORLANE_LAYOUT(offsetof(GridNotify, row) == 28 && offsetof(GridNotify, hwndChild) == 32);
+VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 40 && offsetof(GridNotify, buttonDown) == 48);
+VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 68 && offsetof(GridNotify, reserved) == 72);
+VORLANE_LAYOUT(offsetof(GridNotify, value) == 80 && offsetof(GridNotify, cancel) == 88);
+VORLANE_LAYOUT(sizeof(GridValue) == 8);
+#elif defined(_WIN32)
+VORLANE_LAYOUT(sizeof(ColumnDesc) == 48);
+VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 4 && offsetof(ColumnDesc, title) == 8);
+VORLANE_LAYOUT(offsetof(ColumnDesc, titleAlign) == 12 && offsetof(ColumnDesc, editLimit) == 24);
+VORLANE_LAYOUT(offsetof(ColumnDesc, mask) == 28 && offsetof(ColumnDesc, imageList) == 32);
+VORLANE_LAYOUT(offsetof(ColumnDesc, flags) == 36 && offsetof(ColumnDesc, editorKind) == 40);
+VORLANE_LAYOUT(offsetof(ColumnDesc, reserved) == 44);
+VORLANE_LAYOUT(sizeof(PartnerSet) == 24 && offsetof(PartnerSet, reserved) == 4);
+VORLANE_LAYOUT(offsetof(PartnerSet, rowImageList) == 20);
+VORLANE_LAYOUT(sizeof(GridNotify) == 64 && sizeof(NMHDR) == 12);
+VORLANE_LAYOUT(offsetof(GridNotify, row) == 16 && offsetof(GridNotify, hwndChild) == 20);
+VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 24 && offsetof(GridNotify, buttonDown) == 28);
+VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 48 && offsetof(GridNotify, reserved) == 52);
+VORLANE_LAYOUT(offsetof(GridNotify, value) == 56 && offsetof(GridNotify, cancel) == 60);
+VORLANE_LAYOUT(sizeof(GridValue) == 4);
 #endif
 
 /* Typed wrappers, one per message. */

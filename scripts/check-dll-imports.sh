@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Checks that a DLL is a 32-bit PE whose imports are all system DLLs.
+# Checks that a DLL is a PE of the expected architecture (win32: PE32 for i386, win64: PE32+ for
+# x86-64) whose imports are all system DLLs. The x86-64 objdump reads both formats.
 set -euo pipefail
 dll=$1
-format=$(i686-w64-mingw32-objdump -f "$dll" | sed -n 's/.*file format //p')
-if [ "$format" != "pei-i386" ]; then
-    echo "$dll: file format $format, expected pei-i386"
+arch=$2
+case "$arch" in
+win32) expected=pei-i386 ;;
+win64) expected=pei-x86-64 ;;
+*) echo "usage: $0 DLL win32|win64" >&2; exit 2 ;;
+esac
+objdump=x86_64-w64-mingw32-objdump
+format=$($objdump -f "$dll" | sed -n 's/.*file format //p')
+if [ "$format" != "$expected" ]; then
+    echo "$dll: file format $format, expected $expected"
     exit 1
 fi
-system='^(kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32|ole32)\.dll$'
+system='^(kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32|ole32|oleacc|oleaut32)\.dll$'
 status=0
 while read -r name; do
     if ! echo "$name" | tr 'A-Z' 'a-z' | grep -Eq "$system"; then
         echo "$dll imports $name, which is not a system DLL"
         status=1
     fi
-done < <(i686-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p')
-i686-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: /imports /p'
+done < <($objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p')
+echo "$dll: $format"
+$objdump -p "$dll" | sed -n 's/^\s*DLL Name: /imports /p'
 exit $status

@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the Windows build and runs the demo under Wine. With an X display
-# the demo opens there; without one (or with VORLANE_HEADLESS=1) it runs on a virtual display
-# and writes a screenshot (docs/screenshot.png, or the file given as the first argument).
+# Sets up the machine, builds the DLL and the demo and runs the demo under Wine: the 64-bit build
+# with --win64, the 32-bit one with --win32, and by default the 32-bit one where the machine runs
+# 32-bit programs, else the 64-bit one. With an X display the demo opens there; without one (or
+# with VORLANE_HEADLESS=1) it runs on a virtual display and writes a screenshot to
+# build/screenshot.png, or to the file given as the first argument (docs/screenshot.png refreshes
+# the README's picture).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+arch=""
+case "${1:-}" in
+--win64) arch=win64; shift ;;
+--win32) arch=win32; shift ;;
+esac
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" win32
-if [ -n "${DISPLAY:-}" ] && [ -z "${VORLANE_HEADLESS:-}" ]; then
-    exec "$root/scripts/wine-run.sh" "$root/build/win32/bin/vorlane_demo.exe" "$@"
+if [ -z "$arch" ]; then
+    arch=win64
+    if "$root/scripts/runs-32bit.sh" && [ -x /usr/lib/wine/wine ]; then arch=win32; fi
 fi
-shot=${1:-$root/docs/screenshot.png}
-eval "$("$root/scripts/wine-session.sh" start "$root/build/win32")"
-trap '"$root/scripts/wine-session.sh" stop "$root/build/win32"' EXIT
-# The picture shows two rows selected in the left pane (VORLANE_GESTURE=drag: being dragged).
-"$root/scripts/wine-run.sh" "$root/build/win32/bin/vorlane_demo.exe" \
-    --screenshot "$(winepath -w "$shot" 2>/dev/null || echo "$shot")" \
+echo "demo: running the ${arch#win}-bit demo"
+build=$root/build/$arch
+"$root/scripts/build.sh" "$arch" vorlane vorlane_demo
+if [ -n "${DISPLAY:-}" ] && [ -z "${VORLANE_HEADLESS:-}" ]; then
+    exec "$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" "$@"
+fi
+shot=$(realpath -m "${1:-$root/build/screenshot.png}")
+eval "$("$root/scripts/wine-session.sh" start "$build")"
+trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
+# Wine's drive Z: is the root of the file system. The picture shows two rows selected in the
+# left pane (VORLANE_GESTURE=drag: being dragged).
+"$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" \
+    --screenshot "Z:${shot//\//\\}" \
     --gesture "${VORLANE_GESTURE:-select}"
 echo "demo: screenshot written to $shot"

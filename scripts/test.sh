@@ -1,19 +1,104 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test: the native unit tests under the
 # sanitizers, a bounded run of each libFuzzer target, then the Windows tests under Wine on a
-# virtual display (CTest's summary of those comes last).
-set -euo pipefail
+# virtual display, as 64-bit programs everywhere and as 32-bit programs where the machine runs
+# them. It ends with the time of each stage and one line of totals; a run it could not make is
+# named and counted as skipped, never as passed.
+set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh" native
-"$root/scripts/build.sh" win32
-"$root/scripts/build.sh" fuzz
+logs=$root/build/test-logs
+mkdir -p "$logs"
 
-status=0
-(cd "$root/build/native" && ctest --output-on-failure -j "$(nproc)") || status=1
-(cd "$root/build/fuzz" && ctest --output-on-failure -j "$(nproc)") || status=1
+run32=1
+why32=""
+if ! "$root/scripts/runs-32bit.sh"; then
+    run32=0
+    why32="this machine's kernel runs no 32-bit program (Exec format error)"
+fi
+if [ "$run32" -eq 1 ]; then
+    echo "test: this machine runs 32-bit programs: the Windows tests run as 64-bit and as 32-bit programs"
+else
+    echo "test: the Windows tests run as 64-bit programs only: $why32"
+fi
 
-eval "$("$root/scripts/wine-session.sh" start "$root/build/win32")"
-trap '"$root/scripts/wine-session.sh" stop "$root/build/win32"' EXIT
-(cd "$root/build/win32" && ctest --output-on-failure) || status=1
-exit $status
+stages=()
+stage_started=0
+begin_stage() { stage_started=$(date +%s); }
+end_stage() { stages+=("$(printf '%-34s %5d s' "$1" $(($(date +%s) - stage_started)))"); }
+
+begin_stage
+"$root/scripts/setup.sh" || { echo "test: setup failed"; exit 1; }
+end_stage "setup"
+if [ "$run32" -eq 1 ] && [ ! -x /usr/lib/wine/wine ]; then
+    run32=0
+    why32="setup installed no 32-bit Wine (see its message above)"
+    echo "test: the Windows tests run as 64-bit programs only: $why32"
+fi
+
+begin_stage
+"$root/scripts/build.sh" native || exit 1
+"$root/scripts/build.sh" fuzz || exit 1
+"$root/scripts/build.sh" win64 || exit 1
+if [ "$run32" -eq 1 ]; then
+    "$root/scripts/build.sh" win32 || exit 1
+else
+    # The 32-bit DLL is still built and its imports checked: that needs no 32-bit program to run.
+    "$root/scripts/build.sh" win32 vorlane || exit 1
+fi
+end_stage "build"
+
+passed=0
+failed=0
+skipped=0
+# Runs CTest in one build folder and adds its counts to the totals.
+run_ctest() {
+    local name=$1 dir=$2
+    shift 2
+    local log=$logs/$name.txt
+    begin_stage
+    (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
+    end_stage "$name tests"
+    local summary
+    summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+    if [ -z "$summary" ]; then
+        echo "test: $name: CTest gave no summary"
+        failed=$((failed + 1))
+        return
+    fi
+    local bad total
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")
+    total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+}
+
+# Runs the Windows tests of one build in a Wine session of that build's architecture.
+run_wine_tests() {
+    local name=$1 dir=$2
+    shift 2
+    eval "$("$root/scripts/wine-session.sh" start "$dir")"
+    run_ctest "$name" "$dir" "$@"
+    "$root/scripts/wine-session.sh" stop "$dir"
+}
+
+run_ctest native "$root/build/native" -j "$(nproc)"
+run_ctest fuzz "$root/build/fuzz" -j "$(nproc)"
+run_wine_tests "Windows 64-bit" "$root/build/win64"
+if [ "$run32" -eq 1 ]; then
+    run_wine_tests "Windows 32-bit" "$root/build/win32"
+else
+    run_ctest "Windows 32-bit DLL" "$root/build/win32" -R '^dll_is_'
+    count=$(cd "$root/build/win32" && ctest -N -E '^dll_is_' | sed -n 's/^Total Tests: //p')
+    skipped=$((skipped + ${count:-0}))
+fi
+
+echo
+echo "test: time of each stage"
+printf '  %s\n' "${stages[@]}"
+if [ "$run32" -eq 1 ]; then
+    echo "test: Windows tests ran as 64-bit and as 32-bit programs"
+else
+    echo "test: the 32-bit Windows test run was skipped ($skipped tests): $why32"
+fi
+echo "total: $passed passed, $failed failed, $skipped skipped"
+[ "$failed" -eq 0 ]

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Starts (start) or stops (stop) what the Windows programs need: a virtual X display, a private
-# Wine prefix prepared once, and a persistent wineserver. Prints the variables to export.
+# Starts (start) or stops (stop) what the Windows programs of one build need: a virtual X display,
+# a private Wine prefix of the build's architecture (that of its bin/vorlane.dll) prepared once,
+# and a persistent wineserver. Prints the variables to export.
 # Usage: eval "$(scripts/wine-session.sh start BUILD_DIR)"; ...; scripts/wine-session.sh stop BUILD_DIR
 set -euo pipefail
 action=$1
 build=$(cd "$2" && pwd)
 prefix=$build/wineprefix
 state=$build/wine-session
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+export WINEPREFIX=$prefix WINEDEBUG=-all
+scripts=$(cd "$(dirname "$0")" && pwd)
+wine() { "$wine_loader" "$@"; }
 
 start() {
+    wine_arch=$("$scripts/pe-arch.sh" "$build/bin/vorlane.dll")
+    . "$scripts/wine-env.sh"
     mkdir -p "$state"
     # Virtual display: the first free number from 90 on.
     local d=90
@@ -24,7 +29,7 @@ start() {
     # helper processes never hold CTest's pipes.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     if [ ! -f "$prefix/.vorlane-ready" ]; then
-        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 </dev/null || true
+        WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot -i >/dev/null 2>&1 </dev/null || true
         # No window manager: hiding a top-level window must not wait for one.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         # A crashing test must fail, not open a dialog and wait.

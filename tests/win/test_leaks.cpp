@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "harness.h"
 #include "painting_helpers.h"
@@ -15,7 +16,9 @@ using namespace testing_support;
 
 namespace {
 
-constexpr int kCycles = 10000;
+// 1,000 create/destroy cycles by default (scripts/soak.sh runs 10,000): one leaked object per
+// cycle still lands far beyond every tolerance below.
+const int kCycles = static_cast<int>(EnvNumber("VORLANE_LEAK_CYCLES", 1000));
 constexpr int kAppearanceChanges = 1000;
 constexpr int kGdiSlack = 20;  // caches of the system's own (fonts, brushes) may settle
 constexpr int kIconSlack = 2;
@@ -92,7 +95,7 @@ TEST(Leaks, ThePlatformCountsTheIconsAndCursorsOfAControl) {
     EXPECT_EQ(after, before);
 }
 
-TEST(Leaks, TenThousandControlsCreatedFilledAndDestroyedLeaveNothingBehind) {
+TEST(Leaks, ManyControlsCreatedFilledAndDestroyedLeaveNothingBehind) {
     RecordingParent parent;
     CreateFillDestroy(parent);
     const Counts before = Measure();
@@ -105,7 +108,7 @@ TEST(Leaks, TenThousandControlsCreatedFilledAndDestroyedLeaveNothingBehind) {
     }
     const double seconds = SecondsSince(start);
     const Counts after = Measure();
-    Print("10000 controls", before, after, seconds);
+    Print((std::to_string(kCycles) + " controls").c_str(), before, after, seconds);
     ExpectFlat(before, after);
 }
 

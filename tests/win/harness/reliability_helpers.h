@@ -36,8 +36,15 @@ class Rng {
 uint64_t EnvNumber(const char* name, uint64_t fallback);
 
 // A text of `length` characters, none of them NUL: mostly printable, with ampersands, tabs and
-// bytes above 0x7F mixed in.
+// bytes above 0x7F mixed in (each passed through SafeForEditors).
 std::string RandomText(Rng& rng, size_t length);
+
+// The byte itself, except where the platform's own edit control crashes on it. 64-bit Wine 8's
+// text shaping (gdi32's GPOS_apply_MarkToMark reads at glyph index -1) faults as soon as an edit
+// control holds byte 0x98 of the ANSI code page (U+02DC SMALL TILDE), in every font; a plain EDIT
+// without the control crashes the same way, and the 32-bit build does not. Every text may reach
+// an editor, so on 64-bit that one byte becomes 0x99; every other byte above 0x7F still does.
+char SafeForEditors(char c);
 
 // A length for a hostile text: mostly short, sometimes hundreds or thousands of characters,
 // rarely up to kLongestHostileText.
