@@ -183,9 +183,10 @@ class RowPainter {
         }
     }
 
-    // A file row shows the shell's small icon of the folder prefix joined with its text. The
-    // lookup is the costliest step of a row, so it is skipped where the icon could not show
-    // (scrolled out of view, or outside the area being repainted).
+    // A file row shows the shell's small icon of the folder prefix joined with its text; a path
+    // the shell cannot find (a row renamed or copied in the view only) shows the icon of its
+    // type. The lookup is the costliest step of a row, so it is skipped where the icon could not
+    // show (scrolled out of view, or outside the area being repainted).
     void DrawFileIcon(const RECT& cell) {
         if (columns_.CellKind(0) != kCellText) {
             return;  // no file name to look up
@@ -206,8 +207,13 @@ class RowPainter {
         const uint32_t prefixEnd = AppendCut(path, 0, sizeof path, columns_.Get(0)->folderPrefix);
         AppendCut(path, prefixEnd, sizeof path, text);
         SHFILEINFOA info = {};
-        const auto images = reinterpret_cast<HIMAGELIST>(
+        auto images = reinterpret_cast<HIMAGELIST>(
             SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        if (images == nullptr) {
+            images = reinterpret_cast<HIMAGELIST>(
+                SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                               SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+        }
         DrawImage(images, info.iIcon, cell);
     }
 

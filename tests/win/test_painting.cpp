@@ -3,6 +3,7 @@
 // uncovered areas, and the GDI objects the colours leave behind.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "harness.h"
@@ -288,6 +289,36 @@ TEST_F(Painting, FileRowsShowTheShellIconOfTheirPathWhateverItsLength) {
         SetPalette(grid, palette);
         EXPECT_EQ(Rows().At(150, 5), palette.rowBack);
         DestroyWindow(grid);
+    }
+}
+
+TEST_F(Painting, FileRowsWhosePathIsMissingShowTheIconOfTheirType) {
+    struct Case {
+        const char* name;  // column 0 text, under C:\windows\ (only win.ini is there)
+        int sameIconAs;    // the row whose icon it shows, or -1: any icon
+    };
+    const Case cases[] = {
+        {"win.ini", -1},
+        {"no-such-file.ini", 0},
+        {"NO-SUCH-FOLDER\\deeper.ini", 0},
+        {"no-such-file", -1},
+    };
+    grid = CreateGrid(parent.hwnd(), 0, 0, 600, 200);
+    ColumnDesc first = Column(100, GRID_CELL_TEXT);
+    first.folderPrefix = "C:\\windows\\";
+    ASSERT_TRUE(AddColumnDescs(grid, {first, Column(0, GRID_CELL_VALUE)}));
+    for (const Case& c : cases) {
+        AddRow(grid, {Text(c.name), kPlainRow});
+    }
+    SetPalette(grid, palette);
+    Capture rows = Rows();
+    auto icon = [](int row) { return RECT{1, RowTop(row), 17, RowTop(row) + 16}; };
+    for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
+        const Case& c = cases[row];
+        EXPECT_LT(CountPixels(rows, icon(row), palette.rowBack), 16 * 16) << c.name;
+        if (c.sameIconAs >= 0) {
+            EXPECT_TRUE(SameArea(rows, icon(row), icon(c.sameIconAs))) << c.name;
+        }
     }
 }
 
