@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "size_text.h"
+
 namespace {
 
 // The Modified column keeps four characters of its own in front of the date: the grid shows a
@@ -63,13 +65,13 @@ bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages) {
                             GRID_CELL_TEXT,   0,  nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
     columns[kSizeColumn] = {nullptr,          90, "Size",  GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
-                            GRID_CELL_NUMBER, 0,  nullptr, nullptr,          0,
+                            GRID_CELL_TEXT,   0,  nullptr, nullptr,          0,
                             GRID_EDITOR_NONE, 0};
     columns[kModifiedColumn] = {nullptr,          120, "Modified", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                                 GRID_CELL_TEXT,   0,   nullptr,    nullptr,         0,
                                 GRID_EDITOR_NONE, 0};
-    columns[kKibColumn] = {nullptr,          80, "KiB",         GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
-                           GRID_CELL_NUMBER, 0,  "####### KiB", nullptr,          0,
+    columns[kKibColumn] = {nullptr,          80, "KiB",   GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
+                           GRID_CELL_TEXT,   0,  nullptr, nullptr,          0,
                            GRID_EDITOR_NONE, 0};
     columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
@@ -87,9 +89,9 @@ void FolderView::Open(const std::string& folder) {
     if (folder.size() > 3) {
         GridValue up[6] = {reinterpret_cast<GridValue>(".."),
                            reinterpret_cast<GridValue>(""),
-                           0,
+                           reinterpret_cast<GridValue>(kFolderSizeText),
                            reinterpret_cast<GridValue>(""),
-                           0,
+                           reinterpret_cast<GridValue>(kFolderSizeText),
                            kParentRow};
         Grid_AddRow(grid_, up);
     }
@@ -112,13 +114,13 @@ void FolderView::AddEntry(const WIN32_FIND_DATAA& entry) {
     const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     std::string type = TypeOf(entry.cFileName, isFolder);
     std::string modified = ModifiedText(entry);
-    const INT32 size = static_cast<INT32>(entry.nFileSizeLow);
-    GridValue row[6] = {reinterpret_cast<GridValue>(entry.cFileName),
-                        reinterpret_cast<GridValue>(type.c_str()),
-                        size,
-                        reinterpret_cast<GridValue>(modified.c_str()),
-                        static_cast<INT32>((entry.nFileSizeLow + 1023) / 1024),
-                        isFolder ? kFolderRow : kFileRow};
+    const uint64_t bytes = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+    const std::string size = isFolder ? kFolderSizeText : ByteSizeText(bytes);
+    const std::string kib = isFolder ? kFolderSizeText : KibSizeText(bytes);
+    GridValue row[6] = {
+        reinterpret_cast<GridValue>(entry.cFileName), reinterpret_cast<GridValue>(type.c_str()),
+        reinterpret_cast<GridValue>(size.c_str()),    reinterpret_cast<GridValue>(modified.c_str()),
+        reinterpret_cast<GridValue>(kib.c_str()),     isFolder ? kFolderRow : kFileRow};
     Grid_AddRow(grid_, row);
 }
 
@@ -146,23 +148,20 @@ void FolderView::OpenRow(UINT row) {
 void FolderView::AddRowFrom(const FolderView& source, UINT row) {
     char name[MAX_PATH] = {};
     char type[64] = {};
+    char size[64] = {};
     char modified[64] = {};
-    INT32 size = 0;
-    INT32 kib = 0;
+    char kib[64] = {};
     INT32 kind = source.KindAt(row);
     if ((kind & 0xFF) == kParentRow) {
         return;
     }
     Grid_GetCell(source.grid(), kNameColumn, row, name);
     Grid_GetCell(source.grid(), kTypeColumn, row, type);
-    Grid_GetCell(source.grid(), kSizeColumn, row, &size);
+    Grid_GetCell(source.grid(), kSizeColumn, row, size);
     Grid_GetCell(source.grid(), kModifiedColumn, row, modified);
-    Grid_GetCell(source.grid(), kKibColumn, row, &kib);
-    GridValue values[6] = {reinterpret_cast<GridValue>(name),
-                           reinterpret_cast<GridValue>(type),
-                           size,
-                           reinterpret_cast<GridValue>(modified),
-                           kib,
-                           kind};
+    Grid_GetCell(source.grid(), kKibColumn, row, kib);
+    GridValue values[6] = {reinterpret_cast<GridValue>(name), reinterpret_cast<GridValue>(type),
+                           reinterpret_cast<GridValue>(size), reinterpret_cast<GridValue>(modified),
+                           reinterpret_cast<GridValue>(kib),  kind};
     Grid_AddRow(grid_, values);
 }

@@ -35,10 +35,11 @@ void CreateSampleTree(std::string& left, std::string& right) {
         const char* name;
         size_t bytes;
     };
-    const SampleFile leftFiles[] = {
-        {"readme.txt", 1200},    {"budget.csv", 48000},  {"notes.txt", 350},
-        {"setup.ini", 900},      {"report.html", 23000}, {"photo_index.txt", 7000},
-        {"changelog.md", 15500}, {"data.bin", 262144},   {"todo.txt", 120}};
+    const SampleFile leftFiles[] = {{"readme.txt", 1200},    {"budget.csv", 48000},
+                                    {"notes.txt", 350},      {"setup.ini", 900},
+                                    {"report.html", 23000},  {"photo_index.txt", 7000},
+                                    {"changelog.md", 15500}, {"data.bin", 262144},
+                                    {"todo.txt", 120},       {"empty.log", 0}};
     for (const SampleFile& file : leftFiles) {
         WriteSample(left + "\\" + file.name, file.bytes);
     }
