@@ -105,12 +105,26 @@ void CopyDroppedRows(const FolderView& source, FolderView& target) {
     UINT rows[512];
     int count = Grid_GetSelRows(source.grid(), rows);
     for (int i = 0; i < count; ++i) {
-        if (State().options.copyFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow) {
+        if (State().options.writeFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow) {
             std::string name = source.NameAt(rows[i]);
             CopyFileA((source.folder() + "\\" + name).c_str(),
                       (target.folder() + "\\" + name).c_str(), TRUE);
         }
         target.AddRowFrom(source, rows[i]);
+    }
+}
+
+// Ending an edit writes the cell only after Enter; every other way out but Esc (Tab, a click
+// in the list) is taken as meant too, so the rename is written here. A refused name vetoes the
+// end of the edit, so that Enter does not offer it again.
+void EndRename(FolderView& view, GridNotify& record) {
+    const char* name = reinterpret_cast<const char*>(record.value);
+    if (record.column != kNameColumn || name == nullptr || view.NameAt(record.row) == name) {
+        return;
+    }
+    Grid_SetCellText(view.grid(), kNameColumn, record.row, name);
+    if (view.NameAt(record.row) != name) {
+        record.cancel = 1;
     }
 }
 
@@ -127,12 +141,27 @@ void OnGridNotify(GridNotify& record) {
                 ShowFolder(view == &State().panes[0] ? 0 : 1);
             }
             break;
-        case GRN_ENDEDIT:
-            // Renaming is shown in the view only; no file is renamed.
-            if (record.column == kNameColumn && record.value != 0 &&
-                *reinterpret_cast<const char*>(record.value) != '\0') {
-                Grid_SetCellText(record.hwndGrid, record.column, record.row,
-                                 reinterpret_cast<const char*>(record.value));
+        case GRN_BEGINEDIT:
+            // ".." names the parent folder; it cannot be renamed.
+            if ((view->KindAt(record.row) & 0xFF) == kParentRow) {
+                record.cancel = 1;
+            }
+            break;
+        case GRN_ENDEDIT: EndRename(*view, record); break;
+        case GRN_CELLCHANGING:
+            // Every write of a name passes here. Without --write-files the rename is shown in
+            // the view only; the row keeps an icon of its type.
+            if (record.column == kNameColumn &&
+                !view->Rename(record.row,
+                              record.value != 0 ? reinterpret_cast<const char*>(record.value) : "",
+                              State().options.writeFiles)) {
+                MessageBeep(MB_ICONWARNING);
+                record.cancel = 1;
+            }
+            break;
+        case GRN_CELLCHANGED:
+            if (record.column == kNameColumn) {
+                view->Renamed(record.row);
             }
             break;
         case GRN_BUTTON:

@@ -8,7 +8,7 @@
 struct DemoOptions {
     std::string leftFolder;   // empty: the sample tree's left folder
     std::string rightFolder;  // empty: the sample tree's right folder
-    bool copyFiles = false;   // a drop copies the files too, not only the rows
+    bool writeFiles = false;  // a drop copies the files and a rename renames them, not only rows
 };
 
 HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options);

@@ -39,6 +39,21 @@ std::string TypeOf(const char* name, bool folder) {
     return type;
 }
 
+// A name the file system keeps as it is: not blank, none of the characters it reserves, and no
+// trailing space or dot (which it would drop).
+bool IsFileName(const char* name) {
+    const size_t length = std::strlen(name);
+    if (length == 0 || name[length - 1] == ' ' || name[length - 1] == '.') {
+        return false;
+    }
+    for (const char* c = name; *c != '\0'; ++c) {
+        if (static_cast<unsigned char>(*c) < 0x20 || std::strchr("\\/:*?\"<>|", *c) != nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string ParentOf(const std::string& folder) {
     size_t slash = folder.find_last_of('\\');
     if (slash == std::string::npos || slash < 3) {
@@ -164,4 +179,35 @@ void FolderView::AddRowFrom(const FolderView& source, UINT row) {
                            reinterpret_cast<GridValue>(size), reinterpret_cast<GridValue>(modified),
                            reinterpret_cast<GridValue>(kib),  kind};
     Grid_AddRow(grid_, values);
+}
+
+int FolderView::RowOf(const std::string& name) const {
+    const int count = Grid_GetRowCount(grid_);
+    for (int row = 0; row < count; ++row) {
+        if (lstrcmpiA(NameAt(static_cast<UINT>(row)).c_str(), name.c_str()) == 0) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+bool FolderView::Rename(UINT row, const char* name, bool onDisk) {
+    const std::string old = NameAt(row);
+    if (old == name) {
+        return true;
+    }
+    if ((KindAt(row) & 0xFF) == kParentRow || !IsFileName(name)) {
+        return false;
+    }
+    const int holder = RowOf(name);
+    if (holder >= 0 && static_cast<UINT>(holder) != row) {
+        return false;
+    }
+    return !onDisk || MoveFileA((folder_ + "\\" + old).c_str(), (folder_ + "\\" + name).c_str());
+}
+
+void FolderView::Renamed(UINT row) {
+    if ((KindAt(row) & 0xFF) == kFileRow) {
+        Grid_SetCellText(grid_, kTypeColumn, row, TypeOf(NameAt(row).c_str(), false).c_str());
+    }
 }

@@ -41,8 +41,17 @@ class FolderView {
     // Adds a copy of another view's row.
     void AddRowFrom(const FolderView& source, UINT row);
 
+    // Whether the row at `row` may be named `name`: a file name that no other row of the view
+    // has. With `onDisk`, the file or folder is renamed as well, and a failure refuses the name.
+    // A row keeps its own name without a check, so a second write of a rename does nothing.
+    bool Rename(UINT row, const char* name, bool onDisk);
+    // Brings the Type column in line with the row's name after a rename.
+    void Renamed(UINT row);
+
     std::string NameAt(UINT row) const;
     INT32 KindAt(UINT row) const;
+    // The row that holds `name` (compared as file names are), or -1.
+    int RowOf(const std::string& name) const;
 
   private:
     void AddEntry(const WIN32_FIND_DATAA& entry);

@@ -1,8 +1,9 @@
 // The demo: a two-pane file browser made of two grid controls.
-//   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--copy-files]
+//   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
 //                [--screenshot FILE.png [--gesture select|drag]]
 // Without folders it lists a small sample tree it creates in the temporary folder. It touches
-// no file unless --copy-files is given: then a drop copies the dropped files as well.
+// no file unless --write-files is given: then a drop copies the dropped files as well, and a
+// rename renames the file.
 // With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
 // and the program exits.
 #include <windows.h>
@@ -41,8 +42,8 @@ Options ParseOptions() {
             options.screenshot = args[++i];
         } else if (arg == L"--gesture" && i + 1 < count) {
             options.gesture = Narrow(args[++i]);
-        } else if (arg == L"--copy-files") {
-            options.demo.copyFiles = true;
+        } else if (arg == L"--write-files") {
+            options.demo.writeFiles = true;
         } else if (options.demo.leftFolder.empty()) {
             options.demo.leftFolder = Narrow(arg);
         } else {
