@@ -101,17 +101,24 @@ void FollowFocus(HWND active) {
     }
 }
 
+// Rows whose names the target already lists stay out; with --write-files, so do files that
+// could not be copied. The rows added take their places under the target's sort.
 void CopyDroppedRows(const FolderView& source, FolderView& target) {
     UINT rows[512];
     int count = Grid_GetSelRows(source.grid(), rows);
     for (int i = 0; i < count; ++i) {
-        if (State().options.writeFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow) {
-            std::string name = source.NameAt(rows[i]);
-            CopyFileA((source.folder() + "\\" + name).c_str(),
-                      (target.folder() + "\\" + name).c_str(), TRUE);
+        const std::string name = source.NameAt(rows[i]);
+        if (target.RowOf(name) >= 0) {
+            continue;
+        }
+        if (State().options.writeFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow &&
+            !CopyFileA((source.folder() + "\\" + name).c_str(),
+                       (target.folder() + "\\" + name).c_str(), TRUE)) {
+            continue;
         }
         target.AddRowFrom(source, rows[i]);
     }
+    target.Resort();
 }
 
 // Ending an edit writes the cell only after Enter; every other way out but Esc (Tab, a click
@@ -134,7 +141,7 @@ void OnGridNotify(GridNotify& record) {
         return;
     }
     switch (record.code) {
-        case GRN_HEADERCLICK: Grid_Sort(record.hwndGrid, record.column, GRID_SORT_TOGGLE); break;
+        case GRN_HEADERCLICK: view->SortByTitle(record.column); break;
         case GRN_CELLCLICK:
             if (record.activated) {
                 view->OpenRow(Grid_GetCurRow(record.hwndGrid));

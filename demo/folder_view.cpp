@@ -120,7 +120,7 @@ void FolderView::Open(const std::string& folder) {
         } while (FindNextFileA(search, &entry));
         FindClose(search);
     }
-    Grid_Sort(grid_, kNameColumn, GRID_SORT_ASCENDING);
+    Sort(kNameColumn, GRID_SORT_ASCENDING);
     Grid_DeselectAll(grid_);
     Grid_Redraw(grid_);
 }
@@ -161,23 +161,23 @@ void FolderView::OpenRow(UINT row) {
 }
 
 void FolderView::AddRowFrom(const FolderView& source, UINT row) {
-    char name[MAX_PATH] = {};
+    const INT32 kind = source.KindAt(row);
+    const std::string name = source.NameAt(row);
+    if ((kind & 0xFF) == kParentRow || RowOf(name) >= 0) {
+        return;
+    }
     char type[64] = {};
     char size[64] = {};
     char modified[64] = {};
     char kib[64] = {};
-    INT32 kind = source.KindAt(row);
-    if ((kind & 0xFF) == kParentRow) {
-        return;
-    }
-    Grid_GetCell(source.grid(), kNameColumn, row, name);
     Grid_GetCell(source.grid(), kTypeColumn, row, type);
     Grid_GetCell(source.grid(), kSizeColumn, row, size);
     Grid_GetCell(source.grid(), kModifiedColumn, row, modified);
     Grid_GetCell(source.grid(), kKibColumn, row, kib);
-    GridValue values[6] = {reinterpret_cast<GridValue>(name), reinterpret_cast<GridValue>(type),
-                           reinterpret_cast<GridValue>(size), reinterpret_cast<GridValue>(modified),
-                           reinterpret_cast<GridValue>(kib),  kind};
+    GridValue values[6] = {
+        reinterpret_cast<GridValue>(name.c_str()), reinterpret_cast<GridValue>(type),
+        reinterpret_cast<GridValue>(size),         reinterpret_cast<GridValue>(modified),
+        reinterpret_cast<GridValue>(kib),          kind};
     Grid_AddRow(grid_, values);
 }
 
@@ -189,6 +189,34 @@ int FolderView::RowOf(const std::string& name) const {
         }
     }
     return -1;
+}
+
+void FolderView::Sort(UINT column, int mode) {
+    Grid_Sort(grid_, column, mode);
+    // With fewer than two rows the grid sorts nothing and leaves the direction as it was.
+    if (Grid_GetRowCount(grid_) >= 2) {
+        descending_[column] = Grid_GetSortState(grid_) != 0;
+    }
+    sortColumn_ = column;
+}
+
+void FolderView::SortByTitle(UINT column) {
+    if (column < kKindColumn) {
+        Sort(column, GRID_SORT_TOGGLE);
+    }
+}
+
+// Title clicks sort only the files and leave ".." and the folders in name order, as the folder
+// was opened; an ascending sort by name puts every row in its group in that order again. Each
+// sort sets its column's direction, so the name's is set back when another column is current.
+void FolderView::Resort() {
+    const UINT column = sortColumn_;
+    const bool nameDescending = descending_[kNameColumn];
+    Sort(kNameColumn, GRID_SORT_ASCENDING);
+    if (nameDescending && column != kNameColumn) {
+        Sort(kNameColumn, GRID_SORT_DESCENDING_TAIL);
+    }
+    Sort(column, descending_[column] ? GRID_SORT_DESCENDING_TAIL : GRID_SORT_ASCENDING_TAIL);
 }
 
 bool FolderView::Rename(UINT row, const char* name, bool onDisk) {

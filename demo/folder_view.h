@@ -38,8 +38,14 @@ class FolderView {
     void Open(const std::string& folder);
     // Opens the folder row at `row`, or the parent folder for the ".." row.
     void OpenRow(UINT row);
-    // Adds a copy of another view's row.
+    // Adds a copy of another view's row, unless it is a ".." row or this view already has a row
+    // of that name.
     void AddRowFrom(const FolderView& source, UINT row);
+
+    // Sorts by a title the user clicked: the grid toggles that column's direction.
+    void SortByTitle(UINT column);
+    // Puts rows added since the last sort in their places under the current sort.
+    void Resort();
 
     // Whether the row at `row` may be named `name`: a file name that no other row of the view
     // has. With `onDisk`, the file or folder is renamed as well, and a failure refuses the name.
@@ -55,9 +61,14 @@ class FolderView {
 
   private:
     void AddEntry(const WIN32_FIND_DATAA& entry);
+    void Sort(UINT column, int mode);
 
     HWND grid_ = nullptr;
     std::string folder_;
+    UINT sortColumn_ = kNameColumn;  // the column the rows were last sorted by
+    // Each column's direction as the grid keeps it (descending or not), so that a re-sort can
+    // set it back as it was; title clicks toggle it.
+    bool descending_[kKindColumn] = {};
     // The grid reads the folder prefix through this buffer at every paint (file icons).
     char prefix_[MAX_PATH + 1] = {};
 };
