@@ -239,26 +239,6 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// The client point of a row's middle, in the given grid, for scripted gestures.
-POINT RowPoint(HWND grid, UINT row, int x) {
-    RECT cell;
-    Grid_GetCellRect(grid, 0, row, &cell);
-    return POINT{x, (cell.top + cell.bottom) / 2};
-}
-
-UINT FirstRowOfKind(const FolderView& view, INT32 kind) {
-    for (UINT row = 0; row < static_cast<UINT>(Grid_GetRowCount(view.grid())); ++row) {
-        if ((view.KindAt(row) & 0xFF) == kind) {
-            return row;
-        }
-    }
-    return 0;
-}
-
-HWND ListPaneOf(HWND grid) {
-    return FindWindowExA(grid, nullptr, "ListBox", nullptr);
-}
-
 }  // namespace
 
 HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
@@ -276,48 +256,6 @@ HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
                            instance, nullptr);
 }
 
-void PlayGesture(HWND window, const std::string& gesture) {
-    FolderView& left = State().panes[0];
-    FolderView& right = State().panes[1];
-    HWND leftList = ListPaneOf(left.grid());
-    UINT first = FirstRowOfKind(left, kFileRow);
-    if (gesture == "select" || gesture == "drag") {
-        for (UINT row = first; row < first + 2; ++row) {
-            POINT at = RowPoint(left.grid(), row, 40);
-            WPARAM keys = row == first ? MK_LBUTTON : (MK_LBUTTON | MK_CONTROL);
-            BYTE state[256] = {};
-            GetKeyboardState(state);
-            state[VK_CONTROL] = row == first ? 0 : 0x80;
-            SetKeyboardState(state);
-            SendMessageA(leftList, WM_LBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
-            SendMessageA(leftList, WM_LBUTTONUP, keys & ~MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        }
-        BYTE state[256] = {};
-        GetKeyboardState(state);
-        state[VK_CONTROL] = 0;
-        SetKeyboardState(state);
-    }
-    if (gesture == "drag") {
-        POINT at = RowPoint(left.grid(), first, 40);
-        SendMessageA(leftList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        // Move in steps to a folder row of the right pane, as a hand would.
-        UINT target = FirstRowOfKind(right, kFolderRow);
-        POINT goal = RowPoint(right.grid(), target, 60);
-        ClientToScreen(ListPaneOf(right.grid()), &goal);
-        POINT start = at;
-        ClientToScreen(leftList, &start);
-        // The move that crosses into the other list is still judged by the list that held the
-        // capture; the next one, over the same point, marks the target row.
-        for (int step = 1; step <= 9; ++step) {
-            const int at = step > 8 ? 8 : step;
-            POINT p = {start.x + (goal.x - start.x) * at / 8,
-                       start.y + (goal.y - start.y) * at / 8};
-            SetCursorPos(p.x, p.y);
-            HWND capture = GetCapture() != nullptr ? GetCapture() : leftList;
-            POINT local = p;
-            ScreenToClient(capture, &local);
-            SendMessageA(capture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(local.x, local.y));
-        }
-    }
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+FolderView& DemoPane(int side) {
+    return State().panes[side];
 }

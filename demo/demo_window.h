@@ -5,6 +5,8 @@
 
 #include <string>
 
+class FolderView;
+
 struct DemoOptions {
     std::string leftFolder;   // empty: the sample tree's left folder
     std::string rightFolder;  // empty: the sample tree's right folder
@@ -13,6 +15,5 @@ struct DemoOptions {
 
 HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options);
 
-// Shows a gesture for a screenshot: "select" (a few rows selected and a current cell) or
-// "drag" (rows dragged from the left pane over a folder of the right pane, not yet dropped).
-void PlayGesture(HWND window, const std::string& gesture);
+// The left (0) or right (1) pane of the window.
+FolderView& DemoPane(int side);

@@ -1,11 +1,12 @@
 // The demo: a two-pane file browser made of two grid controls.
 //   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
-//                [--screenshot FILE.png [--gesture select|drag]]
+//                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
 // Without folders it lists a small sample tree it creates in the temporary folder. It touches
 // no file unless --write-files is given: then a drop copies the dropped files as well, and a
 // rename renames the file.
 // With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
-// and the program exits.
+// and the program exits: with 3 when the panes do not show what the gesture must leave, with 2
+// when the picture could not be written.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "demo_window.h"
+#include "gestures.h"
 #include "sample_tree.h"
 #include "screenshot.h"
 
@@ -97,13 +99,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         UpdateWindow(window);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpPending();
-        if (!options.gesture.empty()) {
-            PlayGesture(window, options.gesture);
-        }
+        const bool shown = options.gesture.empty() || PlayGesture(window, options.gesture);
         Sleep(200);
         PumpPending();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        result = SaveWindowPng(window, options.screenshot.c_str()) ? 0 : 2;
+        result = !SaveWindowPng(window, options.screenshot.c_str()) ? 2 : shown ? 0 : 3;
         DestroyWindow(window);
     } else {
         ShowWindow(window, show);

@@ -27,7 +27,8 @@ shot=$(realpath -m "${1:-$root/build/screenshot.png}")
 eval "$("$root/scripts/wine-session.sh" start "$build")"
 trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
 # Wine's drive Z: is the root of the file system. The picture shows two rows selected in the
-# left pane (VORLANE_GESTURE=drag: being dragged).
+# left pane (VORLANE_GESTURE=drag: being dragged; drop and rename: see demo/gestures.h). The demo
+# exits with 3, and so this script fails, when the panes do not show what the gesture must leave.
 "$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" \
     --screenshot "Z:${shot//\//\\}" \
     --gesture "${VORLANE_GESTURE:-select}"
