@@ -134,6 +134,10 @@ void OnLButtonDblClk(GridInstance& grid) {
 
 }  // namespace
 
+// The panes are repainted whole. Being 8192 pixels wide they keep their size as the control
+// widens, so moving them repaints nothing; yet when the control itself was moved, the system
+// copied its old pixels along, and those may show what a sibling drew over the control's old
+// place while the parent laid its children out (a neighbour grown first, say).
 void OnSize(GridInstance& grid) {
     RECT client;
     GetClientRect(grid.ownWindow, &client);
@@ -141,6 +145,7 @@ void OnSize(GridInstance& grid) {
     MoveWindow(grid.headerPane, x, 0, kPaneWidth, grid.headerHeight, TRUE);
     MoveWindow(grid.listPane, x, grid.headerHeight, kPaneWidth, client.bottom - grid.headerHeight,
                TRUE);
+    RedrawWindow(grid.ownWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     UpdateScrollBars(grid);
 }
 

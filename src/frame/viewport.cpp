@@ -20,8 +20,12 @@ int32_t TopRow(const GridInstance& grid) {
     return static_cast<int32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
 }
 
+// The list box moves the rows it keeps by copying their pixels and leaves the rows it uncovers
+// to the next paint, which waits while input is queued. They are painted at once: a further
+// scroll before that paint would copy their stale pixels, other rows' content, into view.
 void SetTopRow(const GridInstance& grid, int32_t row) {
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    UpdateWindow(grid.listPane);
 }
 
 // How a changed scroll bar is repainted: at once, or with the next paint of the window.

@@ -33,6 +33,16 @@ LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lPar
     return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
 }
 
+// A key the list box handles itself (Home, End, and those the pane leaves it) may move the top
+// row; the control's scroll bar follows it.
+LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    const LRESULT result = CallReplaced(grid.listPane, WM_KEYDOWN, virtualKey, keyData);
+    if (!grid.destroyed) {
+        UpdateScrollBars(grid);
+    }
+    return result;
+}
+
 // The control scrolls by whole rows and keeps its scroll bar in step.
 void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
@@ -85,7 +95,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
             if (RowCount(grid) == 0 && SendMessageA(pane, LB_GETCOUNT, 0, 0) == 0) {
                 return 0;
             }
-            break;
+            return OnListBoxKeyDown(grid, wParam, lParam);
         case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
         case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;

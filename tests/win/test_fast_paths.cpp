@@ -2,7 +2,7 @@
 // one after another leave the view as bringing the current cell into view after each would,
 // the scroll bar drawn later after a run of appends looks as a full repaint draws it, and rows
 // moved by a line scroll look as a full repaint paints them, also after the current column
-// moved without a repaint.
+// moved without a repaint, also while wheel messages arrive faster than the pane is painted.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -213,6 +213,54 @@ TEST_F(ScrolledRows, AScrollAfterTheCurrentColumnMovedUnpaintedRepaintsEveryRow)
     UpdateWindow(grid);
     Scroll(SB_LINEDOWN, 1);
     EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
+}
+
+// A run of wheel messages queued before the list pane could paint, as a fast wheel queues them.
+struct WheelRun {
+    const char* what;
+    bool toPane;        // to the list pane, as the focus window gets them; else to the control
+    int startTop;       // the list pane's top row before the run
+    int currentColumn;  // set before the run, on the top row
+    short delta;        // of each of the run's messages
+    int endTop;
+};
+
+TEST_F(FastPaths, AFastWheelLeavesEveryRowOnTheScreenAsARepaintPaintsIt) {
+    constexpr int kRows = 3000;
+    constexpr int kNotches = 20;  // 60 rows, a few pages
+    HWND grid = MakeGrid(0, 420, 300);
+    SetPalette(grid);
+    for (int i = 0; i < kRows; ++i) {
+        AddNumberedRow(grid, i);
+    }
+    HWND pane = ListPane(grid);
+    SendMessageA(pane, LB_SETTOPINDEX, kRows - 1, 0);
+    const int lastTop = static_cast<int>(SendMessageA(pane, LB_GETTOPINDEX, 0, 0));
+    const WheelRun runs[] = {
+        {"down, to the list pane", true, 0, 0, -120, 60},
+        {"up, to the control", false, 2500, 0, 120, 2440},
+        {"down, after the current column moved", true, 1000, 3, -240, 1060},
+        {"down past the last row", true, kRows - 40, 0, -120, lastTop},
+    };
+    for (const WheelRun& run : runs) {
+        SendMessageA(pane, LB_SETTOPINDEX, run.startTop, 0);
+        SendMessageA(pane, LB_SETSEL, FALSE, -1);
+        Grid_SetCurCell(grid, run.currentColumn, run.startTop);
+        RepaintedPixels(grid, false);
+
+        HWND target = run.toPane ? pane : grid;
+        for (int i = 0; i < kNotches; ++i) {
+            PostMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(run.delta)), 0);
+        }
+        // Only the wheel messages: the pane paints when the queue holds nothing else.
+        MSG message;
+        while (PeekMessageA(&message, nullptr, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        ASSERT_EQ(SendMessageA(pane, LB_GETTOPINDEX, 0, 0), run.endTop) << run.what;
+        EXPECT_EQ(RowsUnlikeARepaint(pane, Grid_GetRowHeight(grid)), std::vector<int>{})
+            << run.what;
+    }
 }
 
 }  // namespace

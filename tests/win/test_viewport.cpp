@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "input_helpers.h"
 
 using namespace testing_support;
 
@@ -81,6 +82,30 @@ TEST_F(Viewport, EveryWheelMessageScrollsThreeRows) {
     // The list pane passes its own wheel messages on.
     SendMessageA(ListPane(grid), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     EXPECT_EQ(Top(), 0);
+}
+
+TEST_F(Viewport, TheVerticalBarFollowsTheTopRowAfterEveryKeyTheListBoxHandles) {
+    MakeGrid(100);
+    VScroll(SB_BOTTOM);
+    ASSERT_EQ(Top(), 90);
+    struct Key {
+        const char* what;
+        WPARAM key;
+        UINT scanValue;
+        int top;  // the list box's top row after the key
+    };
+    const Key keys[] = {
+        {"Home", VK_HOME, 0x147, 0},
+        {"End", VK_END, 0x14F, 90},
+        {"Page Up without a scan code, to the top row", VK_PRIOR, 0, 90},
+        {"Page Up without a scan code, a page up", VK_PRIOR, 0, 81},
+        {"Home on the keypad", VK_HOME, 0x47, 0},
+    };
+    for (const Key& key : keys) {
+        KeyDown(ListPane(grid), key.key, key.scanValue);
+        ASSERT_EQ(Top(), key.top) << key.what;
+        EXPECT_EQ(Bar(SB_VERT).nPos, key.top) << key.what;
+    }
 }
 
 TEST_F(Viewport, HorizontalScrollingMovesBothPanesByFivePixelLines) {

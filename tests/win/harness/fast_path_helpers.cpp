@@ -1,5 +1,6 @@
 #include "fast_path_helpers.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "harness.h"
@@ -23,8 +24,7 @@ SCROLLINFO BarOf(HWND grid, int bar) {
 
 }  // namespace
 
-std::vector<DWORD> ShownPixels(HWND window, bool frame) {
-    PumpMessages();
+std::vector<DWORD> ScreenPixels(HWND window, bool frame) {
     RECT area;
     if (frame) {
         GetWindowRect(window, &area);
@@ -61,10 +61,32 @@ std::vector<DWORD> ShownPixels(HWND window, bool frame) {
     return pixels;
 }
 
+std::vector<DWORD> ShownPixels(HWND window, bool frame) {
+    PumpMessages();
+    return ScreenPixels(window, frame);
+}
+
 std::vector<DWORD> RepaintedPixels(HWND window, bool frame) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return ShownPixels(window, frame);
+}
+
+std::vector<int> RowsUnlikeARepaint(HWND pane, int rowHeight) {
+    const std::vector<DWORD> shown = ScreenPixels(pane, false);
+    const std::vector<DWORD> repainted = RepaintedPixels(pane, false);
+    RECT client;
+    GetClientRect(pane, &client);
+    const size_t rowPixels = static_cast<size_t>(client.right) * static_cast<size_t>(rowHeight);
+    std::vector<int> unlike;
+    for (int row = 0; rowPixels != 0 && (row + 1) * rowPixels <= shown.size(); ++row) {
+        const auto from = static_cast<ptrdiff_t>(row * rowPixels);
+        const auto to = from + static_cast<ptrdiff_t>(rowPixels);
+        if (!std::equal(shown.begin() + from, shown.begin() + to, repainted.begin() + from)) {
+            unlike.push_back(row);
+        }
+    }
+    return unlike;
 }
 
 bool ViewState::operator==(const ViewState& other) const {

@@ -8,13 +8,20 @@
 
 namespace testing_support {
 
+// The pixels of a window as the screen holds them this moment: no pending paint runs first.
+// With `frame` the whole window (its scroll bars included), else the client area.
+std::vector<DWORD> ScreenPixels(HWND window, bool frame);
+
 // The pixels of a window as shown now, after the pending paints have run; nothing is
-// invalidated first. With `frame` the whole window (its scroll bars included), else the client
-// area.
+// invalidated first.
 std::vector<DWORD> ShownPixels(HWND window, bool frame);
 
 // Repaints the whole window, frame and children, and returns ShownPixels afterwards.
 std::vector<DWORD> RepaintedPixels(HWND window, bool frame);
+
+// The screen positions (0 at the top) of the rows of a list pane, `rowHeight` pixels high,
+// whose pixels on the screen this moment differ from what a full repaint of the pane shows.
+std::vector<int> RowsUnlikeARepaint(HWND pane, int rowHeight);
 
 // What GRM_ENSUREVISIBLE and the scroll messages leave behind in a grid: the list pane's top
 // row and caret, the current cell, the horizontal position of the panes and both bars.
