@@ -164,6 +164,38 @@ TEST_F(ListInput, PlainCtrlAndShiftClicksSetTheSelectionAsTabled) {
     EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{6}));
 }
 
+// The Shift flag left by a Shift click stretches the range of a later GRM_SETCURCELL to its row,
+// which becomes current wherever it lies.
+TEST_F(ListInput, AfterAShiftClickSetCurCellStretchesTheRangeToItsRowAndMakesItCurrent) {
+    struct Case {
+        UINT target;
+        std::vector<UINT> selected;
+    };
+    const Case cases[] = {
+        {8, {3, 4, 5, 6, 7, 8}},  // below the range
+        {1, {1, 2, 3, 4, 5}},     // above it
+        {4, {3, 4, 5}},           // inside it
+    };
+    Make({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
+    for (const Case& c : cases) {
+        StartAt(0);
+        Click(pane, RowPoint(grid, 3));
+        {
+            HeldKeys shift({VK_SHIFT});
+            Click(pane, RowPoint(grid, 5));
+        }
+        ASSERT_EQ(SelectedRows(grid), (std::vector<UINT>{3, 4, 5}));
+        parent.Clear();
+        EXPECT_EQ(Grid_SetCurCell(grid, 1, c.target), 1) << "row " << c.target;
+        EXPECT_EQ(SelectedRows(grid), c.selected) << "row " << c.target;
+        EXPECT_EQ(Grid_GetCurCol(grid), 1u) << "row " << c.target;
+        EXPECT_EQ(Grid_GetCurRow(grid), c.target) << "row " << c.target;
+        EXPECT_EQ(Notes(parent.OfCode(GRN_CURCELLCHANGED)),
+                  (std::vector<Note>{CurCellChangedNote(1, c.target)}))
+            << "row " << c.target;
+    }
+}
+
 TEST_F(ListInput, PressOnAMemberOfAMultipleSelectionKeepsItUntilTheRelease) {
     Make({2, 2, 2, 2, 2, 2});
     StartAt(0);
