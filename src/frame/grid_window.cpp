@@ -100,6 +100,7 @@ void OnDestroy(HWND window, GridInstance& grid) {
     if (grid.activeEditor != nullptr) {
         grid.activeEditor = nullptr;
     }
+    ForgetControl(window, grid.listPane);
     DestroyWindow(grid.resizeLine);
     DestroyWindow(grid.headerPane);
     DestroyWindow(grid.listPane);  // the editors are its children

@@ -53,8 +53,8 @@ struct SharedGridState {
     HWND widthPartnerB = nullptr;
     HWND externalSource = nullptr;      // drag source reported for an external drag
     HIMAGELIST rowImageList = nullptr;  // images for kind cells with a non-zero high word
-    HWND firstListPane = nullptr;       // list pane of the first control created
-    HWND secondListPane = nullptr;      // list pane of the latest later control
+    HWND firstListPane = nullptr;       // list pane of the first control made while there was none
+    HWND secondListPane = nullptr;      // list pane of the latest control made after it
     uint32_t dropDivider = 0;           // x at or left of it: the first list's zone
     uint32_t outerZoneX = 0;            // the x given + 3
     bool outerZoneEnabled = false;
@@ -86,5 +86,9 @@ struct SharedGridState {
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// Clears every member that names a control being destroyed or its list pane: a window that is
+// gone is no drag partner, and a later window may be given its handle.
+void ForgetControl(HWND control, HWND listPane);
 
 }  // namespace vorlane
