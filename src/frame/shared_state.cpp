@@ -11,7 +11,7 @@ SharedGridState& Shared() {
 
 void ForgetControl(HWND control, HWND listPane) {
     SharedGridState& shared = Shared();
-    for (HWND* member : {&shared.firstListPane, &shared.secondListPane}) {
+    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.pressPane}) {
         if (*member == listPane) {
             *member = nullptr;
         }

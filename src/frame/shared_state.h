@@ -61,6 +61,7 @@ struct SharedGridState {
 
     // List input.
     uint32_t pressRow = 0;           // row under the last left press in a list pane
+    HWND pressPane = nullptr;        // list pane of the last left press; the click count's pane
     bool gridLines = false;          // grid lines in every control
     bool controlHeld = false;        // Ctrl held at the last left press or release
     bool shiftHeld = false;          // Shift held at the last left press or release

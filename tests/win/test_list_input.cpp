@@ -196,6 +196,24 @@ TEST_F(ListInput, AfterAShiftClickSetCurCellStretchesTheRangeToItsRowAndMakesItC
     }
 }
 
+// The click count belongs to one list pane: a press in another grid's pane starts it afresh.
+TEST_F(ListInput, AClickInAnotherGridDoesNotCountTowardsAnEdit) {
+    Make({2, 2, 2, 2});
+    RecordingParent otherParent;
+    HWND other = CreateGrid(otherParent.hwnd(), 0, 0, 500, 204, 0, 8);
+    ASSERT_TRUE(AddStandardColumns(other));
+    AddKindRows(other, {2, 2, 2});
+    Grid_SetCurCell(other, 0, 0);
+    MessageSpy edits(other, MessageSpy::Slot::WindowProcedure, {GRM_BEGINEDIT}, {GRM_BEGINEDIT});
+    StartAt(0);
+
+    Click(pane, RowPoint(grid, 1));
+    Click(ListPane(other), RowPoint(other, 0));  // the other grid's current row
+    EXPECT_TRUE(edits.messages.empty()) << "one click in each grid is no second click";
+    Click(ListPane(other), RowPoint(other, 0));
+    EXPECT_EQ(edits.Codes(), (std::vector<UINT>{GRM_BEGINEDIT}));
+}
+
 TEST_F(ListInput, PressOnAMemberOfAMultipleSelectionKeepsItUntilTheRelease) {
     Make({2, 2, 2, 2, 2, 2});
     StartAt(0);
