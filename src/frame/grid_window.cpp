@@ -67,9 +67,6 @@ LRESULT OnCreate(HWND window) {
 
     grid->listPane = CreateChild(window, "ListBox", kListPaneStyle);
     RegisterListPane(grid->listPane);
-    // The list pane shows only the cursors the control chooses. This changes the system
-    // class, so it holds for every list box of the process.
-    SetClassLongPtrA(grid->listPane, GCLP_HCURSOR, 0);
     Subclass(grid->listPane, ListPaneProc);
     SendMessageA(grid->listPane, LB_SETITEMHEIGHT, 0, grid->rowHeight);
 

@@ -214,6 +214,38 @@ TEST_F(ListInput, AClickInAnotherGridDoesNotCountTowardsAnEdit) {
     EXPECT_EQ(edits.Codes(), (std::vector<UINT>{GRM_BEGINEDIT}));
 }
 
+// The pane shows the arrow, except while the left button is down in a list pane, when a drag
+// shows its own cursors; the system's list box class keeps its own cursor.
+TEST_F(ListInput, ThePaneChoosesItsCursorAndLeavesTheListBoxClassAlone) {
+    Make({2, 2});
+    StartAt(0);
+    HWND listBox = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD, 0, 0, 10, 10, parent.hwnd(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(listBox, GCLP_HCURSOR)),
+              LoadCursorA(nullptr, IDC_ARROW));
+    DestroyWindow(listBox);
+
+    const HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+    struct Case {
+        bool buttonDown;
+        HCURSOR shown;
+    };
+    for (const Case& c : {Case{false, LoadCursorA(nullptr, IDC_ARROW)}, Case{true, cross}}) {
+        if (c.buttonDown) {
+            Press(pane, RowPoint(grid, 1));
+        }
+        SetCursor(cross);
+        EXPECT_EQ(SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+                  TRUE)
+            << "button down " << c.buttonDown;
+        EXPECT_EQ(GetCursor(), c.shown) << "button down " << c.buttonDown;
+        if (c.buttonDown) {
+            Release(pane, RowPoint(grid, 1));
+        }
+    }
+}
+
 TEST_F(ListInput, PressOnAMemberOfAMultipleSelectionKeepsItUntilTheRelease) {
     Make({2, 2, 2, 2, 2, 2});
     StartAt(0);
