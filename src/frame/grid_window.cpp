@@ -67,9 +67,6 @@ LRESULT OnCreate(HWND window) {
 
     grid->listPane = CreateChild(window, "ListBox", kListPaneStyle);
     RegisterListPane(grid->listPane);
-    // The list pane shows only the cursors the control chooses. This changes the system
-    // class, so it holds for every list box of the process.
-    SetClassLongPtrA(grid->listPane, GCLP_HCURSOR, 0);
     Subclass(grid->listPane, ListPaneProc);
     SendMessageA(grid->listPane, LB_SETITEMHEIGHT, 0, grid->rowHeight);
 
@@ -100,6 +97,7 @@ void OnDestroy(HWND window, GridInstance& grid) {
     if (grid.activeEditor != nullptr) {
         grid.activeEditor = nullptr;
     }
+    ForgetControl(window, grid.listPane);
     DestroyWindow(grid.resizeLine);
     DestroyWindow(grid.headerPane);
     DestroyWindow(grid.listPane);  // the editors are its children

@@ -53,14 +53,15 @@ struct SharedGridState {
     HWND widthPartnerB = nullptr;
     HWND externalSource = nullptr;      // drag source reported for an external drag
     HIMAGELIST rowImageList = nullptr;  // images for kind cells with a non-zero high word
-    HWND firstListPane = nullptr;       // list pane of the first control created
-    HWND secondListPane = nullptr;      // list pane of the latest later control
+    HWND firstListPane = nullptr;       // list pane of the first control made while there was none
+    HWND secondListPane = nullptr;      // list pane of the latest control made after it
     uint32_t dropDivider = 0;           // x at or left of it: the first list's zone
     uint32_t outerZoneX = 0;            // the x given + 3
     bool outerZoneEnabled = false;
 
     // List input.
     uint32_t pressRow = 0;           // row under the last left press in a list pane
+    HWND pressPane = nullptr;        // list pane of the last left press; the click count's pane
     bool gridLines = false;          // grid lines in every control
     bool controlHeld = false;        // Ctrl held at the last left press or release
     bool shiftHeld = false;          // Shift held at the last left press or release
@@ -86,5 +87,9 @@ struct SharedGridState {
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// Clears every member that names a control being destroyed or its list pane: a window that is
+// gone is no drag partner, and a later window may be given its handle.
+void ForgetControl(HWND control, HWND listPane);
 
 }  // namespace vorlane

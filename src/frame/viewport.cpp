@@ -117,6 +117,22 @@ RECT CellRect(const GridInstance& grid, WPARAM column, LPARAM row) {
     return rect;
 }
 
+// The Shift range: from the first to the last selected position the table holds, stretched to
+// reach `row`; with nothing selected, `row` alone.
+void SelectRangeTo(const GridInstance& grid, int32_t* table, int32_t row) {
+    const LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                         reinterpret_cast<LPARAM>(table));
+    const LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
+    const LRESULT known = std::min(fetched, selected);
+    int32_t first = row;
+    int32_t last = row;
+    if (known > 0) {
+        first = std::min(table[0], row);
+        last = std::max(table[known - 1], row);
+    }
+    SendMessageA(grid.listPane, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
+}
+
 }  // namespace
 
 void UpdateScrollBars(GridInstance& grid) {
@@ -215,21 +231,12 @@ LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
 
     auto* table = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
     if (shared.shiftHeld) {
-        LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                       reinterpret_cast<LPARAM>(table));
-        LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
-        const LRESULT known = std::min(fetched, selected);
-        if (known > 0) {
-            // The range runs from the first to the last selected position the table holds.
-            SendMessageA(grid.listPane, LB_SELITEMRANGEEX, static_cast<WPARAM>(table[0]),
-                         table[known - 1]);
-        } else {
-            // With nothing selected there is no range: the target row is selected alone.
-            SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);
-        }
+        SelectRangeTo(grid, table, static_cast<int32_t>(row));
     } else {
         SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);
     }
+    // The caret marks the current row: GRM_ENSUREVISIBLE reads the current row back from it.
+    SendMessageA(grid.listPane, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
     SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
                  reinterpret_cast<LPARAM>(table));
 

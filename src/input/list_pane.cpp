@@ -7,6 +7,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/grid_store.h"
+#include "frame/shared_state.h"
 #include "input/drag_drop.h"
 #include "render/list_background.h"
 
@@ -41,6 +42,20 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
         UpdateScrollBars(grid);
     }
     return result;
+}
+
+// The pane shows the arrow unless its parent chooses another cursor. While the left button is
+// down in a list pane the cursor stays as the drag feedback set it (drop, no drop or the arrow).
+LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(lParam) != HTCLIENT) {
+        return CallReplaced(pane, WM_SETCURSOR, wParam, lParam);
+    }
+    if (Shared().buttonDown ||
+        SendMessageA(grid.ownWindow, WM_SETCURSOR, wParam, lParam) != FALSE) {
+        return TRUE;
+    }
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    return TRUE;
 }
 
 // The control scrolls by whole rows and keeps its scroll bar in step.
@@ -104,6 +119,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(); return 0;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
+        case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;
         default: break;
     }

@@ -176,6 +176,11 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     shared.dragOriginX = 0;
     shared.dragOriginY = 0;
     shared.dragSource = grid.ownWindow;
+    if (shared.pressPane != grid.listPane) {
+        // Clicks count within one pane: a click in another grid is no first click here.
+        shared.pressPane = grid.listPane;
+        shared.clickCounter = 0;
+    }
 
     const uint32_t row = RowAtPoint(grid, point);
     shared.pressRow = row;

@@ -17,6 +17,7 @@ constexpr uint32_t kPressed = 0x1;           // column flag: the title button is
 constexpr int32_t kDescendingArrow = 9;      // sortIndicator showing the down arrow
 constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
 constexpr int kArrowFromTitleRight = 6;      // arrow's left edge, from the title's right edge
+constexpr int kTextBeforeArrow = 2;          // pixels between a title's text and its arrow
 constexpr LONG kTrailingButtonRight = 9999;  // the last button runs past any pane width
 constexpr uint32_t kTitleSize = 256;         // 255 characters and the NUL
 
@@ -45,7 +46,9 @@ void ReadTitle(GridInstance& grid, uint32_t column, const ColumnRecord& record, 
 }
 
 // Title text and sort arrow inside the button; a pressed button shows them a pixel lower and to
-// the right. False when the control was destroyed while its title was asked for.
+// the right. The arrow stands at the title area's right end and the text is laid out left of it,
+// so that the arrow never covers a letter. False when the control was destroyed while its title
+// was asked for.
 bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& record,
                const RECT& button) {
     char title[kTitleSize];
@@ -59,13 +62,17 @@ bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& 
         text.top += 1;
         text.right += 1;
     }
+    const bool sorted = record.sortIndicator != 0;
+    const LONG arrowLeft = text.right - kArrowFromTitleRight;
+    if (sorted) {
+        text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
+    }
     DrawTextA(dc, title, static_cast<int>(std::strlen(title)), &text,
               TextAlignment(record.titleAlign));
-    if (record.sortIndicator != 0) {
+    if (sorted) {
         HICON arrow =
             record.sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
-        DrawIconEx(dc, text.right - kArrowFromTitleRight, button.top, arrow, kArrowSize, kArrowSize,
-                   0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr, DI_NORMAL);
     }
     return true;
 }

@@ -44,7 +44,6 @@ std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
     record.editLimit = EditLimitFor(column.editorKind, column.editLimit);
     record.imageList = column.imageList;
     record.flags = column.flags;
-    record.sortIndicator = column.editorKind;
     record.reserved = column.reserved;
     if (column.mask != nullptr) {
         std::optional<uint32_t> mask = labels_.AppendString(column.mask);

@@ -55,7 +55,7 @@ struct ColumnRecord {
     uint32_t maskOffset = 0;             // label pool offset of the mask; 0 for none
     uintptr_t imageList = 0;             // the client's image list handle
     uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
-    int32_t sortIndicator = 0;           // starts as editorKind; then 0 none, 8 up, 9 down
+    int32_t sortIndicator = 0;           // 0 none, 8 up, 9 down; set by title clicks
     uint32_t reserved = 0;               // the client's value, never used
     int32_t x = 0;                       // left edge in pixels from the first column's left edge
     uintptr_t editor = 0;                // the column's in-place editor window, or 0
@@ -64,7 +64,7 @@ struct ColumnRecord {
 class ColumnSet {
   public:
     // Appends a column after the others and lays it out at the total width. The editor limit
-    // takes the editor's default when 0 or above it; sortIndicator starts as editorKind; the
+    // takes the editor's default when 0 or above it; no sort arrow shows until a title click; the
     // title and mask are copied into the label pool. Its index, or nullopt (nothing changed) when
     // the set is full or the labels cannot be stored.
     std::optional<uint32_t> Add(const ColumnDescriptor& column);

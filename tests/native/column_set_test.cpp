@@ -67,7 +67,7 @@ TEST(ColumnFields, EditLimitTakesTheEditorsDefault) {
     }
 }
 
-TEST(ColumnFields, DescriptorIsCopiedAndSortIndicatorStartsAsEditorKind) {
+TEST(ColumnFields, DescriptorIsCopiedAndNoSortArrowShowsUntilATitleClick) {
     static const char kFolder[] = "C:\\data";
     ColumnDescriptor column = Column(64, 7, kEditorNumber, 5);
     column.folderPrefix = kFolder;
@@ -85,7 +85,7 @@ TEST(ColumnFields, DescriptorIsCopiedAndSortIndicatorStartsAsEditorKind) {
     EXPECT_EQ(record.imageList, 0xABCDu);
     EXPECT_EQ(record.flags, 3u);
     EXPECT_EQ(record.reserved, 99u);
-    EXPECT_EQ(record.sortIndicator, kEditorNumber);
+    EXPECT_EQ(record.sortIndicator, 0) << "the editor kind is no sort";
     EXPECT_EQ(record.titleOffset, 0u);
     EXPECT_EQ(record.maskOffset, 0u);
     EXPECT_EQ(record.editor, 0u);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "harness.h"
+#include "input_helpers.h"
 #include "painting_helpers.h"
 
 using namespace testing_support;
@@ -154,6 +155,38 @@ TEST(Frame, AControlDestroyedInsideItsOwnMessageLeavesNoDanglingState) {
     EXPECT_FALSE(IsWindow(grid));
     // Messages to the dead handle are answered by the system, not by freed state.
     EXPECT_EQ(Grid_GetRowHeight(grid), 0);
+}
+
+// Destroyed grids leave the drag partnership: the grids made after them take their places, the
+// first as the pane left of the drop divider, the second as the one right of it.
+TEST(Frame, GridsMadeAfterOthersWereDestroyedBecomeTheDragPartners) {
+    RecordingParent parent(760, 300);
+    for (int i = 0; i < 2; ++i) {
+        DestroyWindow(CreateGrid(parent.hwnd(), 0, 0, 300, 200));
+    }
+    HWND left = CreateGrid(parent.hwnd(), 0, 0, 300, 200, 0, 1);
+    HWND right = CreateGrid(parent.hwnd(), 400, 0, 300, 200, 0, 2);
+    for (HWND grid : {left, right}) {
+        ASSERT_TRUE(AddStandardColumns(grid));
+        AddKindRows(grid, {2, 2});
+    }
+    PartnerSet partners = {};
+    partners.dragWindow = parent.hwnd();
+    Grid_SetPartners(left, &partners);
+    Grid_SetDropDivider(left, 350);
+    struct Case {
+        HWND from;
+        HWND over;
+    };
+    for (const Case& c : {Case{right, left}, Case{left, right}}) {
+        const LPARAM row = RowPoint(c.from, 0);
+        Press(ListPane(c.from), row);
+        PointerAt(ListPane(c.over), {40, 8});
+        SendMessageA(ListPane(c.from), WM_MOUSEMOVE, MK_LBUTTON, row);
+        EXPECT_EQ(GetCapture(), ListPane(c.over)) << "from grid " << GetDlgCtrlID(c.from);
+        Release(ListPane(c.from), row);
+        ReleaseCapture();
+    }
 }
 
 TEST(Frame, ThousandControlsCreatedAndDestroyedLeaveNothingBehind) {

@@ -164,6 +164,88 @@ TEST_F(ListInput, PlainCtrlAndShiftClicksSetTheSelectionAsTabled) {
     EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{6}));
 }
 
+// The Shift flag left by a Shift click stretches the range of a later GRM_SETCURCELL to its row,
+// which becomes current wherever it lies.
+TEST_F(ListInput, AfterAShiftClickSetCurCellStretchesTheRangeToItsRowAndMakesItCurrent) {
+    struct Case {
+        UINT target;
+        std::vector<UINT> selected;
+    };
+    const Case cases[] = {
+        {8, {3, 4, 5, 6, 7, 8}},  // below the range
+        {1, {1, 2, 3, 4, 5}},     // above it
+        {4, {3, 4, 5}},           // inside it
+    };
+    Make({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
+    for (const Case& c : cases) {
+        StartAt(0);
+        Click(pane, RowPoint(grid, 3));
+        {
+            HeldKeys shift({VK_SHIFT});
+            Click(pane, RowPoint(grid, 5));
+        }
+        ASSERT_EQ(SelectedRows(grid), (std::vector<UINT>{3, 4, 5}));
+        parent.Clear();
+        EXPECT_EQ(Grid_SetCurCell(grid, 1, c.target), 1) << "row " << c.target;
+        EXPECT_EQ(SelectedRows(grid), c.selected) << "row " << c.target;
+        EXPECT_EQ(Grid_GetCurCol(grid), 1u) << "row " << c.target;
+        EXPECT_EQ(Grid_GetCurRow(grid), c.target) << "row " << c.target;
+        EXPECT_EQ(Notes(parent.OfCode(GRN_CURCELLCHANGED)),
+                  (std::vector<Note>{CurCellChangedNote(1, c.target)}))
+            << "row " << c.target;
+    }
+}
+
+// The click count belongs to one list pane: a press in another grid's pane starts it afresh.
+TEST_F(ListInput, AClickInAnotherGridDoesNotCountTowardsAnEdit) {
+    Make({2, 2, 2, 2});
+    RecordingParent otherParent;
+    HWND other = CreateGrid(otherParent.hwnd(), 0, 0, 500, 204, 0, 8);
+    ASSERT_TRUE(AddStandardColumns(other));
+    AddKindRows(other, {2, 2, 2});
+    Grid_SetCurCell(other, 0, 0);
+    MessageSpy edits(other, MessageSpy::Slot::WindowProcedure, {GRM_BEGINEDIT}, {GRM_BEGINEDIT});
+    StartAt(0);
+
+    Click(pane, RowPoint(grid, 1));
+    Click(ListPane(other), RowPoint(other, 0));  // the other grid's current row
+    EXPECT_TRUE(edits.messages.empty()) << "one click in each grid is no second click";
+    Click(ListPane(other), RowPoint(other, 0));
+    EXPECT_EQ(edits.Codes(), (std::vector<UINT>{GRM_BEGINEDIT}));
+}
+
+// The pane shows the arrow, except while the left button is down in a list pane, when a drag
+// shows its own cursors; the system's list box class keeps its own cursor.
+TEST_F(ListInput, ThePaneChoosesItsCursorAndLeavesTheListBoxClassAlone) {
+    Make({2, 2});
+    StartAt(0);
+    HWND listBox = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD, 0, 0, 10, 10, parent.hwnd(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(listBox, GCLP_HCURSOR)),
+              LoadCursorA(nullptr, IDC_ARROW));
+    DestroyWindow(listBox);
+
+    const HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+    struct Case {
+        bool buttonDown;
+        HCURSOR shown;
+    };
+    for (const Case& c : {Case{false, LoadCursorA(nullptr, IDC_ARROW)}, Case{true, cross}}) {
+        if (c.buttonDown) {
+            Press(pane, RowPoint(grid, 1));
+        }
+        SetCursor(cross);
+        EXPECT_EQ(SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+                  TRUE)
+            << "button down " << c.buttonDown;
+        EXPECT_EQ(GetCursor(), c.shown) << "button down " << c.buttonDown;
+        if (c.buttonDown) {
+            Release(pane, RowPoint(grid, 1));
+        }
+    }
+}
+
 TEST_F(ListInput, PressOnAMemberOfAMultipleSelectionKeepsItUntilTheRelease) {
     Make({2, 2, 2, 2, 2, 2});
     StartAt(0);

@@ -158,6 +158,7 @@ void MessageFuzzer::Step() {
     }
     log_.push_back("step " + std::to_string(step_) + " " + chosen->name + ":");
     pressed_ = false;
+    changedCells_.clear();
     (this->*chosen->action)();
     ApplyPendingWrites();
     if (step_ % 4 == 0) {
@@ -221,6 +222,9 @@ void MessageFuzzer::OnNotify(GridNotify& record) {
     if (code == GRN_HEADERCLICK && (record.row != 0xFFFFFFFF || record.column >= 0x10000)) {
         Fail("a header click names a row or a wild column");
         return;
+    }
+    if (code == GRN_CURCELLCHANGED) {
+        changedCells_.emplace_back(record.column, record.row);
     }
     const bool vetoable = code == GRN_CELLCLICK || code == GRN_BEGINEDIT || code == GRN_ENDEDIT ||
                           code == GRN_CELLCHANGING;

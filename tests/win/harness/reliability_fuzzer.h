@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness.h"
@@ -115,8 +116,9 @@ class MessageFuzzer {
     GridModel model_;
     std::vector<PendingWrite> pending_;
     bool vetoes_ = true;
-    bool pressed_ = false;        // the step pressed a button in the list pane
-    uint64_t notified_[16] = {};  // by notification code
+    bool pressed_ = false;                             // the step pressed a button in the list pane
+    std::vector<std::pair<UINT, UINT>> changedCells_;  // GRN_CURCELLCHANGED cells of the step
+    uint64_t notified_[16] = {};                       // by notification code
     uint32_t nextId_ = 1;
     uint64_t step_ = 0;
     uint64_t messages_ = 0;

@@ -178,17 +178,35 @@ void MessageFuzzer::Sort() {
     }
 }
 
+// The parent here never acts inside a notification, so a cell the control accepts must be the
+// current one afterwards and the one it reported as changed.
 void MessageFuzzer::SetCurCell() {
     const uint32_t column = AnyColumn();
     const uint32_t row = AnyRow();
     const LRESULT result = Send(grid_, GRM_SETCURCELL, column, row);
     if (result != 0 && result != 1) {
         Fail("GRM_SETCURCELL answered " + std::to_string(result));
-    } else if (result == 1 && !model_.IsCell(column, row)) {
+        return;
+    }
+    if (result == 0) {
+        return;
+    }
+    if (!model_.IsCell(column, row)) {
         Fail("GRM_SETCURCELL accepted a cell that does not exist");
-    } else if (result == 1 &&
-               static_cast<uint32_t>(SendMessageA(grid_, GRM_GETCURCOL, 0, 0)) != column) {
-        Fail("GRM_SETCURCELL accepted a column it does not report");
+        return;
+    }
+    const auto currentColumn = static_cast<uint32_t>(SendMessageA(grid_, GRM_GETCURCOL, 0, 0));
+    const auto currentRow = static_cast<uint32_t>(SendMessageA(grid_, GRM_GETCURROW, 0, 0));
+    const std::vector<std::pair<UINT, UINT>> reported = {{column, row}};
+    if (currentColumn != column || currentRow != row || changedCells_ != reported) {
+        std::string changed;
+        for (const auto& [k, r] : changedCells_) {
+            changed += " (" + std::to_string(k) + ", " + std::to_string(r) + ")";
+        }
+        Fail("GRM_SETCURCELL accepted (" + std::to_string(column) + ", " + std::to_string(row) +
+             ") but the current cell is (" + std::to_string(currentColumn) + ", " +
+             std::to_string(currentRow) + ") and GRN_CURCELLCHANGED reported" +
+             (changed.empty() ? " nothing" : changed));
     }
 }
 
