@@ -11,10 +11,14 @@
  * Cells are named by MAKEWPARAM(column, row position). Rows are named by their position in the
  * display order. The last column of every grid is the kind column: never shown, its cell in each
  * row (the kind cell) classifies the row for painting, selection, editing and drag and drop.
+ *
+ * Plain C89 and later, and C++: the version macros (VORLANE_VERSION_MAJOR, _MINOR, _PATCH and
+ * VORLANE_VERSION_STRING) come from vorlane_version.h beside this header.
  */
 #ifndef VORLANE_H
 #define VORLANE_H
 
+#include "vorlane_version.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <stddef.h>
