@@ -50,8 +50,9 @@ fi
 end_stage "build"
 
 # Each Windows build is installed into a fresh prefix of its own (build/ARCH/install), and the
-# client project is built against that package (in build/ARCH/consumer), its tests told to run
-# programs under Wine and to try the other architecture's package, which must be refused.
+# client project is built afresh against that package (in build/ARCH/consumer), so that it can
+# only use what was just installed; its tests are told to run programs under Wine and to try
+# the other architecture's package, which must be refused.
 begin_stage
 for arch in win64 win32; do
     rm -rf "$root/build/$arch/install"
@@ -60,6 +61,7 @@ done
 for arch in win64 win32; do
     toolchain=mingw-i686 other=win64
     if [ "$arch" = win64 ]; then toolchain=mingw-x86_64 other=win32; fi
+    rm -rf "$root/build/$arch/consumer"
     cmake -S "$root/tests/consumer" -B "$root/build/$arch/consumer" -G Ninja \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
         -DCMAKE_PREFIX_PATH="$root/build/$arch/install" \
