@@ -11,10 +11,14 @@
  * Cells are named by MAKEWPARAM(column, row position). Rows are named by their position in the
  * display order. The last column of every grid is the kind column: never shown, its cell in each
  * row (the kind cell) classifies the row for painting, selection, editing and drag and drop.
+ *
+ * Plain C89 and later, and C++: the version macros (VORLANE_VERSION_MAJOR, _MINOR, _PATCH and
+ * VORLANE_VERSION_STRING) come from vorlane_version.h beside this header.
  */
 #ifndef VORLANE_H
 #define VORLANE_H
 
+#include "vorlane_version.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <stddef.h>
@@ -113,11 +117,11 @@ extern "C" {
 
 /* GRM_SORT modes. */
 enum GridSortMode {
-    GRID_SORT_ASCENDING = 0,       /* every group rewritten */
-    GRID_SORT_DESCENDING = 1,      /* every group rewritten */
-    GRID_SORT_TOGGLE = 2,          /* groups 3 and 4 only */
-    GRID_SORT_ASCENDING_TAIL = 3,  /* groups 3 and 4 only */
-    GRID_SORT_DESCENDING_TAIL = 4, /* groups 3 and 4 only */
+    GRID_SORT_ASCENDING = 0,      /* every group rewritten */
+    GRID_SORT_DESCENDING = 1,     /* every group rewritten */
+    GRID_SORT_TOGGLE = 2,         /* groups 3 and 4 only */
+    GRID_SORT_ASCENDING_TAIL = 3, /* groups 3 and 4 only */
+    GRID_SORT_DESCENDING_TAIL = 4 /* groups 3 and 4 only */
 };
 
 /* Cell kinds (ColumnDesc.cellKind); any other value is a plain value cell, never drawn. */
@@ -205,13 +209,19 @@ typedef struct GridNotify {
 
 /* Record layouts. On 32-bit every record keeps its original size and offsets; on 64-bit each
    field that holds a pointer or a handle is pointer-sized, every other field stays 32-bit, with
-   natural alignment. */
-#ifdef __cplusplus
-#define VORLANE_STATIC_ASSERT static_assert
+   natural alignment. Each layout check fails the compilation when its expression is false: with
+   static_assert in C++11 and later, _Static_assert in C11 and later, and before those with an array
+   type whose size is then negative (named after its line, so that every check declares a name of
+   its own). */
+#if defined(__cplusplus) && __cplusplus >= 201103L
+#define VORLANE_LAYOUT(expression) static_assert(expression, #expression)
+#elif !defined(__cplusplus) && defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define VORLANE_LAYOUT(expression) _Static_assert(expression, #expression)
 #else
-#define VORLANE_STATIC_ASSERT _Static_assert
+#define VORLANE_LAYOUT_NAME(line) VORLANE_LAYOUT_JOIN(line)
+#define VORLANE_LAYOUT_JOIN(line) vorlane_layout_check_##line
+#define VORLANE_LAYOUT(expression) typedef char VORLANE_LAYOUT_NAME(__LINE__)[(expression) ? 1 : -1]
 #endif
-#define VORLANE_LAYOUT(expression) VORLANE_STATIC_ASSERT(expression, #expression)
 VORLANE_LAYOUT(offsetof(GridNotify, hwndFrom) == offsetof(NMHDR, hwndFrom));
 VORLANE_LAYOUT(offsetof(GridNotify, idFrom) == offsetof(NMHDR, idFrom));
 VORLANE_LAYOUT(offsetof(GridNotify, code) == offsetof(NMHDR, code));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that a DLL is a PE of the expected architecture (win32: PE32 for i386, win64: PE32+ for
-# x86-64) whose imports are all system DLLs. The x86-64 objdump reads both formats.
+# x86-64) whose imports are all system DLLs and which exports nothing. The x86-64 objdump reads
+# both formats.
 set -euo pipefail
 dll=$1
 arch=$2
@@ -23,6 +24,12 @@ while read -r name; do
         status=1
     fi
 done < <($objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p')
+# A program loads the DLL for its window class; no function of it is exported.
+exports=$($objdump -p "$dll" | sed -n 's/^\s*Export Address Table\s*\([0-9a-f]*\)$/\1/p' | head -1)
+if [ -n "$exports" ] && [ $((16#$exports)) -ne 0 ]; then
+    echo "$dll exports $((16#$exports)) functions, expected none"
+    status=1
+fi
 echo "$dll: $format"
 $objdump -p "$dll" | sed -n 's/^\s*DLL Name: /imports /p'
 exit $status

@@ -2,8 +2,9 @@
 # Sets up the machine, builds everything and runs every test: the native unit tests under the
 # sanitizers, a bounded run of each libFuzzer target, then the Windows tests under Wine on a
 # virtual display, as 64-bit programs everywhere and as 32-bit programs where the machine runs
-# them. It ends with the time of each stage and one line of totals; a run it could not make is
-# named and counted as skipped, never as passed.
+# them, and a client project (tests/consumer) built against each Windows build's installed
+# package. It ends with the time of each stage and one line of totals; a run it could not make
+# is named and counted as skipped, never as passed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 logs=$root/build/test-logs
@@ -42,10 +43,33 @@ begin_stage
 if [ "$run32" -eq 1 ]; then
     "$root/scripts/build.sh" win32 || exit 1
 else
-    # The 32-bit DLL is still built and its imports checked: that needs no 32-bit program to run.
-    "$root/scripts/build.sh" win32 vorlane || exit 1
+    # The 32-bit DLL and demo are still built, installed and checked: that needs no 32-bit
+    # program to run.
+    "$root/scripts/build.sh" win32 vorlane vorlane_demo || exit 1
 fi
 end_stage "build"
+
+# Each Windows build is installed into a fresh prefix of its own (build/ARCH/install), and the
+# client project is built afresh against that package (in build/ARCH/consumer), so that it can
+# only use what was just installed; its tests are told to run programs under Wine and to try
+# the other architecture's package, which must be refused.
+begin_stage
+for arch in win64 win32; do
+    rm -rf "$root/build/$arch/install"
+    cmake --install "$root/build/$arch" --prefix "$root/build/$arch/install" >/dev/null || exit 1
+done
+for arch in win64 win32; do
+    toolchain=mingw-i686 other=win64
+    if [ "$arch" = win64 ]; then toolchain=mingw-x86_64 other=win32; fi
+    rm -rf "$root/build/$arch/consumer"
+    cmake -S "$root/tests/consumer" -B "$root/build/$arch/consumer" -G Ninja \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
+        -DCMAKE_PREFIX_PATH="$root/build/$arch/install" \
+        -DVORLANE_OTHER_PREFIX="$root/build/$other/install" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null || exit 1
+    cmake --build "$root/build/$arch/consumer" || exit 1
+done
+end_stage "install and client build"
 
 passed=0
 failed=0
@@ -72,24 +96,34 @@ run_ctest() {
     failed=$((failed + bad))
 }
 
-# Runs the Windows tests of one build in a Wine session of that build's architecture.
+# Runs the Windows tests of one build (win32 or win64), then those of its client project, in
+# one Wine session of that build's architecture.
 run_wine_tests() {
-    local name=$1 dir=$2
-    shift 2
+    local arch=$1 dir=$root/build/$1
     eval "$("$root/scripts/wine-session.sh" start "$dir")"
-    run_ctest "$name" "$dir" "$@"
+    run_ctest "Windows ${arch#win}-bit" "$dir"
+    run_ctest "client ${arch#win}-bit" "$dir/consumer"
     "$root/scripts/wine-session.sh" stop "$dir"
+}
+
+# Runs only the tests of one build folder that run no Windows program (those matching a pattern)
+# and counts the others as skipped.
+run_without_programs() {
+    local name=$1 dir=$2 pattern=$3
+    run_ctest "$name" "$dir" -R "$pattern"
+    local count
+    count=$(cd "$dir" && ctest -N -E "$pattern" | sed -n 's/^Total Tests: //p')
+    skipped=$((skipped + ${count:-0}))
 }
 
 run_ctest native "$root/build/native" -j "$(nproc)"
 run_ctest fuzz "$root/build/fuzz" -j "$(nproc)"
-run_wine_tests "Windows 64-bit" "$root/build/win64"
+run_wine_tests win64
 if [ "$run32" -eq 1 ]; then
-    run_wine_tests "Windows 32-bit" "$root/build/win32"
+    run_wine_tests win32
 else
-    run_ctest "Windows 32-bit DLL" "$root/build/win32" -R '^dll_is_'
-    count=$(cd "$root/build/win32" && ctest -N -E '^dll_is_' | sed -n 's/^Total Tests: //p')
-    skipped=$((skipped + ${count:-0}))
+    run_without_programs "Windows 32-bit DLL and header" "$root/build/win32" '^(dll_is_|header_)'
+    run_without_programs "client 32-bit package" "$root/build/win32/consumer" '^package_'
 fi
 
 echo
