@@ -101,7 +101,7 @@ run_ctest() {
 run_wine_tests() {
     local arch=$1 dir=$root/build/$1
     eval "$("$root/scripts/wine-session.sh" start "$dir")"
-    run_ctest "Windows ${arch#win}-bit" "$dir"
+    run_ctest "Windows ${arch#win}-bit" "$dir" -j "$(nproc)"
     run_ctest "client ${arch#win}-bit" "$dir/consumer"
     "$root/scripts/wine-session.sh" stop "$dir"
 }
@@ -110,7 +110,7 @@ run_wine_tests() {
 # and counts the others as skipped.
 run_without_programs() {
     local name=$1 dir=$2 pattern=$3
-    run_ctest "$name" "$dir" -R "$pattern"
+    run_ctest "$name" "$dir" -R "$pattern" -j "$(nproc)"
     local count
     count=$(cd "$dir" && ctest -N -E "$pattern" | sed -n 's/^Total Tests: //p')
     skipped=$((skipped + ${count:-0}))
