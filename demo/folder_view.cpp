@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "size_text.h"
 
@@ -101,42 +102,46 @@ void FolderView::Open(const std::string& folder) {
     folder_ = folder;
     std::snprintf(prefix_, sizeof(prefix_), "%s\\", folder.c_str());
     Grid_ClearRows(grid_);
+    // The whole folder goes in with one message: texts first, then the value array over them.
+    std::vector<FolderRow> rows;
     if (folder.size() > 3) {
-        GridValue up[6] = {reinterpret_cast<GridValue>(".."),
-                           reinterpret_cast<GridValue>(""),
-                           reinterpret_cast<GridValue>(kFolderSizeText),
-                           reinterpret_cast<GridValue>(""),
-                           reinterpret_cast<GridValue>(kFolderSizeText),
-                           kParentRow};
-        Grid_AddRow(grid_, up);
+        rows.push_back({"..", "", kFolderSizeText, "", kFolderSizeText, kParentRow});
     }
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             if (std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0) {
-                AddEntry(entry);
+                rows.push_back(RowFor(entry));
             }
         } while (FindNextFileA(search, &entry));
         FindClose(search);
+    }
+    std::vector<GridValue> values;
+    values.reserve(rows.size() * 6);
+    for (const FolderRow& row : rows) {
+        for (const std::string* text : {&row.name, &row.type, &row.size, &row.modified, &row.kib}) {
+            values.push_back(reinterpret_cast<GridValue>(text->c_str()));
+        }
+        values.push_back(row.kind);
+    }
+    if (!rows.empty()) {
+        Grid_AddRows(grid_, static_cast<UINT>(rows.size()), values.data());
     }
     Sort(kNameColumn, GRID_SORT_ASCENDING);
     Grid_DeselectAll(grid_);
     Grid_Redraw(grid_);
 }
 
-void FolderView::AddEntry(const WIN32_FIND_DATAA& entry) {
+FolderRow FolderView::RowFor(const WIN32_FIND_DATAA& entry) {
     const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    std::string type = TypeOf(entry.cFileName, isFolder);
-    std::string modified = ModifiedText(entry);
     const uint64_t bytes = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-    const std::string size = isFolder ? kFolderSizeText : ByteSizeText(bytes);
-    const std::string kib = isFolder ? kFolderSizeText : KibSizeText(bytes);
-    GridValue row[6] = {
-        reinterpret_cast<GridValue>(entry.cFileName), reinterpret_cast<GridValue>(type.c_str()),
-        reinterpret_cast<GridValue>(size.c_str()),    reinterpret_cast<GridValue>(modified.c_str()),
-        reinterpret_cast<GridValue>(kib.c_str()),     isFolder ? kFolderRow : kFileRow};
-    Grid_AddRow(grid_, row);
+    return {entry.cFileName,
+            TypeOf(entry.cFileName, isFolder),
+            isFolder ? kFolderSizeText : ByteSizeText(bytes),
+            ModifiedText(entry),
+            isFolder ? kFolderSizeText : KibSizeText(bytes),
+            isFolder ? kFolderRow : kFileRow};
 }
 
 std::string FolderView::NameAt(UINT row) const {

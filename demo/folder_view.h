@@ -23,6 +23,16 @@ enum FolderColumn {
     kKindColumn
 };
 
+// The cells of one row of a folder, as texts until they are added.
+struct FolderRow {
+    std::string name;
+    std::string type;
+    std::string size;
+    std::string modified;
+    std::string kib;
+    GridValue kind;
+};
+
 class FolderView {
   public:
     FolderView() = default;
@@ -60,7 +70,7 @@ class FolderView {
     int RowOf(const std::string& name) const;
 
   private:
-    void AddEntry(const WIN32_FIND_DATAA& entry);
+    static FolderRow RowFor(const WIN32_FIND_DATAA& entry);
     void Sort(UINT column, int mode);
 
     HWND grid_ = nullptr;

@@ -55,6 +55,10 @@ extern "C" {
 #define GRM_SELECTALL (WM_USER + 0x25)   /* selects the filled rows */
 #define GRM_DESELECTALL (WM_USER + 0x26) /* deselects every row */
 #define GRM_INVERTSELECTION (WM_USER + 0x27) /* inverts the selection within the filled rows */
+/* wParam n, lParam GridValue[n * column count], row after row as GRM_ADDROW takes one. Appends
+   all n rows or none: the first new row's position, or -1 with nothing changed (no memory, no
+   columns, a null array, n of 0). Scroll bars and view are updated once, after the last row. */
+#define GRM_ADDROWS (WM_USER + 0x100)
 
 /* Sorting. */
 #define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
@@ -87,10 +91,11 @@ extern "C" {
 #define GRM_SETCOLORS (WM_USER + 0x18)    /* lParam ColorSet* */
 #define GRM_SETFONTS (WM_USER + 0x19)     /* wParam header font, lParam list font (client owned) */
 #define GRM_SETGRIDLINES (WM_USER + 0x1A) /* wParam non-zero: grid lines in every grid */
-#define GRM_SETACTIVELOOK                                                                 \
-    (WM_USER + 0x1B)                /* wParam non-zero: GRN_SELCHANGE; lParam active look \
-                                     */
-#define GRM_REDRAW (WM_USER + 0x29) /* repaints header and rows */
+/* wParam non-zero: GRN_SELCHANGE; lParam active look. */
+#define GRM_SETACTIVELOOK (WM_USER + 0x1B)
+/* Repaints header and rows, and tells the control that files may have changed: the shell is
+   asked afresh for the icon of every file row it paints. */
+#define GRM_REDRAW (WM_USER + 0x29)
 
 /* Editing. */
 #define GRM_BEGINEDIT (WM_USER + 0x0A)  /* wParam column (or GRID_EDIT_CURRENT), lParam row */
@@ -268,6 +273,9 @@ static __inline LRESULT Grid_AddColumn(HWND g, const ColumnDesc* d) {
 }
 static __inline int Grid_AddRow(HWND g, const GridValue* values) {
     return (int)VORLANE_SEND(g, GRM_ADDROW, 0, values);
+}
+static __inline int Grid_AddRows(HWND g, UINT count, const GridValue* values) {
+    return (int)VORLANE_SEND(g, GRM_ADDROWS, count, values);
 }
 static __inline BOOL Grid_SetCurCell(HWND g, UINT column, UINT row) {
     return (BOOL)VORLANE_SEND(g, GRM_SETCURCELL, column, row);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench_batch_fill.h"
 #include "bench_measurements.h"
 #include "bench_support.h"
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
         if (wanted("fill")) {
             std::fprintf(stderr, "fill and memory, %zu rows\n", rows);
             bench::MeasureFillAndMemory(results, rows, listViewFits, memo);
+            bench::MeasureBatchFill(results, rows);
         }
         if (wanted("sort")) {
             std::fprintf(stderr, "sorting, %zu rows\n", rows);

@@ -48,6 +48,7 @@ LRESULT OnGetColKind(GridInstance& grid, WPARAM column);
 
 // frame/row_messages.cpp: rows, cells and selection.
 LRESULT OnAddRow(GridInstance& grid, LPARAM values);
+LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values);
 void OnGetCell(GridInstance& grid, WPARAM cell, LPARAM destination);
 void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source);
 void OnClearRows(GridInstance& grid);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
 #include "store/grid_store.h"
 
@@ -81,6 +82,7 @@ struct GridInstance {
     HBRUSH markerBrush = nullptr;  // red 4x4 row marker
     HPEN gridPen = nullptr;
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
+    FileIconCache fileIcons;    // shell icons of file rows, by row offset
 
     GridStore store;  // columns, cell slots, cell texts and row counts
 

@@ -177,6 +177,7 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
         case GRM_ADDCOLUMN: return OnAddColumn(grid, lParam);
         case GRM_ADDROW: return OnAddRow(grid, lParam);
+        case GRM_ADDROWS: return OnAddRows(grid, wParam, lParam);
         case GRM_SETCURCELL: return OnSetCurCell(grid, wParam, lParam);
         case GRM_GETCURCOL: return grid.currentColumn;
         case GRM_GETCURROW: return grid.currentRow;

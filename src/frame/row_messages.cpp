@@ -59,6 +59,49 @@ LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
     return position;
 }
 
+// The first new row's position; -1, with nothing changed, when not every row can be stored and
+// shown (no columns, no rows, a null array, or no memory): a list pane holds int positions.
+LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
+    if (count == 0 || count > static_cast<WPARAM>(INT32_MAX) || values == 0 ||
+        ColumnCount(grid) == 0) {
+        return -1;
+    }
+    // The list pane's room first: with it, appending its items cannot fail.
+    const LRESULT room = CallReplaced(grid.listPane, LB_INITSTORAGE, count, 0);
+    if (room == LB_ERRSPACE) {
+        return -1;
+    }
+    const GridStore::RowsMark mark = grid.store.Mark();
+    const std::optional<uint32_t> first = grid.store.AppendRows(
+        reinterpret_cast<const intptr_t*>(values), static_cast<uint32_t>(count));
+    if (!first) {
+        return -1;
+    }
+    const uint32_t rowSize = grid.store.RowSize();
+    LRESULT firstPosition = -1;
+    for (WPARAM i = 0; i < count; ++i) {
+        const LRESULT position =
+            CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*first + i * rowSize));
+        if (position < 0) {
+            // A list pane that takes back its word: the rows go again, all of them.
+            for (WPARAM added = 0; added < i; ++added) {
+                CallReplaced(grid.listPane, LB_DELETESTRING, static_cast<WPARAM>(firstPosition), 0);
+            }
+            grid.store.DropRowsSince(mark);
+            return -1;
+        }
+        if (i == 0) {
+            firstPosition = position;
+        }
+    }
+    // Rows appended at the end move neither the caret nor the top row: one look at the view
+    // leaves it as a look after every row would.
+    grid.settledView.appendAsking = true;
+    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+    grid.settledView.appendAsking = false;
+    return firstPosition;
+}
+
 void OnGetCell(GridInstance& grid, WPARAM cell, LPARAM destination) {
     const uint32_t column = LOWORD(cell);
     const uint32_t row = HIWORD(cell);
@@ -85,9 +128,12 @@ void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
     }
     // The value is read only now: the parent may have changed it while it was asked. A text
     // that cannot get memory leaves the cell as it was, with nothing to repaint or report.
-    if (!grid.store.WriteCell(RowOffsetAt(grid, row), column,
-                              reinterpret_cast<const void*>(source))) {
+    const uint32_t rowOffset = RowOffsetAt(grid, row);
+    if (!grid.store.WriteCell(rowOffset, column, reinterpret_cast<const void*>(source))) {
         return;
+    }
+    if (column == 0) {
+        grid.fileIcons.Forget(rowOffset);  // a new name may be another file
     }
     RECT rect;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
@@ -102,6 +148,7 @@ void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
 
 void OnClearRows(GridInstance& grid) {
     if (grid.store.ClearRows()) {
+        grid.fileIcons.Invalidate();  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
         grid.currentColumn = 0;
         grid.currentRow = 0;

@@ -79,7 +79,9 @@ void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
     shared.activeSide = focus != nullptr && focus == shared.secondListPane ? 1 : 0;
 }
 
+// The client's word that files may have changed: their icons are looked up again.
 void OnRedraw(GridInstance& grid) {
+    grid.fileIcons.Invalidate();
     InvalidatePanes(grid);
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
@@ -185,8 +186,8 @@ class RowPainter {
 
     // A file row shows the shell's small icon of the folder prefix joined with its text; a path
     // the shell cannot find (a row renamed or copied in the view only) shows the icon of its
-    // type. The lookup is the costliest step of a row, so it is skipped where the icon could not
-    // show (scrolled out of view, or outside the area being repainted).
+    // type. The lookup is the costliest step of a row: it is skipped where the icon could not
+    // show (scrolled out of view, or outside the area being repainted), and its answer is kept.
     void DrawFileIcon(const RECT& cell) {
         if (columns_.CellKind(0) != kCellText) {
             return;  // no file name to look up
@@ -196,6 +197,12 @@ class RowPainter {
         const RECT icon = {left, top, left + GetSystemMetrics(SM_CXSMICON),
                            top + GetSystemMetrics(SM_CYSMICON)};
         if (!RectVisible(item_.hDC, &icon)) {
+            return;
+        }
+        FileIconCache& icons = grid_.fileIcons;
+        icons.FollowPrefix(columns_.Get(0)->folderPrefix);
+        if (const std::optional<int> kept = icons.Find(RowOffset())) {
+            DrawImage(icons.images(), *kept, cell);
             return;
         }
         char text[kCellTextSize] = "";
@@ -213,6 +220,9 @@ class RowPainter {
             images = reinterpret_cast<HIMAGELIST>(
                 SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                                SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+        }
+        if (images != nullptr) {
+            icons.Keep(RowOffset(), images, info.iIcon);
         }
         DrawImage(images, info.iIcon, cell);
     }

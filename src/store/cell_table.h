@@ -38,6 +38,11 @@ class CellTable {
     // totalling at most that much cannot fail.
     bool ReserveFor(uint64_t bytes) { return block_.ReserveRoom(bytes, 0); }
     void DropReserveIfAbsent() { block_.DropReserveIfAbsent(); }
+    // Takes back what was appended since used() and capacity() were `used` and `capacity`, or
+    // frees the block when it did not exist then (`existed` false).
+    void TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
+        block_.TruncateTo(existed, used, capacity);
+    }
     // Frees every slot; the table no longer exists.
     void Release() { block_.Release(); }
 

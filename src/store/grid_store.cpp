@@ -20,48 +20,89 @@ std::optional<uint32_t> GridStore::AddColumn(const ColumnDescriptor& column) {
     return columns_.Add(column);
 }
 
-std::optional<uint32_t> GridStore::AppendRow(const intptr_t* values) {
-    uint32_t count = columns_.Count();
-    if (count == 0) {
-        return std::nullopt;
+uint64_t GridStore::TextBytesOf(const intptr_t* values) const {
+    uint64_t bytes = 0;
+    if (values == nullptr) {
+        return bytes;
     }
-    // Measure the texts and obtain all memory first, so that the row is appended whole or not
-    // at all. Until the texts are stored, `slots` holds each text's size.
+    for (uint32_t i = 0; i < columns_.Count(); ++i) {
+        if (columns_.CellKind(i) == kCellText) {
+            const char* text = EntryText(values[i]);
+            bytes += (text == nullptr ? 0 : std::strlen(text)) + 1;
+        }
+    }
+    return bytes;
+}
+
+uint32_t GridStore::CommitRow(const intptr_t* values) {
+    const uint32_t count = columns_.Count();
     uint32_t slots[kMaxColumns] = {};
-    uint64_t textBytes = 0;
     if (values != nullptr) {
         for (uint32_t i = 0; i < count; ++i) {
-            if (columns_.CellKind(i) == kCellText) {
-                const char* text = EntryText(values[i]);
-                uint64_t size = (text == nullptr ? 0 : std::strlen(text)) + 1;
-                textBytes += size;
-                slots[i] = static_cast<uint32_t>(size > GrowBlock::kMaxCapacity ? 0 : size);
-            } else {
-                slots[i] = static_cast<uint32_t>(static_cast<uintptr_t>(values[i]));
-            }
+            slots[i] = columns_.CellKind(i) == kCellText
+                           ? pool_.AppendString(EntryText(values[i])).value_or(0)
+                           : static_cast<uint32_t>(static_cast<uintptr_t>(values[i]));
         }
     }
-    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) ||
-        !table_.ReserveFor(static_cast<uint64_t>(count) * CellTable::kSlotSize)) {
-        pool_.DropReserveIfAbsent();
-        table_.DropReserveIfAbsent();
-        return std::nullopt;
-    }
-    // With the memory in hand nothing below can fail.
-    if (values != nullptr) {
-        for (uint32_t i = 0; i < count; ++i) {
-            if (columns_.CellKind(i) == kCellText) {
-                slots[i] = pool_.AppendString(EntryText(values[i]), slots[i]).value_or(0);
-            }
-        }
-    }
-    uint32_t rowOffset = table_.used();
+    const uint32_t rowOffset = table_.used();
     table_.AppendSlots(slots, count);
     ++rowCount_;
     if (values != nullptr && values[0] != 0) {
         ++filledRowCount_;
     }
     return rowOffset;
+}
+
+std::optional<uint32_t> GridStore::AppendRow(const intptr_t* values) {
+    if (columns_.Count() == 0) {
+        return std::nullopt;
+    }
+    // Measure the texts and obtain all memory first, so that the row is appended whole or not
+    // at all.
+    const uint64_t textBytes = TextBytesOf(values);
+    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) || !table_.ReserveFor(RowSize())) {
+        pool_.DropReserveIfAbsent();
+        table_.DropReserveIfAbsent();
+        return std::nullopt;
+    }
+    // With the memory in hand nothing below can fail.
+    return CommitRow(values);
+}
+
+std::optional<uint32_t> GridStore::AppendRows(const intptr_t* values, uint32_t count) {
+    const uint32_t columnCount = columns_.Count();
+    if (columnCount == 0 || values == nullptr || count == 0) {
+        return std::nullopt;
+    }
+    // Measure every row, obtain the memory for all of them, then store them: a batch that
+    // cannot be had whole changes nothing.
+    uint64_t textBytes = 0;
+    for (uint32_t row = 0; row < count; ++row) {
+        textBytes += TextBytesOf(values + static_cast<size_t>(row) * columnCount);
+    }
+    const uint64_t slotBytes = static_cast<uint64_t>(count) * RowSize();
+    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) || !table_.ReserveFor(slotBytes)) {
+        pool_.DropReserveIfAbsent();
+        table_.DropReserveIfAbsent();
+        return std::nullopt;
+    }
+    const uint32_t first = CommitRow(values);
+    for (uint32_t row = 1; row < count; ++row) {
+        CommitRow(values + static_cast<size_t>(row) * columnCount);
+    }
+    return first;
+}
+
+GridStore::RowsMark GridStore::Mark() const {
+    return {table_.used(), table_.capacity(), pool_.used(),    pool_.capacity(),
+            rowCount_,     filledRowCount_,   table_.Exists(), pool_.Exists()};
+}
+
+void GridStore::DropRowsSince(const RowsMark& mark) {
+    table_.TruncateTo(mark.tableExisted, mark.tableUsed, mark.tableCapacity);
+    pool_.TruncateTo(mark.poolExisted, mark.poolUsed, mark.poolCapacity);
+    rowCount_ = mark.rowCount;
+    filledRowCount_ = mark.filledRowCount;
 }
 
 bool GridStore::IsRowOffset(uint32_t rowOffset) const {

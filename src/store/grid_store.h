@@ -37,6 +37,28 @@ class GridStore {
     // refused row changes nothing. A row counts as filled when its first entry is non-zero.
     // The texts must not point into this grid's own pool (read a cell out first).
     std::optional<uint32_t> AppendRow(const intptr_t* values);
+    // Appends `count` rows from `values`, `count` runs of one entry per column as AppendRow
+    // takes them, all or none: the memory for every row is obtained before the first is stored.
+    // Returns the first new row's offset (the others follow one row size apart), or nullopt,
+    // with nothing changed, for no columns, a null array, a count of 0, or without memory.
+    std::optional<uint32_t> AppendRows(const intptr_t* values, uint32_t count);
+
+    // What the rows are now, so that rows appended afterwards can be taken back with
+    // DropRowsSince (when what shows them could not take them all).
+    struct RowsMark {
+        uint32_t tableUsed = 0;
+        uint32_t tableCapacity = 0;
+        uint32_t poolUsed = 0;
+        uint32_t poolCapacity = 0;
+        uint32_t rowCount = 0;
+        uint32_t filledRowCount = 0;
+        bool tableExisted = false;
+        bool poolExisted = false;
+    };
+    RowsMark Mark() const;
+    // Removes every row appended since `mark` and the texts they stored; nothing else may have
+    // changed the rows or the pool in between.
+    void DropRowsSince(const RowsMark& mark);
 
     // Copies a cell into `destination`: a text cell's text with its NUL, cut to fit
     // `destinationSize`; any other cell's 32-bit value into the first 4 bytes (size at least 4).
@@ -71,6 +93,11 @@ class GridStore {
     const StringPool& pool() const { return pool_; }
 
   private:
+    // The bytes of pool one row's texts need (0 for a null row).
+    uint64_t TextBytesOf(const intptr_t* values) const;
+    // Stores one row, its memory obtained beforehand, and returns its offset.
+    uint32_t CommitRow(const intptr_t* values);
+
     ColumnSet columns_;            // column records and their label pool
     CellTable table_;              // one 32-bit slot per cell, row after row
     StringPool pool_;              // texts of text cells

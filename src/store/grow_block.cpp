@@ -117,6 +117,18 @@ void GrowBlock::Release() {
     capacity_ = 0;
 }
 
+void GrowBlock::TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
+    if (!existed) {
+        Release();
+        return;
+    }
+    if (Exists() && used <= used_ && capacity <= capacity_) {
+        std::memset(memory_ + used, 0, used_ - used);
+        used_ = used;
+        capacity_ = capacity;  // the memory underneath stays, for later appends
+    }
+}
+
 void GrowBlock::DropReserveIfAbsent() {
     if (!Exists()) {
         Release();

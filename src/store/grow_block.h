@@ -54,6 +54,9 @@ class GrowBlock {
     uint32_t Claim(uint32_t count);
     // Frees the memory; the block no longer exists.
     void Release();
+    // Takes back the bytes from `used` to used(), which read 0 again, and the steps grown past
+    // `capacity`; or frees the block when `existed` is false. Both are at most what they are.
+    void TruncateTo(bool existed, uint32_t used, uint32_t capacity);
     // Frees memory held by ReserveRoom for a block that was never created.
     void DropReserveIfAbsent();
 

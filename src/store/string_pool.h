@@ -52,6 +52,11 @@ class StringPool {
     // appends totalling at most that much cannot fail.
     bool ReserveFor(uint64_t bytes) { return block_.ReserveRoom(bytes, kFirstOffset); }
     void DropReserveIfAbsent() { block_.DropReserveIfAbsent(); }
+    // Takes back what was appended since used() and capacity() were `used` and `capacity`, or
+    // frees the block when it did not exist then (`existed` false).
+    void TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
+        block_.TruncateTo(existed, used, capacity);
+    }
     // Frees every string; the pool no longer exists.
     void Release() { block_.Release(); }
 

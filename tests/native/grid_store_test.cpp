@@ -3,8 +3,10 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "store/grid_store.h"
+#include "store_checks.h"
 
 namespace vorlane {
 namespace {
@@ -14,22 +16,24 @@ intptr_t Text(const char* text) {
 }
 
 // Name (text), Size (number), Kind (plain value).
+void AddNameSizeKind(GridStore& store) {
+    ColumnDescriptor name;
+    name.width = 100;
+    ColumnDescriptor size;
+    size.width = 60;
+    size.cellKind = kCellNumber;
+    size.editorKind = kEditorNumber;
+    ColumnDescriptor kind;
+    kind.cellKind = 2;
+    kind.editorKind = 2;
+    store.AddColumn(name);
+    store.AddColumn(size);
+    store.AddColumn(kind);
+}
+
 class ThreeColumnStore : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ColumnDescriptor name;
-        name.width = 100;
-        ColumnDescriptor size;
-        size.width = 60;
-        size.cellKind = kCellNumber;
-        size.editorKind = kEditorNumber;
-        ColumnDescriptor kind;
-        kind.cellKind = 2;
-        kind.editorKind = 2;
-        store.AddColumn(name);
-        store.AddColumn(size);
-        store.AddColumn(kind);
-    }
+    void SetUp() override { AddNameSizeKind(store); }
 
     std::string TextAt(uint32_t rowOffset, uint32_t column = 0) {
         char buffer[64];
@@ -174,6 +178,69 @@ TEST_F(ThreeColumnStore, ClearRowsStartsOverAndOnlyWhenRowsExist) {
     EXPECT_EQ(store.columns().Count(), 3u);
     EXPECT_EQ(store.AppendRow(row), 0u);
     EXPECT_EQ(store.pool().used(), 3u) << "the new pool starts at offset 1 again";
+}
+
+TEST_F(ThreeColumnStore, AppendRowsStoresWhatAppendRowOneByOneStores) {
+    const std::string wide(GrowBlock::kStep, 'w');  // passes a step of the pool on its own
+    struct Case {
+        const char* name;
+        std::vector<intptr_t> before;  // rows appended first, three entries each
+        std::vector<intptr_t> batch;
+    };
+    const Case cases[] = {
+        {"one row into an empty store", {}, {Text("a"), 1, 0}},
+        {"blank and null texts",
+         {Text("x"), 2, 1},
+         {0, 0, 0, Text(nullptr), 5, 2, Text("y"), 0, 0}},
+        {"a batch growing the pool past a step",
+         {Text("x"), 2, 1},
+         {Text(wide.c_str()), 3, 0, Text("z"), 4, 9}},
+    };
+    for (const Case& c : cases) {
+        GridStore batched;
+        GridStore single;
+        for (GridStore* target : {&batched, &single}) {
+            AddNameSizeKind(*target);
+            for (size_t i = 0; i < c.before.size(); i += 3) {
+                target->AppendRow(&c.before[i]);
+            }
+        }
+        const uint32_t expectedFirst = single.table().used();
+        for (size_t i = 0; i < c.batch.size(); i += 3) {
+            single.AppendRow(&c.batch[i]);
+        }
+        EXPECT_EQ(batched.AppendRows(c.batch.data(), static_cast<uint32_t>(c.batch.size() / 3)),
+                  expectedFirst)
+            << c.name;
+        EXPECT_TRUE(testing::ImageOf(batched) == testing::ImageOf(single)) << c.name;
+    }
+}
+
+TEST_F(ThreeColumnStore, AppendRowsRefusesNothingToAppend) {
+    const intptr_t row[] = {Text("a"), 1, 0};
+    EXPECT_FALSE(store.AppendRows(nullptr, 1));
+    EXPECT_FALSE(store.AppendRows(row, 0));
+    EXPECT_FALSE(store.HasRows());
+    EXPECT_FALSE(GridStore().AppendRows(row, 1)) << "no columns";
+}
+
+TEST_F(ThreeColumnStore, DropRowsSinceLeavesTheStoreAsItWasMarked) {
+    const std::string wide(GrowBlock::kStep, 'w');
+    const intptr_t batch[] = {Text(wide.c_str()), 1, 0, Text("b"), 2, 0};
+    for (int rowsBefore : {0, 1}) {
+        GridStore marked;
+        AddNameSizeKind(marked);
+        const intptr_t row[] = {Text("a"), 1, 0};
+        for (int i = 0; i < rowsBefore; ++i) {
+            marked.AppendRow(row);
+        }
+        const testing::StoreImage before = testing::ImageOf(marked);
+        const GridStore::RowsMark mark = marked.Mark();
+        ASSERT_TRUE(marked.AppendRows(batch, 2));
+        marked.DropRowsSince(mark);
+        EXPECT_TRUE(testing::ImageOf(marked) == before) << rowsBefore << " rows before";
+        EXPECT_EQ(marked.AppendRow(row), rowsBefore * 12u) << "usable afterwards";
+    }
 }
 
 TEST(GridStoreRows, RowsWithoutColumnsAreRefused) {

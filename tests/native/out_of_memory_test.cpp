@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "store/grid_store.h"
 #include "store/store_memory.h"
@@ -84,6 +85,23 @@ TEST(OutOfMemory, RowGrowingPoolAndTable) {
     int refusals = RefusalsWithEachAllocationFailing<GridStore>(
         FillBothBlocksToTheStep,
         [&](GridStore& s) { return s.AppendRow(row) == kStep && s.RowCount() == kStep / 8 + 1; },
+        StoreSnapshot);
+    EXPECT_EQ(refusals, 2);
+}
+
+TEST(OutOfMemory, RowsGrowingPoolAndTableSeveralSteps) {
+    const std::string wide(kStep, 'w');
+    std::vector<intptr_t> rows;
+    for (uint32_t row = 0; row < kStep / 4; ++row) {  // slots for two steps of the table
+        rows.push_back(row == 0 ? Text(wide.c_str()) : Text("f"));
+        rows.push_back(static_cast<intptr_t>(row));
+    }
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        FillBothBlocksToTheStep,
+        [&](GridStore& s) {
+            return s.AppendRows(rows.data(), kStep / 4) == kStep &&
+                   s.RowCount() == kStep / 8 + kStep / 4;
+        },
         StoreSnapshot);
     EXPECT_EQ(refusals, 2);
 }

@@ -155,6 +155,36 @@ TEST_F(OutOfMemory, AnAddedRowThatCannotGetMemoryIsRefusedAndChangesNothing) {
     EXPECT_EQ(CellValue(4, 3), 7);
 }
 
+TEST_F(OutOfMemory, ABatchOfRowsThatCannotAllGetMemoryIsRefusedWhole) {
+    // The first rows alone would fit: only the last one's text is too large.
+    std::vector<GridValue> rows;
+    for (int row = 0; row < 3; ++row) {
+        const char* name = row == 2 ? huge.c_str() : "fits";
+        rows.insert(rows.end(), {reinterpret_cast<GridValue>(name),
+                                 reinterpret_cast<GridValue>("more"), row, row, row, 2});
+    }
+    int added = 0;
+    LRESULT count = 0;
+    LRESULT items = 0;
+    bool roomLeft = true;
+    {
+        AddressSpaceBallast ballast;
+        roomLeft = CanReserve(kHugeText);
+        added = Grid_AddRows(grid, 3, rows.data());
+        count = SendMessageA(grid, LB_GETCOUNT, 0, 0);
+        items = SendMessageA(ListPane(grid), LB_GETCOUNT, 0, 0);
+    }
+    ASSERT_FALSE(roomLeft) << "the ballast left room for the text";
+    EXPECT_EQ(added, -1);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(items, 3);
+    ExpectRowsAsAdded();
+
+    EXPECT_EQ(Grid_AddRows(grid, 3, rows.data()), 3);
+    EXPECT_EQ(CellText(0, 3), "fits");
+    EXPECT_EQ(CellText(0, 5), std::to_string(kHugeText) + " characters");
+}
+
 TEST_F(OutOfMemory, ACellTextThatCannotGetMemoryLeavesTheCellAndReportsNoChange) {
     {
         AddressSpaceBallast ballast;

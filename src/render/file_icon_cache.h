@@ -1,0 +1,52 @@
+// The shell's icon of each file row, kept once looked up: the lookup touches the file system
+// and is the costliest step of painting a row. Entries are keyed by row offset and belong to one
+// generation of the icons' inputs. Whatever changes an input for every row (the rows cleared,
+// the folder prefix's text, files changed behind the control's back) moves the generation on;
+// a row's own text change forgets that row. No icon is drawn from a past generation.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace vorlane {
+
+class FileIconCache {
+  public:
+    // Rows whose icons are kept at most: many screens of rows, in a fixed 48 KiB.
+    static constexpr uint32_t kEntries = 4096;
+    // Characters of the folder prefix that can reach a path, with the NUL.
+    static constexpr uint32_t kPrefixSize = 320;
+
+    // The icon kept for the row, if any, of the image list icons() gives.
+    std::optional<int> Find(uint32_t rowOffset) const;
+    // Keeps the row's icon, an index into `images` (the shell's image list).
+    void Keep(uint32_t rowOffset, HIMAGELIST images, int icon);
+    HIMAGELIST images() const { return images_; }
+
+    // The row's column-0 text changed.
+    void Forget(uint32_t rowOffset);
+    // Every row's icon may have changed: rows were cleared, or files changed.
+    void Invalidate();
+    // The folder prefix as it reads now (null: none). A text other than the one the kept icons
+    // were found under invalidates them: the client may rewrite the text behind its pointer.
+    void FollowPrefix(const char* prefix);
+
+  private:
+    struct Entry {
+        uint32_t rowOffset = 0;
+        uint32_t generation = 0;  // 0: empty
+        int icon = 0;
+    };
+    static uint32_t SlotOf(uint32_t rowOffset);
+
+    std::array<Entry, kEntries> entries_ = {};  // one row per slot, the latest wins
+    uint32_t generation_ = 1;                   // the generation entries are now found under
+    HIMAGELIST images_ = nullptr;               // the shell's small-icon list, the kept icons' list
+    std::array<char, kPrefixSize> prefix_ = {};  // the folder prefix of this generation, cut
+};
+
+}  // namespace vorlane
