@@ -357,6 +357,7 @@ TEST_F(Header, WidthPartnersFollowAResizeInEitherOfThem) {
     partners.widthPartnerA = grid;
     partners.widthPartnerB = other;
     Grid_SetPartners(grid, &partners);
+    Grid_SetPartners(other, nullptr);  // without a record the partners stay
 
     Drag(grid, 100, 130);
     EXPECT_EQ(Grid_GetColWidth(grid, 0), 130);
