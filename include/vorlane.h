@@ -389,6 +389,30 @@ static __inline int Grid_GetRowCount(HWND g) {
     return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);
 }
 
+/* The look of the system's own controls, read from the system colours at the call: the header in
+   the button colours, rows in the window colours, the current cell in the selection colour, grid
+   lines in the button face colour, and `font` in both panes (the default GUI font when NULL; it
+   stays the caller's). Without colours and fonts a grid shows a black header with black titles
+   and the system font. Call it again after WM_SYSCOLORCHANGE. */
+static __inline void Grid_UseSystemLook(HWND g, HFONT font) {
+    ColorSet colors;
+    colors.spare1 = 0;
+    colors.headerBack = GetSysColor(COLOR_BTNFACE);
+    colors.spare2 = 0;
+    colors.rowBack = GetSysColor(COLOR_WINDOW);
+    colors.gridLine = GetSysColor(COLOR_BTNFACE);
+    colors.activeCell = GetSysColor(COLOR_HIGHLIGHT);
+    colors.inactiveCell = GetSysColor(COLOR_BTNFACE);
+    colors.headerText = GetSysColor(COLOR_BTNTEXT);
+    colors.spare3 = 0;
+    colors.rowText = GetSysColor(COLOR_WINDOWTEXT);
+    if (font == NULL) {
+        font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    }
+    Grid_SetFonts(g, font, font);
+    Grid_SetColors(g, &colors); /* repaints both panes, with the fonts already set */
+}
+
 #ifdef __cplusplus
 }
 #endif
