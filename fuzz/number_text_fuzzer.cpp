@@ -1,5 +1,6 @@
 // Number text under arbitrary input: every routine stays inside its buffers, formatted text
 // parses back to its value, and masked text is never longer than its bound.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -42,16 +43,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string copy = typed;
         vorlane::ParseNumber(copy.data(), &parsed, 2 + in.Below(35));
 
-        // Masks: the result fits the mask plus one character, and never passes 255.
+        // Masks: one character for each mask character used, one more only for a leading '-',
+        // and never more than 255.
         std::string mask = in.Text(300);
         char masked[512];
         std::string number = in.Text(200);
         std::strcpy(masked, number.c_str());
         uint32_t maskedLength = vorlane::ApplyMask(masked, mask.c_str());
         Check(maskedLength == std::strlen(masked));
-        Check(maskedLength <= std::max<size_t>(number.size(), 0) ||
-              maskedLength <= mask.size() + 1);
-        Check(maskedLength <= vorlane::kMaxMaskedLength || maskedLength <= number.size());
+        Check(maskedLength <= mask.size() + (masked[0] == '-' ? 1 : 0));
+        Check(maskedLength <= vorlane::kMaxMaskedLength);
+
+        // Each '#' takes the next character from the right: a mask of '#' only leaves a text
+        // without '-' as it was, cut on the left to the mask's length.
+        if (number.find('-') == std::string::npos) {
+            const std::string hashes(mask.size(), '#');
+            std::strcpy(masked, number.c_str());
+            vorlane::ApplyMask(masked, hashes.c_str());
+            const size_t kept = std::min(
+                {number.size(), hashes.size(), static_cast<size_t>(vorlane::kMaxMaskedLength)});
+            Check(std::strcmp(masked, number.c_str() + number.size() - kept) == 0);
+        }
     }
     return 0;
 }

@@ -120,13 +120,23 @@ extern "C" {
 #define GRID_DROP_OTHER_LIST 77777 /* the pointer had just moved over from the other list */
 #define GRID_DROP_NO_ROW 88888     /* over a list, but not over a row of kind word 2 */
 
-/* GRM_SORT modes. */
+/* GRM_SORT modes. Every sort shows the rows in four groups, one after the other: rows whose
+   column 5 holds 1, 2 or 3 in its low byte in groups 1 to 3, all others in group 4 (every row
+   when the grid has fewer than six columns). Letters compare without case, numbers as signed
+   values. */
 enum GridSortMode {
-    GRID_SORT_ASCENDING = 0,      /* every group rewritten */
-    GRID_SORT_DESCENDING = 1,     /* every group rewritten */
-    GRID_SORT_TOGGLE = 2,         /* groups 3 and 4 only */
-    GRID_SORT_ASCENDING_TAIL = 3, /* groups 3 and 4 only */
-    GRID_SORT_DESCENDING_TAIL = 4 /* groups 3 and 4 only */
+    /* All rows sorted from the smallest value up: group 1 at the top, then groups 2, 3, 4. */
+    GRID_SORT_ASCENDING = 0,
+    /* All rows sorted from the largest value down; the groups keep their order. */
+    GRID_SORT_DESCENDING = 1,
+    /* The direction opposite to the column's last sort. The top rows, as many as groups 1 and 2
+       hold, stay where they stand; only the rows below them are sorted, group by group. After
+       a mode 0 or 1 sort the top rows are groups 1 and 2, which so stay on top, unmoved. */
+    GRID_SORT_TOGGLE = 2,
+    /* As GRID_SORT_TOGGLE, always from the smallest value up. */
+    GRID_SORT_ASCENDING_TAIL = 3,
+    /* As GRID_SORT_TOGGLE, always from the largest value down. */
+    GRID_SORT_DESCENDING_TAIL = 4
 };
 
 /* Cell kinds (ColumnDesc.cellKind); any other value is a plain value cell, never drawn. */
@@ -405,6 +415,30 @@ static __inline void Grid_SetExternalDrag(HWND g, BOOL on) {
 }
 static __inline int Grid_GetRowCount(HWND g) {
     return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);
+}
+
+/* The look of the system's own controls, read from the system colours at the call: the header in
+   the button colours, rows in the window colours, the current cell in the selection colour, grid
+   lines in the button face colour, and `font` in both panes (the default GUI font when NULL; it
+   stays the caller's). Without colours and fonts a grid shows a black header with black titles
+   and the system font. Call it again after WM_SYSCOLORCHANGE. */
+static __inline void Grid_UseSystemLook(HWND g, HFONT font) {
+    ColorSet colors;
+    colors.spare1 = 0;
+    colors.headerBack = GetSysColor(COLOR_BTNFACE);
+    colors.spare2 = 0;
+    colors.rowBack = GetSysColor(COLOR_WINDOW);
+    colors.gridLine = GetSysColor(COLOR_BTNFACE);
+    colors.activeCell = GetSysColor(COLOR_HIGHLIGHT);
+    colors.inactiveCell = GetSysColor(COLOR_BTNFACE);
+    colors.headerText = GetSysColor(COLOR_BTNTEXT);
+    colors.spare3 = 0;
+    colors.rowText = GetSysColor(COLOR_WINDOWTEXT);
+    if (font == NULL) {
+        font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    }
+    Grid_SetFonts(g, font, font);
+    Grid_SetColors(g, &colors); /* repaints both panes, with the fonts already set */
 }
 
 #ifdef __cplusplus

@@ -148,13 +148,46 @@ TEST(Frame, MessagesOutsideItsSetGoToTheDefaultProcedure) {
     EXPECT_TRUE(IsWindow(grid));
 }
 
-TEST(Frame, AControlDestroyedInsideItsOwnMessageLeavesNoDanglingState) {
+// The parent destroys the control inside the GRN_CELLCLICK of its GRM_SETCURCELL. The message
+// stops there (0, no GRN_CURCELLCHANGED) and the instance goes when the message returns: with it
+// the memory device context and bitmap its rows were painted through, which nothing else frees.
+TEST(Frame, AControlDestroyedInsideItsOwnNotificationStopsAndReleasesItsInstance) {
     RecordingParent parent;
-    HWND grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200);
-    DestroyWindow(grid);
-    EXPECT_FALSE(IsWindow(grid));
-    // Messages to the dead handle are answered by the system, not by freed state.
-    EXPECT_EQ(Grid_GetRowHeight(grid), 0);
+    HWND other = CreateGrid(parent.hwnd(), 0, 210, 300, 100);
+    ASSERT_TRUE(AddStandardColumns(other));
+    AddStandardRow(other, "other", nullptr, 0, 0, 0, 2);
+    auto destroyInsideItsOwnNotification = [&parent] {
+        HWND grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200);
+        AddStandardColumns(grid);
+        AddStandardRow(grid, "a", nullptr, 1, 0, 0, 2);
+        AddStandardRow(grid, "b", nullptr, 2, 0, 0, 2);
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        parent.Clear();
+        parent.onNotify = [grid](GridNotify& record) {
+            if (record.code == GRN_CELLCLICK) {
+                DestroyWindow(grid);
+            }
+        };
+        EXPECT_EQ(Grid_SetCurCell(grid, 0, 1), FALSE);
+        parent.onNotify = nullptr;
+        EXPECT_FALSE(IsWindow(grid));
+        EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCLICK}));
+    };
+    destroyInsideItsOwnNotification();  // the system loads what it keeps once
+    const int gdiBefore = LiveGdiObjects();
+    constexpr int kCycles = 20;
+    for (int i = 0; i < kCycles; ++i) {
+        destroyInsideItsOwnNotification();
+    }
+    PumpMessages();  // whatever was queued for the destroyed windows
+    // A kept instance would keep two objects a cycle.
+    EXPECT_LT(LiveGdiObjects() - gdiBefore, kCycles)
+        << "GDI objects before " << gdiBefore << ", after " << LiveGdiObjects();
+
+    // The other grid of the process goes on answering and notifying.
+    parent.Clear();
+    EXPECT_EQ(Grid_SetCurCell(other, 0, 0), TRUE);
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_CELLCLICK, GRN_CURCELLCHANGED}));
 }
 
 // Destroyed grids leave the drag partnership: the grids made after them take their places, the

@@ -125,6 +125,49 @@ TEST_F(Header, ButtonsAreRaisedOnTheHeaderBackgroundWithTitlesInTheHeaderTextCol
     EXPECT_EQ(CountPixels(header, {0, 0, 400, kHeight}, GetSysColor(COLOR_BTNFACE)), 0);
 }
 
+// Grid_UseSystemLook paints the header in the system's button colours as they stand at the call,
+// and gives both panes the font asked for (the default GUI font for none). The second case first
+// changes those system colours (for this process) and puts them back afterwards.
+TEST_F(Header, TheSystemLookPaintsTitlesInTheSystemButtonColours) {
+    HFONT clientFont =
+        CreateFontA(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    const auto defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    struct Case {
+        const char* name;
+        bool changeSystemColours;
+        HFONT font;
+        HFONT expectedFont;
+    };
+    const Case cases[] = {
+        {"the system colours as they are, no font", false, nullptr, defaultFont},
+        {"other system colours, a font of the client's", true, clientFont, clientFont}};
+    const int changed[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF saved[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+    const COLORREF other[] = {RGB(200, 220, 180), RGB(0, 0, 160)};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        if (test.changeSystemColours) {
+            SetSysColors(2, changed, other);
+        }
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200);
+        EXPECT_TRUE(AddColumnDescs(
+            grid, {Column(100, GRID_CELL_TEXT, "Name"), Column(20, GRID_CELL_VALUE)}));
+        Grid_UseSystemLook(grid, test.font);
+        Capture header = Titles();
+        EXPECT_EQ(header.At(80, 8), face) << "right of the title";
+        EXPECT_GT(CountPixels(header, {3, 2, 97, kHeight - 2}, text), 0) << "the title";
+        EXPECT_EQ(SendMessageA(HeaderPane(grid), WM_GETFONT, 0, 0),
+                  reinterpret_cast<LRESULT>(test.expectedFont));
+        EXPECT_EQ(SendMessageA(ListPane(grid), WM_GETFONT, 0, 0),
+                  reinterpret_cast<LRESULT>(test.expectedFont));
+        DestroyWindow(grid);
+        SetSysColors(2, changed, saved);
+    }
+    DeleteObject(clientFont);
+}
+
 TEST_F(Header, TheTrailingButtonRunsFromTheLastColumnPastThePane) {
     grid = MakeGrid();
     Capture header = Titles();
@@ -403,6 +446,7 @@ TEST_F(Header, WidthPartnersFollowAResizeInEitherOfThem) {
     partners.widthPartnerA = grid;
     partners.widthPartnerB = other;
     Grid_SetPartners(grid, &partners);
+    Grid_SetPartners(other, nullptr);  // without a record the partners stay
 
     Drag(grid, 100, 130);
     EXPECT_EQ(Grid_GetColWidth(grid, 0), 130);

@@ -1,4 +1,4 @@
-// Notifications that messages send, and the process-wide settings.
+// Notifications that messages send: their fields, and messages sent back from inside them.
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -81,16 +81,6 @@ TEST_F(Notify, ANestedMessageFromInsideANotificationIsHandled) {
     EXPECT_STREQ(text, "nested");
     EXPECT_EQ(parent.Codes(),
               (std::vector<UINT>{GRN_CELLCLICK, GRN_CURCELLCHANGED, GRN_CELLCHANGING}));
-}
-
-TEST_F(Notify, SettingsWithoutARecordChangeNothing) {
-    Grid_SetPartners(grid, nullptr);
-    Grid_SetColors(grid, nullptr);
-    Grid_SetDropDivider(grid, 100);
-    Grid_SetOuterZone(grid, 100, TRUE);
-    Grid_SetExternalDrag(grid, FALSE);
-    EXPECT_TRUE(IsWindow(grid));
-    EXPECT_TRUE(parent.records.empty());
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ class Painting : public ::testing::Test {
 
 TEST_F(Painting, UnselectedRowsTakeTheRowBackgroundAndSelectedRowsTheSelectionColour) {
     MakeGrid();
-    Grid_SetCurCell(grid, 3, 1);  // the kind column is current: no cell is highlighted
+    Grid_SetColors(grid, nullptr);  // without a record the colours stay
+    Grid_SetCurCell(grid, 3, 1);    // the kind column is current: no cell is highlighted
     ASSERT_EQ(SendMessageA(ListPane(grid), LB_GETSEL, 1, 0), 1);
     Capture rows = Rows();
     EXPECT_TRUE(AllPixels(rows, RowArea(0, 0, 261), palette.rowBack));

@@ -115,18 +115,18 @@ HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style, i
     return grid;
 }
 
-bool AddColumns(HWND grid, std::initializer_list<ColumnSpec> columns) {
+bool AddColumns(HWND grid, std::initializer_list<ColumnSetup> columns) {
     bool all = true;
-    for (const ColumnSpec& spec : columns) {
+    for (const ColumnSetup& column : columns) {
         ColumnDesc desc = {};
-        desc.width = spec.width;
-        desc.title = spec.title;
-        desc.cellAlign = spec.cellAlign;
-        desc.cellKind = spec.cellKind;
-        desc.editLimit = spec.editLimit;
-        desc.mask = spec.mask;
-        desc.flags = spec.flags;
-        desc.editorKind = spec.editorKind;
+        desc.width = column.width;
+        desc.title = column.title;
+        desc.cellAlign = column.cellAlign;
+        desc.cellKind = column.cellKind;
+        desc.editLimit = column.editLimit;
+        desc.mask = column.mask;
+        desc.flags = column.flags;
+        desc.editorKind = column.editorKind;
         all = Grid_AddColumn(grid, &desc) == 0 && all;
     }
     return all;

@@ -44,7 +44,7 @@ class RecordingParent {
     HWND window_ = nullptr;
 };
 
-struct ColumnSpec {
+struct ColumnSetup {
     int width = 100;
     int cellKind = GRID_CELL_TEXT;
     int editorKind = GRID_EDITOR_TEXT;
@@ -58,7 +58,7 @@ struct ColumnSpec {
 // Creates a grid child of parent; destroyed with its parent.
 HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style = 0, int id = 1);
 // Adds columns in order; returns false if any was refused.
-bool AddColumns(HWND grid, std::initializer_list<ColumnSpec> columns);
+bool AddColumns(HWND grid, std::initializer_list<ColumnSetup> columns);
 // The usual test grid: text, text, number, number, number, and the kind column (value).
 bool AddStandardColumns(HWND grid);
 // Adds a row of the standard columns.

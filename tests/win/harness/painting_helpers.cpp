@@ -113,9 +113,14 @@ int LiveGdiObjects() {
     if (reported != 0) {
         return static_cast<int>(reported);
     }
+    return LiveGdiObjectsOfType(0);
+}
+
+int LiveGdiObjectsOfType(DWORD type) {
     int live = 0;
     for (UINT_PTR index = 1; index < 0x10000; ++index) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) {
+        const DWORD found = GetObjectType(reinterpret_cast<HGDIOBJ>(index));
+        if (found != 0 && (type == 0 || found == type)) {
             ++live;
         }
     }

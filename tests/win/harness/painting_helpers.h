@@ -47,6 +47,8 @@ std::vector<COLORREF> AreaPixels(const Capture& capture, RECT area);
 // GDI objects alive in this process. This Wine answers 0 to GetGuiResources, so every handle
 // value is asked for its type instead.
 int LiveGdiObjects();
+// Those of one type (OBJ_MEMDC, OBJ_BITMAP, ...), or of every type for 0, counted the same way.
+int LiveGdiObjectsOfType(DWORD type);
 
 // Moves the real pointer off the test windows, so that no stray mouse message reaches them.
 void ParkPointer();
