@@ -3,20 +3,53 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "bench_support.h"
 
 namespace bench {
 
-// Bytes per row the list view took at the largest size measured so far; 0 before any.
+// The list view is filled at the largest size only when its bytes per row at the size before
+// promise less than this: within a 32-bit process's reach, and a run of bearable length.
+constexpr double kListViewBudgetBytes = 600.0 * 1024 * 1024;
+
+// The build this program is: "32-bit" or "64-bit".
+const char* Architecture();
+
+// One fill of the grid: its time and the private bytes it took.
+struct GridFill {
+    size_t rows = 0;         // 0: no fill measured
+    double seconds = 0;      // the whole fill
+    double bytesPerRow = 0;  // private bytes per row after the fill
+};
+
+// What the fills so far leave for the next size and for the end of the run.
 struct FillMemo {
-    double listViewBytesPerRow = 0;
+    double listViewBytesPerRow = 0;  // at the largest size the list view was filled; 0: none
+    GridFill largestGrid;            // the grid's fill at the largest size measured
+};
+
+// The grid's largest fill as the run of another build measured it, shown beside this build's
+// largest fill.
+struct OtherBuildFill {
+    std::string architecture;  // "32-bit"
+    GridFill fill;
+    std::string run;       // which run measured it: its date and code
+    bool sameRun = false;  // measured in the same run of the benchmark script as this program
 };
 
 // Filling `rows` rows: the grid (GRM_ADDROW), the list view (insert and sub-item texts, redraw
 // off) and the bare list box (LB_ADDSTRING), each in a fresh visible window, taking turns; and
 // the private bytes each fill added. The list view is left out when `withListView` is false.
 void MeasureFillAndMemory(ResultTable& results, size_t rows, bool withListView, FillMemo& memo);
+
+#ifdef _WIN64
+// One fill of `rows` rows into the grid alone, in a fresh visible window: its seconds and
+// private bytes per row, with the rows the grid counts back afterwards (LB_GETCOUNT), and
+// `beside` (another build's largest fill, when known) next to it. False when the grid did not
+// take every row.
+bool MeasureGridOnlyFill(ResultTable& results, size_t rows, const OtherBuildFill* beside);
+#endif
 
 // GRM_SORT by a text and by a number column for every input pattern, beside LVM_SORTITEMS (and
 // LVM_SORTITEMSEX when `withSortItemsEx`); and each pattern beside random input.

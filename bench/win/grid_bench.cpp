@@ -1,11 +1,17 @@
 // Windows benchmark of the grid control beside the system list view and the bare owner-drawn
 // list box, run under Wine or Windows. In one run, for 10,000, 100,000 and 1,000,000 rows:
-// filling and the memory it takes, sorting, full repaints and line scrolling.
+// filling and the memory it takes, sorting, full repaints and line scrolling; the 64-bit build
+// also fills the grid alone with 10,000,000 rows.
 //
-//   vorlane_winbench.exe [--max-rows N] [--only fill|sort|paint] [results.md]
+//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only fill|sort|paint]
+//                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
-// --max-rows leaves out the larger sizes and --only the other measurements (for quick checks).
+// --max-rows leaves out the larger sizes and --only the other measurements (for quick checks);
+// --max-rows-other leaves out the larger sizes of every measurement but the 10,000,000-row fill.
+// --figures writes the grid's largest fill (rows, seconds, bytes per row) as key=value lines;
+// --beside reads such a file from another build's run, with the lines `run=` (which run measured
+// it) and `same_run=1|0` added, and shows it beside the 10,000,000-row fill.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,11 +24,27 @@
 #include "bench_measurements.h"
 #include "bench_support.h"
 
+namespace bench {
+
+const char* Architecture() {
+#ifdef _WIN64
+    return "64-bit";
+#else
+    return "32-bit";
+#endif
+}
+
+}  // namespace bench
+
 namespace {
 
-// The list view is filled with a million rows only when that fits well within a 32-bit
-// process, judged by its bytes per row at 100,000 rows.
-constexpr double kListViewBudgetBytes = 600.0 * 1024 * 1024;
+#ifdef _WIN64
+// Only the grid goes this far: the other measurements stop at 1,000,000 rows.
+constexpr size_t kGridOnlyRows = 10000000;
+constexpr size_t kDefaultMaxRows = kGridOnlyRows;
+#else
+constexpr size_t kDefaultMaxRows = 1000000;
+#endif
 
 std::string Platform() {
     using WineVersion = const char*(CDECL*)();
@@ -32,24 +54,85 @@ std::string Platform() {
 }
 
 struct Options {
-    size_t maxRows = 1000000;
-    std::string only;  // empty: everything
+    size_t maxRows = kDefaultMaxRows;
+    size_t maxRowsOther = kDefaultMaxRows;  // for all but the grid-only fill; within maxRows
+    std::string only;                       // empty: everything
     std::string output = "bench-results.md";
+    std::string figures;  // where to write the grid's largest fill; empty: nowhere
+    std::string beside;   // another build's largest fill to show; empty: none
 };
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--max-rows") == 0 && i + 1 < argc) {
-            options.maxRows = std::strtoul(argv[++i], nullptr, 10);
+            options.maxRows = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
+        } else if (std::strcmp(argv[i], "--max-rows-other") == 0 && i + 1 < argc) {
+            options.maxRowsOther = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = argv[++i];
+        } else if (std::strcmp(argv[i], "--figures") == 0 && i + 1 < argc) {
+            options.figures = argv[++i];
+        } else if (std::strcmp(argv[i], "--beside") == 0 && i + 1 < argc) {
+            options.beside = argv[++i];
         } else {
             options.output = argv[i];
         }
     }
     return options;
 }
+
+bool WriteFigures(const std::string& path, const bench::GridFill& fill) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fprintf(file, "architecture=%s\nrows=%zu\nseconds=%.3f\nbytes_per_row=%.3f\n",
+                 bench::Architecture(), fill.rows, fill.seconds, fill.bytesPerRow);
+    return std::fclose(file) == 0;
+}
+
+#ifdef _WIN64
+// Reads a figures file; empty figures (rows 0) when there is none or it lacks a number.
+bench::OtherBuildFill ReadFigures(const std::string& path) {
+    bench::OtherBuildFill other;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return other;
+    }
+    char text[512];
+    while (std::fgets(text, sizeof text, file) != nullptr) {
+        std::string line(text);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.pop_back();
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            continue;
+        }
+        const std::string key = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        if (key == "architecture") {
+            other.architecture = value;
+        } else if (key == "rows") {
+            other.fill.rows = static_cast<size_t>(std::strtoull(value.c_str(), nullptr, 10));
+        } else if (key == "seconds") {
+            other.fill.seconds = std::strtod(value.c_str(), nullptr);
+        } else if (key == "bytes_per_row") {
+            other.fill.bytesPerRow = std::strtod(value.c_str(), nullptr);
+        } else if (key == "run") {
+            other.run = value;
+        } else if (key == "same_run") {
+            other.sameRun = value == "1";
+        }
+    }
+    std::fclose(file);
+    if (other.architecture.empty() || other.fill.seconds <= 0 || other.fill.bytesPerRow <= 0) {
+        other.fill.rows = 0;
+    }
+    return other;
+}
+#endif
 
 const char kFootnote[] =
     "Ratios below 1 mean Vorlane is faster (or smaller). Every figure of a line comes from the "
@@ -77,14 +160,14 @@ int main(int argc, char** argv) {
     bench::ResultTable results;
     bench::FillMemo memo;
     for (size_t rows : {size_t{10000}, size_t{100000}, size_t{1000000}}) {
-        if (rows > options.maxRows) {
+        if (rows > options.maxRows || rows > options.maxRowsOther) {
             break;
         }
         const bool largest = rows == 1000000;
         const bool listViewFits =
             !largest ||
             (memo.listViewBytesPerRow > 0 &&
-             memo.listViewBytesPerRow * static_cast<double>(rows) < kListViewBudgetBytes);
+             memo.listViewBytesPerRow * static_cast<double>(rows) < bench::kListViewBudgetBytes);
         if (wanted("fill")) {
             std::fprintf(stderr, "fill and memory, %zu rows\n", rows);
             bench::MeasureFillAndMemory(results, rows, listViewFits, memo);
@@ -103,9 +186,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "painting with shell icons\n");
         bench::MeasureShellIconPainting(results);
     }
+    // Last, so that the other measurements never meet a heap this fill has grown.
+    bool complete = true;
+#ifdef _WIN64
+    if (wanted("fill") && options.maxRows >= kGridOnlyRows) {
+        std::fprintf(stderr, "fill of the grid alone, %zu rows\n", kGridOnlyRows);
+        const bench::OtherBuildFill beside =
+            options.beside.empty() ? bench::OtherBuildFill{} : ReadFigures(options.beside);
+        complete = bench::MeasureGridOnlyFill(results, kGridOnlyRows,
+                                              beside.fill.rows > 0 ? &beside : nullptr);
+    }
+#endif
+    if (!options.figures.empty() && memo.largestGrid.rows > 0 &&
+        !WriteFigures(options.figures, memo.largestGrid)) {
+        std::fprintf(stderr, "cannot write %s\n", options.figures.c_str());
+        return 1;
+    }
 
     const std::string table =
-        results.Markdown("Vorlane Windows benchmark (" + Platform() + ")", kFootnote);
+        results.Markdown("Vorlane Windows benchmark, " + std::string(bench::Architecture()) +
+                             " build (" + Platform() + ")",
+                         kFootnote);
     std::fputs(table.c_str(), stdout);
     FILE* file = std::fopen(options.output.c_str(), "wb");  // LF line ends, as in the repository
     if (file == nullptr) {
@@ -114,5 +215,9 @@ int main(int argc, char** argv) {
     }
     std::fputs(table.c_str(), file);
     std::fclose(file);
+    if (!complete) {
+        std::fprintf(stderr, "the grid did not take every row of the largest fill\n");
+        return 1;
+    }
     return 0;
 }
