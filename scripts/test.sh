@@ -74,14 +74,22 @@ end_stage "install and client build"
 passed=0
 failed=0
 skipped=0
-# Runs CTest in one build folder and adds its counts to the totals.
+# Runs CTest in one build folder, its output kept in a log named after the stage and its time
+# in a file beside it; count_ctest adds the counts to the totals afterwards.
 run_ctest() {
     local name=$1 dir=$2
     shift 2
-    local log=$logs/$name.txt
-    begin_stage
-    (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
-    end_stage "$name tests"
+    local started
+    started=$(date +%s)
+    (cd "$dir" && ctest --output-on-failure "$@") >"$logs/$name.txt" 2>&1
+    echo $(($(date +%s) - started)) >"$logs/$name.seconds"
+}
+
+# Prints a stage's CTest output and adds its counts and time to the totals.
+count_ctest() {
+    local name=$1 log=$logs/$1.txt
+    cat "$log"
+    stages+=("$(printf '%-34s %5d s' "$name tests" "$(cat "$logs/$name.seconds" 2>/dev/null || echo 0)")")
     local summary
     summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
     if [ -z "$summary" ]; then
@@ -102,7 +110,9 @@ run_wine_tests() {
     local arch=$1 dir=$root/build/$1
     eval "$("$root/scripts/wine-session.sh" start "$dir")"
     run_ctest "Windows ${arch#win}-bit" "$dir" -j "$(nproc)"
+    count_ctest "Windows ${arch#win}-bit"
     run_ctest "client ${arch#win}-bit" "$dir/consumer"
+    count_ctest "client ${arch#win}-bit"
     "$root/scripts/wine-session.sh" stop "$dir"
 }
 
@@ -111,13 +121,16 @@ run_wine_tests() {
 run_without_programs() {
     local name=$1 dir=$2 pattern=$3
     run_ctest "$name" "$dir" -R "$pattern" -j "$(nproc)"
+    count_ctest "$name"
     local count
     count=$(cd "$dir" && ctest -N -E "$pattern" | sed -n 's/^Total Tests: //p')
     skipped=$((skipped + ${count:-0}))
 }
 
-run_ctest native "$root/build/native" -j "$(nproc)"
-run_ctest fuzz "$root/build/fuzz" -j "$(nproc)"
+# The native tests and the fuzzers run beside the Windows tests, which take one display and
+# mostly one core at a time; their output follows once all have ended.
+(run_ctest native "$root/build/native" -j "$(nproc)"; run_ctest fuzz "$root/build/fuzz") &
+beside=$!
 run_wine_tests win64
 if [ "$run32" -eq 1 ]; then
     run_wine_tests win32
@@ -125,6 +138,10 @@ else
     run_without_programs "Windows 32-bit DLL and header" "$root/build/win32" '^(dll_is_|header_)'
     run_without_programs "client 32-bit package" "$root/build/win32/consumer" '^package_'
 fi
+
+wait "$beside"
+count_ctest native
+count_ctest fuzz
 
 echo
 echo "test: time of each stage"
