@@ -8,6 +8,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 logs=$root/build/test-logs
+rm -rf "$logs"
 mkdir -p "$logs"
 
 run32=1
@@ -35,41 +36,6 @@ if [ "$run32" -eq 1 ] && [ ! -x /usr/lib/wine/wine ]; then
     why32="setup installed no 32-bit Wine (see its message above)"
     echo "test: the Windows tests run as 64-bit programs only: $why32"
 fi
-
-begin_stage
-"$root/scripts/build.sh" native || exit 1
-"$root/scripts/build.sh" fuzz || exit 1
-"$root/scripts/build.sh" win64 || exit 1
-if [ "$run32" -eq 1 ]; then
-    "$root/scripts/build.sh" win32 || exit 1
-else
-    # The 32-bit DLL and demo are still built, installed and checked: that needs no 32-bit
-    # program to run.
-    "$root/scripts/build.sh" win32 vorlane vorlane_demo || exit 1
-fi
-end_stage "build"
-
-# Each Windows build is installed into a fresh prefix of its own (build/ARCH/install), and the
-# client project is built afresh against that package (in build/ARCH/consumer), so that it can
-# only use what was just installed; its tests are told to run programs under Wine and to try
-# the other architecture's package, which must be refused.
-begin_stage
-for arch in win64 win32; do
-    rm -rf "$root/build/$arch/install"
-    cmake --install "$root/build/$arch" --prefix "$root/build/$arch/install" >/dev/null || exit 1
-done
-for arch in win64 win32; do
-    toolchain=mingw-i686 other=win64
-    if [ "$arch" = win64 ]; then toolchain=mingw-x86_64 other=win32; fi
-    rm -rf "$root/build/$arch/consumer"
-    cmake -S "$root/tests/consumer" -B "$root/build/$arch/consumer" -G Ninja \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
-        -DCMAKE_PREFIX_PATH="$root/build/$arch/install" \
-        -DVORLANE_OTHER_PREFIX="$root/build/$other/install" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null || exit 1
-    cmake --build "$root/build/$arch/consumer" || exit 1
-done
-end_stage "install and client build"
 
 passed=0
 failed=0
@@ -104,15 +70,33 @@ count_ctest() {
     failed=$((failed + bad))
 }
 
-# Runs the Windows tests of one build (win32 or win64), then those of its client project, in
-# one Wine session of that build's architecture.
-run_wine_tests() {
-    local arch=$1 dir=$root/build/$1
+# Installs one Windows build into a fresh prefix of its own (build/ARCH/install) and builds the
+# client project afresh against that package (in build/ARCH/consumer), so that the client can
+# only use what was just installed; its tests run programs under Wine and try the other
+# architecture's package, which must be refused.
+install_and_build_client() {
+    local arch=$1 toolchain=mingw-i686 other=win64
+    if [ "$arch" = win64 ]; then toolchain=mingw-x86_64 other=win32; fi
+    rm -rf "$root/build/$arch/install" "$root/build/$arch/consumer"
+    cmake --install "$root/build/$arch" --prefix "$root/build/$arch/install" >/dev/null &&
+        cmake -S "$root/tests/consumer" -B "$root/build/$arch/consumer" -G Ninja \
+            -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
+            -DCMAKE_PREFIX_PATH="$root/build/$arch/install" \
+            -DVORLANE_OTHER_PREFIX="$root/build/$other/install" \
+            -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null &&
+        cmake --build "$root/build/$arch/consumer"
+}
+
+# Runs CTest in one build folder (and its client project) inside a Wine session of the build's
+# architecture.
+run_in_wine() {
+    local dir=$1
+    shift
     eval "$("$root/scripts/wine-session.sh" start "$dir")"
-    run_ctest "Windows ${arch#win}-bit" "$dir" -j "$(nproc)"
-    count_ctest "Windows ${arch#win}-bit"
-    run_ctest "client ${arch#win}-bit" "$dir/consumer"
-    count_ctest "client ${arch#win}-bit"
+    while [ "$#" -gt 0 ]; do
+        run_ctest "$1" "$2" -j "$(nproc)"
+        shift 2
+    done
     "$root/scripts/wine-session.sh" stop "$dir"
 }
 
@@ -127,21 +111,46 @@ run_without_programs() {
     skipped=$((skipped + ${count:-0}))
 }
 
-# The native tests and the fuzzers run beside the Windows tests, which take one display and
-# mostly one core at a time; their output follows once all have ended.
-(run_ctest native "$root/build/native" -j "$(nproc)"; run_ctest fuzz "$root/build/fuzz") &
-beside=$!
-run_wine_tests win64
+# The 64-bit build comes first, and its Windows tests, which take one display and mostly one
+# core, run while everything else is built and tested beside them; all output follows in order.
+begin_stage
+"$root/scripts/build.sh" win64 || exit 1
+install_and_build_client win64 || exit 1
+end_stage "build 64-bit"
+run_in_wine "$root/build/win64" "Windows 64-bit" "$root/build/win64" &
+windows64=$!
+
+begin_stage
+"$root/scripts/build.sh" native || exit 1
+"$root/scripts/build.sh" fuzz || exit 1
 if [ "$run32" -eq 1 ]; then
-    run_wine_tests win32
+    "$root/scripts/build.sh" win32 || exit 1
+else
+    # The 32-bit DLL and demo are still built, installed and checked: that needs no 32-bit
+    # program to run.
+    "$root/scripts/build.sh" win32 vorlane vorlane_demo || exit 1
+fi
+install_and_build_client win32 || exit 1
+end_stage "build native, fuzz, 32-bit (beside)"
+run_ctest native "$root/build/native" -j "$(nproc)"
+run_ctest fuzz "$root/build/fuzz"
+wait "$windows64"
+
+count_ctest native
+count_ctest fuzz
+count_ctest "Windows 64-bit"
+# The client's tests need both installs, so they come once both builds are done.
+run_in_wine "$root/build/win64" "client 64-bit" "$root/build/win64/consumer"
+count_ctest "client 64-bit"
+if [ "$run32" -eq 1 ]; then
+    run_in_wine "$root/build/win32" "Windows 32-bit" "$root/build/win32" \
+        "client 32-bit" "$root/build/win32/consumer"
+    count_ctest "Windows 32-bit"
+    count_ctest "client 32-bit"
 else
     run_without_programs "Windows 32-bit DLL and header" "$root/build/win32" '^(dll_is_|header_)'
     run_without_programs "client 32-bit package" "$root/build/win32/consumer" '^package_'
 fi
-
-wait "$beside"
-count_ctest native
-count_ctest fuzz
 
 echo
 echo "test: time of each stage"
