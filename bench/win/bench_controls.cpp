@@ -193,8 +193,8 @@ HWND CreateBareListBox(HostWindow& host, const RowSet& rows) {
     return list;
 }
 
-void FillBareListBox(HWND list, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
+void FillBareListBox(HWND list, size_t count, size_t first) {
+    for (size_t i = first; i < count; ++i) {
         SendMessageA(list, LB_ADDSTRING, 0, static_cast<LPARAM>(i));
     }
 }

@@ -63,7 +63,7 @@ void FillListView(HWND list, const RowSet& rows, const NumberTexts& numbers,
 // items, filling the host's client area: the grid's list pane as the system provides it. The
 // host paints its items with PaintBareRow (texts only).
 HWND CreateBareListBox(HostWindow& host, const RowSet& rows);
-// Appends one item per row, the row index as item data (LB_ADDSTRING).
-void FillBareListBox(HWND list, size_t count);
+// Appends one item per row from `first` to `count`, the row index as item data (LB_ADDSTRING).
+void FillBareListBox(HWND list, size_t count, size_t first = 0);
 
 }  // namespace bench

@@ -44,8 +44,8 @@ std::string ResultTable::Row(const ResultLine& line) {
     const bool compared = line.theirs > 0;
     const double ratio = compared ? line.ours / line.theirs : 0;
     std::string met = "-";
-    if (compared && line.target.maxRatio > 0) {
-        met = ratio <= line.target.maxRatio ? "yes" : "**no**";
+    if (line.target.maxRatio > 0) {
+        met = (compared ? ratio : line.ours) <= line.target.maxRatio ? "yes" : "**no**";
     }
     return "| " + line.rows + " | " + line.measurement + " | " + Format(line.ours, 3) + " " +
            line.unit + " | " + line.against + " | " +

@@ -15,7 +15,7 @@ namespace bench {
 
 // A goal a ratio (ours / theirs) is held to.
 struct Target {
-    double maxRatio = 0;  // the ratio must not exceed this; 0: no target
+    double maxRatio = 0;  // the ratio (a lone figure itself) must not exceed this; 0: none
     std::string text;     // how the target reads in the table
 };
 
