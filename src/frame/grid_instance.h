@@ -9,6 +9,7 @@
 
 #include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
+#include "render/icon_strip.h"
 #include "store/grid_store.h"
 
 namespace vorlane {
@@ -83,6 +84,7 @@ struct GridInstance {
     HPEN gridPen = nullptr;
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
+    IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
 
     GridStore store;            // columns, cell slots, cell texts and row counts
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear

@@ -1,5 +1,7 @@
 #include "render/file_icon_cache.h"
 
+#include <cstring>
+
 namespace vorlane {
 
 uint32_t FileIconCache::SlotOf(uint32_t rowOffset) {
@@ -16,12 +18,37 @@ std::optional<int> FileIconCache::Find(uint32_t rowOffset) const {
     return entry.icon;
 }
 
-void FileIconCache::Keep(uint32_t rowOffset, HIMAGELIST images, int icon) {
+void FileIconCache::Adopt(HIMAGELIST images) {
     if (images_ != images) {
         Invalidate();  // icons of another list mean nothing in this one
         images_ = images;
     }
+}
+
+void FileIconCache::Keep(uint32_t rowOffset, HIMAGELIST images, int icon) {
+    Adopt(images);
     entries_[SlotOf(rowOffset)] = {rowOffset, generation_, icon};
+}
+
+std::optional<int> FileIconCache::FindType(const char* extension) const {
+    for (const TypeEntry& entry : types_) {
+        if (entry.generation == generation_ && lstrcmpiA(entry.extension.data(), extension) == 0) {
+            return entry.icon;
+        }
+    }
+    return std::nullopt;
+}
+
+void FileIconCache::KeepType(const char* extension, HIMAGELIST images, int icon) {
+    if (std::strlen(extension) >= TypeEntry{}.extension.size()) {
+        return;  // too long to keep: such names are looked up one by one
+    }
+    Adopt(images);
+    TypeEntry& entry = types_[nextType_];
+    nextType_ = (nextType_ + 1) % kTypeEntries;
+    std::strcpy(entry.extension.data(), extension);
+    entry.generation = generation_;
+    entry.icon = icon;
 }
 
 void FileIconCache::Forget(uint32_t rowOffset) {
@@ -35,6 +62,7 @@ void FileIconCache::Invalidate() {
     if (++generation_ == 0) {
         // After 2^32 generations an old entry could match again: start over.
         entries_.fill({});
+        types_.fill({});
         generation_ = 1;
     }
 }

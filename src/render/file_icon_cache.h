@@ -26,6 +26,11 @@ class FileIconCache {
     // Keeps the row's icon, an index into `images` (the shell's image list).
     void Keep(uint32_t rowOffset, HIMAGELIST images, int icon);
     HIMAGELIST images() const { return images_; }
+    // The icon kept for every file of a type (an extension with its dot), if any.
+    std::optional<int> FindType(const char* extension) const;
+    void KeepType(const char* extension, HIMAGELIST images, int icon);
+    // Moves on whenever kept icons stop counting; what is drawn from them may be kept as long.
+    uint32_t generation() const { return generation_; }
 
     // The row's column-0 text changed.
     void Forget(uint32_t rowOffset);
@@ -41,12 +46,21 @@ class FileIconCache {
         uint32_t generation = 0;  // 0: empty
         int icon = 0;
     };
+    struct TypeEntry {
+        std::array<char, 16> extension = {};  // with its dot, as the name spells it
+        uint32_t generation = 0;              // 0: empty
+        int icon = 0;
+    };
+    static constexpr uint32_t kTypeEntries = 64;
     static uint32_t SlotOf(uint32_t rowOffset);
+    void Adopt(HIMAGELIST images);
 
     std::array<Entry, kEntries> entries_ = {};  // one row per slot, the latest wins
     uint32_t generation_ = 1;                   // the generation entries are now found under
     HIMAGELIST images_ = nullptr;               // the shell's small-icon list, the kept icons' list
-    std::array<char, kPrefixSize> prefix_ = {};  // the folder prefix of this generation, cut
+    std::array<char, kPrefixSize> prefix_ = {};       // the folder prefix of this generation, cut
+    std::array<TypeEntry, kTypeEntries> types_ = {};  // types met, the latest kept
+    uint32_t nextType_ = 0;                           // the type entry written next, in turn
 };
 
 }  // namespace vorlane

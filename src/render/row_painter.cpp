@@ -4,7 +4,6 @@
 #include "render/row_painter.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +12,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
+#include "render/file_icons.h"
 #include "render/gdi_objects.h"
 #include "render/header_painter.h"
 #include "store/number_text.h"
@@ -184,10 +184,9 @@ class RowPainter {
         }
     }
 
-    // A file row shows the shell's small icon of the folder prefix joined with its text; a path
-    // the shell cannot find (a row renamed or copied in the view only) shows the icon of its
-    // type. The lookup is the costliest step of a row: it is skipped where the icon could not
-    // show (scrolled out of view, or outside the area being repainted), and its answer is kept.
+    // A file row shows the shell's small icon of the folder prefix joined with its text. The
+    // lookup is skipped where the icon could not show (scrolled out of view, or outside the area
+    // being repainted).
     void DrawFileIcon(const RECT& cell) {
         if (columns_.CellKind(0) != kCellText) {
             return;  // no file name to look up
@@ -201,30 +200,25 @@ class RowPainter {
         }
         FileIconCache& icons = grid_.fileIcons;
         icons.FollowPrefix(columns_.Get(0)->folderPrefix);
+        ShellIcon shown;
         if (const std::optional<int> kept = icons.Find(RowOffset())) {
-            DrawImage(icons.images(), *kept, cell);
-            return;
+            shown = {icons.images(), *kept};
+        } else {
+            char text[kCellTextSize] = "";
+            grid_.store.ReadCell(RowOffset(), 0, text, sizeof text);
+            if (text[0] == '\0') {
+                return;
+            }
+            char path[kPathSize];
+            const uint32_t prefixEnd =
+                AppendCut(path, 0, sizeof path, columns_.Get(0)->folderPrefix);
+            AppendCut(path, prefixEnd, sizeof path, text);
+            shown = FileIconOf(icons, RowOffset(), path);
         }
-        char text[kCellTextSize] = "";
-        grid_.store.ReadCell(RowOffset(), 0, text, sizeof text);
-        if (text[0] == '\0') {
-            return;
+        grid_.iconStrip.Follow(icons.generation());
+        if (!grid_.iconStrip.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
+            DrawImage(shown.images, shown.index, cell);
         }
-        char path[kPathSize];
-        const uint32_t prefixEnd = AppendCut(path, 0, sizeof path, columns_.Get(0)->folderPrefix);
-        AppendCut(path, prefixEnd, sizeof path, text);
-        SHFILEINFOA info = {};
-        auto images = reinterpret_cast<HIMAGELIST>(
-            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-        if (images == nullptr) {
-            images = reinterpret_cast<HIMAGELIST>(
-                SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                               SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
-        }
-        if (images != nullptr) {
-            icons.Keep(RowOffset(), images, info.iIcon);
-        }
-        DrawImage(images, info.iIcon, cell);
     }
 
     void PaintContent(uint32_t column, const ColumnRecord& record, const RECT& cell) {

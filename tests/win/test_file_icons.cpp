@@ -2,11 +2,15 @@
 // may change it: the row's name written, the rows cleared, the folder prefix's text rewritten
 // behind the client's pointer, and GRM_REDRAW. The probe is a file that becomes a folder
 // between two paints: a grid that asks the shell again shows the folder icon.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness.h"
@@ -119,6 +123,48 @@ TEST_F(FileIcons, EachEventThatMayChangeAnIconAsksTheShellAgain) {
         EXPECT_EQ(IconOfFirstRow(grid), c.asksAgain ? folderIcon : fileIcon) << c.event;
         DestroyWindow(grid);
     }
+}
+
+// The icons drawn from the grid's own strip match the shell image list's drawing over the row
+// background, pixel for pixel within rounding, for icons with soft edges and for a type's icon.
+TEST_F(FileIcons, IconsLookAsTheImageListDrawsThem) {
+    MakeFile(first + "note.txt");
+    HWND grid = MakeGrid(first.c_str(), {"file", "dir", "note.txt"});
+    const Capture shown(ListPane(grid));
+    const RECT third = {1, 34, 17, 50};
+    for (const auto& [name, area] : {std::pair<const char*, RECT>{"file", kFirstIcon},
+                                     {"dir", kSecondIcon},
+                                     {"note.txt", third}}) {
+        SHFILEINFOA info = {};
+        auto images = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
+            (first + name).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        ASSERT_NE(images, nullptr) << name;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        HBRUSH back = CreateSolidBrush(palette.rowBack);
+        const RECT whole = {0, 0, 16, 16};
+        FillRect(dc, &whole, back);
+        ImageList_Draw(images, info.iIcon, dc, 0, 0, ILD_TRANSPARENT);
+        const std::vector<COLORREF> painted = AreaPixels(shown, area);
+        int differing = 0;
+        for (int i = 0; i < 256; ++i) {
+            const COLORREF expected = GetPixel(dc, i % 16, i / 16);
+            const COLORREF actual = painted[static_cast<size_t>(i)];
+            for (int shift = 0; shift < 24; shift += 8) {
+                const int delta = static_cast<int>((expected >> shift) & 0xFF) -
+                                  static_cast<int>((actual >> shift) & 0xFF);
+                differing += delta > 2 || delta < -2;
+            }
+        }
+        EXPECT_EQ(differing, 0) << name;
+        SelectObject(dc, old);
+        DeleteObject(back);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    DestroyWindow(grid);
+    DeleteFileA((first + "note.txt").c_str());
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+#include "render/file_icons.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace vorlane {
+
+namespace {
+
+// The name's extension with its dot, or null when it has none.
+const char* ExtensionOf(const char* path) {
+    const char* dot = std::strrchr(path, '.');
+    if (dot == nullptr || std::strchr(dot, '\\') != nullptr || std::strchr(dot, '/') != nullptr) {
+        return nullptr;
+    }
+    return dot;
+}
+
+// Looks at HKEY_CLASSES_ROOT\`key`\`subkey` (subkey may be empty): false when the key is absent
+// or the name too long; else true, with the key's default text value in `value` ("" if none).
+bool ReadClassKey(const char* key, const char* subkey, char (&value)[MAX_PATH]) {
+    value[0] = '\0';
+    char name[MAX_PATH];
+    if (std::strlen(key) + std::strlen(subkey) + 2 > sizeof name) {
+        return false;
+    }
+    std::strcpy(name, key);
+    if (subkey[0] != '\0') {
+        std::strcat(name, "\\");
+        std::strcat(name, subkey);
+    }
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name, 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+        return false;
+    }
+    DWORD type = 0;
+    DWORD size = sizeof value - 1;
+    if (RegQueryValueExA(opened, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        size = 0;
+    }
+    value[size < sizeof value ? size : sizeof value - 1] = '\0';
+    RegCloseKey(opened);
+    return true;
+}
+
+// Whether a class's files each show their own icon: its default icon is "%1" (the file
+// itself), or an icon handler asks each file.
+bool ClassAsksEachFile(const char* key) {
+    char value[MAX_PATH];
+    return (ReadClassKey(key, "DefaultIcon", value) && std::strstr(value, "%1") != nullptr) ||
+           ReadClassKey(key, "shellex\\IconHandler", value);
+}
+
+// Whether every file of the type shows one icon: its class names a fixed default icon (not
+// "%1", the file itself) and no icon handler that asks each file.
+bool TypeHasOneIcon(const char* extension) {
+    static const char* const kOwnIcons[] = {".exe", ".lnk", ".ico", ".cur", ".ani", ".url",
+                                            ".scr", ".cpl", ".msc", ".pif", ".dll"};
+    for (const char* own : kOwnIcons) {
+        if (lstrcmpiA(extension, own) == 0) {
+            return false;
+        }
+    }
+    char progId[MAX_PATH];
+    if (ClassAsksEachFile(extension)) {
+        return false;
+    }
+    // An unregistered type shows the shell's generic icon, one for all its files.
+    return !ReadClassKey(extension, "", progId) || progId[0] == '\0' || !ClassAsksEachFile(progId);
+}
+
+ShellIcon AskShell(const char* path, DWORD attributes, UINT flags) {
+    SHFILEINFOA info = {};
+    auto images = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
+        path, attributes, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | flags));
+    return {images, images != nullptr ? info.iIcon : 0};
+}
+
+ShellIcon TypeIcon(const char* path) {
+    return AskShell(path, FILE_ATTRIBUTE_NORMAL, SHGFI_USEFILEATTRIBUTES);
+}
+
+}  // namespace
+
+ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const char* path) {
+    if (const std::optional<int> kept = cache.Find(rowOffset)) {
+        return {cache.images(), *kept};
+    }
+    ShellIcon icon;
+    const char* extension = ExtensionOf(path);
+    if (extension != nullptr) {
+        if (const std::optional<int> typeIcon = cache.FindType(extension)) {
+            icon = {cache.images(), *typeIcon};
+        } else if (TypeHasOneIcon(extension)) {
+            icon = TypeIcon(path);
+            if (icon.images != nullptr) {
+                cache.KeepType(extension, icon.images, icon.index);
+            }
+        }
+    }
+    if (icon.images == nullptr) {
+        icon = AskShell(path, 0, 0);
+    }
+    if (icon.images == nullptr) {
+        icon = TypeIcon(path);  // not found: renamed in the view only, or deleted
+    }
+    if (icon.images != nullptr) {
+        cache.Keep(rowOffset, icon.images, icon.index);
+    }
+    return icon;
+}
+
+}  // namespace vorlane
