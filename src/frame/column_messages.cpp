@@ -58,6 +58,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     if (!index) {
         return 1;
     }
+    grid.columnWindows.Add();
     const ColumnRecord* record = grid.store.columns().Get(*index);
     HWND editor = nullptr;
     if (client->editorKind == kEditorText) {
@@ -65,7 +66,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     } else if (client->editorKind == kEditorNumber) {
         editor = CreateEditor(grid, kNumberEditorStyle, NumberEditorProc, record->editLimit);
     }
-    grid.store.SetColumnEditor(*index, reinterpret_cast<uintptr_t>(editor));
+    grid.columnWindows.SetEditor(*index, editor);
     if (client->title != nullptr) {
         InvalidateRect(grid.headerPane, nullptr, TRUE);
     }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "frame/column_windows.h"
 #include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
 #include "store/grid_store.h"
@@ -84,8 +85,9 @@ struct GridInstance {
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
 
-    GridStore store;            // columns, cell slots, cell texts and row counts
-    uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
+    GridStore store;              // columns, cell slots, cell texts and row counts
+    ColumnWindows columnWindows;  // each column's editor and title arrow, beside the store's
+    uint64_t listItemRoom = 0;    // list items the list pane has storage for; 0 after a clear
 
     // Scroll bar values last given to the system, so that unchanged bars are not set again.
     SCROLLINFO shownVertical = {};

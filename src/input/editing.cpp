@@ -29,8 +29,7 @@ constexpr uint32_t kNumberBase = 10;
 constexpr int kTextEditorIndent = 16;
 
 HWND EditorOf(const GridInstance& grid, uint32_t column) {
-    const ColumnRecord* record = grid.store.columns().Get(column);
-    return record != nullptr ? reinterpret_cast<HWND>(record->editor) : nullptr;
+    return grid.columnWindows.Editor(column);
 }
 
 // Hides the open editor, which ends its edit without writing it, exactly as when the list pane

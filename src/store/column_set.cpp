@@ -128,20 +128,4 @@ bool ColumnSet::SetFlags(uint32_t index, uint32_t flags) {
     return true;
 }
 
-bool ColumnSet::SetSortIndicator(uint32_t index, int32_t sortIndicator) {
-    if (index >= count_) {
-        return false;
-    }
-    records_[index].sortIndicator = sortIndicator;
-    return true;
-}
-
-bool ColumnSet::SetEditor(uint32_t index, uintptr_t editor) {
-    if (index >= count_) {
-        return false;
-    }
-    records_[index].editor = editor;
-    return true;
-}
-
 }  // namespace vorlane

@@ -55,18 +55,16 @@ struct ColumnRecord {
     uint32_t maskOffset = 0;             // label pool offset of the mask; 0 for none
     uintptr_t imageList = 0;             // the client's image list handle
     uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
-    int32_t sortIndicator = 0;           // 0 none, 8 up, 9 down; set by title clicks
     uint32_t reserved = 0;               // the client's value, never used
     int32_t x = 0;                       // left edge in pixels from the first column's left edge
-    uintptr_t editor = 0;                // the column's in-place editor window, or 0
 };
 
 class ColumnSet {
   public:
     // Appends a column after the others and lays it out at the total width. The editor limit
-    // takes the editor's default when 0 or above it; no sort arrow shows until a title click; the
-    // title and mask are copied into the label pool. Its index, or nullopt (nothing changed) when
-    // the set is full or the labels cannot be stored.
+    // takes the editor's default when 0 or above it; the title and mask are copied into the
+    // label pool. Its index, or nullopt (nothing changed) when the set is full or the labels
+    // cannot be stored.
     std::optional<uint32_t> Add(const ColumnDescriptor& column);
 
     uint32_t Count() const { return count_; }
@@ -92,10 +90,8 @@ class ColumnSet {
     // Valid until the next label change.
     const char* MaskText(uint32_t index) const;
 
-    // Writers for the fields the header, sort and editor code keep; false for a bad index.
+    // Stores the flags the header and the sort keep; false for a bad index.
     bool SetFlags(uint32_t index, uint32_t flags);
-    bool SetSortIndicator(uint32_t index, int32_t sortIndicator);
-    bool SetEditor(uint32_t index, uintptr_t editor);
 
     // Titles and masks, addressed by the records' titleOffset and maskOffset.
     const StringPool& labels() const { return labels_; }
