@@ -1,6 +1,6 @@
 // Columns and heights: defining columns (with their in-place editors), widths, titles, kinds.
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "vorlane.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
 #include "frame/notify.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "render/row_painter.h"
 

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "store/number_text.h"
