@@ -94,7 +94,7 @@ struct GridInstance {
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
 
-    // Row painting's inputs (RowLookHash, render/row_painter.h) when the whole list pane was
+    // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
     // last invalidated by a vertical scroll, and whether a row has been painted with other
     // inputs since. While neither has changed the rows on screen are as painting would draw them
     // now, so a scroll may move them instead of painting them all again.

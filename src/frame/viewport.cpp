@@ -7,7 +7,6 @@
 #include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
-#include "render/row_painter.h"
 
 namespace vorlane {
 
@@ -165,15 +164,7 @@ void OnVScroll(GridInstance& grid, WPARAM wParam) {
         return;
     }
     grid.rememberedTopRow = static_cast<uint32_t>(position);
-    // The list box moves the rows it keeps on screen and paints only the rows it uncovers. That
-    // shows what painting them all would, unless a row was painted under other inputs since
-    // the whole pane was last repainted here; then every row is painted again.
-    const uint64_t look = RowLookHash(grid);
-    if (look != grid.lookAtFullRepaint || grid.otherLookPainted) {
-        InvalidateRect(grid.listPane, nullptr, TRUE);
-        grid.lookAtFullRepaint = look;
-        grid.otherLookPainted = false;
-    }
+    PrepareRowsForScroll(grid);
     SetTopRow(grid, position);
     UpdateScrollBars(grid);
 }
