@@ -85,9 +85,10 @@ struct GridInstance {
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
 
-    GridStore store;              // columns, cell slots, cell texts and row counts
-    ColumnWindows columnWindows;  // each column's editor and title arrow, beside the store's
-    uint64_t listItemRoom = 0;    // list items the list pane has storage for; 0 after a clear
+    GridStore store;            // columns, cell slots, cell texts and row counts
+    uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
+
+    ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record
 
     // Scroll bar values last given to the system, so that unchanged bars are not set again.
     SCROLLINFO shownVertical = {};
