@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "screen_pixels.h"
+
 namespace {
 
 template <typename T>
@@ -15,36 +17,18 @@ void Release(T*& object) {
 }
 
 // Reads the window's pixels, as shown on the screen, top row first, 32-bit BGRA.
-std::vector<BYTE> ReadPixels(HWND window, int& width, int& height) {
+std::vector<DWORD> ReadPixels(HWND window, int& width, int& height) {
     RECT rect;
     GetWindowRect(window, &rect);
     width = rect.right - rect.left;
     height = rect.bottom - rect.top;
-    std::vector<BYTE> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    if (bits != nullptr) {
-        memcpy(pixels.data(), bits, pixels.size());
-    }
-    for (size_t i = 3; i < pixels.size(); i += 4) {
-        pixels[i] = 0xFF;  // opaque
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<DWORD> pixels =
+        testing_support::CopyPixels(screen, rect.left, rect.top, width, height);
     ReleaseDC(nullptr, screen);
+    for (DWORD& pixel : pixels) {
+        pixel |= 0xFF000000u;  // opaque
+    }
     return pixels;
 }
 
@@ -53,7 +37,7 @@ std::vector<BYTE> ReadPixels(HWND window, int& width, int& height) {
 bool SaveWindowPng(HWND window, const wchar_t* path) {
     int width = 0;
     int height = 0;
-    std::vector<BYTE> pixels = ReadPixels(window, width, height);
+    std::vector<DWORD> pixels = ReadPixels(window, width, height);
     if (width <= 0 || height <= 0) {
         return false;
     }
@@ -84,7 +68,8 @@ bool SaveWindowPng(HWND window, const wchar_t* path) {
         hr = frame->SetPixelFormat(&format);
     if (SUCCEEDED(hr) && format == GUID_WICPixelFormat32bppBGRA) {
         hr = frame->WritePixels(static_cast<UINT>(height), static_cast<UINT>(width) * 4,
-                                static_cast<UINT>(pixels.size()), pixels.data());
+                                static_cast<UINT>(pixels.size() * sizeof(DWORD)),
+                                reinterpret_cast<BYTE*>(pixels.data()));
         if (SUCCEEDED(hr))
             hr = frame->Commit();
         if (SUCCEEDED(hr))

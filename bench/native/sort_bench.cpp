@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "key_patterns.h"
 #include "store/row_sort.h"
 
 namespace {
@@ -20,8 +21,9 @@ namespace {
 using vorlane::CompareTextKeys;
 using vorlane::SortSource;
 
-enum Pattern { kRandom, kSorted, kReversed, kAllEqual, kFewDistinct, kPatternCount };
-const char* const kPatternNames[] = {"random", "sorted", "reversed", "all equal", "few distinct"};
+using testing_support::kMeasuredPatterns;
+using testing_support::Pattern;
+using testing_support::PatternName;
 
 constexpr uint32_t kColumns = 6;  // a grid row: text, number, three more, kind
 constexpr uint32_t kTextColumn = 0;
@@ -59,32 +61,32 @@ BenchGrid MakeGrid(Pattern pattern, size_t n) {
     std::mt19937 rng(12345);
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (size_t i = 0; i < n; ++i) {
-        const size_t rank = pattern == kReversed ? n - 1 - i : i;
+        const size_t rank = pattern == Pattern::Reversed ? n - 1 - i : i;
         int32_t number = 0;
         std::string text;
         switch (pattern) {
-            case kRandom:
+            case Pattern::Random:
                 number = static_cast<int32_t>(rng());
                 for (int k = 0; k < 10; ++k) {
                     text.push_back(kLetters[rng() % 62]);
                 }
                 break;
-            case kSorted:
-            case kReversed:
+            case Pattern::Sorted:
+            case Pattern::Reversed:
                 number = static_cast<int32_t>(rank * 3) - static_cast<int32_t>(n);
                 text = RowName(rank);
                 break;
-            case kAllEqual:
+            case Pattern::AllEqual:
                 number = 42;
                 text = "Same text";
                 break;
-            case kFewDistinct: {
+            case Pattern::FewDistinct: {
                 const int key = static_cast<int>(rng() % kFewKeys);
                 number = key * 1000 - 5000;
                 text = "Group " + std::string(1, static_cast<char>('A' + key));
                 break;
             }
-            case kPatternCount: break;
+            default: break;
         }
         grid.rows.push_back(static_cast<uint32_t>(grid.table.size()));
         grid.PutSlot(grid.PutText(text));
@@ -167,17 +169,16 @@ void BM_RowSort(benchmark::State& state, bool textKeys, Pattern pattern) {
     state.counters["ours_ms"] = oursMs;
     state.counters["std_sort_ms"] = stdMs;
     state.counters["ratio"] = oursMs / stdMs;
-    summaries.push_back({textKeys ? "text" : "number", kPatternNames[pattern], n, oursMs, stdMs});
+    summaries.push_back({textKeys ? "text" : "number", PatternName(pattern), n, oursMs, stdMs});
 }
 
 void RegisterAll() {
     for (const bool textKeys : {false, true}) {
-        for (int p = 0; p < kPatternCount; ++p) {
+        for (const Pattern pattern : kMeasuredPatterns) {
             const std::string name =
-                std::string("RowSort/") + (textKeys ? "text/" : "number/") + kPatternNames[p];
+                std::string("RowSort/") + (textKeys ? "text/" : "number/") + PatternName(pattern);
             for (const int64_t rows : {int64_t{100000}, int64_t{1000000}}) {
-                benchmark::RegisterBenchmark(name.c_str(), BM_RowSort, textKeys,
-                                             static_cast<Pattern>(p))
+                benchmark::RegisterBenchmark(name.c_str(), BM_RowSort, textKeys, pattern)
                     ->Arg(rows)
                     ->Iterations(rows == 100000 ? 15 : 3)
                     ->UseManualTime()

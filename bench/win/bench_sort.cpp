@@ -4,6 +4,7 @@
 
 #include "bench_controls.h"
 #include "bench_measurements.h"
+#include "store/sort_keys.h"
 #include "vorlane.h"
 
 namespace bench {
@@ -18,7 +19,10 @@ struct SortContext {
 
 int CompareRows(const SortContext& context, size_t a, size_t b) {
     if (context.byName) {
-        return CompareNames(context.rows->Name(a), context.rows->Name(b));
+        // The grid's own name comparison, so that every control sorts into the same order.
+        return vorlane::CompareTextKeys(
+            reinterpret_cast<const unsigned char*>(context.rows->Name(a)),
+            reinterpret_cast<const unsigned char*>(context.rows->Name(b)));
     }
     const INT32 x = context.rows->Number(a, 0);
     const INT32 y = context.rows->Number(b, 0);
@@ -82,7 +86,7 @@ void MeasureSorts(ResultTable& results, size_t rows, bool withListView, bool wit
     PatternTimes times[2][5];  // [by name, by number][pattern]
 
     for (int p = 0; p < 5; ++p) {
-        const Pattern pattern = kPatterns[p];
+        const Pattern pattern = kMeasuredPatterns[p];
         const RowSet data(rows, pattern);
         for (int key = 0; key < 2; ++key) {
             const UINT column = key == 0 ? kNameColumn : kSizeColumn;
@@ -128,7 +132,7 @@ void MeasureSorts(ResultTable& results, size_t rows, bool withListView, bool wit
     for (int key = 0; key < 2; ++key) {
         const std::string by = key == 0 ? "text column" : "number column";
         for (int p = 0; p < 5; ++p) {
-            const Pattern pattern = kPatterns[p];
+            const Pattern pattern = kMeasuredPatterns[p];
             const PatternTimes& measured = times[key][p];
             ResultLine line;
             line.section = "Sort";

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "key_patterns.h"
+
 namespace bench {
 
 // ---- results -------------------------------------------------------------------------------
@@ -53,10 +55,9 @@ void PumpMessages();
 // ---- the rows ------------------------------------------------------------------------------
 
 // Input orders of a sort key column.
-enum class Pattern { Random, Sorted, Reversed, AllEqual, FewDistinct };
-const char* PatternName(Pattern pattern);
-constexpr Pattern kPatterns[] = {Pattern::Random, Pattern::Sorted, Pattern::Reversed,
-                                 Pattern::AllEqual, Pattern::FewDistinct};
+using testing_support::kMeasuredPatterns;
+using testing_support::Pattern;
+using testing_support::PatternName;
 
 // The rows every control shows: a file name (text), a note (text), three numbers and an image
 // index. The name and the first number follow the pattern the rows were made with; the rest
@@ -81,8 +82,6 @@ class RowSet {
     std::vector<uint8_t> images_;
 };
 
-// The name comparison the grid sorts by: a-z folded to A-Z, bytes unsigned.
-int CompareNames(const char* a, const char* b);
 // The number as a list view shows it: base 10 with thousands separators, empty for 0.
 std::string WithSeparators(INT32 value);
 

@@ -1,6 +1,6 @@
 // Columns and heights: defining columns (with their in-place editors), widths, titles, kinds.
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "vorlane.h"
 
@@ -58,6 +58,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     if (!index) {
         return 1;
     }
+    grid.columnWindows.Add();
     const ColumnRecord* record = grid.store.columns().Get(*index);
     HWND editor = nullptr;
     if (client->editorKind == kEditorText) {
@@ -65,7 +66,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     } else if (client->editorKind == kEditorNumber) {
         editor = CreateEditor(grid, kNumberEditorStyle, NumberEditorProc, record->editLimit);
     }
-    grid.store.SetColumnEditor(*index, reinterpret_cast<uintptr_t>(editor));
+    grid.columnWindows.SetEditor(*index, editor);
     if (client->title != nullptr) {
         InvalidateRect(grid.headerPane, nullptr, TRUE);
     }

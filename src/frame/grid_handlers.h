@@ -63,6 +63,10 @@ void OnSort(GridInstance& grid, WPARAM column, LPARAM mode);
 
 // render/row_painter.cpp, render/header_painter.cpp: owner drawing.
 void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
+// render/row_look.cpp: before a vertical scroll. The list box moves the rows it keeps on screen
+// and paints only those it uncovers; the whole pane is invalidated unless that shows what
+// painting every row would.
+void PrepareRowsForScroll(GridInstance& grid);
 
 // render/appearance.cpp: colours, fonts and redraw.
 void OnSetColors(GridInstance& grid, LPARAM colors);

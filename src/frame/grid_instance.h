@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "frame/column_windows.h"
 #include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
 #include "render/icon_strip.h"
@@ -89,12 +90,14 @@ struct GridInstance {
     GridStore store;            // columns, cell slots, cell texts and row counts
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
 
+    ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record
+
     // Scroll bar values last given to the system, so that unchanged bars are not set again.
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
 
-    // Row painting's inputs (RowLookHash, render/row_painter.h) when the whole list pane was
+    // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
     // last invalidated by a vertical scroll, and whether a row has been painted with other
     // inputs since. While neither has changed the rows on screen are as painting would draw them
     // now, so a scroll may move them instead of painting them all again.

@@ -3,7 +3,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "resource_ids.h"
 #include "vorlane.h"

@@ -14,19 +14,9 @@ class ListBoxItems final : public ListItems {
     explicit ListBoxItems(HWND listPane, WNDPROC listBoxProcedure = nullptr)
         : pane_(listPane), procedure_(listBoxProcedure) {}
 
-    int32_t Add(uint32_t data) override;
+    int32_t Count() const override;
     uint32_t GetData(int32_t index) const override;
     void SetData(int32_t index, uint32_t data) override;
-    int32_t Count() const override;
-    void Reset() override;
-    int32_t TopIndex() const override;
-    void SetTopIndex(int32_t index) override;
-    int32_t Caret() const override;
-    void SetSel(bool select, int32_t index) override;
-    bool GetSel(int32_t index) const override;
-    void SelectRange(int32_t first, int32_t last) override;
-    int32_t GetSelItems(int32_t* out, int32_t max) const override;
-    int32_t GetSelCount() const override;
 
   private:
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {

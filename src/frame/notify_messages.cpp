@@ -1,7 +1,7 @@
 // Messages whose only work is a notification or a process-wide setting.
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
 #include "frame/notify.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 
 namespace vorlane {

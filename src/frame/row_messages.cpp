@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
 #include "frame/notify.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 
 namespace vorlane {

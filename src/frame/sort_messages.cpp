@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
 #include "frame/list_box_items.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "store/sort_groups.h"
 #include "vorlane.h"

@@ -4,15 +4,15 @@
 #include <algorithm>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
 #include "frame/notify.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
-#include "render/row_painter.h"
 
 namespace vorlane {
 
 namespace {
 
+constexpr int kLineStepRows = 1;
 constexpr int kLineStepPixels = 5;
 constexpr int kRowsPerWheelMessage = 3;
 
@@ -96,6 +96,26 @@ SCROLLINFO ReadBar(HWND window, int bar) {
     return info;
 }
 
+// Where a scroll code moves the view along a bar from `current`, by `line` for a line step:
+// vertically in rows from the list pane's top row, horizontally in pixels from the panes'
+// offset. Steps back stop at 0; steps on stop where the last page is full, unless the bar's
+// range is shorter than a page. The ends are 0 and the bar's maximum.
+int ScrolledPosition(const SCROLLINFO& bar, int current, int line, WORD code) {
+    const int page = static_cast<int>(bar.nPage);
+    const int limit = bar.nMax - page + 1;
+    switch (code) {
+        case SB_LINEUP: return current < line ? 0 : current - line;
+        case SB_LINEDOWN: return limit >= 0 ? std::min(current + line, limit) : current + line;
+        case SB_PAGEUP: return current < page ? 0 : current - page;
+        case SB_PAGEDOWN: return limit >= 0 ? std::min(current + page, limit) : current + page;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: return bar.nTrackPos;
+        case SB_TOP: return 0;
+        case SB_BOTTOM: return bar.nMax;
+        default: return current;
+    }
+}
+
 // Moves both panes (and whatever else the client area holds) by dx pixels.
 void ScrollPanes(const GridInstance& grid, int dx) {
     if (dx != 0) {
@@ -146,58 +166,21 @@ void UpdateScrollBars(GridInstance& grid) {
 
 void OnVScroll(GridInstance& grid, WPARAM wParam) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_VERT);
-    const int p = TopRow(grid);
-    const int page = static_cast<int>(bar.nPage);
-    const int limit = bar.nMax - page + 1;
-    int position = p;
-    switch (LOWORD(wParam)) {
-        case SB_LINEUP: position = p == 0 ? 0 : p - 1; break;
-        case SB_LINEDOWN: position = limit >= 0 ? std::min(p + 1, limit) : p + 1; break;
-        case SB_PAGEUP: position = p < page ? 0 : p - page; break;
-        case SB_PAGEDOWN: position = limit >= 0 ? std::min(p + page, limit) : p + page; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: position = bar.nTrackPos; break;
-        case SB_TOP: position = 0; break;
-        case SB_BOTTOM: position = bar.nMax; break;
-        default: break;
-    }
+    const int position = ScrolledPosition(bar, TopRow(grid), kLineStepRows, LOWORD(wParam));
     if (position == bar.nPos) {
         return;
     }
     grid.rememberedTopRow = static_cast<uint32_t>(position);
-    // The list box moves the rows it keeps on screen and paints only the rows it uncovers. That
-    // shows what painting them all would, unless a row was painted under other inputs since
-    // the whole pane was last repainted here; then every row is painted again.
-    const uint64_t look = RowLookHash(grid);
-    if (look != grid.lookAtFullRepaint || grid.otherLookPainted) {
-        InvalidateRect(grid.listPane, nullptr, TRUE);
-        grid.lookAtFullRepaint = look;
-        grid.otherLookPainted = false;
-    }
+    PrepareRowsForScroll(grid);
     SetTopRow(grid, position);
     UpdateScrollBars(grid);
 }
 
 void OnHScroll(GridInstance& grid, WPARAM wParam) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
-    const int p = grid.horizontalOffset;
-    const int page = static_cast<int>(bar.nPage);
-    const int limit = bar.nMax - page + 1;
-    int offset = p;
-    switch (LOWORD(wParam)) {
-        case SB_LINELEFT: offset = p < kLineStepPixels ? 0 : p - kLineStepPixels; break;
-        case SB_LINERIGHT:
-            offset = limit >= 0 ? std::min(p + kLineStepPixels, limit) : p + kLineStepPixels;
-            break;
-        case SB_PAGELEFT: offset = p < page ? 0 : p - page; break;
-        case SB_PAGERIGHT: offset = limit >= 0 ? std::min(p + page, limit) : p + page; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: offset = bar.nTrackPos; break;
-        case SB_LEFT: offset = 0; break;
-        case SB_RIGHT: offset = bar.nMax; break;
-        default: break;
-    }
-    const int dx = p - offset;
+    const int offset =
+        ScrolledPosition(bar, grid.horizontalOffset, kLineStepPixels, LOWORD(wParam));
+    const int dx = grid.horizontalOffset - offset;
     grid.horizontalOffset = offset;
     ScrollPanes(grid, dx);
     UpdateScrollBars(grid);

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "store/number_text.h"
@@ -29,8 +29,7 @@ constexpr uint32_t kNumberBase = 10;
 constexpr int kTextEditorIndent = 16;
 
 HWND EditorOf(const GridInstance& grid, uint32_t column) {
-    const ColumnRecord* record = grid.store.columns().Get(column);
-    return record != nullptr ? reinterpret_cast<HWND>(record->editor) : nullptr;
+    return grid.columnWindows.Editor(column);
 }
 
 // Hides the open editor, which ends its edit without writing it, exactly as when the list pane

@@ -59,10 +59,9 @@ void PassTabOn(HWND editor, GridInstance& grid) {
     if (grid.destroyed) {
         return;
     }
-    const ColumnRecord* current = grid.store.columns().Get(grid.currentColumn);
-    if (current != nullptr && current->editor != 0) {
-        SendMessageA(reinterpret_cast<HWND>(current->editor), EM_SETSEL, static_cast<WPARAM>(-1),
-                     0);
+    HWND current = grid.columnWindows.Editor(grid.currentColumn);
+    if (current != nullptr) {
+        SendMessageA(current, EM_SETSEL, static_cast<WPARAM>(-1), 0);
     }
 }
 

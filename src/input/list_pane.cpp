@@ -6,7 +6,7 @@
 #include <windowsx.h>
 
 #include "frame/grid_handlers.h"
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "input/drag_drop.h"
 #include "render/list_background.h"

@@ -1,7 +1,7 @@
 // Keys the list pane takes over from the list box: Enter activates the one selected row, Down
 // and Up move the current cell, Page Up and Page Down scroll. A key is known by its virtual key
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "input/list_pane.h"
 #include "vorlane.h"

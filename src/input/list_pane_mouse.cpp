@@ -5,7 +5,7 @@
 // its rows: the gesture then stops where it is.
 #include <algorithm>
 
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "input/list_pane.h"
 #include "input/modifiers.h"

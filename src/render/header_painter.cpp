@@ -62,7 +62,8 @@ bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& 
         text.top += 1;
         text.right += 1;
     }
-    const bool sorted = record.sortIndicator != 0;
+    const int32_t sortIndicator = grid.columnWindows.SortIndicator(column);
+    const bool sorted = sortIndicator != 0;
     const LONG arrowLeft = text.right - kArrowFromTitleRight;
     if (sorted) {
         text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
@@ -70,8 +71,7 @@ bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& 
     DrawTextA(dc, title, static_cast<int>(std::strlen(title)), &text,
               TextAlignment(record.titleAlign));
     if (sorted) {
-        HICON arrow =
-            record.sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
+        HICON arrow = sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
         DrawIconEx(dc, arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr, DI_NORMAL);
     }
     return true;

@@ -122,7 +122,7 @@ void FinishResize(GridInstance& grid, int32_t mouseX) {
 void FinishTitleClick(GridInstance& grid) {
     const uint32_t count = grid.store.columns().Count();
     for (uint32_t column = 0; column < count; ++column) {
-        grid.store.SetColumnSortIndicator(column, 0);
+        grid.columnWindows.SetSortIndicator(column, 0);
     }
     for (uint32_t column = 0; column < count; ++column) {
         const uint32_t flags = grid.store.columns().Get(column)->flags;
@@ -131,8 +131,8 @@ void FinishTitleClick(GridInstance& grid) {
         }
         const uint32_t released = flags & ~kPressed;
         grid.store.SetColumnFlags(column, released);
-        grid.store.SetColumnSortIndicator(column,
-                                          released != 0 ? kDescendingArrow : kAscendingArrow);
+        grid.columnWindows.SetSortIndicator(column,
+                                            released != 0 ? kDescendingArrow : kAscendingArrow);
         RepaintNow(grid.headerPane);
         GridNotify record = MakeNotify(grid, GRN_HEADERCLICK, column, kHeaderClickRow);
         record.hwndFrom = grid.ownWindow;

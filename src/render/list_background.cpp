@@ -3,7 +3,7 @@
 // columns and the area below the last row.
 #include "render/list_background.h"
 
-#include "frame/grid_store.h"
+#include "frame/row_positions.h"
 #include "render/gdi_objects.h"
 
 namespace vorlane {

@@ -15,6 +15,7 @@
 #include "render/file_icons.h"
 #include "render/gdi_objects.h"
 #include "render/header_painter.h"
+#include "render/row_look.h"
 #include "store/number_text.h"
 #include "vorlane.h"
 
@@ -278,75 +279,7 @@ class RowPainter {
     bool currentCellSeen_ = false;  // the current cell's text colour runs on in this row
 };
 
-// FNV-1a over the values fed to it.
-class LookHash {
-  public:
-    template <class T>
-    void Add(const T& value) {
-        uint8_t bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (uint8_t byte : bytes) {
-            hash_ = (hash_ ^ byte) * 0x100000001B3ull;
-        }
-    }
-    void AddText(const char* text) {
-        for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
-            Add(*c);
-        }
-        Add('\0');
-    }
-    uint64_t value() const { return hash_; }
-
-  private:
-    uint64_t hash_ = 0xCBF29CE484222325ull;
-};
-
 }  // namespace
-
-uint64_t RowLookHash(const GridInstance& grid) {
-    LookHash hash;
-    hash.Add(grid.currentColumn);
-    hash.Add(grid.activeLook);
-    hash.Add(grid.style);
-    hash.Add(grid.listFont);
-    hash.Add(grid.rowTextColor);
-    hash.Add(grid.rowBackBrush);
-    hash.Add(grid.activeCellBrush);
-    hash.Add(grid.inactiveCellBrush);
-    hash.Add(grid.markerBrush);
-    hash.Add(grid.gridPen);
-    hash.Add(grid.rowHeight);
-    hash.Add(grid.listPane);
-    for (int color : {COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT}) {
-        hash.Add(GetSysColor(color));
-    }
-    const SharedGridState& shared = Shared();
-    hash.Add(shared.gridLines);
-    hash.Add(shared.rowImageList);
-    hash.Add(shared.firstListPane);
-    hash.Add(shared.secondListPane);
-    hash.Add(shared.dropAllowed);
-    hash.Add(shared.dropRow);
-    hash.Add(shared.dropSide);
-    const ColumnSet& columns = grid.store.columns();
-    hash.Add(columns.Count());
-    hash.Add(columns.TotalWidth());
-    for (uint32_t column = 0; column < columns.Count(); ++column) {
-        const ColumnRecord& record = *columns.Get(column);
-        hash.Add(record.x);
-        hash.Add(record.width);
-        hash.Add(record.cellKind);
-        hash.Add(record.cellAlign);
-        hash.Add(record.imageList);
-        hash.Add(record.maskOffset);
-        if (record.maskOffset != 0) {
-            hash.AddText(columns.MaskText(column));
-        }
-        hash.Add(record.folderPrefix);
-        hash.AddText(record.folderPrefix);  // the client's text, which it may rewrite
-    }
-    return hash.value();
-}
 
 void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1) || item.hDC == nullptr) {
@@ -357,11 +290,7 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     if (!RectVisible(item.hDC, &item.rcItem)) {
         return;
     }
-    // A row painted under other inputs than the last full repaint's may differ from its
-    // neighbours on screen: a scroll must then repaint them all (viewport.cpp).
-    if (!grid.otherLookPainted && RowLookHash(grid) != grid.lookAtFullRepaint) {
-        grid.otherLookPainted = true;
-    }
+    NoteRowLook(grid);
     // The row reaches one pixel past the columns; nothing beyond the item is ever visible.
     const LONG itemWidth = item.rcItem.right - item.rcItem.left;
     const int64_t rowRight = static_cast<int64_t>(grid.store.columns().TotalWidth()) + 1;

@@ -11,10 +11,4 @@ namespace vorlane {
 // Paints the row named by an owner-draw record of the list pane (item -1 draws nothing).
 void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item);
 
-// A hash of everything row painting reads apart from the row itself (its cells, item data and
-// selected state, whose changes repaint the row): columns, colours, fonts, the current column,
-// the look, the process-wide flags and images, the drop target. Two equal hashes mean a row
-// painted under one would be painted alike under the other.
-uint64_t RowLookHash(const GridInstance& grid);
-
 }  // namespace vorlane

@@ -36,15 +36,8 @@ std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
         return std::nullopt;
     }
     ColumnRecord record;
-    record.folderPrefix = column.folderPrefix;
-    record.width = column.width;
-    record.titleAlign = column.titleAlign;
-    record.cellAlign = column.cellAlign;
-    record.cellKind = column.cellKind;
+    static_cast<ColumnFields&>(record) = column;
     record.editLimit = EditLimitFor(column.editorKind, column.editLimit);
-    record.imageList = column.imageList;
-    record.flags = column.flags;
-    record.reserved = column.reserved;
     if (column.mask != nullptr) {
         std::optional<uint32_t> mask = labels_.AppendString(column.mask);
         if (!mask) {
@@ -125,22 +118,6 @@ bool ColumnSet::SetFlags(uint32_t index, uint32_t flags) {
         return false;
     }
     records_[index].flags = flags;
-    return true;
-}
-
-bool ColumnSet::SetSortIndicator(uint32_t index, int32_t sortIndicator) {
-    if (index >= count_) {
-        return false;
-    }
-    records_[index].sortIndicator = sortIndicator;
-    return true;
-}
-
-bool ColumnSet::SetEditor(uint32_t index, uintptr_t editor) {
-    if (index >= count_) {
-        return false;
-    }
-    records_[index].editor = editor;
     return true;
 }
 

@@ -26,47 +26,43 @@ inline constexpr int32_t kEditorNumber = 1;
 inline constexpr uint32_t kTextEditLimit = 511;
 inline constexpr uint32_t kNumberEditLimit = 11;
 
-// A column as the client describes it, field for field as the public ColumnDesc, with
-// pointer-sized handles. The window layer fills it from the client's record.
-struct ColumnDescriptor {
-    const char* folderPrefix = nullptr;  // column 0: folder joined with the text for the icon
+// What a column keeps as the client gave it, with pointer-sized handles; only the editor limit
+// is adjusted when stored.
+struct ColumnFields {
+    const char* folderPrefix = nullptr;  // column 0: folder joined with the text for the icon;
+                                         // the client's pointer, read at every paint
     int32_t width = 0;                   // pixels
-    const char* title = nullptr;         // copied into the label pool; null for none
     int32_t titleAlign = 0;              // 0 left, 1 centred, other right
     int32_t cellAlign = 0;               // 0 left, 1 centred, other right
     int32_t cellKind = kCellText;        // kCellText, kCellNumber or a plain value kind
     uint32_t editLimit = 0;              // most characters the editor takes; 0: its default
-    const char* mask = nullptr;          // number display mask; copied; null for none
     uintptr_t imageList = 0;             // column 0: image list handle (the client's)
     uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
-    int32_t editorKind = kEditorText;    // kEditorText, kEditorNumber or none
     uint32_t reserved = 0;               // kept, never used
 };
 
-// A stored column.
-struct ColumnRecord {
-    const char* folderPrefix = nullptr;  // the client's pointer, read at every paint
-    int32_t width = 0;                   // pixels
-    uint32_t titleOffset = 0;            // label pool offset of the title; 0 for none
-    int32_t titleAlign = 0;              // 0 left, 1 centred, other right
-    int32_t cellAlign = 0;               // 0 left, 1 centred, other right
-    int32_t cellKind = kCellText;        // how the column's slots are read
-    uint32_t editLimit = 0;              // the client's value or the editor's default
-    uint32_t maskOffset = 0;             // label pool offset of the mask; 0 for none
-    uintptr_t imageList = 0;             // the client's image list handle
-    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
-    int32_t sortIndicator = 0;           // 0 none, 8 up, 9 down; set by title clicks
-    uint32_t reserved = 0;               // the client's value, never used
-    int32_t x = 0;                       // left edge in pixels from the first column's left edge
-    uintptr_t editor = 0;                // the column's in-place editor window, or 0
+// A column as the client describes it: the public ColumnDesc, which the window layer turns
+// into this.
+struct ColumnDescriptor : ColumnFields {
+    const char* title = nullptr;       // copied into the label pool; null for none
+    const char* mask = nullptr;        // number display mask; copied; null for none
+    int32_t editorKind = kEditorText;  // kEditorText, kEditorNumber or none
+};
+
+// A stored column: the client's fields (the editor limit as the editor works with it), its
+// labels and its place.
+struct ColumnRecord : ColumnFields {
+    uint32_t titleOffset = 0;  // label pool offset of the title; 0 for none
+    uint32_t maskOffset = 0;   // label pool offset of the mask; 0 for none
+    int32_t x = 0;             // left edge in pixels from the first column's left edge
 };
 
 class ColumnSet {
   public:
     // Appends a column after the others and lays it out at the total width. The editor limit
-    // takes the editor's default when 0 or above it; no sort arrow shows until a title click; the
-    // title and mask are copied into the label pool. Its index, or nullopt (nothing changed) when
-    // the set is full or the labels cannot be stored.
+    // takes the editor's default when 0 or above it; the title and mask are copied into the
+    // label pool. Its index, or nullopt (nothing changed) when the set is full or the labels
+    // cannot be stored.
     std::optional<uint32_t> Add(const ColumnDescriptor& column);
 
     uint32_t Count() const { return count_; }
@@ -92,10 +88,8 @@ class ColumnSet {
     // Valid until the next label change.
     const char* MaskText(uint32_t index) const;
 
-    // Writers for the fields the header, sort and editor code keep; false for a bad index.
+    // Stores the flags the header and the sort keep; false for a bad index.
     bool SetFlags(uint32_t index, uint32_t flags);
-    bool SetSortIndicator(uint32_t index, int32_t sortIndicator);
-    bool SetEditor(uint32_t index, uintptr_t editor);
 
     // Titles and masks, addressed by the records' titleOffset and maskOffset.
     const StringPool& labels() const { return labels_; }

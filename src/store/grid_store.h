@@ -22,12 +22,6 @@ class GridStore {
         return columns_.SetTitle(index, title);
     }
     bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
-    bool SetColumnSortIndicator(uint32_t index, int32_t sortIndicator) {
-        return columns_.SetSortIndicator(index, sortIndicator);
-    }
-    bool SetColumnEditor(uint32_t index, uintptr_t editor) {
-        return columns_.SetEditor(index, editor);
-    }
     const ColumnSet& columns() const { return columns_; }
 
     // Appends a row: one slot per column, in column order. `values` holds one entry per column:

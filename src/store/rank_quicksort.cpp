@@ -1,6 +1,7 @@
 #include "store/rank_quicksort.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "store/rank_tree.h"
@@ -28,12 +29,7 @@ struct RangeShape {
 };
 
 int DefaultBudget(size_t count) {
-    int log2 = 0;
-    while (count > 1) {
-        count /= 2;
-        ++log2;
-    }
-    return 2 * log2;
+    return 2 * (static_cast<int>(std::bit_width(count)) - 1);  // twice log2(count), rounded down
 }
 
 class RankQuicksort {

@@ -45,8 +45,6 @@ TEST(ColumnLayout, OutOfRangeReadsGiveZero) {
     EXPECT_EQ(columns.CellKind(1), 0);
     EXPECT_EQ(columns.Get(1), nullptr);
     EXPECT_FALSE(columns.SetFlags(1, 2));
-    EXPECT_FALSE(columns.SetSortIndicator(1, 8));
-    EXPECT_FALSE(columns.SetEditor(1, 0x1234));
 }
 
 TEST(ColumnFields, EditLimitTakesTheEditorsDefault) {
@@ -67,7 +65,7 @@ TEST(ColumnFields, EditLimitTakesTheEditorsDefault) {
     }
 }
 
-TEST(ColumnFields, DescriptorIsCopiedAndNoSortArrowShowsUntilATitleClick) {
+TEST(ColumnFields, DescriptorIsCopied) {
     static const char kFolder[] = "C:\\data";
     ColumnDescriptor column = Column(64, 7, kEditorNumber, 5);
     column.folderPrefix = kFolder;
@@ -85,10 +83,8 @@ TEST(ColumnFields, DescriptorIsCopiedAndNoSortArrowShowsUntilATitleClick) {
     EXPECT_EQ(record.imageList, 0xABCDu);
     EXPECT_EQ(record.flags, 3u);
     EXPECT_EQ(record.reserved, 99u);
-    EXPECT_EQ(record.sortIndicator, 0) << "the editor kind is no sort";
     EXPECT_EQ(record.titleOffset, 0u);
     EXPECT_EQ(record.maskOffset, 0u);
-    EXPECT_EQ(record.editor, 0u);
 }
 
 TEST(ColumnTitles, TheKindColumnsTitleIsNeverServed) {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "store/memory_list_items.h"
+#include "memory_list_items.h"
 
 namespace vorlane {
 namespace {

@@ -17,10 +17,6 @@ class DataOnlyList : public ListItems {
   public:
     explicit DataOnlyList(std::vector<uint32_t> data) : data_(std::move(data)) {}
 
-    int32_t Add(uint32_t data) override {
-        data_.push_back(data);
-        return static_cast<int32_t>(data_.size()) - 1;
-    }
     uint32_t GetData(int32_t index) const override {
         return index >= 0 && index < Count() ? data_[index] : 0;
     }
@@ -31,15 +27,6 @@ class DataOnlyList : public ListItems {
         }
     }
     int32_t Count() const override { return static_cast<int32_t>(data_.size()); }
-    void Reset() override { data_.clear(); }
-    int32_t TopIndex() const override { return 0; }
-    void SetTopIndex(int32_t) override {}
-    int32_t Caret() const override { return 0; }
-    void SetSel(bool, int32_t) override {}
-    bool GetSel(int32_t) const override { return false; }
-    void SelectRange(int32_t, int32_t) override {}
-    int32_t GetSelItems(int32_t*, int32_t) const override { return 0; }
-    int32_t GetSelCount() const override { return 0; }
 
     const std::vector<uint32_t>& Data() const { return data_; }
     int writes = 0;

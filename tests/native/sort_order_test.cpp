@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "key_patterns.h"
 #include "sort_reference.h"
 #include "sort_test_grid.h"
 #include "store/row_sort.h"
@@ -17,24 +18,12 @@
 namespace vorlane::sorttest {
 namespace {
 
-enum class Shape {
-    kRandom,
-    kFewValues,
-    kTwoValues,
-    kSorted,
-    kReversed,
-    kAllEqual,
-    kNearlySorted,
-    kOrganPipe,
-    kSawtooth,
-    kExtremes,
-    kMostlyDistinct,
-};
+using Shape = testing_support::Pattern;
 
-const Shape kShapes[] = {Shape::kRandom,       Shape::kFewValues,     Shape::kTwoValues,
-                         Shape::kSorted,       Shape::kReversed,      Shape::kAllEqual,
-                         Shape::kNearlySorted, Shape::kOrganPipe,     Shape::kSawtooth,
-                         Shape::kExtremes,     Shape::kMostlyDistinct};
+const Shape kShapes[] = {Shape::Random,       Shape::FewDistinct,   Shape::TwoValues,
+                         Shape::Sorted,       Shape::Reversed,      Shape::AllEqual,
+                         Shape::NearlySorted, Shape::OrganPipe,     Shape::Sawtooth,
+                         Shape::Extremes,     Shape::MostlyDistinct};
 
 // Key levels 0..levels-1 laid out in the given shape; the caller maps levels to keys.
 std::vector<int64_t> MakeLevels(Shape shape, size_t n, std::mt19937& rng) {
@@ -44,33 +33,33 @@ std::vector<int64_t> MakeLevels(Shape shape, size_t n, std::mt19937& rng) {
         return static_cast<int64_t>(std::uniform_int_distribution<int64_t>(0, count - 1)(rng));
     };
     switch (shape) {
-        case Shape::kRandom:
+        case Shape::Random:
             for (auto& v : levels) {
                 v = random(std::max<int64_t>(1, 4 * static_cast<int64_t>(n)));
             }
             break;
-        case Shape::kFewValues:
+        case Shape::FewDistinct:
             for (auto& v : levels) {
                 v = random(5);
             }
             break;
-        case Shape::kTwoValues:
+        case Shape::TwoValues:
             for (auto& v : levels) {
                 v = random(2);
             }
             break;
-        case Shape::kSorted:
-        case Shape::kReversed:
+        case Shape::Sorted:
+        case Shape::Reversed:
             for (auto& v : levels) {
                 v = random(wide);
             }
             std::sort(levels.begin(), levels.end());
-            if (shape == Shape::kReversed) {
+            if (shape == Shape::Reversed) {
                 std::reverse(levels.begin(), levels.end());
             }
             break;
-        case Shape::kAllEqual: std::fill(levels.begin(), levels.end(), 3); break;
-        case Shape::kNearlySorted:
+        case Shape::AllEqual: std::fill(levels.begin(), levels.end(), 3); break;
+        case Shape::NearlySorted:
             for (size_t i = 0; i < n; ++i) {
                 levels[i] = static_cast<int64_t>(i / 2);
             }
@@ -79,22 +68,22 @@ std::vector<int64_t> MakeLevels(Shape shape, size_t n, std::mt19937& rng) {
                           levels[random(static_cast<int64_t>(n))]);
             }
             break;
-        case Shape::kOrganPipe:
+        case Shape::OrganPipe:
             for (size_t i = 0; i < n; ++i) {
                 levels[i] = static_cast<int64_t>(std::min(i, n - 1 - i) / 2);
             }
             break;
-        case Shape::kSawtooth:
+        case Shape::Sawtooth:
             for (size_t i = 0; i < n; ++i) {
                 levels[i] = static_cast<int64_t>(i % 7);
             }
             break;
-        case Shape::kExtremes:
+        case Shape::Extremes:
             for (auto& v : levels) {
                 v = random(5);
             }
             break;
-        case Shape::kMostlyDistinct:
+        case Shape::MostlyDistinct:
             // A shuffled run of distinct keys with a few of them doubled, as random full-range
             // keys are: long ranges stay free of equal keys.
             for (size_t i = 0; i < n; ++i) {
@@ -110,7 +99,7 @@ std::vector<int64_t> MakeLevels(Shape shape, size_t n, std::mt19937& rng) {
 }
 
 int32_t LevelToNumber(Shape shape, int64_t level) {
-    if (shape == Shape::kExtremes) {
+    if (shape == Shape::Extremes) {
         static const int32_t extremes[] = {INT32_MIN, -1, 0, 1, INT32_MAX};
         return extremes[level];
     }
@@ -253,8 +242,8 @@ TEST(SortOrder, LongListsOfQuadraticShapesSortQuickly) {
     // a minute under the sanitizers. The fast sort needs well under a second.
     const size_t n = 30000;
     std::mt19937 rng(9);
-    for (Shape shape : {Shape::kSorted, Shape::kReversed, Shape::kAllEqual, Shape::kTwoValues,
-                        Shape::kNearlySorted, Shape::kOrganPipe}) {
+    for (Shape shape : {Shape::Sorted, Shape::Reversed, Shape::AllEqual, Shape::TwoValues,
+                        Shape::NearlySorted, Shape::OrganPipe}) {
         const std::vector<int64_t> levels = MakeLevels(shape, n, rng);
         SortTestGrid grid(1);
         for (int64_t level : levels) {

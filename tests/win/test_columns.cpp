@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "frame/column_windows.h"
 #include "harness.h"
 
 using namespace testing_support;
@@ -125,6 +126,19 @@ TEST_F(Columns, TitlesReadBackButNeverTheKindColumnsAndSurviveAClear) {
     Grid_SetColTitle(grid, 1, nullptr);
     Grid_GetColTitle(grid, 1, buffer);
     EXPECT_STREQ(buffer, "unchanged") << "a removed title leaves the buffer alone";
+}
+
+// The window's entry of a column starts with no editor and no sort arrow; a column that has no
+// entry yet is refused and keeps none.
+TEST(ColumnWindows, AnEntryStartsEmptyAndAColumnNotAddedIsRefused) {
+    vorlane::ColumnWindows columns;
+    columns.Add();
+    EXPECT_EQ(columns.SortIndicator(0), 0) << "no arrow until a title click";
+    EXPECT_EQ(columns.Editor(0), nullptr);
+    EXPECT_FALSE(columns.SetSortIndicator(1, 8));
+    EXPECT_FALSE(columns.SetEditor(1, reinterpret_cast<HWND>(0x1234)));
+    EXPECT_EQ(columns.SortIndicator(1), 0);
+    EXPECT_EQ(columns.Editor(1), nullptr);
 }
 
 TEST_F(Columns, KindsAndHeightsAnswerAsSet) {

@@ -227,7 +227,6 @@ TEST(Frame, ThousandControlsCreatedAndDestroyedLeaveNothingBehind) {
     // Warm up: the first creation loads system resources once for the process.
     DestroyWindow(CreateGrid(parent.hwnd(), 0, 0, 300, 200));
     ResourceCounts before = CountResources();
-    int gdiBefore = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) {
         HWND grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200);
         ASSERT_NE(grid, nullptr);
@@ -235,17 +234,16 @@ TEST(Frame, ThousandControlsCreatedAndDestroyedLeaveNothingBehind) {
     }
     PumpMessages();
     ResourceCounts after = CountResources();
-    int gdiAfter = LiveGdiObjects();
     std::printf("windows %d -> %d, GDI objects %d -> %d, private bytes %lu -> %lu\n",
-                before.windows, after.windows, gdiBefore, gdiAfter,
+                before.windows, after.windows, before.gdiObjects, after.gdiObjects,
                 static_cast<unsigned long>(before.privateBytes),
                 static_cast<unsigned long>(after.privateBytes));
-    EXPECT_GT(gdiBefore, 0) << "the GDI count must see the process's own objects";
+    EXPECT_GT(before.gdiObjects, 0) << "the GDI count must see the process's own objects";
     EXPECT_EQ(after.windows, before.windows);
     EXPECT_EQ(after.userObjects, before.userObjects);
     // A leak of one object per control would show as 1000.
-    EXPECT_LE(gdiAfter - gdiBefore, 10)
-        << "GDI objects before " << gdiBefore << ", after " << gdiAfter;
+    EXPECT_LE(after.gdiObjects - before.gdiObjects, 10)
+        << "GDI objects before " << before.gdiObjects << ", after " << after.gdiObjects;
     // A leak of the instance alone would be more than 1000 x 200 bytes.
     EXPECT_LT(after.privateBytes, before.privateBytes + 200 * 1000)
         << "private bytes before " << before.privateBytes << ", after " << after.privateBytes;

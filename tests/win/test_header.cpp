@@ -8,6 +8,7 @@
 
 #include "harness.h"
 #include "painting_helpers.h"
+#include "screen_pixels.h"
 
 using namespace testing_support;
 
@@ -24,34 +25,21 @@ HICON SortIcon(int id) {
 std::vector<COLORREF> WithArrow(const Capture& bare, RECT area, HICON icon) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    auto* pixels = static_cast<DWORD*>(bits);
+    DibCanvas canvas(width, height);
+    DWORD* pixels = canvas.bits();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             COLORREF c = bare.At(area.left + x, area.top + y);
             pixels[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
     }
-    DrawIconEx(memory, 0, 0, icon, 17, 17, 0, nullptr, DI_NORMAL);
+    DrawIconEx(canvas.dc(), 0, 0, icon, 17, 17, 0, nullptr, DI_NORMAL);
     GdiFlush();
     std::vector<COLORREF> result;
     for (int i = 0; i < width * height; ++i) {
         DWORD p = pixels[i];
         result.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     return result;
 }
 

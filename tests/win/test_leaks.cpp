@@ -25,36 +25,24 @@ constexpr int kIconSlack = 2;
 // Far below the memory of one leaked instance per cycle (several KiB each).
 constexpr SIZE_T kMemorySlack = 2 * 1024 * 1024;
 
-struct Counts {
-    int gdi = 0;
-    int windows = 0;
-    int icons = 0;
-    SIZE_T privateBytes = 0;
-};
-
-Counts Measure() {
+ResourceCounts Measure() {
     PumpMessages();
-    Counts counts;
-    counts.gdi = LiveGdiObjects();
-    const ResourceCounts resources = CountResources();
-    counts.windows = resources.windows;
-    counts.privateBytes = resources.privateBytes;
-    counts.icons = LiveIconsAndCursors();
-    return counts;
+    return CountResources();
 }
 
-void Print(const char* what, const Counts& before, const Counts& after, double seconds) {
+void Print(const char* what, const ResourceCounts& before, const ResourceCounts& after,
+           double seconds) {
     std::printf(
         "%s: GDI objects %d -> %d, windows %d -> %d, icons and cursors %d -> %d, "
         "private bytes %lu -> %lu, %.1f s\n",
-        what, before.gdi, after.gdi, before.windows, after.windows, before.icons, after.icons,
-        static_cast<unsigned long>(before.privateBytes),
+        what, before.gdiObjects, after.gdiObjects, before.windows, after.windows, before.icons,
+        after.icons, static_cast<unsigned long>(before.privateBytes),
         static_cast<unsigned long>(after.privateBytes), seconds);
 }
 
-void ExpectFlat(const Counts& before, const Counts& after) {
-    EXPECT_GT(before.gdi, 0) << "the GDI count must see the process's own objects";
-    EXPECT_LE(after.gdi - before.gdi, kGdiSlack);
+void ExpectFlat(const ResourceCounts& before, const ResourceCounts& after) {
+    EXPECT_GT(before.gdiObjects, 0) << "the GDI count must see the process's own objects";
+    EXPECT_LE(after.gdiObjects - before.gdiObjects, kGdiSlack);
     EXPECT_EQ(after.windows, before.windows);
     EXPECT_LE(after.icons - before.icons, kIconSlack);
     EXPECT_LT(after.privateBytes, before.privateBytes + kMemorySlack);
@@ -98,7 +86,7 @@ TEST(Leaks, ThePlatformCountsTheIconsAndCursorsOfAControl) {
 TEST(Leaks, ManyControlsCreatedFilledAndDestroyedLeaveNothingBehind) {
     RecordingParent parent;
     CreateFillDestroy(parent);
-    const Counts before = Measure();
+    const ResourceCounts before = Measure();
     const auto start = std::chrono::steady_clock::now();
     for (int cycle = 0; cycle < kCycles; ++cycle) {
         CreateFillDestroy(parent);
@@ -107,7 +95,7 @@ TEST(Leaks, ManyControlsCreatedFilledAndDestroyedLeaveNothingBehind) {
         }
     }
     const double seconds = SecondsSince(start);
-    const Counts after = Measure();
+    const ResourceCounts after = Measure();
     Print((std::to_string(kCycles) + " controls").c_str(), before, after, seconds);
     ExpectFlat(before, after);
 }
@@ -121,7 +109,7 @@ TEST(Leaks, AThousandColourAndFontChangesLeaveNothingBehind) {
     Grid_SetCurCell(grid, 0, 0);
     SetPalette(grid);  // from here on the control owns one brush of each kind and its pen
     RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const Counts before = Measure();
+    const ResourceCounts before = Measure();
     const auto start = std::chrono::steady_clock::now();
     Rng rng(kAppearanceChanges);
     HFONT previous = nullptr;
@@ -149,7 +137,7 @@ TEST(Leaks, AThousandColourAndFontChangesLeaveNothingBehind) {
     SetPalette(grid);
     RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const double seconds = SecondsSince(start);
-    const Counts after = Measure();
+    const ResourceCounts after = Measure();
     Print("1000 colour and font changes", before, after, seconds);
     ExpectFlat(before, after);
 }

@@ -1,7 +1,8 @@
-// The store's view of the list pane: the list box implementation and the in-memory one used by
-// the unit tests must agree, step by step, on one scripted sequence.
+// The list box and the in-memory list of the unit tests must agree, step by step, on one scripted
+// sequence; the list box's item data is reached through the store's view of the list pane.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -9,7 +10,7 @@
 
 #include "frame/list_box_items.h"
 #include "harness.h"
-#include "store/memory_list_items.h"
+#include "memory_list_items.h"
 
 using namespace testing_support;
 
@@ -18,7 +19,37 @@ namespace {
 constexpr int kRowHeight = 17;
 constexpr int kPage = 6;
 
-std::string Describe(const vorlane::ListItems& list) {
+// The list box driven by its messages; the item data goes through the store's ListBoxItems.
+class ListBoxMessages final : public vorlane::ListBoxModel {
+  public:
+    explicit ListBoxMessages(HWND box) : box_(box), items_(box) {}
+
+    int32_t Count() const override { return items_.Count(); }
+    uint32_t GetData(int32_t index) const override { return items_.GetData(index); }
+    void SetData(int32_t index, uint32_t data) override { items_.SetData(index, data); }
+
+    int32_t Add(uint32_t data) override { return Send(LB_ADDSTRING, 0, data); }
+    void Reset() override { Send(LB_RESETCONTENT, 0, 0); }
+    int32_t TopIndex() const override { return Send(LB_GETTOPINDEX, 0, 0); }
+    void SetTopIndex(int32_t index) override { Send(LB_SETTOPINDEX, index, 0); }
+    int32_t Caret() const override { return Send(LB_GETCARETINDEX, 0, 0); }
+    void SetSel(bool select, int32_t index) override { Send(LB_SETSEL, select, index); }
+    bool GetSel(int32_t index) const override { return Send(LB_GETSEL, index, 0) > 0; }
+    void SelectRange(int32_t first, int32_t last) override { Send(LB_SELITEMRANGEEX, first, last); }
+    int32_t GetSelItems(int32_t* out, int32_t max) const override {
+        return std::max(0, Send(LB_GETSELITEMS, max, reinterpret_cast<LPARAM>(out)));
+    }
+    int32_t GetSelCount() const override { return std::max(0, Send(LB_GETSELCOUNT, 0, 0)); }
+
+  private:
+    int32_t Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+        return static_cast<int32_t>(SendMessageA(box_, message, wParam, lParam));
+    }
+    HWND box_;
+    vorlane::ListBoxItems items_;
+};
+
+std::string Describe(const vorlane::ListBoxModel& list) {
     std::ostringstream text;
     text << "count " << list.Count() << " top " << list.TopIndex() << " caret " << list.Caret()
          << " data";
@@ -42,27 +73,27 @@ TEST(ListSeam, TheListBoxAndTheInMemoryListAgreeStepByStep) {
         300, kPage * kRowHeight, parent.hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(box, nullptr);
     SendMessageA(box, LB_SETITEMHEIGHT, 0, kRowHeight);
-    vorlane::ListBoxItems windowed(box);
+    ListBoxMessages windowed(box);
     vorlane::MemoryListItems memory(kPage);
 
-    std::vector<std::function<void(vorlane::ListItems&)>> steps = {
-        [](vorlane::ListItems& l) {
+    std::vector<std::function<void(vorlane::ListBoxModel&)>> steps = {
+        [](vorlane::ListBoxModel& l) {
             for (uint32_t i = 0; i < 20; ++i)
                 l.Add(i * 12);
         },
-        [](vorlane::ListItems& l) { l.SetSel(true, 3); },
-        [](vorlane::ListItems& l) { l.SetSel(true, 7); },
-        [](vorlane::ListItems& l) { l.SelectRange(10, 14); },
-        [](vorlane::ListItems& l) { l.SelectRange(13, 11); },
-        [](vorlane::ListItems& l) { l.SetSel(false, 3); },
-        [](vorlane::ListItems& l) { l.SetData(5, 999); },
-        [](vorlane::ListItems& l) { l.SetTopIndex(8); },
-        [](vorlane::ListItems& l) { l.SetTopIndex(19); },
-        [](vorlane::ListItems& l) { l.SetSel(true, -1); },
-        [](vorlane::ListItems& l) { l.SetSel(false, -1); },
-        [](vorlane::ListItems& l) { l.SetSel(true, 19); },
-        [](vorlane::ListItems& l) { l.Reset(); },
-        [](vorlane::ListItems& l) { l.Add(7); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(true, 3); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(true, 7); },
+        [](vorlane::ListBoxModel& l) { l.SelectRange(10, 14); },
+        [](vorlane::ListBoxModel& l) { l.SelectRange(13, 11); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(false, 3); },
+        [](vorlane::ListBoxModel& l) { l.SetData(5, 999); },
+        [](vorlane::ListBoxModel& l) { l.SetTopIndex(8); },
+        [](vorlane::ListBoxModel& l) { l.SetTopIndex(19); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(true, -1); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(false, -1); },
+        [](vorlane::ListBoxModel& l) { l.SetSel(true, 19); },
+        [](vorlane::ListBoxModel& l) { l.Reset(); },
+        [](vorlane::ListBoxModel& l) { l.Add(7); },
     };
     for (size_t i = 0; i < steps.size(); ++i) {
         steps[i](windowed);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "harness.h"
+#include "screen_pixels.h"
 #include "vorlane.h"
 
 namespace testing_support {
@@ -40,23 +41,7 @@ std::vector<DWORD> ScreenPixels(HWND window, bool frame) {
         return pixels;
     }
     HDC source = frame ? GetWindowDC(window) : GetDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    pixels = CopyPixels(source, 0, 0, width, height);
     ReleaseDC(window, source);
     return pixels;
 }

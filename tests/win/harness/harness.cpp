@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "painting_helpers.h"
+#include "reliability_helpers.h"
+#include "screen_pixels.h"
+
 namespace testing_support {
 
 HMODULE Library() {
@@ -115,18 +119,34 @@ HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style, i
     return grid;
 }
 
+ColumnDesc ColumnSetup::Desc() const {
+    ColumnDesc desc = {};
+    desc.width = width;
+    desc.title = title;
+    desc.cellAlign = cellAlign;
+    desc.cellKind = cellKind;
+    desc.editLimit = editLimit;
+    desc.mask = mask;
+    desc.flags = flags;
+    desc.editorKind = editorKind;
+    return desc;
+}
+
+ColumnDesc Column(int width, int cellKind, const char* title) {
+    return ColumnSetup{width, cellKind, GRID_EDITOR_NONE, title}.Desc();
+}
+
 bool AddColumns(HWND grid, std::initializer_list<ColumnSetup> columns) {
-    bool all = true;
+    std::vector<ColumnDesc> descs;
     for (const ColumnSetup& column : columns) {
-        ColumnDesc desc = {};
-        desc.width = column.width;
-        desc.title = column.title;
-        desc.cellAlign = column.cellAlign;
-        desc.cellKind = column.cellKind;
-        desc.editLimit = column.editLimit;
-        desc.mask = column.mask;
-        desc.flags = column.flags;
-        desc.editorKind = column.editorKind;
+        descs.push_back(column.Desc());
+    }
+    return AddColumnDescs(grid, descs);
+}
+
+bool AddColumnDescs(HWND grid, const std::vector<ColumnDesc>& columns) {
+    bool all = true;
+    for (const ColumnDesc& desc : columns) {
         all = Grid_AddColumn(grid, &desc) == 0 && all;
     }
     return all;
@@ -210,28 +230,8 @@ Capture::Capture(HWND window) {
     GetClientRect(window, &client);
     width_ = client.right;
     height_ = client.bottom;
-    pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0);
-    if (width_ <= 0 || height_ <= 0) {
-        return;
-    }
     HDC source = GetDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(DWORD));
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    pixels_ = CopyPixels(source, 0, 0, width_, height_);
     ReleaseDC(window, source);
 }
 
@@ -258,9 +258,9 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
 
 ResourceCounts CountResources() {
     ResourceCounts counts;
+    counts.gdiObjects = LiveGdiObjects();
     EnumThreadWindows(GetCurrentThreadId(), CountTopLevel,
                       reinterpret_cast<LPARAM>(&counts.windows));
-    counts.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     counts.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof(memory);
@@ -281,6 +281,7 @@ ResourceCounts CountResources() {
             }
         }
     }
+    counts.icons = LiveIconsAndCursors();
     return counts;
 }
 

@@ -44,6 +44,7 @@ class RecordingParent {
     HWND window_ = nullptr;
 };
 
+// A test column in the fields tests vary, in the order they vary most; the rest stay 0.
 struct ColumnSetup {
     int width = 100;
     int cellKind = GRID_CELL_TEXT;
@@ -53,12 +54,17 @@ struct ColumnSetup {
     int cellAlign = GRID_ALIGN_LEFT;
     unsigned editLimit = 0;
     unsigned flags = 0;
+
+    ColumnDesc Desc() const;
 };
+// A column record without an editor, for a test to set further fields on.
+ColumnDesc Column(int width, int cellKind, const char* title = nullptr);
 
 // Creates a grid child of parent; destroyed with its parent.
 HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style = 0, int id = 1);
-// Adds columns in order; returns false if any was refused.
+// Add columns in order; false if any was refused.
 bool AddColumns(HWND grid, std::initializer_list<ColumnSetup> columns);
+bool AddColumnDescs(HWND grid, const std::vector<ColumnDesc>& columns);
 // The usual test grid: text, text, number, number, number, and the kind column (value).
 bool AddStandardColumns(HWND grid);
 // Adds a row of the standard columns.
@@ -89,13 +95,15 @@ class Capture {
     std::vector<DWORD> pixels_;
 };
 
-// Process-wide object counts: windows of this thread (with descendants), GDI and USER objects
-// as the platform reports them, and private bytes.
+// What a leak raises, process-wide: GDI objects (LiveGdiObjects), windows of this thread (with
+// descendants), USER objects as the platform reports them, private bytes, and icons and cursors
+// (LiveIconsAndCursors).
 struct ResourceCounts {
+    int gdiObjects = 0;
     int windows = 0;
-    DWORD gdiObjects = 0;
     DWORD userObjects = 0;
     SIZE_T privateBytes = 0;
+    int icons = 0;
 };
 ResourceCounts CountResources();
 

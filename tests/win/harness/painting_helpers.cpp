@@ -17,23 +17,6 @@ void SetPalette(HWND grid, const TestPalette& palette) {
     Grid_SetColors(grid, &set);
 }
 
-ColumnDesc Column(int width, int cellKind, const char* title) {
-    ColumnDesc desc = {};
-    desc.width = width;
-    desc.cellKind = cellKind;
-    desc.title = title;
-    desc.editorKind = GRID_EDITOR_NONE;
-    return desc;
-}
-
-bool AddColumnDescs(HWND grid, std::initializer_list<ColumnDesc> columns) {
-    bool all = true;
-    for (const ColumnDesc& desc : columns) {
-        all = Grid_AddColumn(grid, &desc) == 0 && all;
-    }
-    return all;
-}
-
 int AddRow(HWND grid, std::initializer_list<GridValue> values) {
     std::vector<GridValue> row(values);
     return Grid_AddRow(grid, row.data());

@@ -1,5 +1,5 @@
-// Helpers for the painting and header tests: distinctive colours, columns with every field,
-// image lists of solid colours, pixel areas read from a Capture, and live GDI object counts.
+// Helpers for the painting and header tests: distinctive colours, rows from value lists, image
+// lists of solid colours, pixel areas read from a Capture, and live GDI object counts.
 #pragma once
 
 #include <windows.h>
@@ -25,9 +25,6 @@ struct TestPalette {
 // Sends the palette with GRM_SETCOLORS (the spare fields hold noise: they are not read).
 void SetPalette(HWND grid, const TestPalette& palette = TestPalette());
 
-// A column descriptor with every field the painting reads.
-ColumnDesc Column(int width, int cellKind, const char* title = nullptr);
-bool AddColumnDescs(HWND grid, std::initializer_list<ColumnDesc> columns);
 // Adds a row from a value array (texts as pointers, numbers as values).
 int AddRow(HWND grid, std::initializer_list<GridValue> values);
 

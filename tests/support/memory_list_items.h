@@ -1,5 +1,6 @@
-// ListItems kept in memory with the rules of a multiple-selection list box, for the unit tests
-// and for any code that needs the store without a window.
+// The multiple-selection list box as the tests drive it: the store's three item operations and
+// the rest of the list box's, and MemoryListItems, which keeps the list box's rules in memory.
+// A Windows test runs the same steps on a real list box to hold the two together.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,29 @@
 
 namespace vorlane {
 
-class MemoryListItems : public ListItems {
+class ListBoxModel : public ListItems {
+  public:
+    // Appends an item at the end; its index, or a negative value when the list refuses.
+    virtual int32_t Add(uint32_t data) = 0;
+    // Removes every item.
+    virtual void Reset() = 0;
+
+    virtual int32_t TopIndex() const = 0;
+    // Clamped so that the last page stays full, as the list box does.
+    virtual void SetTopIndex(int32_t index) = 0;
+    virtual int32_t Caret() const = 0;
+
+    // Selects or deselects one item; index -1 means every item. Selecting moves the caret.
+    virtual void SetSel(bool select, int32_t index) = 0;
+    virtual bool GetSel(int32_t index) const = 0;
+    // first <= last selects first..last; first > last deselects last..first.
+    virtual void SelectRange(int32_t first, int32_t last) = 0;
+    // Writes up to max selected indexes in ascending order; returns how many were written.
+    virtual int32_t GetSelItems(int32_t* out, int32_t max) const = 0;
+    virtual int32_t GetSelCount() const = 0;
+};
+
+class MemoryListItems final : public ListBoxModel {
   public:
     // What GetData answers for an index that names no item.
     static constexpr uint32_t kNoItem = 0xFFFFFFFFu;
@@ -18,10 +41,11 @@ class MemoryListItems : public ListItems {
     // beyond it (a list short of memory).
     explicit MemoryListItems(int32_t pageSize = 1, int32_t maxItems = INT32_MAX);
 
-    int32_t Add(uint32_t data) override;
+    int32_t Count() const override;
     uint32_t GetData(int32_t index) const override;
     void SetData(int32_t index, uint32_t data) override;
-    int32_t Count() const override;
+
+    int32_t Add(uint32_t data) override;
     void Reset() override;
 
     int32_t TopIndex() const override { return topIndex_; }

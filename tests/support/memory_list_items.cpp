@@ -1,4 +1,4 @@
-#include "store/memory_list_items.h"
+#include "memory_list_items.h"
 
 #include <cstddef>
 #include <new>
