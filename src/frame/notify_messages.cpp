@@ -13,7 +13,6 @@ void OnSetPartners(LPARAM partners) {
     }
     SharedGridState& shared = Shared();
     shared.dragWindow = set->dragWindow;
-    shared.partnerReserved = set->reserved;
     shared.widthPartnerA = set->widthPartnerA;
     shared.widthPartnerB = set->widthPartnerB;
     shared.externalSource = set->externalSource;

@@ -9,6 +9,16 @@ SharedGridState& Shared() {
     return state;
 }
 
+uint32_t FocusSide() {
+    HWND focus = GetFocus();
+    return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
+}
+
+uint32_t* ActiveSelectionTable() {
+    SharedGridState& shared = Shared();
+    return shared.selectionTables[shared.activeSide != 0 ? 1 : 0];
+}
+
 void ForgetControl(HWND control, HWND listPane) {
     SharedGridState& shared = Shared();
     for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.pressPane}) {

@@ -22,19 +22,10 @@ struct SharedGridState {
     // Library.
     HINSTANCE moduleInstance = nullptr;  // this DLL; set at attach
     HMODULE richEditLibrary = nullptr;   // loaded at attach, freed at detach, otherwise unused
-    HANDLE processHeap = nullptr;        // the process's default heap
 
     // Selection tables: one per side (0 first list, 1 second list), indexed by activeSide.
     uint32_t selectionTables[2][kSelectionTableSize] = {};
-    uint32_t* selectionTable[2] = {selectionTables[0], selectionTables[1]};
-    uint32_t activeSide = 0;           // 0 first list pane, 1 second; written by focus changes
-    uint32_t savedSelectionCount = 0;  // rows saved before a sort or an inversion
-    uint32_t savedSelectionOffsets[kSelectionTableSize] = {};  // row offsets saved before a sort
-
-    // Sort scratch: the sort in progress.
-    uint32_t sortKeyColumn = 0;
-    bool sortTextKeys = false;
-    bool sortDescending = false;
+    uint32_t activeSide = 0;  // 0 first list pane, 1 second; written by focus changes
 
     // Editing.
     bool endEditSuppressed = false;  // while set, hiding an editor does not end the edit
@@ -48,7 +39,6 @@ struct SharedGridState {
 
     // Partners and drag geometry (client coordinates of the drag window).
     HWND dragWindow = nullptr;     // parent of the latest control, or GRM_SETPARTNERS
-    LONG_PTR partnerReserved = 0;  // stored, never used
     HWND widthPartnerA = nullptr;  // column widths follow each other
     HWND widthPartnerB = nullptr;
     HWND externalSource = nullptr;      // drag source reported for an external drag
@@ -65,7 +55,6 @@ struct SharedGridState {
     bool gridLines = false;          // grid lines in every control
     bool controlHeld = false;        // Ctrl held at the last left press or release
     bool shiftHeld = false;          // Shift held at the last left press or release
-    bool paintFlag = false;          // the current cell's text colour runs on in the row
     uint32_t clickCounter = 0;       // a second click on the current row begins an edit
     bool rightButton = false;        // a right release is being handled as a left release
     bool activationPending = false;  // a double click or Enter awaits activation
@@ -87,6 +76,12 @@ struct SharedGridState {
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// The side whose list pane has the keyboard focus: 1 for the second registered list pane, else 0.
+uint32_t FocusSide();
+
+// The selection table of the active side.
+uint32_t* ActiveSelectionTable();
 
 // Clears every member that names a control being destroyed or its list pane: a window that is
 // gone is no drag partner, and a later window may be given its handle.

@@ -225,11 +225,11 @@ LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
         return 0;
     }
 
-    shared.activeSide = GetFocus() == shared.secondListPane && GetFocus() != nullptr ? 1 : 0;
+    shared.activeSide = FocusSide();
     grid.currentColumn = static_cast<uint32_t>(column);
     grid.currentRow = static_cast<uint32_t>(row);
 
-    auto* table = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
+    auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
     if (shared.shiftHeld) {
         SelectRangeTo(grid, table, static_cast<int32_t>(row));
     } else {

@@ -41,17 +41,6 @@ LRESULT SelectedCount(const GridInstance& grid) {
     return std::max<LRESULT>(SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0), 0);
 }
 
-// The side of the pane that has the focus: the rule the control uses for the active side.
-uint32_t FocusSide() {
-    HWND focus = GetFocus();
-    return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
-}
-
-uint32_t* ActiveSelectionTable() {
-    SharedGridState& shared = Shared();
-    return shared.selectionTable[shared.activeSide != 0 ? 1 : 0];
-}
-
 // Writes the marked kind into a row's kind cell without asking the parent. A text kind column
 // holds string offsets, not kinds, and is left alone.
 bool MarkKindCell(GridInstance& grid, uint32_t row) {

@@ -74,9 +74,7 @@ void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
             return;
         }
     }
-    SharedGridState& shared = Shared();
-    HWND focus = GetFocus();
-    shared.activeSide = focus != nullptr && focus == shared.secondListPane ? 1 : 0;
+    Shared().activeSide = FocusSide();
 }
 
 // The client's word that files may have changed: their icons are looked up again.
