@@ -169,7 +169,7 @@ void OnClearRows(GridInstance& grid) {
         grid.currentColumn = 0;
         grid.currentRow = 0;
         grid.sortState = 0;
-        Shared().clickCounter = 0;
+        grid.gesture.clickCounter = 0;
     }
     SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);

@@ -21,12 +21,12 @@ uint32_t* ActiveSelectionTable() {
 
 void ForgetControl(HWND control, HWND listPane) {
     SharedGridState& shared = Shared();
-    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.pressPane}) {
+    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.drag.pressedPane}) {
         if (*member == listPane) {
             *member = nullptr;
         }
     }
-    for (HWND* member : {&shared.dragSource, &shared.widthPartnerA, &shared.widthPartnerB}) {
+    for (HWND* member : {&shared.drag.source, &shared.widthPartnerA, &shared.widthPartnerB}) {
         if (*member == control) {
             *member = nullptr;
         }

@@ -36,7 +36,7 @@ HWND EditorOf(const GridInstance& grid, uint32_t column) {
 // Hides the open editor, which ends its edit without writing it, exactly as when the list pane
 // takes the focus. False when the parent destroyed the control meanwhile.
 bool CloseOpenEditor(GridInstance& grid) {
-    HWND open = grid.activeEditor;
+    HWND open = grid.edit.editor;
     if (open == nullptr) {
         return true;
     }
@@ -44,7 +44,7 @@ bool CloseOpenEditor(GridInstance& grid) {
     if (grid.destroyed) {
         return false;
     }
-    grid.activeEditor = nullptr;
+    grid.edit.editor = nullptr;
     return true;
 }
 
@@ -122,12 +122,11 @@ void ReadEditorContent(HWND editor, int32_t cellKind, char (&buffer)[kEditBuffer
 
 }  // namespace
 
-void HideEditorQuietly(HWND editor) {
-    SharedGridState& shared = Shared();
-    const bool suppressed = shared.endEditSuppressed;
-    shared.endEditSuppressed = true;
+void HideEditorQuietly(GridInstance& grid, HWND editor) {
+    const bool suppressed = grid.edit.hideEndsNothing;
+    grid.edit.hideEndsNothing = true;
     ShowWindow(editor, SW_HIDE);
-    shared.endEditSuppressed = suppressed;
+    grid.edit.hideEndsNothing = suppressed;
 }
 
 // The editor now shown, or 0 when no edit began.
@@ -164,7 +163,7 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     const bool vetoed = SendNotify(grid, begin);
     if (grid.destroyed || vetoed || editor == nullptr || !IsCell(grid, j, i)) {
         if (!grid.destroyed) {
-            grid.activeEditor = nullptr;
+            grid.edit.editor = nullptr;
         }
         return 0;
     }
@@ -176,7 +175,7 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     if (grid.destroyed) {
         return 0;
     }
-    grid.activeEditor = editor;
+    grid.edit.editor = editor;
     return reinterpret_cast<LRESULT>(editor);
 }
 
@@ -184,12 +183,11 @@ void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero) {
     if (ignoreUnlessZero != 0) {
         return;
     }
-    SharedGridState& shared = Shared();
     const uint32_t column = LOWORD(cell);
     const uint32_t row = HIWORD(cell);
 
     char buffer[kEditBufferSize] = {};
-    HWND ending = grid.activeEditor;
+    HWND ending = grid.edit.editor;
     if (ending != nullptr) {
         ReadEditorContent(ending, grid.store.columns().CellKind(column), buffer);
     }
@@ -199,8 +197,8 @@ void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero) {
     end.hwndChild = EditorOf(grid, column);
     const bool vetoed = SendNotify(grid, end);
     // Whatever follows, the commit applies to this end of edit only.
-    const bool commit = shared.commitOnHide;
-    shared.commitOnHide = false;
+    const bool commit = grid.edit.commitOnHide;
+    grid.edit.commitOnHide = false;
     if (grid.destroyed || vetoed) {
         return;  // vetoed: nothing written, the editor stays registered
     }
@@ -214,24 +212,24 @@ void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero) {
         }
     }
     // An edit begun meanwhile (from inside a notification) has already closed this one.
-    if (grid.activeEditor != nullptr && grid.activeEditor == ending) {
+    if (grid.edit.editor != nullptr && grid.edit.editor == ending) {
         // The control's own hiding never starts a second end of the edit.
-        HideEditorQuietly(ending);
+        HideEditorQuietly(grid, ending);
         if (grid.destroyed) {
             return;
         }
         SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
-        grid.activeEditor = nullptr;
+        grid.edit.editor = nullptr;
     }
 }
 
 void OnCancelEdit(GridInstance& grid) {
-    if (grid.activeEditor == nullptr) {
+    if (grid.edit.editor == nullptr) {
         return;
     }
-    HideEditorQuietly(grid.activeEditor);
+    HideEditorQuietly(grid, grid.edit.editor);
     if (!grid.destroyed) {
-        grid.activeEditor = nullptr;
+        grid.edit.editor = nullptr;
     }
 }
 

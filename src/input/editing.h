@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "frame/grid_instance.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -23,8 +24,8 @@ constexpr uint32_t kNumberEditTextSize = 64;
 // dialog hands Tab, Enter and Esc to the editor.
 constexpr LRESULT kEditorDialogCode = DLGC_WANTCHARS | DLGC_WANTALLKEYS;
 
-// Hides an editor without ending its edit: nothing is notified and nothing written.
-void HideEditorQuietly(HWND editor);
+// Hides an editor of `grid` without ending its edit: nothing is notified and nothing written.
+void HideEditorQuietly(GridInstance& grid, HWND editor);
 
 // The grid window an editor belongs to (its parent is the list pane, whose parent is the grid).
 inline HWND GridOfEditor(HWND editor) {

@@ -3,7 +3,6 @@
 // and '-', and end the edit whenever the editor is hidden. Everything else goes on to the
 // replaced procedure.
 #include "frame/grid_handlers.h"
-#include "frame/shared_state.h"
 #include "input/editing.h"
 #include "vorlane.h"
 
@@ -21,13 +20,12 @@ constexpr LPARAM kTabKeyData = 0x000F0001;
 
 // Hiding the editor ends its edit: the grid is told which cell (the editor's identifier holds
 // it) while the flag keeps the grid's own hiding from ending it a second time.
-LRESULT OnHidden(HWND editor, WPARAM wParam, LPARAM lParam) {
-    SharedGridState& shared = Shared();
-    if (!shared.endEditSuppressed) {
-        shared.endEditSuppressed = true;
+LRESULT OnHidden(HWND editor, GridInstance& grid, WPARAM wParam, LPARAM lParam) {
+    if (!grid.edit.hideEndsNothing) {
+        grid.edit.hideEndsNothing = true;
         SendMessageA(GridOfEditor(editor), GRM_ENDEDIT,
                      static_cast<WPARAM>(GetWindowLongPtrA(editor, GWLP_ID)), 0);
-        shared.endEditSuppressed = false;
+        grid.edit.hideEndsNothing = false;
         if (!IsWindow(editor)) {
             return 0;  // the parent destroyed the control while it was told
         }
@@ -36,12 +34,11 @@ LRESULT OnHidden(HWND editor, WPARAM wParam, LPARAM lParam) {
 }
 
 // Enter in the text editor: the edit ends and its text is written.
-void CommitWithEnter(HWND editor) {
-    SharedGridState& shared = Shared();
-    shared.commitOnHide = true;
+void CommitWithEnter(HWND editor, GridInstance& grid) {
+    grid.edit.commitOnHide = true;
     ShowWindow(editor, SW_HIDE);
     // An editor that was already hidden ended nothing: the commit must not reach a later end.
-    shared.commitOnHide = false;
+    grid.edit.commitOnHide = false;
 }
 
 // Tab in the text editor: end the edit unwritten, then let the list pane take the Tab and a
@@ -71,20 +68,21 @@ bool IsNumberCharacter(WPARAM character) {
 }
 
 // What both editors do alike; true when the message was consumed, with its result.
-bool HandleCommon(HWND editor, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool HandleCommon(HWND editor, GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam,
+                  LRESULT& result) {
     switch (message) {
         case WM_SHOWWINDOW:
             if (wParam != 0) {
                 return false;
             }
-            result = OnHidden(editor, wParam, lParam);
+            result = OnHidden(editor, grid, wParam, lParam);
             return true;
         case WM_GETDLGCODE: result = kEditorDialogCode; return true;
         case WM_CHAR:
             if (wParam != kEscape) {
                 return false;
             }
-            HideEditorQuietly(editor);
+            HideEditorQuietly(grid, editor);
             result = 0;
             return true;
         default: return false;
@@ -99,7 +97,7 @@ LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM
         return CallReplaced(editor, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (HandleCommon(editor, message, wParam, lParam, result)) {
+    if (HandleCommon(editor, *hold.get(), message, wParam, lParam, result)) {
         return result;
     }
     if (message == WM_CHAR && wParam == kTab) {
@@ -107,7 +105,7 @@ LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message == WM_CHAR && wParam == kEnter) {
-        CommitWithEnter(editor);
+        CommitWithEnter(editor, *hold.get());
         return 0;
     }
     return CallReplaced(editor, message, wParam, lParam);
@@ -119,7 +117,7 @@ LRESULT CALLBACK NumberEditorProc(HWND editor, UINT message, WPARAM wParam, LPAR
         return CallReplaced(editor, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (HandleCommon(editor, message, wParam, lParam, result)) {
+    if (HandleCommon(editor, *hold.get(), message, wParam, lParam, result)) {
         return result;
     }
     if (message == WM_CHAR && wParam == kEnter) {

@@ -10,6 +10,7 @@
 #include "frame/shared_state.h"
 #include "input/drag_drop.h"
 #include "render/list_background.h"
+#include "vorlane.h"
 
 namespace vorlane {
 
@@ -24,12 +25,12 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
 
 // The focus coming to the pane closes the open editor: hiding it ends the edit.
 LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
-    if (grid.activeEditor != nullptr) {
-        ShowWindow(grid.activeEditor, SW_HIDE);
+    if (grid.edit.editor != nullptr) {
+        ShowWindow(grid.edit.editor, SW_HIDE);
         if (grid.destroyed) {
             return 0;
         }
-        grid.activeEditor = nullptr;
+        grid.edit.editor = nullptr;
     }
     return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
 }
@@ -50,7 +51,7 @@ LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPAR
     if (LOWORD(lParam) != HTCLIENT) {
         return CallReplaced(pane, WM_SETCURSOR, wParam, lParam);
     }
-    if (Shared().buttonDown ||
+    if (Shared().drag.buttonDown ||
         SendMessageA(grid.ownWindow, WM_SETCURSOR, wParam, lParam) != FALSE) {
         return TRUE;
     }
@@ -91,6 +92,23 @@ uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row) {
     return KindCellAt(grid, row);
 }
 
+ListGesture& PressGesture(GridInstance& grid) {
+    HWND pressed = Shared().drag.pressedPane;
+    if (pressed != nullptr && pressed != grid.listPane) {
+        GridInstance* owner = InstanceOf(GetParent(pressed));
+        if (owner != nullptr && owner->listPane == pressed) {
+            return owner->gesture;
+        }
+    }
+    return grid.gesture;
+}
+
+void ActivateCurrentRow(GridInstance& grid) {
+    grid.gesture.activationPending = true;
+    SendMessageA(grid.ownWindow, GRM_ACTIVATECELL, 0, grid.currentRow);
+    grid.gesture.activationPending = false;
+}
+
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
     InstanceHold hold(GetParent(pane));
     if (!hold || hold->listPane != pane) {
@@ -116,7 +134,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
         case WM_MOUSEMOVE: OnListMouseMove(grid, wParam, lParam); return 0;
-        case WM_LBUTTONDBLCLK: OnListLButtonDblClk(); return 0;
+        case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);

@@ -59,13 +59,14 @@ LONG CanvasX(int64_t x) {
 // True while a drop is allowed and `position` is the drop row on the side where the pointer is.
 bool IsDropTarget(HWND pane, UINT position) {
     const SharedGridState& shared = Shared();
-    if (!shared.dropAllowed || position != shared.dropRow) {
+    const RowDrag& drag = shared.drag;
+    if (!drag.dropAllowed || position != drag.dropRow) {
         return false;
     }
-    if (pane == shared.secondListPane && shared.dropSide == 0) {
+    if (pane == shared.secondListPane && drag.dropSide == 0) {
         return false;
     }
-    if (pane == shared.firstListPane && shared.dropSide == 1) {
+    if (pane == shared.firstListPane && drag.dropSide == 1) {
         return false;
     }
     return true;
@@ -331,9 +332,9 @@ uint64_t RowLookHash(const GridInstance& grid) {
     hash.Add(shared.rowImageList);
     hash.Add(shared.firstListPane);
     hash.Add(shared.secondListPane);
-    hash.Add(shared.dropAllowed);
-    hash.Add(shared.dropRow);
-    hash.Add(shared.dropSide);
+    hash.Add(shared.drag.dropAllowed);
+    hash.Add(shared.drag.dropRow);
+    hash.Add(shared.drag.dropSide);
     const ColumnSet& columns = grid.store.columns();
     hash.Add(columns.Count());
     hash.Add(columns.TotalWidth());
