@@ -61,10 +61,8 @@ void OnInvertSelection(GridInstance& grid);
 // frame/sort_messages.cpp: sorting.
 void OnSort(GridInstance& grid, WPARAM column, LPARAM mode);
 
-// render/row_painter.cpp, render/header_painter.cpp: owner drawing.
+// frame/appearance_messages.cpp: owner drawing (painted by render/), colours, fonts and redraw.
 void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
-
-// render/appearance.cpp: colours, fonts and redraw.
 void OnSetColors(GridInstance& grid, LPARAM colors);
 void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont);
 void OnSetGridLines(GridInstance& grid, WPARAM on);
@@ -76,7 +74,8 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row);
 void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero);
 void OnCancelEdit(GridInstance& grid);
 
-// Pane and editor procedures (render/header_pane.cpp, input/list_pane.cpp, input/editing.cpp).
+// Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,
+// input/editor_procs.cpp).
 LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);

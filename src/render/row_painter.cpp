@@ -1,6 +1,5 @@
 // Row painting. Each row is composed off-screen: background, grid lines, the current-cell
 // highlight, the row image and marker, then the cell texts; and copied to the list pane once.
-// The owner-draw entry point for both panes is here too.
 #include "render/row_painter.h"
 
 #include <commctrl.h>
@@ -11,10 +10,8 @@
 #include <cstring>
 #include <optional>
 
-#include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
 #include "render/gdi_objects.h"
-#include "render/header_painter.h"
 #include "store/number_text.h"
 #include "vorlane.h"
 
@@ -73,11 +70,14 @@ bool IsDropTarget(HWND pane, UINT position) {
 }
 
 // Paints one row on the canvas. Coordinates are the canvas's: the row's top-left corner is
-// (0, 0) and a column's x is its x in the list pane less the item's left edge.
+// (0, 0) and a column's x is its x in the list pane less the item's left edge. The grid is only
+// read; the shell icons looked up are kept in the icon cache.
 class RowPainter {
   public:
-    RowPainter(GridInstance& grid, const DRAWITEMSTRUCT& item, HDC dc, int width, int height)
+    RowPainter(const GridInstance& grid, FileIconCache& icons, const DRAWITEMSTRUCT& item, HDC dc,
+               int width, int height)
         : grid_(grid),
+          icons_(icons),
           item_(item),
           dc_(dc),
           columns_(grid.store.columns()),
@@ -200,7 +200,7 @@ class RowPainter {
         if (!RectVisible(item_.hDC, &icon)) {
             return;
         }
-        FileIconCache& icons = grid_.fileIcons;
+        FileIconCache& icons = icons_;
         icons.FollowPrefix(columns_.Get(0)->folderPrefix);
         if (const std::optional<int> kept = icons.Find(RowOffset())) {
             DrawImage(icons.images(), *kept, cell);
@@ -274,7 +274,8 @@ class RowPainter {
 
     uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
 
-    GridInstance& grid_;
+    const GridInstance& grid_;
+    FileIconCache& icons_;
     const DRAWITEMSTRUCT& item_;
     HDC dc_;
     const ColumnSet& columns_;
@@ -381,20 +382,9 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     {
         ScopedSelect font(canvas, grid.listFont);
         ScopedSelect pen(canvas, grid.gridPen);
-        RowPainter(grid, item, canvas, width, height).Paint();
+        RowPainter(grid, grid.fileIcons, item, canvas, width, height).Paint();
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
-}
-
-void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
-    if (item == nullptr || item->hwndItem == nullptr) {
-        return;
-    }
-    if (item->hwndItem == grid.headerPane) {
-        PaintHeader(grid, *item);
-    } else if (item->hwndItem == grid.listPane) {
-        PaintRow(grid, *item);
-    }
 }
 
 }  // namespace vorlane

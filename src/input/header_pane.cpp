@@ -3,7 +3,7 @@
 // resize line following the mouse, and the release applies the width, lays the control out again
 // and mirrors the width to the partner grid. A press elsewhere presses a title; its release
 // sets the sort arrow and reports the click to the parent.
-#include "render/header_pane.h"
+#include "input/header_pane.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,15 +11,13 @@
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
+#include "render/header_painter.h"
 #include "vorlane.h"
 
 namespace vorlane {
 
 namespace {
 
-constexpr uint32_t kPressed = 0x1;      // column flag: the title button is held down
-constexpr int32_t kAscendingArrow = 8;  // sortIndicator values set by a title click
-constexpr int32_t kDescendingArrow = 9;
 constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
 
 uint32_t UnsignedX(LPARAM point) {
@@ -125,10 +123,10 @@ void FinishTitleClick(GridInstance& grid) {
     }
     for (uint32_t column = 0; column < count; ++column) {
         const uint32_t flags = grid.store.columns().Get(column)->flags;
-        if ((flags & kPressed) == 0) {
+        if ((flags & kTitlePressed) == 0) {
             continue;
         }
-        const uint32_t released = flags & ~kPressed;
+        const uint32_t released = flags & ~kTitlePressed;
         grid.store.SetColumnFlags(column, released);
         grid.store.SetColumnSortIndicator(column,
                                           released != 0 ? kDescendingArrow : kAscendingArrow);
@@ -147,7 +145,7 @@ void PressTitle(GridInstance& grid, uint32_t mouseX) {
     for (uint32_t column = 0; column < columns.Count(); ++column) {
         const ColumnRecord& record = *columns.Get(column);
         if (static_cast<int64_t>(record.x) + record.width > static_cast<int64_t>(mouseX)) {
-            grid.store.SetColumnFlags(column, record.flags | kPressed);
+            grid.store.SetColumnFlags(column, record.flags | kTitlePressed);
             RepaintNow(grid.headerPane);
             return;
         }
