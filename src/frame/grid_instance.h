@@ -66,11 +66,16 @@ struct HeaderResize {
     int32_t grabOffset = 0;  // mouse x minus that column's right edge at the hover test, pixels
 };
 
-// The in-place edit of one cell. Written by input/editing.cpp and the editor procedures.
+// The in-place edit of one cell, from GRM_BEGINEDIT showing an editor to the one routine that
+// ends it (EndEdit, input/editing.cpp). Written there and by the editor procedures.
 struct EditSession {
-    HWND editor = nullptr;         // the in-place editor now shown, or none
-    bool hideEndsNothing = false;  // while set, hiding an editor of this grid ends no edit
-    bool commitOnHide = false;     // the text editor was closed with Enter
+    HWND editor = nullptr;  // the editor of the edit under way: shown, or hidden by Esc or by a
+                            // vetoed end; none between edits
+    WPARAM cell = 0;        // MAKELONG(column, row) of the cell it edits
+    bool hideEndsNothing = false;  // an end that closes the editor, or the control's own hiding
+                                   // of one, is under way: hiding an editor ends no edit now
+    bool commitOwed = false;       // an Enter is ending the edit: the first end of it to get past
+                                   // GRN_ENDEDIT writes the text
 };
 
 struct GridInstance {

@@ -9,6 +9,7 @@
 #include "frame/grid_store.h"
 #include "frame/shared_state.h"
 #include "input/drag_drop.h"
+#include "input/editing.h"
 #include "render/list_background.h"
 #include "vorlane.h"
 
@@ -23,14 +24,10 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
     return CallReplaced(grid.listPane, message, wParam, lParam);
 }
 
-// The focus coming to the pane closes the open editor: hiding it ends the edit.
+// The focus coming to the pane closes the open editor: a shown one ends its edit unwritten.
 LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
-    if (grid.edit.editor != nullptr) {
-        ShowWindow(grid.edit.editor, SW_HIDE);
-        if (grid.destroyed) {
-            return 0;
-        }
-        grid.edit.editor = nullptr;
+    if (!CloseActiveEditor(grid)) {
+        return 0;
     }
     return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
 }
