@@ -18,7 +18,6 @@ void AttachProcess(HINSTANCE module) {
                                      ICC_HOTKEY_CLASS | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
     shared.richEditLibrary = LoadLibraryA("RICHED20.DLL");
-    shared.processHeap = GetProcessHeap();
 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);

@@ -61,14 +61,13 @@ void OnInvertSelection(GridInstance& grid);
 // frame/sort_messages.cpp: sorting.
 void OnSort(GridInstance& grid, WPARAM column, LPARAM mode);
 
-// render/row_painter.cpp, render/header_painter.cpp: owner drawing.
-void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
 // render/row_look.cpp: before a vertical scroll. The list box moves the rows it keeps on screen
 // and paints only those it uncovers; the whole pane is invalidated unless that shows what
 // painting every row would.
 void PrepareRowsForScroll(GridInstance& grid);
 
-// render/appearance.cpp: colours, fonts and redraw.
+// frame/appearance_messages.cpp: owner drawing (painted by render/), colours, fonts and redraw.
+void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
 void OnSetColors(GridInstance& grid, LPARAM colors);
 void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont);
 void OnSetGridLines(GridInstance& grid, WPARAM on);
@@ -80,7 +79,8 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row);
 void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero);
 void OnCancelEdit(GridInstance& grid);
 
-// Pane and editor procedures (render/header_pane.cpp, input/list_pane.cpp, input/editing.cpp).
+// Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,
+// input/editor_procs.cpp).
 LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);

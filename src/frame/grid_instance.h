@@ -39,6 +39,47 @@ struct SettledView {
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
 };
 
+// A left press in this grid's list pane and what follows it: the release (which a drag may
+// carry into the other grid's list pane, where it continues this gesture; see RowDrag), double
+// clicks, and the count that turns a second click on the current row into an edit. Written by
+// the list pane's handlers (input/list_pane_mouse.cpp, input/list_pane_keys.cpp) and
+// GRM_CLEARROWS (the count).
+struct ListGesture {
+    uint32_t pressRow = 0;           // list position under the last left (or right) press
+    uint32_t clickCounter = 0;       // presses and releases on one row; above 1 a click edits
+    bool pressDeselected = false;    // the last press removed its row from the selection (Ctrl)
+    bool activationPending = false;  // a double click awaits its activation; also set while
+                                     // Enter's or a release's GRM_ACTIVATECELL runs
+    // Read by this grid's GRM_SETCURCELL and GRM_ACTIVATECELL, which the pane's handlers send.
+    bool controlHeld = false;  // Ctrl held at the pane's last press or release
+    bool shiftHeld = false;    // Shift held then: a current-cell change stretches the selection
+    bool rightButton = false;  // a right release is being handled as a left release
+    uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
+};
+
+enum class ResizePhase : uint32_t { Idle = 0, Hovering = 1, Dragging = 2 };
+
+// Resizing a column by dragging its right edge in the header pane. Written by the header pane's
+// mouse handlers (input/header_pane.cpp); the capture they take keeps one drag to one grid.
+struct HeaderResize {
+    ResizePhase phase = ResizePhase::Idle;  // the pointer over an edge, or the edge dragged
+    uint32_t column = 0;                    // column whose right edge is hovered or dragged
+    int32_t left = 0;        // x of the column last examined by the hover test, pane pixels
+    int32_t grabOffset = 0;  // mouse x minus that column's right edge at the hover test, pixels
+};
+
+// The in-place edit of one cell, from GRM_BEGINEDIT showing an editor to the one routine that
+// ends it (EndEdit, input/editing.cpp). Written there and by the editor procedures.
+struct EditSession {
+    HWND editor = nullptr;  // the editor of the edit under way: shown, or hidden by Esc or by a
+                            // vetoed end; none between edits
+    WPARAM cell = 0;        // MAKELONG(column, row) of the cell it edits
+    bool hideEndsNothing = false;  // an end that closes the editor, or the control's own hiding
+                                   // of one, is under way: hiding an editor ends no edit now
+    bool commitOwed = false;       // an Enter is ending the edit: the first end of it to get past
+                                   // GRN_ENDEDIT writes the text
+};
+
 struct GridInstance {
     // Current cell and counts.
     uint32_t currentColumn = 0;     // column of the current cell
@@ -59,7 +100,6 @@ struct GridInstance {
     HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
     HWND listPane = nullptr;      // owner-drawn multiple-selection "ListBox" showing the rows
     HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column
-    HWND activeEditor = nullptr;  // the in-place editor now shown, or none
     bool activeLook = true;       // current cell painted in the active colours
 
     // Appearance; fonts and image lists belong to the client.
@@ -83,6 +123,10 @@ struct GridInstance {
     HBRUSH inactiveCellBrush = nullptr;
     HBRUSH markerBrush = nullptr;  // red 4x4 row marker
     HPEN gridPen = nullptr;
+    ListGesture gesture;  // the list pane's press, release and click count
+    HeaderResize resize;  // a column edge hovered or dragged in the header pane
+    EditSession edit;     // the cell being edited in place
+
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)

@@ -94,9 +94,7 @@ void DeleteObjectIfAny(HGDIOBJ object) {
 // Releases exactly what creation and later messages made; the client's fonts and image lists
 // stay the client's. The instance itself is deleted when the last handler holding it returns.
 void OnDestroy(HWND window, GridInstance& grid) {
-    if (grid.activeEditor != nullptr) {
-        grid.activeEditor = nullptr;
-    }
+    grid.edit.editor = nullptr;
     ForgetControl(window, grid.listPane);
     DestroyWindow(grid.resizeLine);
     DestroyWindow(grid.headerPane);

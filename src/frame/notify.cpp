@@ -5,14 +5,14 @@
 namespace vorlane {
 
 GridNotify MakeNotify(const GridInstance& grid, UINT code, UINT column, UINT row) {
-    const SharedGridState& shared = Shared();
+    const RowDrag& drag = Shared().drag;
     GridNotify record = {};
-    record.hwndFrom = shared.dropAllowed ? shared.dragSource : grid.ownWindow;
+    record.hwndFrom = drag.dropAllowed ? drag.source : grid.ownWindow;
     record.idFrom = grid.controlId;
     record.code = code;
     record.column = column;
     record.row = row;
-    record.hwndChild = grid.activeEditor;
+    record.hwndChild = grid.edit.editor;
     record.hwndGrid = grid.ownWindow;
     return record;
 }

@@ -13,7 +13,6 @@ void OnSetPartners(LPARAM partners) {
     }
     SharedGridState& shared = Shared();
     shared.dragWindow = set->dragWindow;
-    shared.partnerReserved = set->reserved;
     shared.widthPartnerA = set->widthPartnerA;
     shared.widthPartnerB = set->widthPartnerB;
     shared.externalSource = set->externalSource;
@@ -26,8 +25,8 @@ void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row) {
     }
     GridNotify record =
         MakeNotify(grid, GRN_CELLCLICK, static_cast<UINT>(column), static_cast<UINT>(row));
-    record.activated = Shared().activationPending ? TRUE : FALSE;
-    record.rowKind = Shared().rowKind;
+    record.activated = grid.gesture.activationPending ? TRUE : FALSE;
+    record.rowKind = grid.gesture.rowKind;
     SendNotify(grid, record);  // an activation cannot be vetoed
 }
 
@@ -37,18 +36,18 @@ void OnSetDropDivider(WPARAM x) {
 
 void OnNotifyButton(GridInstance& grid) {
     GridNotify record = MakeNotify(grid, GRN_BUTTON);
-    record.buttonDown = Shared().buttonDown ? TRUE : FALSE;
+    record.buttonDown = Shared().drag.buttonDown ? TRUE : FALSE;
     SendNotify(grid, record);
 }
 
 void OnNotifyDrop(GridInstance& grid) {
-    SharedGridState& shared = Shared();
-    shared.dropAllowed = true;  // hwndFrom names the drag source
+    RowDrag& drag = Shared().drag;
+    drag.dropAllowed = true;  // hwndFrom names the drag source
     GridNotify record = MakeNotify(grid, GRN_DROP);
-    record.dropList = shared.dropSide;
-    record.dropRow = shared.dropRow;
+    record.dropList = drag.dropSide;
+    record.dropRow = drag.dropRow;
     SendNotify(grid, record);
-    shared.dropAllowed = false;
+    drag.dropAllowed = false;
 }
 
 void OnSetOuterZone(WPARAM x, LPARAM enabled) {
@@ -57,8 +56,8 @@ void OnSetOuterZone(WPARAM x, LPARAM enabled) {
 }
 
 void OnSetExternalDrag(LPARAM flag) {
-    Shared().externalDrag = flag != 0;
-    Shared().dragKind = 2;
+    Shared().drag.external = flag != 0;
+    Shared().drag.kind = 2;
 }
 
 }  // namespace vorlane

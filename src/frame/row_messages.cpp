@@ -21,11 +21,6 @@ void SelectFilledRange(const GridInstance& grid) {
     SendMessageA(grid.listPane, LB_SELITEMRANGEEX, first, static_cast<LPARAM>(filled - 1));
 }
 
-int32_t* ActiveTable() {
-    SharedGridState& shared = Shared();
-    return reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
-}
-
 LRESULT FetchSelection(const GridInstance& grid, int32_t* table) {
     LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
                                  reinterpret_cast<LPARAM>(table));
@@ -174,7 +169,7 @@ void OnClearRows(GridInstance& grid) {
         grid.currentColumn = 0;
         grid.currentRow = 0;
         grid.sortState = 0;
-        Shared().clickCounter = 0;
+        grid.gesture.clickCounter = 0;
     }
     SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
@@ -206,9 +201,8 @@ void OnInvertSelection(GridInstance& grid) {
     if (RowCount(grid) == 0) {
         return;
     }
-    int32_t* table = ActiveTable();
+    auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
     const LRESULT stored = FetchSelection(grid, table);
-    Shared().savedSelectionCount = static_cast<uint32_t>(stored);
     SelectFilledRange(grid);
     for (LRESULT i = 0; i < stored; ++i) {
         SendMessageA(grid.listPane, LB_SETSEL, FALSE, table[i]);

@@ -9,14 +9,24 @@ SharedGridState& Shared() {
     return state;
 }
 
+uint32_t FocusSide() {
+    HWND focus = GetFocus();
+    return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
+}
+
+uint32_t* ActiveSelectionTable() {
+    SharedGridState& shared = Shared();
+    return shared.selectionTables[shared.activeSide != 0 ? 1 : 0];
+}
+
 void ForgetControl(HWND control, HWND listPane) {
     SharedGridState& shared = Shared();
-    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.pressPane}) {
+    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.drag.pressedPane}) {
         if (*member == listPane) {
             *member = nullptr;
         }
     }
-    for (HWND* member : {&shared.dragSource, &shared.widthPartnerA, &shared.widthPartnerB}) {
+    for (HWND* member : {&shared.drag.source, &shared.widthPartnerA, &shared.widthPartnerB}) {
         if (*member == control) {
             *member = nullptr;
         }

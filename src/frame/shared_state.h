@@ -1,5 +1,8 @@
-// State shared by every grid control of the process. Two grids cooperate through it (drag and
-// drop, width mirroring, the selection tables), so it lives in one object, on one thread.
+// State shared by every grid control of the process: only what two grids really share. The two
+// registered list panes and their selection tables, the settings that hold for all controls
+// (partners, drop zones, grid lines, the row images) and the drag in progress, which may begin in
+// one grid's list pane and end in the other's. What belongs to one grid's own gesture lives in
+// its GridInstance. One object, on one thread.
 #pragma once
 
 #include <windows.h>
@@ -16,77 +19,61 @@ constexpr uint32_t kDropOtherList = 77777;
 constexpr uint32_t kDropNoRow = 88888;
 constexpr uint32_t kDropNone = 99999;
 
-enum class ResizePhase : uint32_t { Idle = 0, Hovering = 1, Dragging = 2 };
+// A row drag: from a left press in a list pane (or an external drag the application announced)
+// to the next left release, which may come to the other grid's list pane once the capture has
+// followed the pointer there. Written by the list pane's mouse handlers (input/list_pane_mouse.cpp,
+// input/drag_drop.cpp) and the drag messages (frame/notify_messages.cpp).
+struct RowDrag {
+    HWND pressedPane = nullptr;  // list pane of the last left press: its grid holds the gesture
+                                 // that moves and the release continue, and a press in any
+                                 // other pane starts that pane's click count afresh
+    bool buttonDown = false;     // the left button is down in a list pane
+    bool external = false;       // the application marked a drag of its own
+    uint32_t kind = 0;           // pressed row's kind word (1 counts as 0); 2 for external
+    HWND source = nullptr;       // control the drag began in, or the external source
+    int32_t originX = 0;         // where the drag began, drag-window coordinates; 0: not yet
+    int32_t originY = 0;
+    bool dropAllowed = false;   // the drop cursor shows; notifications carry the drag source
+    uint32_t dropRow = 0;       // target row, kDropOtherList, kDropNoRow or 0
+    uint32_t shownDropRow = 0;  // last mark shown: a row, kDropNoRow or kDropNone
+    uint32_t dropSide = 0;      // 0 first list, 1 second list
+};
 
 struct SharedGridState {
     // Library.
     HINSTANCE moduleInstance = nullptr;  // this DLL; set at attach
     HMODULE richEditLibrary = nullptr;   // loaded at attach, freed at detach, otherwise unused
-    HANDLE processHeap = nullptr;        // the process's default heap
 
-    // Selection tables: one per side (0 first list, 1 second list), indexed by activeSide.
+    // The two registered list panes, one per side (0 first, 1 second).
+    HWND firstListPane = nullptr;   // list pane of the first control made while there was none
+    HWND secondListPane = nullptr;  // list pane of the latest control made after it
+    // Selection tables, one per side: a press saves its pane's selection into the active side's
+    // table, and its release (in whichever pane it comes to) may restore it from there.
     uint32_t selectionTables[2][kSelectionTableSize] = {};
-    uint32_t* selectionTable[2] = {selectionTables[0], selectionTables[1]};
-    uint32_t activeSide = 0;           // 0 first list pane, 1 second; written by focus changes
-    uint32_t savedSelectionCount = 0;  // rows saved before a sort or an inversion
-    uint32_t savedSelectionOffsets[kSelectionTableSize] = {};  // row offsets saved before a sort
+    uint32_t activeSide = 0;  // FocusSide() as the last press, current-cell change or look had it
 
-    // Sort scratch: the sort in progress.
-    uint32_t sortKeyColumn = 0;
-    bool sortTextKeys = false;
-    bool sortDescending = false;
-
-    // Editing.
-    bool endEditSuppressed = false;  // while set, hiding an editor does not end the edit
-    bool commitOnHide = false;       // the text editor was closed with Enter
-
-    // Column resizing in a header pane.
-    ResizePhase resizePhase = ResizePhase::Idle;
-    uint32_t resizeColumn = 0;  // column whose right edge is hovered or dragged
-    int32_t resizeLeft = 0;     // x of the column last examined by the hover test
-    int32_t grabOffset = 0;     // mouse x minus the column's right edge at the hover test
-
-    // Partners and drag geometry (client coordinates of the drag window).
+    // Settings for every control.
+    bool gridLines = false;        // grid lines in every control
     HWND dragWindow = nullptr;     // parent of the latest control, or GRM_SETPARTNERS
-    LONG_PTR partnerReserved = 0;  // stored, never used
     HWND widthPartnerA = nullptr;  // column widths follow each other
     HWND widthPartnerB = nullptr;
     HWND externalSource = nullptr;      // drag source reported for an external drag
     HIMAGELIST rowImageList = nullptr;  // images for kind cells with a non-zero high word
-    HWND firstListPane = nullptr;       // list pane of the first control made while there was none
-    HWND secondListPane = nullptr;      // list pane of the latest control made after it
-    uint32_t dropDivider = 0;           // x at or left of it: the first list's zone
+    uint32_t dropDivider = 0;           // drag-window x at or left of it: the first list's zone
     uint32_t outerZoneX = 0;            // the x given + 3
     bool outerZoneEnabled = false;
 
-    // List input.
-    uint32_t pressRow = 0;           // row under the last left press in a list pane
-    HWND pressPane = nullptr;        // list pane of the last left press; the click count's pane
-    bool gridLines = false;          // grid lines in every control
-    bool controlHeld = false;        // Ctrl held at the last left press or release
-    bool shiftHeld = false;          // Shift held at the last left press or release
-    bool paintFlag = false;          // the current cell's text colour runs on in the row
-    uint32_t clickCounter = 0;       // a second click on the current row begins an edit
-    bool rightButton = false;        // a right release is being handled as a left release
-    bool activationPending = false;  // a double click or Enter awaits activation
-    bool pressDeselected = false;    // the last press removed its row from the selection
-    uint32_t rowKind = 0;            // kind word of the row last released or activated
-
-    // Drag and drop.
-    bool externalDrag = false;  // the application marked a drag of its own
-    bool buttonDown = false;    // the left button is down in a list pane
-    bool dropAllowed = false;   // the drop cursor shows; notifications carry the drag source
-    HWND dragSource = nullptr;  // control the drag began in, or the external source
-    uint32_t dropRow = 0;       // target row, kDropOtherList, kDropNoRow or 0
-    uint32_t shownDropRow = 0;  // last mark shown: a row, kDropNoRow or kDropNone
-    uint32_t dropSide = 0;      // 0 first list, 1 second list
-    uint32_t dragKind = 0;      // pressed row's kind word (1 counts as 0); 2 for external
-    int32_t dragOriginX = 0;    // where the drag began, drag-window coordinates; 0: not yet
-    int32_t dragOriginY = 0;
+    RowDrag drag;
 };
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// The side whose list pane has the keyboard focus: 1 for the second registered list pane, else 0.
+uint32_t FocusSide();
+
+// The selection table of the active side.
+uint32_t* ActiveSelectionTable();
 
 // Clears every member that names a control being destroyed or its list pane: a window that is
 // gone is no drag partner, and a later window may be given its handle.

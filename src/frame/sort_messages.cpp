@@ -13,7 +13,7 @@ namespace vorlane {
 
 namespace {
 
-// Saves the selected rows by row offset into the shared tables and returns how many.
+// Saves the selected rows, by position and by row offset, and returns how many.
 uint32_t SaveSelection(const GridInstance& grid, int32_t* positions, uint32_t* offsets) {
     const LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
                                          reinterpret_cast<LPARAM>(positions));
@@ -43,11 +43,11 @@ GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t 
 }  // namespace
 
 void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
-    SharedGridState& shared = Shared();
-    auto* positions = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
-    uint32_t* offsets = shared.savedSelectionOffsets;
-    shared.savedSelectionCount = SaveSelection(grid, positions, offsets);
-    const uint32_t saved = shared.savedSelectionCount;
+    // The positions go to the active side's table, like every saving of the selection: a release
+    // restores the selection from there.
+    auto* positions = reinterpret_cast<int32_t*>(ActiveSelectionTable());
+    uint32_t offsets[kSelectionTableSize];
+    const uint32_t saved = SaveSelection(grid, positions, offsets);
     SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
     SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
     if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
@@ -71,7 +71,6 @@ void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
     for (uint32_t j = 0; j < saved; ++j) {
         SendMessageA(grid.listPane, LB_SETSEL, TRUE, positions[j]);
     }
-    shared.savedSelectionCount = 0;
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }

@@ -197,23 +197,22 @@ LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
     if (!IsCell(grid, column, row)) {
         return 0;
     }
-    SharedGridState& shared = Shared();
     GridNotify click =
         MakeNotify(grid, GRN_CELLCLICK, static_cast<UINT>(column), static_cast<UINT>(row));
-    click.rightButton = shared.rightButton ? TRUE : FALSE;
-    click.rowKind = shared.rowKind;
+    click.rightButton = grid.gesture.rightButton ? TRUE : FALSE;
+    click.rowKind = grid.gesture.rowKind;
     const bool vetoed = SendNotify(grid, click);
     // The parent may have destroyed the control or cleared its rows while it was asked.
     if (vetoed || grid.destroyed || !IsCell(grid, column, row)) {
         return 0;
     }
 
-    shared.activeSide = GetFocus() == shared.secondListPane && GetFocus() != nullptr ? 1 : 0;
+    Shared().activeSide = FocusSide();
     grid.currentColumn = static_cast<uint32_t>(column);
     grid.currentRow = static_cast<uint32_t>(row);
 
-    auto* table = reinterpret_cast<int32_t*>(shared.selectionTable[shared.activeSide]);
-    if (shared.shiftHeld) {
+    auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
+    if (grid.gesture.shiftHeld) {
         SelectRangeTo(grid, table, static_cast<int32_t>(row));
     } else {
         SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);

@@ -69,23 +69,24 @@ Routing RouteCapture(uint32_t x) {
 }
 
 bool WithinThreshold(uint32_t x, uint32_t y) {
-    const SharedGridState& shared = Shared();
-    const auto originX = static_cast<uint32_t>(shared.dragOriginX);
-    const auto originY = static_cast<uint32_t>(shared.dragOriginY);
+    const RowDrag& drag = Shared().drag;
+    const auto originX = static_cast<uint32_t>(drag.originX);
+    const auto originY = static_cast<uint32_t>(drag.originY);
     return originX - kDragThreshold < x && x < originX + kDragThreshold &&
            originY - kDragThreshold < y && y < originY + kDragThreshold;
 }
 
 // Within its own list a row drops only on another row of kind word 2; on the other list,
 // anywhere; with an external drag, anywhere in both. Rows of kind word 0 or 1 never drag.
-void ChooseCursor(const GridInstance& grid, uint32_t x, uint32_t row, uint32_t kind) {
+void ChooseCursor(GridInstance& grid, uint32_t x, uint32_t row, uint32_t kind) {
     SharedGridState& shared = Shared();
+    RowDrag& drag = shared.drag;
     const bool ownSide = shared.activeSide == 0 ? x < shared.dropDivider : x > shared.dropDivider;
     const bool ownRestricted =
-        ownSide && !shared.externalDrag && (kind != kKindTarget || row == shared.pressRow);
-    if (!ownRestricted && shared.dragKind != 0) {
+        ownSide && !drag.external && (kind != kKindTarget || row == PressGesture(grid).pressRow);
+    if (!ownRestricted && drag.kind != 0) {
         SetCursor(grid.dropCursor);
-        shared.dropAllowed = true;
+        drag.dropAllowed = true;
     } else {
         SetCursor(grid.noDropCursor);
     }
@@ -100,29 +101,30 @@ void InvalidatePane(HWND pane) {
 // Keeps the drop row and the shown mark up to date; repaints only on a change of the mark.
 void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
     SharedGridState& shared = Shared();
+    RowDrag& drag = shared.drag;
     const bool first = pane == shared.firstListPane;
     const bool second = pane == shared.secondListPane;
-    if ((first && shared.dropSide == 1) || (second && shared.dropSide == 0)) {
-        shared.dropRow = kDropOtherList;
+    if ((first && drag.dropSide == 1) || (second && drag.dropSide == 0)) {
+        drag.dropRow = kDropOtherList;
     }
-    if (shared.dropAllowed) {
-        if (shared.externalDrag) {
-            shared.dragSource = shared.externalSource;
+    if (drag.dropAllowed) {
+        if (drag.external) {
+            drag.source = shared.externalSource;
         }
-        if (kind == kKindTarget && row != shared.dropRow) {
-            shared.dropRow = row;
-            shared.shownDropRow = row;
+        if (kind == kKindTarget && row != drag.dropRow) {
+            drag.dropRow = row;
+            drag.shownDropRow = row;
             InvalidatePane(pane);
             InvalidatePane(first ? shared.secondListPane : shared.firstListPane);
-        } else if (kind != kKindTarget && shared.shownDropRow != kDropNoRow) {
-            shared.dropRow = kDropNoRow;
-            shared.shownDropRow = kDropNoRow;
+        } else if (kind != kKindTarget && drag.shownDropRow != kDropNoRow) {
+            drag.dropRow = kDropNoRow;
+            drag.shownDropRow = kDropNoRow;
             InvalidatePane(pane);
         }
-        shared.dropSide = first ? 0 : 1;
-    } else if (shared.shownDropRow != kDropNone) {
-        shared.dropRow = 0;
-        shared.shownDropRow = kDropNone;
+        drag.dropSide = first ? 0 : 1;
+    } else if (drag.shownDropRow != kDropNone) {
+        drag.dropRow = 0;
+        drag.shownDropRow = kDropNone;
         InvalidatePane(shared.firstListPane);
         InvalidatePane(shared.secondListPane);
     }
@@ -131,8 +133,8 @@ void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
 }  // namespace
 
 void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
-    SharedGridState& shared = Shared();
-    shared.dropAllowed = false;
+    RowDrag& drag = Shared().drag;
+    drag.dropAllowed = false;
     HWND pane = grid.listPane;
     uint32_t row = kNoRow;
     uint32_t kind = 0;
@@ -148,9 +150,9 @@ void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
     }
 
     const POINT pointer = PointerInDragWindow();
-    if (shared.dragOriginX == 0) {
-        shared.dragOriginX = pointer.x;
-        shared.dragOriginY = pointer.y;
+    if (drag.originX == 0) {
+        drag.originX = pointer.x;
+        drag.originY = pointer.y;
     }
     const auto x = static_cast<uint32_t>(pointer.x);
     const auto y = static_cast<uint32_t>(pointer.y);

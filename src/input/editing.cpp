@@ -1,6 +1,6 @@
-// In-place editing of one cell at a time: opening the column's editor over the current cell,
-// ending the edit (asking the parent, writing the cell when the text editor was closed with
-// Enter) and cancelling it.
+// In-place editing of one cell at a time: opening the column's editor over the current cell and
+// ending the edit, in one routine for every way it ends: asking the parent, writing the cell when
+// the text editor was closed with Enter, and hiding the editor last.
 //
 // The parent hears of every edit through GRN_BEGINEDIT and GRN_ENDEDIT and may veto either; it
 // may also destroy the control or clear its rows inside them, after which the edit stops quietly.
@@ -32,19 +32,9 @@ HWND EditorOf(const GridInstance& grid, uint32_t column) {
     return grid.columnWindows.Editor(column);
 }
 
-// Hides the open editor, which ends its edit without writing it, exactly as when the list pane
-// takes the focus. False when the parent destroyed the control meanwhile.
-bool CloseOpenEditor(GridInstance& grid) {
-    HWND open = grid.activeEditor;
-    if (open == nullptr) {
-        return true;
-    }
-    ShowWindow(open, SW_HIDE);
-    if (grid.destroyed) {
-        return false;
-    }
-    grid.activeEditor = nullptr;
-    return true;
+// WS_VISIBLE of the window itself, whatever its parents show: what hiding it would change.
+bool IsShown(HWND window) {
+    return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 // The most characters the column's editor shows, bounded by the content buffer.
@@ -119,20 +109,113 @@ void ReadEditorContent(HWND editor, int32_t cellKind, char (&buffer)[kEditBuffer
     }
 }
 
+// Asks the parent about the end of the edit, then writes, deselects and hides as EndEdit
+// describes; `closing` tells an end the user or the platform began.
+void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
+    EditSession& edit = grid.edit;
+    const uint32_t column = LOWORD(cell);
+    const uint32_t row = HIWORD(cell);
+
+    char buffer[kEditBufferSize] = {};
+    HWND ending = edit.editor;
+    if (ending != nullptr) {
+        ReadEditorContent(ending, grid.store.columns().CellKind(column), buffer);
+    }
+
+    GridNotify end = MakeNotify(grid, GRN_ENDEDIT, column, row);
+    end.value = reinterpret_cast<LPARAM>(buffer);
+    end.hwndChild = EditorOf(grid, column);
+    const bool vetoed = SendNotify(grid, end);
+    // An Enter's commit goes to the first end of its edit that gets this far: this one, or one
+    // the parent asked for from inside the notification. Whatever follows, it is spent.
+    const bool commit = edit.commitOwed;
+    edit.commitOwed = false;
+    if (grid.destroyed) {
+        return;
+    }
+    if (vetoed) {
+        // Nothing written. An editor the user or the platform closed goes all the same, still
+        // the edit's; one the client asked to close stays open.
+        if (closing && ending != nullptr) {
+            HideEditorQuietly(grid, ending);
+        }
+        return;
+    }
+    if (commit) {
+        // The parent may have rewritten the text: it never runs past the buffer.
+        buffer[kEditBufferSize - 1] = '\0';
+        SendMessageA(grid.ownWindow, GRM_SETCELL, cell, reinterpret_cast<LPARAM>(buffer));
+        if (grid.destroyed) {
+            return;
+        }
+    }
+    // An edit begun meanwhile (from inside a notification) has already closed this one.
+    if (edit.editor != nullptr && edit.editor == ending) {
+        SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+        edit.editor = nullptr;
+        HideEditorQuietly(grid, ending);
+    }
+}
+
 }  // namespace
 
-void HideEditorQuietly(HWND editor) {
-    SharedGridState& shared = Shared();
-    const bool suppressed = shared.endEditSuppressed;
-    shared.endEditSuppressed = true;
+void EndEdit(GridInstance& grid, EditEnd how, WPARAM cell) {
+    EditSession& edit = grid.edit;
+    if (how == EditEnd::Silent) {
+        HWND open = edit.editor;
+        if (open != nullptr) {
+            edit.editor = nullptr;
+            HideEditorQuietly(grid, open);
+        }
+        return;
+    }
+    // While an end the user or the platform began runs, hiding an editor of this grid (the
+    // parent closing it, or beginning another edit) ends nothing more.
+    const bool closing = how != EditEnd::Requested;
+    const bool hideEndedNothing = edit.hideEndsNothing;
+    edit.hideEndsNothing = hideEndedNothing || closing;
+    if (how == EditEnd::Commit) {
+        edit.commitOwed = true;
+    }
+    AskAndFinish(grid, cell, closing);
+    edit.hideEndsNothing = hideEndedNothing;  // the instance outlives the handler that holds it
+}
+
+void CloseEditor(GridInstance& grid, HWND editor, EditEnd how) {
+    if (!IsShown(editor)) {
+        return;
+    }
+    if (grid.edit.hideEndsNothing || editor != grid.edit.editor) {
+        HideEditorQuietly(grid, editor);
+        return;
+    }
+    EndEdit(grid, how, grid.edit.cell);
+}
+
+bool CloseActiveEditor(GridInstance& grid) {
+    HWND open = grid.edit.editor;
+    if (open == nullptr) {
+        return true;
+    }
+    CloseEditor(grid, open, EditEnd::Discard);
+    if (grid.destroyed) {
+        return false;
+    }
+    grid.edit.editor = nullptr;
+    return true;
+}
+
+void HideEditorQuietly(GridInstance& grid, HWND editor) {
+    const bool suppressed = grid.edit.hideEndsNothing;
+    grid.edit.hideEndsNothing = true;
     ShowWindow(editor, SW_HIDE);
-    shared.endEditSuppressed = suppressed;
+    grid.edit.hideEndsNothing = suppressed;
 }
 
 // The editor now shown, or 0 when no edit began.
 LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     // Only one editor is ever open: a new edit ends the one before, unwritten.
-    if (!CloseOpenEditor(grid)) {
+    if (!CloseActiveEditor(grid)) {
         return 0;
     }
     if (RowCount(grid) == 0) {
@@ -163,11 +246,12 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     const bool vetoed = SendNotify(grid, begin);
     if (grid.destroyed || vetoed || editor == nullptr || !IsCell(grid, j, i)) {
         if (!grid.destroyed) {
-            grid.activeEditor = nullptr;
+            grid.edit.editor = nullptr;
         }
         return 0;
     }
 
+    // The editor's identifier names the cell too, for the client to read.
     SetWindowLongPtrA(editor, GWLP_ID, static_cast<LONG_PTR>(cell));
     PlaceAndFill(grid, *grid.store.columns().Get(j), editor, top, buffer);
     ShowWindow(editor, SW_SHOW);
@@ -175,63 +259,19 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     if (grid.destroyed) {
         return 0;
     }
-    grid.activeEditor = editor;
+    grid.edit.editor = editor;
+    grid.edit.cell = cell;
     return reinterpret_cast<LRESULT>(editor);
 }
 
 void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero) {
-    if (ignoreUnlessZero != 0) {
-        return;
-    }
-    SharedGridState& shared = Shared();
-    const uint32_t column = LOWORD(cell);
-    const uint32_t row = HIWORD(cell);
-
-    char buffer[kEditBufferSize] = {};
-    HWND ending = grid.activeEditor;
-    if (ending != nullptr) {
-        ReadEditorContent(ending, grid.store.columns().CellKind(column), buffer);
-    }
-
-    GridNotify end = MakeNotify(grid, GRN_ENDEDIT, column, row);
-    end.value = reinterpret_cast<LPARAM>(buffer);
-    end.hwndChild = EditorOf(grid, column);
-    const bool vetoed = SendNotify(grid, end);
-    // Whatever follows, the commit applies to this end of edit only.
-    const bool commit = shared.commitOnHide;
-    shared.commitOnHide = false;
-    if (grid.destroyed || vetoed) {
-        return;  // vetoed: nothing written, the editor stays registered
-    }
-    if (commit) {
-        // The parent may have rewritten the text: it never runs past the buffer.
-        buffer[kEditBufferSize - 1] = '\0';
-        SendMessageA(grid.ownWindow, GRM_SETCELL, static_cast<WPARAM>(cell),
-                     reinterpret_cast<LPARAM>(buffer));
-        if (grid.destroyed) {
-            return;
-        }
-    }
-    // An edit begun meanwhile (from inside a notification) has already closed this one.
-    if (grid.activeEditor != nullptr && grid.activeEditor == ending) {
-        // The control's own hiding never starts a second end of the edit.
-        HideEditorQuietly(ending);
-        if (grid.destroyed) {
-            return;
-        }
-        SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
-        grid.activeEditor = nullptr;
+    if (ignoreUnlessZero == 0) {
+        EndEdit(grid, EditEnd::Requested, cell);
     }
 }
 
 void OnCancelEdit(GridInstance& grid) {
-    if (grid.activeEditor == nullptr) {
-        return;
-    }
-    HideEditorQuietly(grid.activeEditor);
-    if (!grid.destroyed) {
-        grid.activeEditor = nullptr;
-    }
+    EndEdit(grid, EditEnd::Silent, 0);
 }
 
 }  // namespace vorlane

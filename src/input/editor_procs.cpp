@@ -1,9 +1,8 @@
 // The procedures of the two in-place editors, which replace the "Edit" procedure of each editor
-// window. They turn Tab, Enter and Esc into the ends of an edit, keep a number editor to digits
-// and '-', and end the edit whenever the editor is hidden. Everything else goes on to the
-// replaced procedure.
+// window. They turn Tab, Enter and Esc into the ends of an edit (EndEdit, editing.cpp), keep a
+// number editor to digits and '-', and end the edit when something else hides the editor.
+// Everything else goes on to the replaced procedure.
 #include "frame/grid_handlers.h"
-#include "frame/shared_state.h"
 #include "input/editing.h"
 #include "vorlane.h"
 
@@ -19,15 +18,11 @@ constexpr WPARAM kEscape = 0x1B;
 // code 0x0F.
 constexpr LPARAM kTabKeyData = 0x000F0001;
 
-// Hiding the editor ends its edit: the grid is told which cell (the editor's identifier holds
-// it) while the flag keeps the grid's own hiding from ending it a second time.
-LRESULT OnHidden(HWND editor, WPARAM wParam, LPARAM lParam) {
-    SharedGridState& shared = Shared();
-    if (!shared.endEditSuppressed) {
-        shared.endEditSuppressed = true;
-        SendMessageA(GridOfEditor(editor), GRM_ENDEDIT,
-                     static_cast<WPARAM>(GetWindowLongPtrA(editor, GWLP_ID)), 0);
-        shared.endEditSuppressed = false;
+// Something other than the control hides the editor of the edit under way (the control's own
+// hiding ends nothing): the edit ends unwritten, before the editor goes.
+LRESULT OnHidden(HWND editor, GridInstance& grid, WPARAM wParam, LPARAM lParam) {
+    if (!grid.edit.hideEndsNothing && editor == grid.edit.editor) {
+        EndEdit(grid, EditEnd::Discard, grid.edit.cell);
         if (!IsWindow(editor)) {
             return 0;  // the parent destroyed the control while it was told
         }
@@ -35,19 +30,10 @@ LRESULT OnHidden(HWND editor, WPARAM wParam, LPARAM lParam) {
     return CallReplaced(editor, WM_SHOWWINDOW, wParam, lParam);
 }
 
-// Enter in the text editor: the edit ends and its text is written.
-void CommitWithEnter(HWND editor) {
-    SharedGridState& shared = Shared();
-    shared.commitOnHide = true;
-    ShowWindow(editor, SW_HIDE);
-    // An editor that was already hidden ended nothing: the commit must not reach a later end.
-    shared.commitOnHide = false;
-}
-
 // Tab in the text editor: end the edit unwritten, then let the list pane take the Tab and a
 // double click, and clear the selection in the editor of the (possibly new) current column.
 void PassTabOn(HWND editor, GridInstance& grid) {
-    ShowWindow(editor, SW_HIDE);
+    CloseEditor(grid, editor, EditEnd::Discard);
     if (grid.destroyed) {
         return;
     }
@@ -70,20 +56,21 @@ bool IsNumberCharacter(WPARAM character) {
 }
 
 // What both editors do alike; true when the message was consumed, with its result.
-bool HandleCommon(HWND editor, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool HandleCommon(HWND editor, GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam,
+                  LRESULT& result) {
     switch (message) {
         case WM_SHOWWINDOW:
             if (wParam != 0) {
                 return false;
             }
-            result = OnHidden(editor, wParam, lParam);
+            result = OnHidden(editor, grid, wParam, lParam);
             return true;
         case WM_GETDLGCODE: result = kEditorDialogCode; return true;
         case WM_CHAR:
             if (wParam != kEscape) {
                 return false;
             }
-            HideEditorQuietly(editor);
+            HideEditorQuietly(grid, editor);
             result = 0;
             return true;
         default: return false;
@@ -98,7 +85,7 @@ LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM
         return CallReplaced(editor, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (HandleCommon(editor, message, wParam, lParam, result)) {
+    if (HandleCommon(editor, *hold.get(), message, wParam, lParam, result)) {
         return result;
     }
     if (message == WM_CHAR && wParam == kTab) {
@@ -106,7 +93,10 @@ LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message == WM_CHAR && wParam == kEnter) {
-        CommitWithEnter(editor);
+        CloseEditor(*hold.get(), editor, EditEnd::Commit);
+        // Whatever this Enter ended, it leaves no commit owed: neither to a later end nor to an
+        // end under way that it came in the middle of.
+        hold->edit.commitOwed = false;
         return 0;
     }
     return CallReplaced(editor, message, wParam, lParam);
@@ -118,11 +108,11 @@ LRESULT CALLBACK NumberEditorProc(HWND editor, UINT message, WPARAM wParam, LPAR
         return CallReplaced(editor, message, wParam, lParam);
     }
     LRESULT result = 0;
-    if (HandleCommon(editor, message, wParam, lParam, result)) {
+    if (HandleCommon(editor, *hold.get(), message, wParam, lParam, result)) {
         return result;
     }
     if (message == WM_CHAR && wParam == kEnter) {
-        ShowWindow(editor, SW_HIDE);  // ends the edit, unwritten
+        CloseEditor(*hold.get(), editor, EditEnd::Discard);
         return 0;
     }
     if (message == WM_CHAR && !IsNumberCharacter(wParam)) {

@@ -9,7 +9,9 @@
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "input/drag_drop.h"
+#include "input/editing.h"
 #include "render/list_background.h"
+#include "vorlane.h"
 
 namespace vorlane {
 
@@ -22,14 +24,10 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
     return CallReplaced(grid.listPane, message, wParam, lParam);
 }
 
-// The focus coming to the pane closes the open editor: hiding it ends the edit.
+// The focus coming to the pane closes the open editor: a shown one ends its edit unwritten.
 LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
-    if (grid.activeEditor != nullptr) {
-        ShowWindow(grid.activeEditor, SW_HIDE);
-        if (grid.destroyed) {
-            return 0;
-        }
-        grid.activeEditor = nullptr;
+    if (!CloseActiveEditor(grid)) {
+        return 0;
     }
     return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
 }
@@ -50,7 +48,7 @@ LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPAR
     if (LOWORD(lParam) != HTCLIENT) {
         return CallReplaced(pane, WM_SETCURSOR, wParam, lParam);
     }
-    if (Shared().buttonDown ||
+    if (Shared().drag.buttonDown ||
         SendMessageA(grid.ownWindow, WM_SETCURSOR, wParam, lParam) != FALSE) {
         return TRUE;
     }
@@ -91,6 +89,23 @@ uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row) {
     return KindCellAt(grid, row);
 }
 
+ListGesture& PressGesture(GridInstance& grid) {
+    HWND pressed = Shared().drag.pressedPane;
+    if (pressed != nullptr && pressed != grid.listPane) {
+        GridInstance* owner = InstanceOf(GetParent(pressed));
+        if (owner != nullptr && owner->listPane == pressed) {
+            return owner->gesture;
+        }
+    }
+    return grid.gesture;
+}
+
+void ActivateCurrentRow(GridInstance& grid) {
+    grid.gesture.activationPending = true;
+    SendMessageA(grid.ownWindow, GRM_ACTIVATECELL, 0, grid.currentRow);
+    grid.gesture.activationPending = false;
+}
+
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
     InstanceHold hold(GetParent(pane));
     if (!hold || hold->listPane != pane) {
@@ -116,7 +131,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
         case WM_MOUSEMOVE: OnListMouseMove(grid, wParam, lParam); return 0;
-        case WM_LBUTTONDBLCLK: OnListLButtonDblClk(); return 0;
+        case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);

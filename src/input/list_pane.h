@@ -30,12 +30,21 @@ inline uint32_t KindWord(uint32_t kindCell) {
     return kindCell & 0xFFFF;
 }
 
+// The gesture that a release or a move in `grid`'s list pane continues: that of the grid whose
+// list pane was pressed last, which a drag may have left for this one; `grid`'s own when that
+// grid is gone. Look it up again after any message that may reach the parent.
+ListGesture& PressGesture(GridInstance& grid);
+
+// Sends GRM_ACTIVATECELL for the current row with the activation marked, as Enter and the
+// release after a double click do; the mark holds while the message runs.
+void ActivateCurrentRow(GridInstance& grid);
+
 // list_pane_mouse.cpp: presses and releases of either button, and double clicks.
 void OnListLButtonDown(GridInstance& grid, LPARAM point);
 void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point);
 void OnListRButtonDown(GridInstance& grid);
 void OnListRButtonUp(GridInstance& grid);
-void OnListLButtonDblClk();
+void OnListLButtonDblClk(GridInstance& grid);
 
 // list_pane_keys.cpp: Enter, Down, Up, Page Up and Page Down. False for any other key, which
 // the list box handles.

@@ -2,7 +2,6 @@
 // and Up move the current cell, Page Up and Page Down scroll. A key is known by its virtual key
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
 #include "frame/row_positions.h"
-#include "frame/shared_state.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
 
@@ -26,11 +25,8 @@ void OnEnter(GridInstance& grid) {
     if (SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0) != 1) {
         return;
     }
-    SharedGridState& shared = Shared();
-    shared.rowKind = KindWord(KindCellOfRow(grid, grid.currentRow));
-    shared.activationPending = true;
-    SendMessageA(grid.ownWindow, GRM_ACTIVATECELL, 0, grid.currentRow);
-    shared.activationPending = false;
+    grid.gesture.rowKind = KindWord(KindCellOfRow(grid, grid.currentRow));
+    ActivateCurrentRow(grid);
 }
 
 // Moves down only onto a filled row whose kind cell is set.

@@ -1,8 +1,10 @@
 // Presses and releases in the list pane. A press selects by the modifiers and prepares a drag;
 // a release makes the row current, begins an edit on a second click, activates after a double
 // click, or ends a drag with a drop. The right button is handled as the left one on the row
-// under the cursor. Every message that can reach the parent may destroy the control or clear
-// its rows: the gesture then stops where it is.
+// under the cursor. The gesture is the pressed grid's (ListGesture): a release that a drag has
+// carried into the other grid's pane continues it. It is looked up afresh after every message
+// that can reach the parent, which may destroy the pressed grid meanwhile. Every such message
+// may also destroy this control or clear its rows: the gesture then stops where it is.
 #include <algorithm>
 
 #include "frame/row_positions.h"
@@ -39,17 +41,6 @@ void DeselectAll(const GridInstance& grid) {
 
 LRESULT SelectedCount(const GridInstance& grid) {
     return std::max<LRESULT>(SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0), 0);
-}
-
-// The side of the pane that has the focus: the rule the control uses for the active side.
-uint32_t FocusSide() {
-    HWND focus = GetFocus();
-    return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
-}
-
-uint32_t* ActiveSelectionTable() {
-    SharedGridState& shared = Shared();
-    return shared.selectionTable[shared.activeSide != 0 ? 1 : 0];
 }
 
 // Writes the marked kind into a row's kind cell without asking the parent. A text kind column
@@ -108,40 +99,39 @@ POINT CursorInPane(const GridInstance& grid) {
 // Selection of a press by the modifiers. A plain press on a member of a multiple selection
 // leaves it whole, so that all of it can be dragged.
 void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, LRESULT count) {
-    SharedGridState& shared = Shared();
-    const bool plain = !shared.controlHeld && !shared.shiftHeld;
+    ListGesture& gesture = grid.gesture;
+    const bool plain = !gesture.controlHeld && !gesture.shiftHeld;
     if (plain && !(count >= 2 && wasSelected)) {
         DeselectAll(grid);
     }
-    shared.pressDeselected = false;
+    gesture.pressDeselected = false;
     const bool selectedNow = SendMessageA(grid.listPane, LB_GETSEL, row, 0) > 0;
-    if (selectedNow && shared.controlHeld) {
+    if (selectedNow && gesture.controlHeld) {
         SetSelected(grid, row, false);
-        shared.pressDeselected = true;
-        shared.clickCounter = 0;
+        gesture.pressDeselected = true;
+        gesture.clickCounter = 0;
     } else {
         SetSelected(grid, row, true);
-        if (shared.clickCounter == 0) {
-            shared.clickCounter = 1;
+        if (gesture.clickCounter == 0) {
+            gesture.clickCounter = 1;
         }
     }
     if (row != grid.currentRow) {
-        shared.clickCounter = 1;
+        gesture.clickCounter = 1;
     }
 }
 
 // The release on the press row: the row becomes current, and a second click begins an edit.
 void FinishClick(GridInstance& grid, uint32_t row) {
-    SharedGridState& shared = Shared();
-    if (!shared.pressDeselected) {
+    if (!PressGesture(grid).pressDeselected) {
         Send(grid, GRM_SETCURCELL, 0, row);
         if (RowGone(grid, row)) {
             return;
         }
     }
-    shared.pressDeselected = false;
+    PressGesture(grid).pressDeselected = false;
     const bool editable = (KindCellOfRow(grid, row) & 0xFF) != kKindPlain;
-    if (shared.clickCounter > 1 && editable && !shared.controlHeld) {
+    if (PressGesture(grid).clickCounter > 1 && editable && !grid.gesture.controlHeld) {
         const LRESULT column = Send(grid, GRM_GETCURCOL);
         if (Gone(grid)) {
             return;
@@ -151,46 +141,48 @@ void FinishClick(GridInstance& grid, uint32_t row) {
             return;
         }
         Send(grid, GRM_BEGINEDIT, static_cast<WPARAM>(column), current);
-        shared.clickCounter = 0;
+        PressGesture(grid).clickCounter = 0;
         if (Gone(grid)) {
             return;
         }
     }
-    shared.clickCounter += 1;
+    PressGesture(grid).clickCounter += 1;
 }
 
 }  // namespace
 
 void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     SharedGridState& shared = Shared();
+    RowDrag& drag = shared.drag;
+    ListGesture& gesture = grid.gesture;
     SetFocus(grid.listPane);  // closes an open editor first
     if (Gone(grid)) {
         return;
     }
-    shared.externalDrag = false;
-    shared.buttonDown = true;
+    drag.external = false;
+    drag.buttonDown = true;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
     }
-    shared.dragOriginX = 0;
-    shared.dragOriginY = 0;
-    shared.dragSource = grid.ownWindow;
-    if (shared.pressPane != grid.listPane) {
+    drag.originX = 0;
+    drag.originY = 0;
+    drag.source = grid.ownWindow;
+    if (drag.pressedPane != grid.listPane) {
         // Clicks count within one pane: a click in another grid is no first click here.
-        shared.pressPane = grid.listPane;
-        shared.clickCounter = 0;
+        drag.pressedPane = grid.listPane;
+        gesture.clickCounter = 0;
     }
 
     const uint32_t row = RowAtPoint(grid, point);
-    shared.pressRow = row;
+    gesture.pressRow = row;
     uint32_t kindCell = KindCellOfRow(grid, row);
     if (kindCell == kKindUnmarked && MarkKindCell(grid, row)) {
         kindCell = kMarkedKindCell;
-        shared.clickCounter = 0;
+        gesture.clickCounter = 0;
     }
     const uint32_t kind = KindWord(kindCell);
-    shared.dragKind = kind == kKindPlain ? 0 : kind;
+    drag.kind = kind == kKindPlain ? 0 : kind;
     if (kind == kKindInert) {
         return;
     }
@@ -200,25 +192,26 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     shared.activeSide = FocusSide();
     LRESULT count = 0;
     const bool wasSelected = SaveSelection(grid, row, count);
-    ReadModifiers();
+    ReadModifiers(gesture);
     SelectByPress(grid, row, wasSelected, count);
     Send(grid, GRM_SETACTIVELOOK, WM_LBUTTONDOWN, 1);
 }
 
 void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
-    SharedGridState& shared = Shared();
+    RowDrag& drag = Shared().drag;
+    ListGesture& gesture = grid.gesture;
     ReleaseCapture();
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     if (Gone(grid)) {
         return;
     }
-    shared.buttonDown = false;
-    shared.externalDrag = false;
+    drag.buttonDown = false;
+    drag.external = false;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
     }
-    if (shared.dropAllowed) {
+    if (drag.dropAllowed) {
         // A drop changes no selection, current cell or focus: the parent moves the rows.
         Send(grid, GRM_NOTIFYDROP);
         return;
@@ -229,22 +222,22 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
     }
 
     const uint32_t row = RowAtPoint(grid, point);
-    shared.rowKind = KindWord(KindCellOfRow(grid, row));
-    if (shared.rowKind == kKindInert) {
+    gesture.rowKind = KindWord(KindCellOfRow(grid, row));
+    if (gesture.rowKind == kKindInert) {
         return;
     }
-    if (shared.activationPending) {
-        Send(grid, GRM_ACTIVATECELL, 0, grid.currentRow);
-        shared.activationPending = false;
+    if (PressGesture(grid).activationPending) {
+        ActivateCurrentRow(grid);
+        PressGesture(grid).activationPending = false;
         return;
     }
-    if (shared.dragKind == 0) {
+    if (drag.kind == 0) {
         return;
     }
 
-    ReadModifiers();
+    ReadModifiers(gesture);
     LRESULT count = 0;
-    if (!shared.controlHeld && !shared.shiftHeld) {
+    if (!gesture.controlHeld && !gesture.shiftHeld) {
         count = SelectedCount(grid);
         if (count > 1) {
             DeselectAll(grid);
@@ -254,18 +247,19 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
         return;
     }
     grid.currentRow = row;
-    const bool repeat = shared.clickCounter != 0 && row == shared.pressRow && keys != MK_RBUTTON;
+    ListGesture& press = PressGesture(grid);
+    const bool repeat = press.clickCounter != 0 && row == press.pressRow && keys != MK_RBUTTON;
     if (!repeat) {
-        shared.clickCounter = 0;
+        press.clickCounter = 0;
     }
-    if (row != shared.pressRow) {
+    if (row != press.pressRow) {
         // The press row goes back to being current, if it still names a row: the press may
         // have been below the rows, or the rows may have been cleared since.
-        if (count < 2 && shared.pressRow < RowCount(grid)) {
-            grid.currentRow = shared.pressRow;
+        if (count < 2 && press.pressRow < RowCount(grid)) {
+            grid.currentRow = press.pressRow;
         }
         RestoreSelection(grid, count);
-        shared.clickCounter += 1;
+        press.clickCounter += 1;
         return;
     }
     FinishClick(grid, row);
@@ -279,22 +273,20 @@ void OnListRButtonDown(GridInstance& grid) {
 // Only a release on the press row counts; it is handled as a left release at x 0, which always
 // hits column 0, and never begins an edit.
 void OnListRButtonUp(GridInstance& grid) {
-    SharedGridState& shared = Shared();
-    shared.rightButton = false;
+    grid.gesture.rightButton = false;
     const POINT cursor = CursorInPane(grid);
-    if (RowAtPaneY(grid, cursor.y) != shared.pressRow) {
+    if (RowAtPaneY(grid, cursor.y) != PressGesture(grid).pressRow) {
         return;
     }
-    shared.rightButton = true;
+    grid.gesture.rightButton = true;
     SendMessageA(grid.listPane, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(0, cursor.y));
-    shared.clickCounter = 0;
-    shared.rightButton = false;
+    PressGesture(grid).clickCounter = 0;
+    grid.gesture.rightButton = false;
 }
 
-void OnListLButtonDblClk() {
-    SharedGridState& shared = Shared();
-    shared.activationPending = true;
-    shared.clickCounter = 0;
+void OnListLButtonDblClk(GridInstance& grid) {
+    grid.gesture.activationPending = true;
+    grid.gesture.clickCounter = 0;
 }
 
 }  // namespace vorlane

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "frame/shared_state.h"
-
 namespace vorlane {
 
 namespace {
@@ -16,10 +14,9 @@ bool KeyDown(int virtualKey) {
 
 }  // namespace
 
-void ReadModifiers() {
-    SharedGridState& shared = Shared();
-    shared.shiftHeld = KeyDown(VK_SHIFT);
-    shared.controlHeld = KeyDown(VK_CONTROL);
+void ReadModifiers(ListGesture& gesture) {
+    gesture.shiftHeld = KeyDown(VK_SHIFT);
+    gesture.controlHeld = KeyDown(VK_CONTROL);
 }
 
 }  // namespace vorlane

@@ -13,8 +13,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr uint32_t kPressed = 0x1;           // column flag: the title button is held down
-constexpr int32_t kDescendingArrow = 9;      // sortIndicator showing the down arrow
 constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
 constexpr int kArrowFromTitleRight = 6;      // arrow's left edge, from the title's right edge
 constexpr int kTextBeforeArrow = 2;          // pixels between a title's text and its arrow
@@ -34,7 +32,7 @@ void DrawButtonFrame(HDC dc, RECT button, UINT edge) {
 
 // The column's title as the control serves it. The title message has no buffer size, so a
 // title too long for the buffer is read from the labels directly, cut to 255 characters.
-void ReadTitle(GridInstance& grid, uint32_t column, const ColumnRecord& record, char* title) {
+void ReadTitle(const GridInstance& grid, uint32_t column, const ColumnRecord& record, char* title) {
     title[0] = '\0';
     const char* stored = grid.store.columns().labels().StringAt(record.titleOffset);
     if (std::strlen(stored) < kTitleSize) {
@@ -49,7 +47,7 @@ void ReadTitle(GridInstance& grid, uint32_t column, const ColumnRecord& record, 
 // the right. The arrow stands at the title area's right end and the text is laid out left of it,
 // so that the arrow never covers a letter. False when the control was destroyed while its title
 // was asked for.
-bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& record,
+bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& record,
                const RECT& button) {
     char title[kTitleSize];
     ReadTitle(grid, column, record, title);
@@ -57,7 +55,7 @@ bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& 
         return false;
     }
     RECT text = {button.left + 3, button.top + 2, button.right - 3, button.bottom};
-    if ((record.flags & kPressed) != 0) {
+    if ((record.flags & kTitlePressed) != 0) {
         text.left += 1;
         text.top += 1;
         text.right += 1;
@@ -79,7 +77,7 @@ bool DrawTitle(GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& 
 
 }  // namespace
 
-void PaintHeader(GridInstance& grid, const DRAWITEMSTRUCT& item) {
+void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     if (dc == nullptr) {
         return;
@@ -96,7 +94,7 @@ void PaintHeader(GridInstance& grid, const DRAWITEMSTRUCT& item) {
         RECT button = item.rcItem;
         button.left = PaneX(column == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
         button.right = PaneX(static_cast<int64_t>(record.x) + record.width + 1);
-        const bool pressed = (record.flags & kPressed) != 0;
+        const bool pressed = (record.flags & kTitlePressed) != 0;
         DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
         if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {
             return;

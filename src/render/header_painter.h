@@ -4,11 +4,20 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "frame/grid_instance.h"
 
 namespace vorlane {
 
-// Paints the header pane into the owner-draw record's device context.
-void PaintHeader(GridInstance& grid, const DRAWITEMSTRUCT& item);
+// What a column record tells the header to show; the header pane's mouse handling
+// (input/header_pane.cpp) sets them.
+constexpr uint32_t kTitlePressed = 0x1;  // column flag: the title button is held down
+constexpr int32_t kAscendingArrow = 8;   // sortIndicator values: the up and the down arrow
+constexpr int32_t kDescendingArrow = 9;
+
+// Paints the header pane into the owner-draw record's device context. Reads the grid only; the
+// titles are asked of the control (GRM_GETCOLTITLE), so the parent may destroy it meanwhile.
+void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item);
 
 }  // namespace vorlane

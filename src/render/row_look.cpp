@@ -56,9 +56,9 @@ uint64_t RowLookHash(const GridInstance& grid) {
     hash.Add(shared.rowImageList);
     hash.Add(shared.firstListPane);
     hash.Add(shared.secondListPane);
-    hash.Add(shared.dropAllowed);
-    hash.Add(shared.dropRow);
-    hash.Add(shared.dropSide);
+    hash.Add(shared.drag.dropAllowed);
+    hash.Add(shared.drag.dropRow);
+    hash.Add(shared.drag.dropSide);
     const ColumnSet& columns = grid.store.columns();
     hash.Add(columns.Count());
     hash.Add(columns.TotalWidth());

@@ -1,6 +1,5 @@
 // Row painting. Each row is composed off-screen: background, grid lines, the current-cell
 // highlight, the row image and marker, then the cell texts; and copied to the list pane once.
-// The owner-draw entry point for both panes is here too.
 #include "render/row_painter.h"
 
 #include <commctrl.h>
@@ -10,7 +9,6 @@
 #include <cstring>
 #include <optional>
 
-#include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
 #include "render/file_icons.h"
 #include "render/gdi_objects.h"
@@ -60,24 +58,29 @@ LONG CanvasX(int64_t x) {
 // True while a drop is allowed and `position` is the drop row on the side where the pointer is.
 bool IsDropTarget(HWND pane, UINT position) {
     const SharedGridState& shared = Shared();
-    if (!shared.dropAllowed || position != shared.dropRow) {
+    const RowDrag& drag = shared.drag;
+    if (!drag.dropAllowed || position != drag.dropRow) {
         return false;
     }
-    if (pane == shared.secondListPane && shared.dropSide == 0) {
+    if (pane == shared.secondListPane && drag.dropSide == 0) {
         return false;
     }
-    if (pane == shared.firstListPane && shared.dropSide == 1) {
+    if (pane == shared.firstListPane && drag.dropSide == 1) {
         return false;
     }
     return true;
 }
 
 // Paints one row on the canvas. Coordinates are the canvas's: the row's top-left corner is
-// (0, 0) and a column's x is its x in the list pane less the item's left edge.
+// (0, 0) and a column's x is its x in the list pane less the item's left edge. The grid is only
+// read; the shell icons looked up are kept in the icon cache, and drawn through the strip.
 class RowPainter {
   public:
-    RowPainter(GridInstance& grid, const DRAWITEMSTRUCT& item, HDC dc, int width, int height)
+    RowPainter(const GridInstance& grid, FileIconCache& icons, IconStrip& strip,
+               const DRAWITEMSTRUCT& item, HDC dc, int width, int height)
         : grid_(grid),
+          icons_(icons),
+          strip_(strip),
           item_(item),
           dc_(dc),
           columns_(grid.store.columns()),
@@ -199,7 +202,7 @@ class RowPainter {
         if (!RectVisible(item_.hDC, &icon)) {
             return;
         }
-        FileIconCache& icons = grid_.fileIcons;
+        FileIconCache& icons = icons_;
         icons.FollowPrefix(columns_.Get(0)->folderPrefix);
         ShellIcon shown;
         if (const std::optional<int> kept = icons.Find(RowOffset())) {
@@ -216,8 +219,8 @@ class RowPainter {
             AppendCut(path, prefixEnd, sizeof path, text);
             shown = FileIconOf(icons, RowOffset(), path);
         }
-        grid_.iconStrip.Follow(icons.generation());
-        if (!grid_.iconStrip.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
+        strip_.Follow(icons.generation());
+        if (!strip_.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
             DrawImage(shown.images, shown.index, cell);
         }
     }
@@ -268,7 +271,9 @@ class RowPainter {
 
     uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
 
-    GridInstance& grid_;
+    const GridInstance& grid_;
+    FileIconCache& icons_;
+    IconStrip& strip_;  // the file icons as drawn
     const DRAWITEMSTRUCT& item_;
     HDC dc_;
     const ColumnSet& columns_;
@@ -303,20 +308,9 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     {
         ScopedSelect font(canvas, grid.listFont);
         ScopedSelect pen(canvas, grid.gridPen);
-        RowPainter(grid, item, canvas, width, height).Paint();
+        RowPainter(grid, grid.fileIcons, grid.iconStrip, item, canvas, width, height).Paint();
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
-}
-
-void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
-    if (item == nullptr || item->hwndItem == nullptr) {
-        return;
-    }
-    if (item->hwndItem == grid.headerPane) {
-        PaintHeader(grid, *item);
-    } else if (item->hwndItem == grid.listPane) {
-        PaintRow(grid, *item);
-    }
 }
 
 }  // namespace vorlane

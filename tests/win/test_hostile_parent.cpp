@@ -101,8 +101,8 @@ class HostileParent : public ::testing::TestWithParam<Case> {
     void SetUp() override {
         ASSERT_NE(grid, nullptr);
         Fill(grid);
-        // The click state is the process's: a click on row 0 leaves no activation pending and
-        // makes row 0 current, whatever an earlier test left; an edit it may begin is cancelled.
+        // A click on row 0 makes row 0 current and leaves no activation pending; an edit it may
+        // begin is cancelled.
         ClickRow(0);
         Grid_CancelEdit(grid);
         parent->Clear();

@@ -1,7 +1,10 @@
 // Notifications that messages send: their fields, and messages sent back from inside them.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "harness.h"
+#include "input_helpers.h"
 
 using namespace testing_support;
 
@@ -64,6 +67,54 @@ TEST_F(Notify, DropReportsTheSideAndRowAndEveryRecordNamesTheGrid) {
     parent.Clear();
     Grid_NotifyButton(grid);
     EXPECT_EQ(parent.records[0].hwndFrom, grid);
+}
+
+// What a gesture in one grid leaves behind is that grid's own: another grid's messages and input
+// never report or act on it.
+TEST_F(Notify, AGestureInOneGridLeavesNothingForAnotherGridToReport) {
+    HWND other = CreateGrid(parent.hwnd(), 0, 310, 500, 200, 0, 43);
+    ASSERT_TRUE(AddStandardColumns(other));
+    AddStandardRow(other, "c", nullptr, 0, 0, 0, 3);
+    AddStandardRow(other, "d", nullptr, 0, 0, 0, 3);
+    HWND pane = ListPane(grid);
+    const LPARAM row1 = RowPoint(grid, 1);
+    auto pressTitle = [](HWND header, int x) {
+        SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+        SendMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    };
+    struct Case {
+        const char* left;               // by the gesture in the first grid
+        std::function<void()> gesture;  // in the first grid
+        std::function<void()> probe;    // then in the other grid
+        Note reported;                  // the other grid's first notification
+    };
+    const Case cases[] = {
+        {"an activation awaiting its release",
+         [&] {
+             Click(pane, row1);
+             SendMessageA(pane, WM_LBUTTONDBLCLK, MK_LBUTTON, row1);
+         },
+         [&] { Grid_ActivateCell(other, 0, 1); }, CellClickNote(0, 1, 0)},
+        {"the kind of the row released on", [&] { Click(pane, row1); },
+         [&] { KeyDown(ListPane(other), VK_DOWN, 0x50); }, CellClickNote(0, 1, 0)},
+        {"a column edge armed for resizing",
+         [&] { SendMessageA(HeaderPane(grid), WM_MOUSEMOVE, 0, MAKELPARAM(100, 5)); },
+         [&] { pressTitle(HeaderPane(other), 50); }, Note{GRN_HEADERCLICK, 0, 0xFFFFFFFF}},
+    };
+    for (const Case& c : cases) {
+        c.gesture();
+        parent.Clear();
+        c.probe();
+        std::vector<GridNotify> reported;
+        for (const GridNotify& record : parent.records) {
+            if (record.hwndGrid == other) {
+                reported.push_back(record);
+            }
+        }
+        ASSERT_FALSE(reported.empty()) << c.left;
+        EXPECT_EQ(Notes(reported)[0], c.reported) << c.left;
+    }
+    EXPECT_EQ(Grid_GetColWidth(other, 0), 100) << "no column of the other grid was resized";
 }
 
 TEST_F(Notify, ANestedMessageFromInsideANotificationIsHandled) {

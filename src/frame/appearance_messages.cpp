@@ -1,7 +1,10 @@
-// Colours, fonts, grid lines, the active look and a plain redraw.
+// Owner drawing, colours, fonts, grid lines, the active look and a plain redraw. The painting
+// itself is render/'s; these handlers change what it reads and ask for repaints.
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
+#include "render/header_painter.h"
+#include "render/row_painter.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -21,6 +24,17 @@ void InvalidatePanes(const GridInstance& grid) {
 }
 
 }  // namespace
+
+void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
+    if (item == nullptr || item->hwndItem == nullptr) {
+        return;
+    }
+    if (item->hwndItem == grid.headerPane) {
+        PaintHeader(grid, *item);
+    } else if (item->hwndItem == grid.listPane) {
+        PaintRow(grid, *item);
+    }
+}
 
 void OnSetColors(GridInstance& grid, LPARAM colors) {
     const auto* set = reinterpret_cast<const ColorSet*>(colors);
@@ -74,9 +88,7 @@ void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
             return;
         }
     }
-    SharedGridState& shared = Shared();
-    HWND focus = GetFocus();
-    shared.activeSide = focus != nullptr && focus == shared.secondListPane ? 1 : 0;
+    Shared().activeSide = FocusSide();
 }
 
 // The client's word that files may have changed: their icons are looked up again.

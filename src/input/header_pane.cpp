@@ -1,9 +1,9 @@
-// The header pane procedure. Resizing runs through the process-wide resize state: a mouse move
+// The header pane procedure. Resizing runs through the grid's resize state: a mouse move
 // near a column's right edge arms it (hovering), a press starts the drag with the one-pixel
 // resize line following the mouse, and the release applies the width, lays the control out again
 // and mirrors the width to the partner grid. A press elsewhere presses a title; its release
 // sets the sort arrow and reports the click to the parent.
-#include "render/header_pane.h"
+#include "input/header_pane.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,15 +11,13 @@
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
+#include "render/header_painter.h"
 #include "vorlane.h"
 
 namespace vorlane {
 
 namespace {
 
-constexpr uint32_t kPressed = 0x1;      // column flag: the title button is held down
-constexpr int32_t kAscendingArrow = 8;  // sortIndicator values set by a title click
-constexpr int32_t kDescendingArrow = 9;
 constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
 
 uint32_t UnsignedX(LPARAM point) {
@@ -41,9 +39,8 @@ void ReleaseOwnCapture(HWND pane) {
 }
 
 // Where a drag would put the column's right edge: never left of the column's left edge.
-int64_t DraggedEdge(int32_t mouseX) {
-    const SharedGridState& shared = Shared();
-    return std::max<int64_t>(static_cast<int64_t>(mouseX) - shared.grabOffset, shared.resizeLeft);
+int64_t DraggedEdge(const HeaderResize& resize, int32_t mouseX) {
+    return std::max<int64_t>(static_cast<int64_t>(mouseX) - resize.grabOffset, resize.left);
 }
 
 int32_t ToInt32(int64_t value) {
@@ -53,25 +50,25 @@ int32_t ToInt32(int64_t value) {
 // Arms a resize when the mouse, with no button held, is at most 2 pixels left or 1 pixel right
 // of a column's right edge. Columns are tried from the right, so that of columns sharing an edge
 // (width 0) the last one is taken; the kind column never is.
-void HoverTest(const GridInstance& grid, WPARAM keys, uint32_t mouseX) {
+void HoverTest(GridInstance& grid, WPARAM keys, uint32_t mouseX) {
     if ((keys & (MK_LBUTTON | MK_RBUTTON)) != 0) {
         return;
     }
-    SharedGridState& shared = Shared();
-    shared.resizePhase = ResizePhase::Idle;
+    HeaderResize& resize = grid.resize;
+    resize.phase = ResizePhase::Idle;
     const ColumnSet& columns = grid.store.columns();
     const uint32_t count = columns.Count();
     for (uint32_t column = count; column-- > 0;) {
         const ColumnRecord& record = *columns.Get(column);
         const auto edge = static_cast<uint32_t>(static_cast<int64_t>(record.x) + record.width);
-        shared.resizeLeft = record.x;
-        shared.grabOffset = static_cast<int32_t>(mouseX - edge);
+        resize.left = record.x;
+        resize.grabOffset = static_cast<int32_t>(mouseX - edge);
         // Unsigned: at mouse x 0, x - 1 wraps and nothing is hit.
         const bool onEdge = mouseX - 1 <= edge && edge <= mouseX + 2;
         if (onEdge && column != count - 1) {
-            shared.resizeColumn = column;
+            resize.column = column;
             SetCursor(grid.resizeCursor);
-            shared.resizePhase = ResizePhase::Hovering;
+            resize.phase = ResizePhase::Hovering;
             return;
         }
     }
@@ -81,7 +78,7 @@ void HoverTest(const GridInstance& grid, WPARAM keys, uint32_t mouseX) {
 void MoveResizeLine(const GridInstance& grid, int32_t mouseX) {
     RECT client;
     GetClientRect(grid.ownWindow, &client);
-    const int x = ToInt32(DraggedEdge(mouseX) - grid.horizontalOffset);
+    const int x = ToInt32(DraggedEdge(grid.resize, mouseX) - grid.horizontalOffset);
     SetWindowPos(grid.resizeLine, HWND_TOP, x, 0, 1, client.bottom, SWP_SHOWWINDOW);
     UpdateWindow(grid.resizeLine);
 }
@@ -103,11 +100,11 @@ void MirrorWidth(const GridInstance& grid, uint32_t column) {
 }
 
 void FinishResize(GridInstance& grid, int32_t mouseX) {
-    SharedGridState& shared = Shared();
-    shared.resizePhase = ResizePhase::Idle;
-    const uint32_t column = shared.resizeColumn;
+    HeaderResize& resize = grid.resize;
+    resize.phase = ResizePhase::Idle;
+    const uint32_t column = resize.column;
     // Setting the width lays out every later column and the total width again.
-    grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(mouseX) - shared.resizeLeft));
+    grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(resize, mouseX) - resize.left));
     ShowWindow(grid.resizeLine, SW_HIDE);
     SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
     if (grid.destroyed) {
@@ -126,10 +123,10 @@ void FinishTitleClick(GridInstance& grid) {
     }
     for (uint32_t column = 0; column < count; ++column) {
         const uint32_t flags = grid.store.columns().Get(column)->flags;
-        if ((flags & kPressed) == 0) {
+        if ((flags & kTitlePressed) == 0) {
             continue;
         }
-        const uint32_t released = flags & ~kPressed;
+        const uint32_t released = flags & ~kTitlePressed;
         grid.store.SetColumnFlags(column, released);
         grid.columnWindows.SetSortIndicator(column,
                                             released != 0 ? kDescendingArrow : kAscendingArrow);
@@ -148,7 +145,7 @@ void PressTitle(GridInstance& grid, uint32_t mouseX) {
     for (uint32_t column = 0; column < columns.Count(); ++column) {
         const ColumnRecord& record = *columns.Get(column);
         if (static_cast<int64_t>(record.x) + record.width > static_cast<int64_t>(mouseX)) {
-            grid.store.SetColumnFlags(column, record.flags | kPressed);
+            grid.store.SetColumnFlags(column, record.flags | kTitlePressed);
             RepaintNow(grid.headerPane);
             return;
         }
@@ -158,7 +155,7 @@ void PressTitle(GridInstance& grid, uint32_t mouseX) {
 }  // namespace
 
 void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
-    if (Shared().resizePhase == ResizePhase::Dragging) {
+    if (grid.resize.phase == ResizePhase::Dragging) {
         MoveResizeLine(grid, SignedX(point));
     } else {
         HoverTest(grid, keys, UnsignedX(point));
@@ -166,9 +163,8 @@ void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
 }
 
 void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
-    SharedGridState& shared = Shared();
-    if (shared.resizePhase == ResizePhase::Hovering) {
-        shared.resizePhase = ResizePhase::Dragging;
+    if (grid.resize.phase == ResizePhase::Hovering) {
+        grid.resize.phase = ResizePhase::Dragging;
         SetCursor(grid.resizeCursor);
         SendMessageA(pane, WM_MOUSEMOVE, keys, point);  // shows the line at once
     } else {
@@ -180,7 +176,7 @@ void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM poin
 }
 
 void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
-    if (Shared().resizePhase != ResizePhase::Idle) {
+    if (grid.resize.phase != ResizePhase::Idle) {
         FinishResize(grid, SignedX(point));
     } else {
         FinishTitleClick(grid);
@@ -189,9 +185,8 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
 }
 
 void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture) {
-    SharedGridState& shared = Shared();
-    if (shared.resizePhase == ResizePhase::Dragging && newCapture != pane) {
-        shared.resizePhase = ResizePhase::Idle;
+    if (grid.resize.phase == ResizePhase::Dragging && newCapture != pane) {
+        grid.resize.phase = ResizePhase::Idle;
         ShowWindow(grid.resizeLine, SW_HIDE);
     }
 }
