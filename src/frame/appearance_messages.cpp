@@ -36,8 +36,7 @@ void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
     }
 }
 
-void OnSetColors(GridInstance& grid, LPARAM colors) {
-    const auto* set = reinterpret_cast<const ColorSet*>(colors);
+void OnSetColors(GridInstance& grid, const ColorSet* set) {
     if (set == nullptr) {
         return;
     }
@@ -64,24 +63,24 @@ void OnSetColors(GridInstance& grid, LPARAM colors) {
     InvalidatePanes(grid);
 }
 
-void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont) {
-    grid.headerFont = reinterpret_cast<HFONT>(headerFont);
-    grid.listFont = reinterpret_cast<HFONT>(listFont);
-    SendMessageA(grid.headerPane, WM_SETFONT, headerFont, FALSE);
-    SendMessageA(grid.listPane, WM_SETFONT, static_cast<WPARAM>(listFont), FALSE);
+void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont) {
+    grid.headerFont = headerFont;
+    grid.listFont = listFont;
+    SendMessageA(grid.headerPane, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), FALSE);
+    SendMessageA(grid.listPane, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), FALSE);
 }
 
-void OnSetGridLines(GridInstance& grid, WPARAM on) {
-    Shared().gridLines = on != 0;
+void OnSetGridLines(GridInstance& grid, bool on) {
+    Shared().gridLines = on;
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
-void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
-    grid.activeLook = active != 0;
+void OnSetActiveLook(GridInstance& grid, bool notify, bool active) {
+    grid.activeLook = active;
     // Repaint now, so the current cell shows its new look before the parent hears of it.
     InvalidateRect(grid.listPane, nullptr, TRUE);
     UpdateWindow(grid.listPane);
-    if (notify != 0) {
+    if (notify) {
         GridNotify record = MakeNotify(grid, GRN_SELCHANGE);
         SendNotify(grid, record);
         if (grid.destroyed) {

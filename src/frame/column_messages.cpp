@@ -49,8 +49,7 @@ void Relayout(GridInstance& grid) {
 }  // namespace
 
 // 0 when the column was added; 1 when refused (rows exist, no record, no room, no memory).
-LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
-    const auto* client = reinterpret_cast<const ColumnDesc*>(desc);
+LRESULT OnAddColumn(GridInstance& grid, const ColumnDesc* client) {
     if (client == nullptr || grid.store.HasRows()) {
         return 1;
     }
@@ -73,13 +72,12 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     return 0;
 }
 
-LRESULT OnGetColWidth(GridInstance& grid, WPARAM column) {
+LRESULT OnGetColWidth(GridInstance& grid, uint64_t column) {
     return column <= UINT32_MAX ? grid.store.columns().Width(static_cast<uint32_t>(column)) : 0;
 }
 
-void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
-    if (column > UINT32_MAX ||
-        !grid.store.SetColumnWidth(static_cast<uint32_t>(column), static_cast<int32_t>(width))) {
+void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width) {
+    if (column > UINT32_MAX || !grid.store.SetColumnWidth(static_cast<uint32_t>(column), width)) {
         return;
     }
     Relayout(grid);
@@ -87,39 +85,37 @@ void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
-void OnSetHeaderHeight(GridInstance& grid, LPARAM height) {
-    grid.headerHeight = static_cast<int32_t>(height);
+void OnSetHeaderHeight(GridInstance& grid, int32_t height) {
+    grid.headerHeight = height;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
 }
 
-void OnSetRowHeight(GridInstance& grid, LPARAM height) {
-    if (static_cast<int32_t>(height) == 0) {
+void OnSetRowHeight(GridInstance& grid, int32_t height) {
+    if (height == 0) {
         return;
     }
-    grid.rowHeight = static_cast<int32_t>(height);
+    grid.rowHeight = height;
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);
     Relayout(grid);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
-void OnGetColTitle(GridInstance& grid, WPARAM column, LPARAM buffer) {
-    auto* out = reinterpret_cast<char*>(buffer);
+void OnGetColTitle(GridInstance& grid, uint64_t column, char* out) {
     if (out == nullptr || column > UINT32_MAX) {
         return;
     }
     grid.store.columns().GetTitle(static_cast<uint32_t>(column), out, kCellTextLimit);
 }
 
-void OnSetColTitle(GridInstance& grid, WPARAM column, LPARAM title) {
-    if (column > UINT32_MAX || !grid.store.SetColumnTitle(static_cast<uint32_t>(column),
-                                                          reinterpret_cast<const char*>(title))) {
+void OnSetColTitle(GridInstance& grid, uint64_t column, const char* title) {
+    if (column > UINT32_MAX || !grid.store.SetColumnTitle(static_cast<uint32_t>(column), title)) {
         return;
     }
     InvalidateRect(grid.headerPane, nullptr, TRUE);
 }
 
-LRESULT OnGetColKind(GridInstance& grid, WPARAM column) {
+LRESULT OnGetColKind(GridInstance& grid, uint64_t column) {
     return column <= UINT32_MAX ? grid.store.columns().CellKind(static_cast<uint32_t>(column)) : 0;
 }
 

@@ -1,10 +1,14 @@
 // Handlers of the grid window procedure, one per message, grouped by the file that holds them.
-// Each takes the instance of the window it was called for.
+// Each takes the instance of the window it was called for and the message's parameters as the
+// dispatch unpacked them: values typed, packed cells split, pointers cast.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "frame/grid_instance.h"
+#include "vorlane.h"
 
 namespace vorlane {
 
@@ -14,11 +18,11 @@ void OnSize(GridInstance& grid);
 
 // frame/viewport.cpp: scrolling and the current cell.
 void UpdateScrollBars(GridInstance& grid);
-void OnVScroll(GridInstance& grid, WPARAM wParam);
-void OnHScroll(GridInstance& grid, WPARAM wParam);
-void OnMouseWheel(HWND window, WPARAM wParam);
-LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row);
-void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect);
+void OnVScroll(GridInstance& grid, UINT code);
+void OnHScroll(GridInstance& grid, UINT code);
+void OnMouseWheel(HWND window, int delta);
+LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row);
+void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect);
 void OnEnsureVisible(GridInstance& grid);
 // True when a row appended now leaves the view exactly as it is: the last GRM_ENSUREVISIBLE
 // moved nothing and no message has come since but the current one. Ask before appending.
@@ -28,38 +32,38 @@ void ExtendRowRange(GridInstance& grid);
 void OnRestoreTopIndex(GridInstance& grid);
 
 // frame/notify_messages.cpp: messages that notify or set shared values.
-void OnSetPartners(LPARAM partners);
-void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row);
-void OnSetDropDivider(WPARAM x);
+void OnSetPartners(const PartnerSet* partners);
+void OnActivateCell(GridInstance& grid, uint64_t column, uint64_t row);
+void OnSetDropDivider(uint32_t x);
 void OnNotifyButton(GridInstance& grid);
 void OnNotifyDrop(GridInstance& grid);
-void OnSetOuterZone(WPARAM x, LPARAM enabled);
-void OnSetExternalDrag(LPARAM flag);
+void OnSetOuterZone(uint32_t x, bool enabled);
+void OnSetExternalDrag(bool flag);
 
 // frame/column_messages.cpp: columns and heights.
-LRESULT OnAddColumn(GridInstance& grid, LPARAM desc);
-LRESULT OnGetColWidth(GridInstance& grid, WPARAM column);
-void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width);
-void OnSetHeaderHeight(GridInstance& grid, LPARAM height);
-void OnSetRowHeight(GridInstance& grid, LPARAM height);
-void OnGetColTitle(GridInstance& grid, WPARAM column, LPARAM buffer);
-void OnSetColTitle(GridInstance& grid, WPARAM column, LPARAM title);
-LRESULT OnGetColKind(GridInstance& grid, WPARAM column);
+LRESULT OnAddColumn(GridInstance& grid, const ColumnDesc* desc);
+LRESULT OnGetColWidth(GridInstance& grid, uint64_t column);
+void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width);
+void OnSetHeaderHeight(GridInstance& grid, int32_t height);
+void OnSetRowHeight(GridInstance& grid, int32_t height);
+void OnGetColTitle(GridInstance& grid, uint64_t column, char* buffer);
+void OnSetColTitle(GridInstance& grid, uint64_t column, const char* title);
+LRESULT OnGetColKind(GridInstance& grid, uint64_t column);
 
 // frame/row_messages.cpp: rows, cells and selection.
-LRESULT OnAddRow(GridInstance& grid, LPARAM values);
-LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values);
-void OnGetCell(GridInstance& grid, WPARAM cell, LPARAM destination);
-void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source);
+LRESULT OnAddRow(GridInstance& grid, const GridValue* values);
+LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values);
+void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination);
+void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source);
 void OnClearRows(GridInstance& grid);
 LRESULT OnGetRowCount(GridInstance& grid);
-LRESULT OnGetSelRows(GridInstance& grid, LPARAM positions);
+LRESULT OnGetSelRows(GridInstance& grid, int* positions);
 void OnSelectAll(GridInstance& grid);
 void OnDeselectAll(GridInstance& grid);
 void OnInvertSelection(GridInstance& grid);
 
 // frame/sort_messages.cpp: sorting.
-void OnSort(GridInstance& grid, WPARAM column, LPARAM mode);
+void OnSort(GridInstance& grid, uint64_t column, uint32_t mode);
 
 // render/row_look.cpp: before a vertical scroll. The list box moves the rows it keeps on screen
 // and paints only those it uncovers; the whole pane is invalidated unless that shows what
@@ -68,15 +72,16 @@ void PrepareRowsForScroll(GridInstance& grid);
 
 // frame/appearance_messages.cpp: owner drawing (painted by render/), colours, fonts and redraw.
 void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
-void OnSetColors(GridInstance& grid, LPARAM colors);
-void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont);
-void OnSetGridLines(GridInstance& grid, WPARAM on);
-void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active);
+void OnSetColors(GridInstance& grid, const ColorSet* colors);
+void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont);
+void OnSetGridLines(GridInstance& grid, bool on);
+void OnSetActiveLook(GridInstance& grid, bool notify, bool active);
 void OnRedraw(GridInstance& grid);
 
 // input/editing.cpp: in-place editors.
-LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row);
-void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero);
+LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row);
+// `cell` as GRM_ENDEDIT carries it, MAKELONG(column, row); `requested` false: nothing happens.
+void OnEndEdit(GridInstance& grid, WPARAM cell, bool requested);
 void OnCancelEdit(GridInstance& grid);
 
 // Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,

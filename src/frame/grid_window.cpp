@@ -166,47 +166,62 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_DRAWITEM:
             OnDrawItem(grid, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return 0;
-        case WM_HSCROLL: OnHScroll(grid, wParam); break;
-        case WM_VSCROLL: OnVScroll(grid, wParam); break;
+        case WM_HSCROLL: OnHScroll(grid, LOWORD(wParam)); break;
+        case WM_VSCROLL: OnVScroll(grid, LOWORD(wParam)); break;
         case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(grid.rowBackBrush);
         case LB_GETCOUNT: return OnGetRowCount(grid);
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
-        case WM_MOUSEWHEEL: OnMouseWheel(window, wParam); return 0;
+        case WM_MOUSEWHEEL: OnMouseWheel(window, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
 
-        case GRM_ADDCOLUMN: return OnAddColumn(grid, lParam);
-        case GRM_ADDROW: return OnAddRow(grid, lParam);
-        case GRM_ADDROWS: return OnAddRows(grid, wParam, lParam);
-        case GRM_SETCURCELL: return OnSetCurCell(grid, wParam, lParam);
+        case GRM_ADDCOLUMN: return OnAddColumn(grid, reinterpret_cast<const ColumnDesc*>(lParam));
+        case GRM_ADDROW: return OnAddRow(grid, reinterpret_cast<const GridValue*>(lParam));
+        case GRM_ADDROWS:
+            return OnAddRows(grid, wParam, reinterpret_cast<const GridValue*>(lParam));
+        case GRM_SETCURCELL: return OnSetCurCell(grid, wParam, static_cast<ULONG_PTR>(lParam));
         case GRM_GETCURCOL: return grid.currentColumn;
         case GRM_GETCURROW: return grid.currentRow;
-        case GRM_GETCELL: OnGetCell(grid, wParam, lParam); return 0;
-        case GRM_SETCELL: OnSetCell(grid, wParam, lParam); return 0;
-        case GRM_GETCELLRECT: OnGetCellRect(grid, wParam, lParam); return 0;
+        case GRM_GETCELL:
+            OnGetCell(grid, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<void*>(lParam));
+            return 0;
+        case GRM_SETCELL:
+            OnSetCell(grid, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<const void*>(lParam));
+            return 0;
+        case GRM_GETCELLRECT:
+            OnGetCellRect(grid, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<RECT*>(lParam));
+            return 0;
         case GRM_ENSUREVISIBLE: OnEnsureVisible(grid); return 0;
-        case GRM_BEGINEDIT: return OnBeginEdit(grid, wParam, lParam);
-        case GRM_ENDEDIT: OnEndEdit(grid, wParam, lParam); return 0;
+        case GRM_BEGINEDIT: return OnBeginEdit(grid, wParam, static_cast<ULONG_PTR>(lParam));
+        case GRM_ENDEDIT: OnEndEdit(grid, wParam, lParam == 0); return 0;
         case GRM_GETCOLWIDTH: return OnGetColWidth(grid, wParam);
-        case GRM_SETCOLWIDTH: OnSetColWidth(grid, wParam, lParam); return 0;
+        case GRM_SETCOLWIDTH: OnSetColWidth(grid, wParam, static_cast<int32_t>(lParam)); return 0;
         case GRM_GETHEADERHEIGHT: return grid.headerHeight;
-        case GRM_SETHEADERHEIGHT: OnSetHeaderHeight(grid, lParam); return 0;
+        case GRM_SETHEADERHEIGHT: OnSetHeaderHeight(grid, static_cast<int32_t>(lParam)); return 0;
         case GRM_GETROWHEIGHT: return grid.rowHeight;
-        case GRM_SETROWHEIGHT: OnSetRowHeight(grid, lParam); return 0;
+        case GRM_SETROWHEIGHT: OnSetRowHeight(grid, static_cast<int32_t>(lParam)); return 0;
         case GRM_CLEARROWS: OnClearRows(grid); return 0;
-        case GRM_SORT: OnSort(grid, wParam, lParam); return 0;
-        case GRM_GETCOLTITLE: OnGetColTitle(grid, wParam, lParam); return 0;
-        case GRM_SETCOLTITLE: OnSetColTitle(grid, wParam, lParam); return 0;
+        case GRM_SORT: OnSort(grid, wParam, static_cast<uint32_t>(lParam)); return 0;
+        case GRM_GETCOLTITLE:
+            OnGetColTitle(grid, wParam, reinterpret_cast<char*>(lParam));
+            return 0;
+        case GRM_SETCOLTITLE:
+            OnSetColTitle(grid, wParam, reinterpret_cast<const char*>(lParam));
+            return 0;
         case GRM_GETCOLKIND: return OnGetColKind(grid, wParam);
-        case GRM_SETPARTNERS: OnSetPartners(lParam); return 0;
-        case GRM_SETCOLORS: OnSetColors(grid, lParam); return 0;
-        case GRM_SETFONTS: OnSetFonts(grid, wParam, lParam); return 0;
-        case GRM_SETGRIDLINES: OnSetGridLines(grid, wParam); return 0;
-        case GRM_SETACTIVELOOK: OnSetActiveLook(grid, wParam, lParam); return 0;
-        case GRM_ACTIVATECELL: OnActivateCell(grid, wParam, lParam); return 0;
+        case GRM_SETPARTNERS: OnSetPartners(reinterpret_cast<const PartnerSet*>(lParam)); return 0;
+        case GRM_SETCOLORS: OnSetColors(grid, reinterpret_cast<const ColorSet*>(lParam)); return 0;
+        case GRM_SETFONTS:
+            OnSetFonts(grid, reinterpret_cast<HFONT>(wParam), reinterpret_cast<HFONT>(lParam));
+            return 0;
+        case GRM_SETGRIDLINES: OnSetGridLines(grid, wParam != 0); return 0;
+        case GRM_SETACTIVELOOK: OnSetActiveLook(grid, wParam != 0, lParam != 0); return 0;
+        case GRM_ACTIVATECELL:
+            OnActivateCell(grid, wParam, static_cast<ULONG_PTR>(lParam));
+            return 0;
         case GRM_GETSORTSTATE: return grid.sortState;
         case GRM_GETTOPINDEX: return grid.rememberedTopRow;
         case GRM_RESTORETOPINDEX: OnRestoreTopIndex(grid); return 0;
-        case GRM_GETSELROWS: return OnGetSelRows(grid, lParam);
-        case GRM_SETDROPDIVIDER: OnSetDropDivider(wParam); return 0;
+        case GRM_GETSELROWS: return OnGetSelRows(grid, reinterpret_cast<int*>(lParam));
+        case GRM_SETDROPDIVIDER: OnSetDropDivider(static_cast<uint32_t>(wParam)); return 0;
         case GRM_NOTIFYBUTTON: OnNotifyButton(grid); return 0;
         case GRM_NOTIFYDROP: OnNotifyDrop(grid); return 0;
         case GRM_GETTOTALWIDTH: return grid.store.columns().TotalWidth();
@@ -215,8 +230,8 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case GRM_INVERTSELECTION: OnInvertSelection(grid); return 0;
         case GRM_CANCELEDIT: OnCancelEdit(grid); return 0;
         case GRM_REDRAW: OnRedraw(grid); return 0;
-        case GRM_SETOUTERZONE: OnSetOuterZone(wParam, lParam); return 0;
-        case GRM_SETEXTERNALDRAG: OnSetExternalDrag(lParam); return 0;
+        case GRM_SETOUTERZONE: OnSetOuterZone(static_cast<uint32_t>(wParam), lParam != 0); return 0;
+        case GRM_SETEXTERNALDRAG: OnSetExternalDrag(lParam != 0); return 0;
         default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -6,8 +6,7 @@
 
 namespace vorlane {
 
-void OnSetPartners(LPARAM partners) {
-    const auto* set = reinterpret_cast<const PartnerSet*>(partners);
+void OnSetPartners(const PartnerSet* set) {
     if (set == nullptr) {
         return;
     }
@@ -19,7 +18,7 @@ void OnSetPartners(LPARAM partners) {
     shared.rowImageList = set->rowImageList;
 }
 
-void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row) {
+void OnActivateCell(GridInstance& grid, uint64_t column, uint64_t row) {
     if (!IsCell(grid, column, row)) {
         return;
     }
@@ -30,8 +29,8 @@ void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row) {
     SendNotify(grid, record);  // an activation cannot be vetoed
 }
 
-void OnSetDropDivider(WPARAM x) {
-    Shared().dropDivider = static_cast<uint32_t>(x);
+void OnSetDropDivider(uint32_t x) {
+    Shared().dropDivider = x;
 }
 
 void OnNotifyButton(GridInstance& grid) {
@@ -50,13 +49,13 @@ void OnNotifyDrop(GridInstance& grid) {
     drag.dropAllowed = false;
 }
 
-void OnSetOuterZone(WPARAM x, LPARAM enabled) {
-    Shared().outerZoneX = static_cast<uint32_t>(x) + 3;
-    Shared().outerZoneEnabled = enabled != 0;
+void OnSetOuterZone(uint32_t x, bool enabled) {
+    Shared().outerZoneX = x + 3;
+    Shared().outerZoneEnabled = enabled;
 }
 
-void OnSetExternalDrag(LPARAM flag) {
-    Shared().drag.external = flag != 0;
+void OnSetExternalDrag(bool flag) {
+    Shared().drag.external = flag;
     Shared().drag.kind = 2;
 }
 

@@ -49,11 +49,10 @@ bool ReserveListItems(GridInstance& grid, uint64_t items) {
 }  // namespace
 
 // The new row's position; -1 when the row cannot be stored (no columns, or no memory).
-LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
+LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
     // Asked first: appending is itself a message to the list pane.
     const bool keepsView = AppendKeepsView(grid);
-    std::optional<uint32_t> offset =
-        grid.store.AppendRow(reinterpret_cast<const intptr_t*>(values));
+    std::optional<uint32_t> offset = grid.store.AppendRow(values);
     if (!offset) {
         return -1;
     }
@@ -77,8 +76,8 @@ LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
 
 // The first new row's position; -1, with nothing changed, when not every row can be stored and
 // shown (no columns, no rows, a null array, or no memory): a list pane holds int positions.
-LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
-    if (count == 0 || count > static_cast<WPARAM>(INT32_MAX) || values == 0 ||
+LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
+    if (count == 0 || count > static_cast<uint64_t>(INT32_MAX) || values == nullptr ||
         ColumnCount(grid) == 0) {
         return -1;
     }
@@ -87,8 +86,8 @@ LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
         return -1;
     }
     const GridStore::RowsMark mark = grid.store.Mark();
-    const std::optional<uint32_t> first = grid.store.AppendRows(
-        reinterpret_cast<const intptr_t*>(values), static_cast<uint32_t>(count));
+    const std::optional<uint32_t> first =
+        grid.store.AppendRows(values, static_cast<uint32_t>(count));
     if (!first) {
         return -1;
     }
@@ -117,34 +116,29 @@ LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
     return firstPosition;
 }
 
-void OnGetCell(GridInstance& grid, WPARAM cell, LPARAM destination) {
-    const uint32_t column = LOWORD(cell);
-    const uint32_t row = HIWORD(cell);
-    if (destination == 0 || !IsCell(grid, column, row)) {
+void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination) {
+    if (destination == nullptr || !IsCell(grid, column, row)) {
         return;
     }
-    grid.store.ReadCell(RowOffsetAt(grid, row), column, reinterpret_cast<void*>(destination),
-                        kCellTextLimit);
+    grid.store.ReadCell(RowOffsetAt(grid, row), column, destination, kCellTextLimit);
 }
 
-void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
-    const uint32_t column = LOWORD(cell);
-    const uint32_t row = HIWORD(cell);
+void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source) {
     if (!IsCell(grid, column, row)) {
         return;
     }
-    if (source == 0 && grid.store.columns().CellKind(column) != kCellText) {
+    if (source == nullptr && grid.store.columns().CellKind(column) != kCellText) {
         return;  // a value cell needs a value to point to
     }
     GridNotify record = MakeNotify(grid, GRN_CELLCHANGING, column, row);
-    record.value = source;
+    record.value = reinterpret_cast<LPARAM>(source);
     if (SendNotify(grid, record) || grid.destroyed || !IsCell(grid, column, row)) {
         return;
     }
     // The value is read only now: the parent may have changed it while it was asked. A text
     // that cannot get memory leaves the cell as it was, with nothing to repaint or report.
     const uint32_t rowOffset = RowOffsetAt(grid, row);
-    if (!grid.store.WriteCell(rowOffset, column, reinterpret_cast<const void*>(source))) {
+    if (!grid.store.WriteCell(rowOffset, column, source)) {
         return;
     }
     if (column == 0) {
@@ -179,11 +173,12 @@ LRESULT OnGetRowCount(GridInstance& grid) {
     return RowCount(grid);
 }
 
-LRESULT OnGetSelRows(GridInstance& grid, LPARAM positions) {
-    if (positions == 0) {
+LRESULT OnGetSelRows(GridInstance& grid, int* positions) {
+    if (positions == nullptr) {
         return 0;
     }
-    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize, positions);
+    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
+                                 reinterpret_cast<LPARAM>(positions));
     return std::max<LRESULT>(count, 0);
 }
 

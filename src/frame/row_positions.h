@@ -20,8 +20,8 @@ inline uint32_t RowCount(const GridInstance& grid) {
 }
 
 // True when (column, row) names an existing cell.
-inline bool IsCell(const GridInstance& grid, WPARAM column, LPARAM row) {
-    return column < ColumnCount(grid) && static_cast<ULONG_PTR>(row) < RowCount(grid);
+inline bool IsCell(const GridInstance& grid, uint64_t column, uint64_t row) {
+    return column < ColumnCount(grid) && row < RowCount(grid);
 }
 
 // The row offset of the row shown at `position`.

@@ -42,7 +42,7 @@ GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t 
 
 }  // namespace
 
-void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
+void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     // The positions go to the active side's table, like every saving of the selection: a release
     // restores the selection from there.
     auto* positions = reinterpret_cast<int32_t*>(ActiveSelectionTable());
@@ -55,7 +55,7 @@ void OnSort(GridInstance& grid, WPARAM column, LPARAM mode) {
     }
 
     const auto key = static_cast<uint32_t>(column);
-    const GroupSortRequest request = RequestFor(grid, key, static_cast<uint32_t>(mode));
+    const GroupSortRequest request = RequestFor(grid, key, mode);
     uint32_t flags = grid.store.columns().Get(key)->flags;
     SavedSelection selection{offsets, positions, saved};
     // The list box's own procedure, which the pane's procedure passes item messages on to.

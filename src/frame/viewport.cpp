@@ -164,9 +164,9 @@ void UpdateScrollBars(GridInstance& grid) {
     SetBars(grid, client, TopRow(grid), BarPaint::Now);
 }
 
-void OnVScroll(GridInstance& grid, WPARAM wParam) {
+void OnVScroll(GridInstance& grid, UINT code) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_VERT);
-    const int position = ScrolledPosition(bar, TopRow(grid), kLineStepRows, LOWORD(wParam));
+    const int position = ScrolledPosition(bar, TopRow(grid), kLineStepRows, code);
     if (position == bar.nPos) {
         return;
     }
@@ -176,24 +176,23 @@ void OnVScroll(GridInstance& grid, WPARAM wParam) {
     UpdateScrollBars(grid);
 }
 
-void OnHScroll(GridInstance& grid, WPARAM wParam) {
+void OnHScroll(GridInstance& grid, UINT code) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
-    const int offset =
-        ScrolledPosition(bar, grid.horizontalOffset, kLineStepPixels, LOWORD(wParam));
+    const int offset = ScrolledPosition(bar, grid.horizontalOffset, kLineStepPixels, code);
     const int dx = grid.horizontalOffset - offset;
     grid.horizontalOffset = offset;
     ScrollPanes(grid, dx);
     UpdateScrollBars(grid);
 }
 
-void OnMouseWheel(HWND window, WPARAM wParam) {
-    const WPARAM code = static_cast<int32_t>(wParam) < 0 ? SB_LINEDOWN : SB_LINEUP;
+void OnMouseWheel(HWND window, int delta) {
+    const WPARAM code = delta < 0 ? SB_LINEDOWN : SB_LINEUP;
     for (int i = 0; i < kRowsPerWheelMessage && IsWindow(window); ++i) {
         SendMessageA(window, WM_VSCROLL, code, 0);
     }
 }
 
-LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
+LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     if (!IsCell(grid, column, row)) {
         return 0;
     }
@@ -231,12 +230,11 @@ LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
     return 1;
 }
 
-void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect) {
-    auto* out = reinterpret_cast<RECT*>(rect);
-    if (out == nullptr) {
+void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect) {
+    if (rect == nullptr) {
         return;
     }
-    *out = CellRect(grid, LOWORD(cell), HIWORD(cell));
+    *rect = CellRect(grid, column, row);
 }
 
 void OnEnsureVisible(GridInstance& grid) {

@@ -213,7 +213,7 @@ void HideEditorQuietly(GridInstance& grid, HWND editor) {
 }
 
 // The editor now shown, or 0 when no edit began.
-LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
+LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     // Only one editor is ever open: a new edit ends the one before, unwritten.
     if (!CloseActiveEditor(grid)) {
         return 0;
@@ -223,7 +223,8 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     }
     if (column != kEditCurrentCell) {
         // A refused or vetoed move leaves the edit on the current cell as it was.
-        SendMessageA(grid.ownWindow, GRM_SETCURCELL, column, row);
+        SendMessageA(grid.ownWindow, GRM_SETCURCELL, static_cast<WPARAM>(column),
+                     static_cast<LPARAM>(row));
         if (grid.destroyed) {
             return 0;
         }
@@ -264,8 +265,8 @@ LRESULT OnBeginEdit(GridInstance& grid, WPARAM column, LPARAM row) {
     return reinterpret_cast<LRESULT>(editor);
 }
 
-void OnEndEdit(GridInstance& grid, WPARAM cell, LPARAM ignoreUnlessZero) {
-    if (ignoreUnlessZero == 0) {
+void OnEndEdit(GridInstance& grid, WPARAM cell, bool requested) {
+    if (requested) {
         EndEdit(grid, EditEnd::Requested, cell);
     }
 }
