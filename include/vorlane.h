@@ -28,6 +28,11 @@ extern "C" {
 #endif
 
 #define VORLANE_CLASS "VorlaneClass"
+/* The Unicode class: in its windows every text that crosses the interface is UTF-16 (WCHAR):
+   ColumnDescW's texts, the text entries of GRM_ADDROW(S) arrays, GRM_GETCELL/SETCELL and
+   GRM_GETCOLTITLE/SETCOLTITLE texts, and the texts `value` points at in GRN_BEGINEDIT,
+   GRN_ENDEDIT and GRN_CELLCHANGING. Lengths count UTF-16 units. Everything else is the same. */
+#define VORLANE_CLASSW L"VorlaneClassW"
 
 /* Control style bits (the low bits of the window style). */
 #define GRS_PLAINSELECTED 0x0001 /* selected rows look unselected; only the current cell shows */
@@ -174,6 +179,22 @@ typedef struct ColumnDesc {
     unsigned reserved;
 } ColumnDesc;
 
+/* A column of a Unicode grid: ColumnDesc with wide texts, field for field. */
+typedef struct ColumnDescW {
+    const WCHAR* folderPrefix;
+    int width;
+    const WCHAR* title;
+    int titleAlign;
+    int cellAlign;
+    int cellKind;
+    unsigned editLimit;
+    const WCHAR* mask;
+    HIMAGELIST imageList;
+    unsigned flags;
+    int editorKind;
+    unsigned reserved;
+} ColumnDescW;
+
 /* Colours, passed with GRM_SETCOLORS. The spare fields are not read. */
 typedef struct ColorSet {
     COLORREF spare1;
@@ -242,6 +263,10 @@ VORLANE_LAYOUT(offsetof(GridNotify, idFrom) == offsetof(NMHDR, idFrom));
 VORLANE_LAYOUT(offsetof(GridNotify, code) == offsetof(NMHDR, code));
 VORLANE_LAYOUT(offsetof(GridNotify, column) == sizeof(NMHDR));
 VORLANE_LAYOUT(sizeof(ColorSet) == 40 && offsetof(ColorSet, rowText) == 36);
+VORLANE_LAYOUT(sizeof(ColumnDescW) == sizeof(ColumnDesc));
+VORLANE_LAYOUT(offsetof(ColumnDescW, title) == offsetof(ColumnDesc, title));
+VORLANE_LAYOUT(offsetof(ColumnDescW, mask) == offsetof(ColumnDesc, mask));
+VORLANE_LAYOUT(offsetof(ColumnDescW, reserved) == offsetof(ColumnDesc, reserved));
 #if defined(_WIN64)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 72);
 VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 8 && offsetof(ColumnDesc, title) == 16);
@@ -415,6 +440,31 @@ static __inline void Grid_SetExternalDrag(HWND g, BOOL on) {
 }
 static __inline int Grid_GetRowCount(HWND g) {
     return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);
+}
+
+/* Wrappers for a Unicode grid, for the messages that take or give text (the others above serve
+   both classes: messages from WM_USER on pass unchanged between ANSI and Unicode windows). */
+#define VORLANE_SENDW(g, m, w, l) SendMessageW((g), (m), (WPARAM)(w), (LPARAM)(l))
+static __inline LRESULT Grid_AddColumnW(HWND g, const ColumnDescW* d) {
+    return VORLANE_SENDW(g, GRM_ADDCOLUMN, 0, d);
+}
+static __inline int Grid_AddRowW(HWND g, const GridValue* values) {
+    return (int)VORLANE_SENDW(g, GRM_ADDROW, 0, values);
+}
+static __inline int Grid_AddRowsW(HWND g, UINT count, const GridValue* values) {
+    return (int)VORLANE_SENDW(g, GRM_ADDROWS, count, values);
+}
+static __inline void Grid_GetCellW(HWND g, UINT column, UINT row, void* destination) {
+    VORLANE_SENDW(g, GRM_GETCELL, VORLANE_CELL(column, row), destination);
+}
+static __inline void Grid_SetCellTextW(HWND g, UINT column, UINT row, const WCHAR* text) {
+    VORLANE_SENDW(g, GRM_SETCELL, VORLANE_CELL(column, row), text);
+}
+static __inline void Grid_GetColTitleW(HWND g, UINT column, WCHAR* buffer) {
+    VORLANE_SENDW(g, GRM_GETCOLTITLE, column, buffer);
+}
+static __inline void Grid_SetColTitleW(HWND g, UINT column, const WCHAR* title) {
+    VORLANE_SENDW(g, GRM_SETCOLTITLE, column, title);
 }
 
 /* The look of the system's own controls, read from the system colours at the call: the header in
