@@ -1,5 +1,6 @@
 #include "reliability_helpers.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -83,6 +84,11 @@ uint32_t HostileValue(Rng& rng) {
         return rng.Below(100000);
     }
     return rng.Bits32();
+}
+
+bool GuardIntact(const std::vector<char>& buffer, size_t from) {
+    return std::all_of(buffer.begin() + static_cast<std::ptrdiff_t>(from), buffer.end(),
+                       [](char c) { return c == kGuard; });
 }
 
 int LiveIconsAndCursors() {

@@ -1,6 +1,6 @@
 // Helpers for the reliability tests (message fuzzer, hostile parents, out of memory, leaks): a
-// seeded random source, numbers from the environment, hostile texts, and counts of the icons
-// and cursors a process holds.
+// seeded random source, numbers from the environment, hostile texts, guard bytes after a buffer,
+// and counts of the icons and cursors a process holds.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -53,6 +54,12 @@ size_t HostileTextLength(Rng& rng);
 
 // A 32-bit value that tends to the edges: 0, 1, -1, the extremes, small and random values.
 uint32_t HostileValue(Rng& rng);
+
+// Guard bytes put after the room a message may write to: the buffer is filled with kGuard and
+// GuardIntact tells whether every byte from `from` on still holds it.
+constexpr char kGuard = '\x5A';
+constexpr size_t kGuardBytes = 16;
+bool GuardIntact(const std::vector<char>& buffer, size_t from);
 
 // Icons and cursors alive in this process. The platform offers no counter for them, so every
 // handle of the window manager's handle table is asked for its icon information; a process

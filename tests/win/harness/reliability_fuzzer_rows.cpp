@@ -1,0 +1,202 @@
+// The fuzzer's actions on rows and cells: adding and clearing rows, reading and writing cells,
+// the selection, sorting, the current cell, cell rectangles and the viewport. Each sends one
+// message (a few send a second one to prepare or follow it) with hostile parameters, predicts
+// what a client may rely on and checks the answer.
+#include <algorithm>
+#include <cstring>
+
+#include "reliability_fuzzer.h"
+#include "vorlane.h"
+
+namespace testing_support {
+
+void MessageFuzzer::AddRow() {
+    if (model_.RowCount() >= kMaxRows) {
+        ClearRows();
+        return;
+    }
+    const uint32_t count = model_.ColumnCount();
+    std::vector<GridValue> values(count);
+    std::vector<std::string> texts(count);
+    ModelRow row;
+    row.id = nextId_++;
+    for (uint32_t i = 0; i < count; ++i) {
+        row.cells.push_back(RandomCell(model_.columns[i], texts[i], values[i]));
+    }
+    row.cells[kIdColumn].value = row.id;
+    values[kIdColumn] = static_cast<GridValue>(row.id);
+    // A null array is a row of empty cells; the id is written right after.
+    const bool null = rng_.Chance(5);
+    if (null) {
+        for (ModelCell& cell : row.cells) {
+            cell = ModelCell();
+        }
+    }
+    const LRESULT position =
+        Send(grid_, GRM_ADDROW, 0, null ? 0 : reinterpret_cast<LPARAM>(values.data()));
+    if (position != static_cast<LRESULT>(model_.RowCount())) {
+        Fail("GRM_ADDROW answered " + std::to_string(position) + ", expected " +
+             std::to_string(model_.RowCount()));
+        return;
+    }
+    model_.rows.push_back(row);
+    if (null) {
+        vetoes_ = false;
+        Send(grid_, GRM_SETCELL, VORLANE_CELL(kIdColumn, position),
+             reinterpret_cast<LPARAM>(&row.id));
+        vetoes_ = true;
+    }
+}
+
+void MessageFuzzer::GetCell() {
+    const uint32_t column = AnyColumn();
+    const uint32_t row = AnyRow();
+    if (rng_.Chance(10)) {
+        Send(grid_, GRM_GETCELL, VORLANE_CELL(column, row), 0);  // a null destination
+        return;
+    }
+    if (model_.IsCell(column, row)) {
+        Send(grid_, GRM_GETCELL, VORLANE_CELL(column, row), 0);
+        CheckCell(column, row);
+        return;
+    }
+    std::vector<char> buffer(kGuardBytes, kGuard);
+    Send(grid_, GRM_GETCELL, VORLANE_CELL(column, row), reinterpret_cast<LPARAM>(buffer.data()));
+    if (!GuardIntact(buffer, 0)) {
+        Fail("GRM_GETCELL wrote for a cell that does not exist");
+    }
+}
+
+void MessageFuzzer::SetCell() {
+    uint32_t column = AnyColumn();
+    if (column == kIdColumn) {
+        column = 0;  // the ids are never rewritten: they tell the rows apart
+    }
+    const uint32_t row = AnyRow();
+    std::string text;
+    uint32_t value = HostileValue(rng_);
+    LPARAM source = 0;
+    const bool textColumn = column < model_.ColumnCount() && model_.columns[column].IsText();
+    if (!rng_.Chance(8)) {
+        if (textColumn) {
+            text = HostileText();
+            source = reinterpret_cast<LPARAM>(text.c_str());
+        } else {
+            source = reinterpret_cast<LPARAM>(&value);
+        }
+    }
+    // The parent hears of every write and the model takes the ones it lets through.
+    Send(grid_, GRM_SETCELL, VORLANE_CELL(column, row), source);
+}
+
+void MessageFuzzer::ClearRows() {
+    Send(grid_, GRM_CLEARROWS, 0, 0);
+    model_.rows.clear();
+}
+
+void MessageFuzzer::Selection() {
+    static const UINT kMessages[] = {GRM_SELECTALL, GRM_DESELECTALL, GRM_INVERTSELECTION,
+                                     GRM_GETSELROWS};
+    const UINT message = rng_.Pick(kMessages);
+    if (message != GRM_GETSELROWS) {
+        Send(grid_, message, rng_.Bits32(), rng_.Bits32());
+        return;
+    }
+    if (rng_.Chance(10)) {
+        if (Send(grid_, GRM_GETSELROWS, 0, 0) != 0) {
+            Fail("GRM_GETSELROWS without room claimed to have written positions");
+        }
+        return;
+    }
+    std::vector<char> buffer(kSelectionRoom * sizeof(UINT) + kGuardBytes, kGuard);
+    const LRESULT count = Send(grid_, GRM_GETSELROWS, 0, reinterpret_cast<LPARAM>(buffer.data()));
+    if (count < 0 || count > std::min<LRESULT>(kSelectionRoom, model_.RowCount()) ||
+        !GuardIntact(buffer, kSelectionRoom * sizeof(UINT))) {
+        Fail("GRM_GETSELROWS answered " + std::to_string(count) + " or overran its room");
+        return;
+    }
+    UINT previous = 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        UINT position = 0;
+        std::memcpy(&position, buffer.data() + i * sizeof(UINT), sizeof position);
+        if (position >= model_.RowCount() || (i != 0 && position <= previous)) {
+            Fail("GRM_GETSELROWS gave positions out of order or past the rows");
+            return;
+        }
+        previous = position;
+    }
+}
+
+void MessageFuzzer::Sort() {
+    const uint32_t mode = rng_.Chance(80) ? rng_.Below(7) : HostileValue(rng_);
+    Send(grid_, GRM_SORT, AnyColumn(), mode);
+    const std::string problem = model_.ReorderFromControl(grid_);
+    if (!problem.empty()) {
+        Fail("after GRM_SORT " + problem);
+    }
+}
+
+// The parent here never acts inside a notification, so a cell the control accepts must be the
+// current one afterwards and the one it reported as changed.
+void MessageFuzzer::SetCurCell() {
+    const uint32_t column = AnyColumn();
+    const uint32_t row = AnyRow();
+    const LRESULT result = Send(grid_, GRM_SETCURCELL, column, row);
+    if (result != 0 && result != 1) {
+        Fail("GRM_SETCURCELL answered " + std::to_string(result));
+        return;
+    }
+    if (result == 0) {
+        return;
+    }
+    if (!model_.IsCell(column, row)) {
+        Fail("GRM_SETCURCELL accepted a cell that does not exist");
+        return;
+    }
+    const auto currentColumn = static_cast<uint32_t>(SendMessageA(grid_, GRM_GETCURCOL, 0, 0));
+    const auto currentRow = static_cast<uint32_t>(SendMessageA(grid_, GRM_GETCURROW, 0, 0));
+    const std::vector<std::pair<UINT, UINT>> reported = {{column, row}};
+    if (currentColumn != column || currentRow != row || changedCells_ != reported) {
+        std::string changed;
+        for (const auto& [k, r] : changedCells_) {
+            changed += " (" + std::to_string(k) + ", " + std::to_string(r) + ")";
+        }
+        Fail("GRM_SETCURCELL accepted (" + std::to_string(column) + ", " + std::to_string(row) +
+             ") but the current cell is (" + std::to_string(currentColumn) + ", " +
+             std::to_string(currentRow) + ") and GRN_CURCELLCHANGED reported" +
+             (changed.empty() ? " nothing" : changed));
+    }
+}
+
+void MessageFuzzer::GetCellRect() {
+    const uint32_t column = AnyColumn();
+    const uint32_t row = AnyRow();
+    if (rng_.Chance(10)) {
+        Send(grid_, GRM_GETCELLRECT, VORLANE_CELL(column, row), 0);
+        return;
+    }
+    RECT rect = {1, 2, 3, 4};
+    Send(grid_, GRM_GETCELLRECT, VORLANE_CELL(column, row), reinterpret_cast<LPARAM>(&rect));
+    if (!model_.IsCell(column, row)) {
+        if (rect.left != 0 || rect.top != 0 || rect.right != 0 || rect.bottom != 0) {
+            Fail("GRM_GETCELLRECT of a missing cell is not empty");
+        }
+    } else if (static_cast<int32_t>(static_cast<uint32_t>(rect.right) -
+                                    static_cast<uint32_t>(rect.left)) !=
+               model_.columns[column].width) {
+        Fail("GRM_GETCELLRECT is not as wide as its column");
+    }
+}
+
+void MessageFuzzer::Viewport() {
+    static const UINT kMessages[] = {GRM_ENSUREVISIBLE, GRM_GETTOPINDEX, GRM_RESTORETOPINDEX,
+                                     GRM_GETTOTALWIDTH, GRM_GETCURCOL,   GRM_GETCURROW,
+                                     GRM_GETSORTSTATE,  LB_GETCOUNT};
+    const UINT message = rng_.Pick(kMessages);
+    const LRESULT result = Send(grid_, message, rng_.Bits32(), rng_.Bits32());
+    if (message == GRM_GETSORTSTATE && result != 0 && result != 1) {
+        Fail("GRM_GETSORTSTATE answered " + std::to_string(result));
+    }
+}
+
+}  // namespace testing_support

@@ -1,0 +1,181 @@
+// Title clicks in the header pane: the sort arrows they set and where they show, and the
+// GRN_HEADERCLICK they report, for a press that moves and for a double click.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "harness.h"
+#include "header_fixture.h"
+#include "painting_helpers.h"
+#include "screen_pixels.h"
+
+using namespace testing_support;
+
+namespace {
+
+HICON SortIcon(int id) {
+    return static_cast<HICON>(LoadImageA(Library(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+}
+
+// The pixels of `area` as they were in `bare`, with the arrow icon drawn over them 17 x 17.
+std::vector<COLORREF> WithArrow(const Capture& bare, RECT area, HICON icon) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    DibCanvas canvas(width, height);
+    DWORD* pixels = canvas.bits();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            COLORREF c = bare.At(area.left + x, area.top + y);
+            pixels[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    DrawIconEx(canvas.dc(), 0, 0, icon, 17, 17, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    std::vector<COLORREF> result;
+    for (int i = 0; i < width * height; ++i) {
+        DWORD p = pixels[i];
+        result.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+    return result;
+}
+
+TEST_F(Header, TitleClicksSetTheArrowsAndReportTheColumnWithRowMinusOne) {
+    // Centred titles keep the text away from the arrows at each button's right end.
+    grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, 0, kGridId);
+    ColumnDesc plain = Column(100, GRID_CELL_TEXT, "a");
+    plain.titleAlign = GRID_ALIGN_CENTER;
+    plain.editorKind = GRID_EDITOR_TEXT;  // its arrow indicator starts at 0
+    ColumnDesc numeric = plain;
+    numeric.editorKind = GRID_EDITOR_NUMBER;
+    ColumnDesc descending = plain;
+    descending.flags = 2;
+    ASSERT_TRUE(AddColumnDescs(grid, {plain, numeric, descending, Column(20, GRID_CELL_VALUE)}));
+    SetPalette(grid, palette);
+    HICON ascending = SortIcon(105);
+    HICON descendingIcon = SortIcon(106);
+    // Each button's arrow stands at its right edge - 9; the next button's frame covers what
+    // lies right of it, so the arrow's own part is compared.
+    auto arrowArea = [](int column) {
+        const int left = 100 * (column + 1) + 1 - 9;
+        return RECT{left, 0, left + 9, 17};
+    };
+    auto arrow = [&](const Capture& c, int column) { return AreaPixels(c, arrowArea(column)); };
+    auto trimmed = [&](std::vector<COLORREF> pixels17) {
+        std::vector<COLORREF> left;
+        for (int y = 0; y < 17; ++y) {
+            for (int x = 0; x < 9; ++x) {
+                left.push_back(pixels17[y * 17 + x]);
+            }
+        }
+        return left;
+    };
+    auto expected = [&](const Capture& bare, int column, HICON icon) {
+        RECT area = arrowArea(column);
+        area.right = area.left + 17;
+        return trimmed(WithArrow(bare, area, icon));
+    };
+
+    Capture initial = Titles();
+    Click(grid, 50);
+    Capture first = Titles();
+    EXPECT_EQ(arrow(first, 0), expected(initial, 0, ascending)) << "flags 0: up arrow";
+
+    Click(grid, 250);
+    Capture second = Titles();
+    EXPECT_EQ(arrow(second, 2), expected(first, 2, descendingIcon)) << "descending: down";
+    EXPECT_EQ(arrow(second, 0), arrow(initial, 0));
+
+    Click(grid, 380);  // right of every column: nothing pressed, nothing reported
+    EXPECT_EQ(arrow(Titles(), 2), arrow(first, 2)) << "but every arrow goes";
+
+    ASSERT_EQ(parent.records.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const GridNotify& r = parent.records[i];
+        EXPECT_EQ(r.code, static_cast<UINT>(GRN_HEADERCLICK));
+        EXPECT_EQ(r.column, i == 0 ? 0u : 2u);
+        EXPECT_EQ(r.row, 0xFFFFFFFFu);
+        EXPECT_EQ(r.hwndFrom, grid);
+        EXPECT_EQ(r.idFrom, static_cast<UINT_PTR>(kGridId));
+        EXPECT_EQ(r.hwndChild, HeaderPane(grid));
+        EXPECT_EQ(r.hwndGrid, grid);
+        EXPECT_EQ(r.buttonDown | r.dropList | r.dropRow | r.rightButton | r.activated | r.rowKind |
+                      r.reserved | static_cast<DWORD>(r.value) | static_cast<DWORD>(r.cancel),
+                  0u);
+    }
+    EXPECT_EQ(Grid_GetColKind(grid, 0), GRID_CELL_TEXT);
+    DestroyIcon(ascending);
+    DestroyIcon(descendingIcon);
+}
+
+// A column's editor says nothing of sorting: no title shows an arrow before a title click.
+TEST_F(Header, NoTitleShowsAnArrowBeforeTheFirstTitleClick) {
+    const int editors[] = {GRID_EDITOR_TEXT, GRID_EDITOR_NUMBER, GRID_EDITOR_NONE, 8, 9, -1};
+    grid = CreateGrid(parent.hwnd(), 0, 0, 600, 200, 0, kGridId);
+    for (int editor : editors) {
+        ColumnDesc column = Column(80, GRID_CELL_TEXT, "a");
+        column.editorKind = editor;
+        ASSERT_EQ(Grid_AddColumn(grid, &column), 0);
+    }
+    ASSERT_TRUE(AddColumnDescs(grid, {Column(20, GRID_CELL_VALUE)}));
+    SetPalette(grid, palette);
+    Capture initial = Titles();
+    Click(grid, 590);  // right of every column: every arrow goes, nothing is reported
+    Capture cleared = Titles();
+    EXPECT_TRUE(parent.records.empty());
+    for (int i = 0; i < 6; ++i) {
+        const RECT button = {80 * i, 0, 80 * i + 81, kHeight};
+        EXPECT_TRUE(AreaPixels(initial, button) == AreaPixels(cleared, button))
+            << "editor kind " << editors[i] << " shows an arrow";
+    }
+}
+
+// The arrow keeps its place at the title's right end; the title is laid out left of it, so that
+// it shows whole whatever its alignment.
+TEST_F(Header, ATitleWithAnArrowShowsWholeLeftOfTheArrow) {
+    const RECT button = {1, 1, 100, kHeight - 1};
+    const RECT arrowPart = {92, 1, 100, kHeight - 1};  // from the title's right end - 6
+    for (int align : {GRID_ALIGN_LEFT, GRID_ALIGN_CENTER, GRID_ALIGN_RIGHT}) {
+        grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, 0, kGridId);
+        ColumnDesc size = Column(100, GRID_CELL_NUMBER, "Size");
+        size.titleAlign = align;
+        size.editorKind = GRID_EDITOR_TEXT;
+        ASSERT_TRUE(AddColumnDescs(grid, {size, Column(20, GRID_CELL_VALUE)}));
+        SetPalette(grid, palette);
+        Capture bare = Titles();
+        Click(grid, 50);
+        Capture sorted = Titles();
+        EXPECT_EQ(CountPixels(sorted, button, palette.headerText),
+                  CountPixels(bare, button, palette.headerText))
+            << "alignment " << align;
+        EXPECT_EQ(CountPixels(sorted, arrowPart, palette.headerText), 0) << "alignment " << align;
+        EXPECT_NE(AreaPixels(sorted, arrowPart), AreaPixels(bare, arrowPart))
+            << "alignment " << align << ": the arrow shows";
+        DestroyWindow(grid);
+    }
+    grid = nullptr;
+}
+
+TEST_F(Header, AClickReportsTheTitleWhereTheButtonWentDown) {
+    grid = MakeGrid();
+    Mouse(grid, WM_MOUSEMOVE, 40);
+    Mouse(grid, WM_LBUTTONDOWN, 40, MK_LBUTTON);
+    Mouse(grid, WM_MOUSEMOVE, 120, MK_LBUTTON);
+    Mouse(grid, WM_LBUTTONUP, 120);
+    ASSERT_EQ(parent.Codes(), std::vector<UINT>{GRN_HEADERCLICK});
+    EXPECT_EQ(parent.records[0].column, 0u);
+}
+
+TEST_F(Header, ADoubleClickOnATitleReportsOneClickAndOnlyReleasesTheCapture) {
+    grid = MakeGrid();
+    Mouse(grid, WM_MOUSEMOVE, 120);
+    Mouse(grid, WM_LBUTTONDOWN, 120, MK_LBUTTON);
+    Mouse(grid, WM_LBUTTONUP, 120);
+    SetCapture(HeaderPane(grid));
+    EXPECT_EQ(Mouse(grid, WM_LBUTTONDBLCLK, 120, MK_LBUTTON), 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Mouse(grid, WM_LBUTTONUP, 120);
+    ASSERT_EQ(parent.Codes(), std::vector<UINT>{GRN_HEADERCLICK});
+    EXPECT_EQ(parent.records[0].column, 1u);
+}
+
+}  // namespace

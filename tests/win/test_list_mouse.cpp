@@ -1,0 +1,177 @@
+// The mouse in the list pane: the notifications of a click, a second click, a double click and a
+// right click, the click count kept per grid, the cursor shown, and the mouse and wheel messages
+// the pane keeps from its list box or hands to the control.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "input_helpers.h"
+#include "list_input_fixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+TEST_F(ListInput, ClickOnARowThatIsNotCurrentSelectsItAndMakesItCurrent) {
+    Make({2, 2, 2, 2});
+    StartAt(0);
+    Click(pane, RowPoint(grid, 2, 120));  // column 1: the current column is still 0
+    EXPECT_EQ(Notes(parent.records), ClickNotes(2, 2));
+    for (const GridNotify& record : parent.records) {
+        EXPECT_EQ(record.hwndFrom, grid);
+        EXPECT_EQ(record.idFrom, 7u);
+    }
+    EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{2}));
+    EXPECT_EQ(Grid_GetCurRow(grid), 2u);
+    EXPECT_EQ(GetFocus(), pane);
+}
+
+TEST_F(ListInput, SecondSingleClickOnTheCurrentRowBeginsAnEditAndThenEveryOtherClick) {
+    Make({2, 2, 2, 2});
+    StartAt(0);
+    auto spy = SpyOnControl();
+    Click(pane, RowPoint(grid, 1));
+    EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty()) << "the first click only makes the row current";
+
+    parent.Clear();
+    spy->Clear();
+    Click(pane, RowPoint(grid, 1, 200));
+    EXPECT_EQ(Notes(parent.records), ClickNotes(1, 2));
+    EXPECT_EQ(spy->Codes(),
+              (std::vector<UINT>{GRM_SETCURCELL, GRM_GETCURCOL, GRM_GETCURROW, GRM_BEGINEDIT}));
+    const MessageSpy::Message edit = spy->Of(GRM_BEGINEDIT).at(0);
+    EXPECT_EQ(edit.wParam, 0u);
+    EXPECT_EQ(edit.lParam, 1);
+
+    spy->Clear();
+    Click(pane, RowPoint(grid, 1));
+    EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty()) << "a further edit needs two more clicks";
+    Click(pane, RowPoint(grid, 1));
+    EXPECT_EQ(spy->Of(GRM_BEGINEDIT).size(), 1u);
+}
+
+TEST_F(ListInput, DoubleClickActivatesTheCurrentRowInsteadOfEditing) {
+    Make({2, 5, 2});
+    StartAt(0);
+    auto spy = SpyOnControl();
+    const LPARAM point = RowPoint(grid, 1);
+    Click(pane, point);
+    SendMessageA(pane, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    Release(pane, point);
+
+    std::vector<Note> expected = ClickNotes(1, 5);
+    expected.push_back(ButtonNote(FALSE));
+    expected.push_back(CellClickNote(0, 1, 5, FALSE, TRUE));
+    EXPECT_EQ(Notes(parent.records), expected);
+    EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty());
+
+    // The activation is spent: the next click is an ordinary one.
+    parent.Clear();
+    Click(pane, RowPoint(grid, 2));
+    EXPECT_EQ(Notes(parent.records), ClickNotes(2, 2));
+}
+
+TEST_F(ListInput, RightClickSelectsAndMakesCurrentLikeALeftClickButNeverEdits) {
+    Make({2, 2, 2, 2});
+    StartAt(0);
+    auto spy = SpyOnControl();
+    const POINT onRow2 = {300, HIWORD(RowPoint(grid, 2))};
+    PointerAt(pane, onRow2);
+    for (int click = 0; click < 3; ++click) {
+        parent.Clear();
+        SendMessageA(pane, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(onRow2.x, onRow2.y));
+        SendMessageA(pane, WM_RBUTTONUP, 0, MAKELPARAM(onRow2.x, onRow2.y));
+        EXPECT_EQ(Notes(parent.records),
+                  (std::vector<Note>{ButtonNote(TRUE), SelChangeNote(), ButtonNote(FALSE),
+                                     CellClickNote(0, 2, 2, TRUE), CurCellChangedNote(0, 2)}))
+            << "click " << click;
+    }
+    EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty());
+    EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{2}));
+
+    // The right-button flag does not outlive the click.
+    parent.Clear();
+    Grid_SetCurCell(grid, 0, 3);
+    ASSERT_FALSE(parent.OfCode(GRN_CELLCLICK).empty());
+    EXPECT_EQ(parent.OfCode(GRN_CELLCLICK)[0].rightButton, FALSE);
+}
+
+// The click count belongs to one list pane: a press in another grid's pane starts it afresh.
+TEST_F(ListInput, AClickInAnotherGridDoesNotCountTowardsAnEdit) {
+    Make({2, 2, 2, 2});
+    RecordingParent otherParent;
+    HWND other = CreateGrid(otherParent.hwnd(), 0, 0, 500, 204, 0, 8);
+    ASSERT_TRUE(AddStandardColumns(other));
+    AddKindRows(other, {2, 2, 2});
+    Grid_SetCurCell(other, 0, 0);
+    MessageSpy edits(other, MessageSpy::Slot::WindowProcedure, {GRM_BEGINEDIT}, {GRM_BEGINEDIT});
+    StartAt(0);
+
+    Click(pane, RowPoint(grid, 1));
+    Click(ListPane(other), RowPoint(other, 0));  // the other grid's current row
+    EXPECT_TRUE(edits.messages.empty()) << "one click in each grid is no second click";
+    Click(ListPane(other), RowPoint(other, 0));
+    EXPECT_EQ(edits.Codes(), (std::vector<UINT>{GRM_BEGINEDIT}));
+}
+
+// The pane shows the arrow, except while the left button is down in a list pane, when a drag
+// shows its own cursors; the system's list box class keeps its own cursor.
+TEST_F(ListInput, ThePaneChoosesItsCursorAndLeavesTheListBoxClassAlone) {
+    Make({2, 2});
+    StartAt(0);
+    HWND listBox = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD, 0, 0, 10, 10, parent.hwnd(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(listBox, GCLP_HCURSOR)),
+              LoadCursorA(nullptr, IDC_ARROW));
+    DestroyWindow(listBox);
+
+    const HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+    struct Case {
+        bool buttonDown;
+        HCURSOR shown;
+    };
+    for (const Case& c : {Case{false, LoadCursorA(nullptr, IDC_ARROW)}, Case{true, cross}}) {
+        if (c.buttonDown) {
+            Press(pane, RowPoint(grid, 1));
+        }
+        SetCursor(cross);
+        EXPECT_EQ(SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+                  TRUE)
+            << "button down " << c.buttonDown;
+        EXPECT_EQ(GetCursor(), c.shown) << "button down " << c.buttonDown;
+        if (c.buttonDown) {
+            Release(pane, RowPoint(grid, 1));
+        }
+    }
+}
+
+TEST_F(ListInput, TheListBoxNeverSeesTheMouse) {
+    Make({2, 2, 2});
+    StartAt(0);
+    const std::set<UINT> mouse = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                                  WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE};
+    MessageSpy listBox(pane, MessageSpy::Slot::ReplacedProcedure, mouse);
+    const LPARAM point = RowPoint(grid, 1);
+    PointerAt(pane, {LOWORD(point), HIWORD(point)});
+    Click(pane, point);
+    SendMessageA(pane, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, point);
+    Release(pane, point);
+    SendMessageA(pane, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    SendMessageA(pane, WM_RBUTTONUP, 0, point);
+    EXPECT_TRUE(listBox.messages.empty());
+    EXPECT_FALSE(parent.records.empty());
+}
+
+TEST_F(ListInput, WheelGoesToTheControlAndTheDialogCodeAsksForAllKeys) {
+    Make({2});
+    auto spy = SpyOnControl();
+    SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(5, 6));
+    ASSERT_EQ(spy->Of(WM_MOUSEWHEEL).size(), 1u);
+    EXPECT_EQ(spy->Of(WM_MOUSEWHEEL)[0].wParam, MAKEWPARAM(0, static_cast<WORD>(-120)));
+    EXPECT_EQ(spy->Of(WM_MOUSEWHEEL)[0].lParam, MAKELPARAM(5, 6));
+    EXPECT_EQ(SendMessageA(pane, WM_GETDLGCODE, 0, 0), 0x84);
+    EXPECT_EQ(SendMessageA(pane, WM_ERASEBKGND, 0, 0), 0);
+}
+
+}  // namespace
