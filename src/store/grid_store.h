@@ -1,6 +1,8 @@
 // Everything one grid stores: its columns (with their labels), the cell table, the string pool
 // of cell texts, and the row counts. Rows are appended whole and never removed one by one; a
 // row is named by its row offset, the byte offset of its first slot in the cell table.
+// Every text of a grid, labels included, is of the width the store was made with
+// (text_width.h); a text slot holds a byte offset into the pool in either width.
 #pragma once
 
 #include <cstdint>
@@ -14,19 +16,24 @@ namespace vorlane {
 
 class GridStore {
   public:
+    explicit GridStore(TextWidth width = TextWidth::Bytes) : columns_(width), pool_(width) {}
+
+    TextWidth textWidth() const { return pool_.width(); }
+
     // Columns. Adding is refused (nullopt) while rows exist, when the set is full, or without
     // memory; the other writers return false for an index not below the column count.
     std::optional<uint32_t> AddColumn(const ColumnDescriptor& column);
     bool SetColumnWidth(uint32_t index, int32_t width) { return columns_.SetWidth(index, width); }
-    bool SetColumnTitle(uint32_t index, const char* title) {
+    bool SetColumnTitle(uint32_t index, const void* title) {
         return columns_.SetTitle(index, title);
     }
     bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
     const ColumnSet& columns() const { return columns_; }
 
     // Appends a row: one slot per column, in column order. `values` holds one entry per column:
-    // for a text column a `const char*` (null: the empty text), for any other column the value,
-    // of which the low 32 bits are kept. A null array appends a row of empty cells (text slots 0).
+    // for a text column a pointer to a text of the store's width (null: the empty text), for any
+    // other column the value, of which the low 32 bits are kept. A null array appends a row of
+    // empty cells (text slots 0).
     // Returns the row offset, or nullopt when the grid has no columns or memory cannot be had; a
     // refused row changes nothing. A row counts as filled when its first entry is non-zero.
     // The texts must not point into this grid's own pool (read a cell out first).
@@ -54,15 +61,17 @@ class GridStore {
     // changed the rows or the pool in between.
     void DropRowsSince(const RowsMark& mark);
 
-    // Copies a cell into `destination`: a text cell's text with its NUL, cut to fit
-    // `destinationSize`; any other cell's 32-bit value into the first 4 bytes (size at least 4).
-    // False, with nothing written, for a row offset or column that names no cell, or a
-    // destination too small or null.
+    // Copies a cell into `destination`, which holds `destinationUnits` units of the store's
+    // width: a text cell's text with its NUL, cut as StringPool::ReadString cuts; any other
+    // cell's 32-bit value into the first 4 bytes (the destination must hold 4 bytes). False,
+    // with nothing written, for a row offset or column that names no cell, or a destination too
+    // small or null.
     bool ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
-                  uint32_t destinationSize) const;
-    // Writes a cell from `source`: a text cell takes the text (null removes it, the slot becomes
-    // 0); any other cell takes the 32-bit value `source` points to. False, with nothing changed,
-    // for a cell that does not exist, a null source for a value cell, or without memory.
+                  uint32_t destinationUnits) const;
+    // Writes a cell from `source`: a text cell takes the text of the store's width (null removes
+    // it, the slot becomes 0); any other cell takes the 32-bit value `source` points to. False,
+    // with nothing changed, for a cell that does not exist, a null source for a value cell, or
+    // without memory.
     bool WriteCell(uint32_t rowOffset, uint32_t column, const void* source);
 
     // Frees the cell table and the string pool and zeroes the row counts, when rows exist; the
