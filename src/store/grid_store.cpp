@@ -156,6 +156,31 @@ bool GridStore::WriteCell(uint32_t rowOffset, uint32_t column, const void* sourc
     return table_.WriteSlot(slotOffset, slot);
 }
 
+bool GridStore::SetFoldTable(const uint16_t* fold) {
+    if (fold != nullptr) {
+        for (uint32_t unit = 0; unit <= 0xFFFF; ++unit) {
+            if ((fold[unit] == 0) != (unit == 0)) {
+                return false;
+            }
+        }
+    }
+    fold_ = fold;
+    return true;
+}
+
+SortSource GridStore::KeySource(uint32_t keyColumn) const {
+    SortSource source;
+    source.table = table_.bytes();
+    source.tableSize = table_.used();
+    source.pool = pool_.bytes();
+    source.poolSize = pool_.used();
+    source.keyColumn = keyColumn;
+    source.textKeys = columns_.CellKind(keyColumn) == kCellText;
+    source.textWidth = pool_.width();
+    source.fold = fold_;
+    return source;
+}
+
 bool GridStore::ClearRows() {
     if (!table_.Exists()) {
         return false;

@@ -10,6 +10,7 @@
 
 #include "store/cell_table.h"
 #include "store/column_set.h"
+#include "store/sort_keys.h"
 #include "store/string_pool.h"
 
 namespace vorlane {
@@ -89,6 +90,15 @@ class GridStore {
     // The row's kind cell (its last column's 32-bit value); 0 for an offset that names no row.
     uint32_t KindCell(uint32_t rowOffset) const;
 
+    // Gives the folding table wide text keys sort by: 65,536 entries, the upper case of each
+    // UTF-16 code unit; the caller's, never freed here, and kept until it is replaced (null:
+    // only a-z fold). Refused (false, nothing changed) for a table that maps 0 to anything but 0
+    // or any other unit to 0: the sort reads a folded 0 as the end of a text.
+    bool SetFoldTable(const uint16_t* fold);
+    // What a sort by `keyColumn` reads: the table, the pool, the key kind, the text width and
+    // the folding table. Valid until the next append.
+    SortSource KeySource(uint32_t keyColumn) const;
+
     // Direct, read-only views for the sort and painting. Valid until the next append.
     const uint8_t* TableBytes() const { return table_.bytes(); }
     const char* PoolBytes() const { return pool_.bytes(); }
@@ -101,11 +111,12 @@ class GridStore {
     // Stores one row, its memory obtained beforehand, and returns its offset.
     uint32_t CommitRow(const intptr_t* values);
 
-    ColumnSet columns_;            // column records and their label pool
-    CellTable table_;              // one 32-bit slot per cell, row after row
-    StringPool pool_;              // texts of text cells
-    uint32_t rowCount_ = 0;        // rows appended since creation or the last clear
-    uint32_t filledRowCount_ = 0;  // of those, rows whose first entry was non-zero
+    ColumnSet columns_;               // column records and their label pool
+    CellTable table_;                 // one 32-bit slot per cell, row after row
+    StringPool pool_;                 // texts of text cells
+    uint32_t rowCount_ = 0;           // rows appended since creation or the last clear
+    uint32_t filledRowCount_ = 0;     // of those, rows whose first entry was non-zero
+    const uint16_t* fold_ = nullptr;  // the caller's folding table for wide keys; null: a-z only
 };
 
 }  // namespace vorlane

@@ -7,6 +7,7 @@
 
 #include "store/grid_store.h"
 #include "store_checks.h"
+#include "wide_text.h"
 
 namespace vorlane {
 namespace {
@@ -168,6 +169,30 @@ TEST(WideGridStore, RowsCellsAndLabelsHoldUnits) {
     ASSERT_TRUE(store.ClearRows());
     EXPECT_EQ(store.AppendRow(first), 0u);
     EXPECT_EQ(store.pool().used(), 16u) << "the new pool starts after one zero unit again";
+}
+
+TEST(WideGridStore, FoldTableIsCheckedAndReachesTheSortSource) {
+    GridStore store(TextWidth::Utf16);
+    AddNameSizeKind(store);
+    const uint16_t* fold = widetext::TestFoldTable();
+    std::vector<uint16_t> foldsXToZero(fold, fold + 0x10000);
+    foldsXToZero[u'x'] = 0;
+    std::vector<uint16_t> foldsZeroToA(fold, fold + 0x10000);
+    foldsZeroToA[0] = u'A';
+    ASSERT_TRUE(store.SetFoldTable(fold));
+    EXPECT_FALSE(store.SetFoldTable(foldsXToZero.data()));
+    EXPECT_FALSE(store.SetFoldTable(foldsZeroToA.data()));
+
+    const SortSource text = store.KeySource(0);
+    EXPECT_TRUE(text.textKeys);
+    EXPECT_EQ(text.textWidth, TextWidth::Utf16);
+    EXPECT_EQ(text.fold, fold) << "a refused table leaves the one before";
+    EXPECT_EQ(text.pool, store.PoolBytes());
+    EXPECT_EQ(text.keyColumn, 0u);
+    EXPECT_FALSE(store.KeySource(1).textKeys);
+    ASSERT_TRUE(store.SetFoldTable(nullptr));
+    EXPECT_EQ(store.KeySource(0).fold, nullptr);
+    EXPECT_EQ(GridStore().KeySource(0).textWidth, TextWidth::Bytes);
 }
 
 }  // namespace
