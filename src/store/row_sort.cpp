@@ -1,6 +1,7 @@
 #include "store/row_sort.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <stdexcept>
 
@@ -97,10 +98,11 @@ bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& sou
         items);
 }
 
-// Byte keys: eight bytes to a prefix, only a-z folded.
+// Byte keys: one word of eight bytes to a prefix, only a-z folded.
 struct ByteKeys {
     using Unit = unsigned char;
-    static constexpr int kPrefixUnits = 8;
+    static constexpr int kPrefixWords = 1;
+    static constexpr int kWordUnits = 8;
     static constexpr int kUnitBits = 8;
 
     const Unit* TextAt(const TextKeyReader& reader, uint32_t poolOffset) const {
@@ -110,24 +112,31 @@ struct ByteKeys {
     static int Compare(const Unit* a, const Unit* b) { return CompareTextKeys(a, b); }
 };
 
-// Wide keys: four UTF-16 units to a prefix, folded through the table.
+// Wide keys: two words of four UTF-16 units to a prefix, as many characters as a byte key's
+// prefix holds, folded through the table.
 struct WideKeys {
     using Unit = char16_t;
-    static constexpr int kPrefixUnits = 4;
+    static constexpr int kPrefixWords = 2;
+    static constexpr int kWordUnits = 4;
     static constexpr int kUnitBits = 16;
 
     const Unit* TextAt(const TextKeyReader& reader, uint32_t poolOffset) const {
         return reader.WideTextAt(poolOffset);
     }
     uint32_t Fold(char16_t unit) const { return FoldWideUnit(fold, unit); }
-    int Compare(const Unit* a, const Unit* b) const { return CompareWideTextKeys(a, b, fold); }
+    // Kept out of line, so that the prefix comparison around it stays small enough to be inlined
+    // into the sort's loops.
+    [[gnu::noinline]] int Compare(const Unit* a, const Unit* b) const {
+        return CompareWideTextKeys(a, b, fold);
+    }
 
     const uint16_t* fold;  // the source's folding table; null: a-z only
 };
 
 template <class Keys>
 struct TextEntry {
-    uint64_t prefix;  // the text's first units folded, big-endian, zero after its end
+    // The text's first units folded, big-endian within and across words, zero after its end.
+    std::array<uint64_t, Keys::kPrefixWords> prefix;
     const typename Keys::Unit* text;
     uint32_t position;
     bool startsKey;  // differs from the entry before it in key order
@@ -138,27 +147,42 @@ struct TextEntry {
 // unit other than the NUL never folds to 0, so a prefix ends in zero bits only where its text
 // ended.
 template <class Keys>
-uint64_t FoldedPrefix(const Keys& keys, const typename Keys::Unit* text) {
-    uint64_t prefix = 0;
-    int length = 0;
-    for (; length < Keys::kPrefixUnits && text[length] != 0; ++length) {
-        prefix = (prefix << Keys::kUnitBits) | keys.Fold(text[length]);
+std::array<uint64_t, Keys::kPrefixWords> FoldedPrefix(const Keys& keys,
+                                                      const typename Keys::Unit* text) {
+    std::array<uint64_t, Keys::kPrefixWords> prefix{};
+    for (int word = 0; word < Keys::kPrefixWords; ++word) {
+        uint64_t bits = 0;
+        int length = 0;
+        for (; length < Keys::kWordUnits && text[length] != 0; ++length) {
+            bits = (bits << Keys::kUnitBits) | keys.Fold(text[length]);
+        }
+        if (length == 0) {
+            break;
+        }
+        prefix[word] = bits << (Keys::kUnitBits * (Keys::kWordUnits - length));
+        if (length < Keys::kWordUnits) {
+            break;
+        }
+        text += Keys::kWordUnits;
     }
-    return length == 0 ? 0 : prefix << (Keys::kUnitBits * (Keys::kPrefixUnits - length));
+    return prefix;
 }
 
 // The keys' comparison of the two entries' texts.
 template <class Keys>
 int CompareTextEntries(const Keys& keys, const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
-    if (x.prefix != y.prefix) {
-        return x.prefix < y.prefix ? -1 : 1;
+    for (int word = 0; word < Keys::kPrefixWords; ++word) {
+        if (x.prefix[word] != y.prefix[word]) {
+            return x.prefix[word] < y.prefix[word] ? -1 : 1;
+        }
     }
     // Equal prefixes end in a zero unit only when both texts ended within them, alike.
     constexpr uint64_t kLastUnit = (uint64_t{1} << Keys::kUnitBits) - 1;
-    if ((x.prefix & kLastUnit) == 0 || x.text == y.text) {
+    if ((x.prefix.back() & kLastUnit) == 0 || x.text == y.text) {
         return 0;
     }
-    return keys.Compare(x.text + Keys::kPrefixUnits, y.text + Keys::kPrefixUnits);
+    constexpr int kPrefixUnits = Keys::kPrefixWords * Keys::kWordUnits;
+    return keys.Compare(x.text + kPrefixUnits, y.text + kPrefixUnits);
 }
 
 template <class Keys>

@@ -114,10 +114,10 @@ TEST(RowSortKeys, WideTextsFoldThroughTheTableAndCompareUnitsUnsigned) {
          {u"\u00C9", u"\u00E9"},
          {u"\u00C9", u"\u00E9"}},
         {"a-z without a table", nullptr, {u"ABC", u"abc"}, {u"abc", u"ABC"}},
-        {"past the first four units",
+        {"past the first four and eight units",
          fold,
-         {u"commonPREFIX-b", u"COMMONprefix-A", u"commonpr", u"commonprefix-c", u"comm"},
-         {u"comm", u"commonpr", u"COMMONprefix-A", u"commonPREFIX-b", u"commonprefix-c"}},
+         {u"commonPREFIX-b", u"COMMONprefix-A", u"commonpr", u"commonprefix-c", u"comm", u"commo"},
+         {u"comm", u"commo", u"commonpr", u"COMMONprefix-A", u"commonPREFIX-b", u"commonprefix-c"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SortWideTexts(c.given, false, c.fold), c.sorted) << c.name;

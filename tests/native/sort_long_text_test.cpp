@@ -1,6 +1,6 @@
-// Text keys that reach past the first eight bytes (wide keys: four units), which the sort
-// compares as one number before it looks at the rest: texts that agree there and differ (or
-// differ only in letter case) after, texts ending just before, at or after the boundary, and
+// Text keys that reach past the first eight bytes, or eight units in two words of four, which
+// the sort compares as numbers before it looks at the rest: texts that agree there and differ
+// (or differ only in letter case) after, texts ending just before, at or after a boundary, and
 // bytes above ASCII (units beyond it, surrogates included) on either side.
 #include <gtest/gtest.h>
 
@@ -57,23 +57,22 @@ TEST(SortLongTexts, MatchTheReferenceWhereTextsAgreeInTheirFirstEightBytes) {
     }
 }
 
-// A stem near the four-unit boundary and a short tail, each letter in either case.
+// A stem near the four-unit boundary between prefix words or the eight-unit end of the prefix,
+// and a short tail, each letter in either case.
 std::u16string LongishWideText(std::mt19937& rng) {
-    static const char16_t* const kStems[] = {u"",
-                                             u"a",
-                                             u"abc",
-                                             u"abcd",
-                                             u"abce",
-                                             u"abc\u00E9",
-                                             u"abc\u00C9",
-                                             u"abcdef",
-                                             u"\u03B1\u03B2\u03B3\u03B4",
-                                             u"abc\U0001F600",
-                                             u"abcd\xFFFF"};
+    static const char16_t* const kStems[] = {
+        u"",           u"a",
+        u"abc",        u"abcd",
+        u"abce",       u"abc\u00E9",
+        u"abc\u00C9",  u"abcdef",
+        u"abcdefg",    u"abcdefgh",
+        u"abcdefgz",   u"abcdefg\u00E9",
+        u"abcdefghi",  u"abc\U0001F600",
+        u"abcd\xFFFF", u"\u03B1\u03B2\u03B3\u03B4\u03B1\u03B2\u03B3"};
     static const char16_t* const kTails[] = {u"",       u"a",          u"\u00E9", u"\u0430",
                                              u"\u0410", u"\U0001F600", u"zz",     u"\xFFFF"};
-    static const std::u16string kSmall = u"abcdefz\u00E9\u03B1\u03B2\u03B3\u03B4\u0430";
-    static const std::u16string kCapitals = u"ABCDEFZ\u00C9\u0391\u0392\u0393\u0394\u0410";
+    static const std::u16string kSmall = u"abcdefghiz\u00E9\u03B1\u03B2\u03B3\u03B4\u0430";
+    static const std::u16string kCapitals = u"ABCDEFGHIZ\u00C9\u0391\u0392\u0393\u0394\u0410";
     std::u16string text = kStems[rng() % std::size(kStems)];
     text += kTails[rng() % std::size(kTails)];
     for (char16_t& c : text) {
@@ -85,7 +84,7 @@ std::u16string LongishWideText(std::mt19937& rng) {
     return text;
 }
 
-TEST(SortLongTexts, WideTextsMatchTheReferenceWhereTheyAgreeInTheirFirstFourUnits) {
+TEST(SortLongTexts, WideTextsMatchTheReferenceWhereTheyAgreeInTheirFirstFourOrEightUnits) {
     for (const uint16_t* fold :
          {widetext::TestFoldTable(), static_cast<const uint16_t*>(nullptr)}) {
         for (uint32_t seed = 1; seed <= 40; ++seed) {
