@@ -16,15 +16,13 @@ namespace vorlane {
 
 class StringPool {
   public:
-    // used() of a new byte pool: the zero byte at offset 0 stands for "no string". A wide pool
-    // starts after one zero unit instead (FirstOffset()).
-    static constexpr uint32_t kFirstOffset = 1;
-
     explicit StringPool(TextWidth width = TextWidth::Bytes) : width_(width) {}
 
     TextWidth width() const { return width_; }
-    // Bytes of one code unit, and the offset of the first string.
+    // Bytes of one code unit.
     uint32_t UnitBytes() const { return UnitSize(width_); }
+    // used() of a new pool, and the offset of its first string: the zero unit at offset 0
+    // stands for "no string".
     uint32_t FirstOffset() const { return UnitSize(width_); }
 
     bool Exists() const { return block_.Exists(); }
