@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace vorlane::fuzz {
@@ -29,6 +30,28 @@ class FuzzInput {
         for (size_t i = 0; i < length && !Empty(); ++i) {
             uint8_t c = Byte();
             text.push_back(static_cast<char>(c == 0 ? 'x' : c));
+        }
+        return text;
+    }
+
+    // A text of up to `maxLength` UTF-16 units, never containing NUL: each unit either one of a
+    // few that fold beyond ASCII, or a surrogate (a whole pair as often as a lone one), or any
+    // 16-bit value.
+    std::u16string WideText(size_t maxLength) {
+        static const char16_t kUnits[] = {
+            u'a',      u'A',      u'z',   u'_',   u'\u00E9', u'\u00C9', u'\u03B1', u'\u0391',
+            u'\u0430', u'\u0410', 0xD83D, 0xDE00, 0xFFFF,    u'#',      u'-',      u'0'};
+        std::u16string text;
+        size_t length = Byte() % (maxLength + 1);
+        while (text.size() < length && !Empty()) {
+            const uint8_t pick = Byte();
+            if (pick < 0x80 && pick % 8 == 0 && text.size() + 2 <= length) {
+                text += u"\U0001F600";
+                continue;
+            }
+            const char16_t unit = pick < 0x80 ? kUnits[pick % std::size(kUnits)]
+                                              : static_cast<char16_t>(Byte() << 8 | Byte());
+            text.push_back(unit == 0 ? u'x' : unit);
         }
         return text;
     }

@@ -1,7 +1,5 @@
 #include "store/column_set.h"
 
-#include <cstring>
-
 namespace vorlane {
 
 namespace {
@@ -20,10 +18,6 @@ uint32_t EditLimitFor(int32_t editorKind, uint32_t requested) {
     return requested == 0 || requested > ceiling ? ceiling : requested;
 }
 
-uint64_t LabelBytes(const char* text) {
-    return text == nullptr ? 0 : static_cast<uint64_t>(std::strlen(text)) + 1;
-}
-
 }  // namespace
 
 std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
@@ -31,7 +25,9 @@ std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
         return std::nullopt;
     }
     // Room for both labels first, so the column is added whole or not at all.
-    if (!labels_.ReserveFor(LabelBytes(column.mask) + LabelBytes(column.title))) {
+    const uint64_t maskBytes = column.mask != nullptr ? labels_.StoredSize(column.mask) : 0;
+    const uint64_t titleBytes = column.title != nullptr ? labels_.StoredSize(column.title) : 0;
+    if (!labels_.ReserveFor(maskBytes + titleBytes)) {
         labels_.DropReserveIfAbsent();
         return std::nullopt;
     }
@@ -79,7 +75,7 @@ bool ColumnSet::SetWidth(uint32_t index, int32_t width) {
     return true;
 }
 
-bool ColumnSet::SetTitle(uint32_t index, const char* title) {
+bool ColumnSet::SetTitle(uint32_t index, const void* title) {
     if (index >= count_) {
         return false;
     }
@@ -95,14 +91,14 @@ bool ColumnSet::SetTitle(uint32_t index, const char* title) {
     return true;
 }
 
-bool ColumnSet::GetTitle(uint32_t index, char* buffer, uint32_t bufferSize) const {
+bool ColumnSet::GetTitle(uint32_t index, void* buffer, uint32_t bufferUnits) const {
     if (count_ == 0 || index >= count_ - 1 || records_[index].titleOffset == 0) {
         return false;
     }
-    if (buffer == nullptr || bufferSize == 0) {
+    if (buffer == nullptr || bufferUnits == 0) {
         return false;
     }
-    labels_.ReadString(records_[index].titleOffset, buffer, bufferSize);
+    labels_.ReadString(records_[index].titleOffset, buffer, bufferUnits);
     return true;
 }
 
@@ -110,7 +106,16 @@ const char* ColumnSet::MaskText(uint32_t index) const {
     if (index >= count_ || records_[index].maskOffset == 0) {
         return nullptr;
     }
-    return labels_.StringAt(records_[index].maskOffset);
+    return labels_.width() == TextWidth::Bytes ? labels_.StringAt(records_[index].maskOffset)
+                                               : nullptr;
+}
+
+const char16_t* ColumnSet::WideMaskText(uint32_t index) const {
+    if (index >= count_ || records_[index].maskOffset == 0) {
+        return nullptr;
+    }
+    return labels_.width() == TextWidth::Utf16 ? labels_.WideStringAt(records_[index].maskOffset)
+                                               : nullptr;
 }
 
 bool ColumnSet::SetFlags(uint32_t index, uint32_t flags) {

@@ -42,10 +42,10 @@ struct ColumnFields {
 };
 
 // A column as the client describes it: the public ColumnDesc, which the window layer turns
-// into this.
+// into this. Its texts are in the width of the set it is added to.
 struct ColumnDescriptor : ColumnFields {
-    const char* title = nullptr;       // copied into the label pool; null for none
-    const char* mask = nullptr;        // number display mask; copied; null for none
+    const void* title = nullptr;       // copied into the label pool; null for none
+    const void* mask = nullptr;        // number display mask; copied; null for none
     int32_t editorKind = kEditorText;  // kEditorText, kEditorNumber or none
 };
 
@@ -59,6 +59,9 @@ struct ColumnRecord : ColumnFields {
 
 class ColumnSet {
   public:
+    // Titles and masks are texts of `width`, as every text of the grid is.
+    explicit ColumnSet(TextWidth width = TextWidth::Bytes) : labels_(width) {}
+
     // Appends a column after the others and lays it out at the total width. The editor limit
     // takes the editor's default when 0 or above it; the title and mask are copied into the
     // label pool. Its index, or nullopt (nothing changed) when the set is full or the labels
@@ -79,14 +82,15 @@ class ColumnSet {
     bool SetWidth(uint32_t index, int32_t width);
     // Stores a copy of `title` as the column's title; null removes it. The old title stays in
     // the label pool unreferenced. False (nothing changed) for a bad index or without memory.
-    bool SetTitle(uint32_t index, const char* title);
-    // Copies the title, cut to `bufferSize`, into `buffer` and returns true, for a titled column
-    // below Count() - 1: the kind column's title is never served. Otherwise the buffer is left
-    // as it was.
-    bool GetTitle(uint32_t index, char* buffer, uint32_t bufferSize) const;
-    // The column's mask text, or null when it has none or the index is not below Count().
-    // Valid until the next label change.
+    bool SetTitle(uint32_t index, const void* title);
+    // Copies the title, cut to `bufferUnits` units as StringPool::ReadString cuts, into
+    // `buffer` and returns true, for a titled column below Count() - 1: the kind column's title
+    // is never served. Otherwise the buffer is left as it was.
+    bool GetTitle(uint32_t index, void* buffer, uint32_t bufferUnits) const;
+    // The column's mask text, or null when it has none, the index is not below Count(), or the
+    // labels are of the other width. Valid until the next label change.
     const char* MaskText(uint32_t index) const;
+    const char16_t* WideMaskText(uint32_t index) const;
 
     // Stores the flags the header and the sort keep; false for a bad index.
     bool SetFlags(uint32_t index, uint32_t flags);

@@ -6,8 +6,8 @@ namespace vorlane {
 
 namespace {
 
-const char* EntryText(intptr_t entry) {
-    return reinterpret_cast<const char*>(entry);
+const void* EntryText(intptr_t entry) {
+    return reinterpret_cast<const void*>(entry);
 }
 
 }  // namespace
@@ -27,8 +27,7 @@ uint64_t GridStore::TextBytesOf(const intptr_t* values) const {
     }
     for (uint32_t i = 0; i < columns_.Count(); ++i) {
         if (columns_.CellKind(i) == kCellText) {
-            const char* text = EntryText(values[i]);
-            bytes += (text == nullptr ? 0 : std::strlen(text)) + 1;
+            bytes += pool_.StoredSize(EntryText(values[i]));
         }
     }
     return bytes;
@@ -119,19 +118,19 @@ uint32_t GridStore::KindCell(uint32_t rowOffset) const {
 }
 
 bool GridStore::ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
-                         uint32_t destinationSize) const {
+                         uint32_t destinationUnits) const {
     if (destination == nullptr || column >= columns_.Count() || !IsRowOffset(rowOffset)) {
         return false;
     }
     uint32_t slot = table_.ReadSlot(rowOffset + column * CellTable::kSlotSize);
     if (columns_.CellKind(column) == kCellText) {
-        if (destinationSize == 0) {
+        if (destinationUnits == 0) {
             return false;
         }
-        pool_.ReadString(slot, static_cast<char*>(destination), destinationSize);
+        pool_.ReadString(slot, destination, destinationUnits);
         return true;
     }
-    if (destinationSize < sizeof slot) {
+    if (uint64_t{destinationUnits} * pool_.UnitBytes() < sizeof slot) {
         return false;
     }
     std::memcpy(destination, &slot, sizeof slot);
@@ -145,7 +144,7 @@ bool GridStore::WriteCell(uint32_t rowOffset, uint32_t column, const void* sourc
     uint32_t slotOffset = rowOffset + column * CellTable::kSlotSize;
     uint32_t slot = table_.ReadSlot(slotOffset);
     if (columns_.CellKind(column) == kCellText) {
-        if (!pool_.ReplaceString(slot, static_cast<const char*>(source))) {
+        if (!pool_.ReplaceString(slot, source)) {
             return false;
         }
     } else {
@@ -155,6 +154,31 @@ bool GridStore::WriteCell(uint32_t rowOffset, uint32_t column, const void* sourc
         std::memcpy(&slot, source, sizeof slot);
     }
     return table_.WriteSlot(slotOffset, slot);
+}
+
+bool GridStore::SetFoldTable(const uint16_t* fold) {
+    if (fold != nullptr) {
+        for (uint32_t unit = 0; unit <= 0xFFFF; ++unit) {
+            if ((fold[unit] == 0) != (unit == 0)) {
+                return false;
+            }
+        }
+    }
+    fold_ = fold;
+    return true;
+}
+
+SortSource GridStore::KeySource(uint32_t keyColumn) const {
+    SortSource source;
+    source.table = table_.bytes();
+    source.tableSize = table_.used();
+    source.pool = pool_.bytes();
+    source.poolSize = pool_.used();
+    source.keyColumn = keyColumn;
+    source.textKeys = columns_.CellKind(keyColumn) == kCellText;
+    source.textWidth = pool_.width();
+    source.fold = fold_;
+    return source;
 }
 
 bool GridStore::ClearRows() {

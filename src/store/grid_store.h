@@ -1,6 +1,8 @@
 // Everything one grid stores: its columns (with their labels), the cell table, the string pool
 // of cell texts, and the row counts. Rows are appended whole and never removed one by one; a
 // row is named by its row offset, the byte offset of its first slot in the cell table.
+// Every text of a grid, labels included, is of the width the store was made with
+// (text_width.h); a text slot holds a byte offset into the pool in either width.
 #pragma once
 
 #include <cstdint>
@@ -8,25 +10,31 @@
 
 #include "store/cell_table.h"
 #include "store/column_set.h"
+#include "store/sort_keys.h"
 #include "store/string_pool.h"
 
 namespace vorlane {
 
 class GridStore {
   public:
+    explicit GridStore(TextWidth width = TextWidth::Bytes) : columns_(width), pool_(width) {}
+
+    TextWidth textWidth() const { return pool_.width(); }
+
     // Columns. Adding is refused (nullopt) while rows exist, when the set is full, or without
     // memory; the other writers return false for an index not below the column count.
     std::optional<uint32_t> AddColumn(const ColumnDescriptor& column);
     bool SetColumnWidth(uint32_t index, int32_t width) { return columns_.SetWidth(index, width); }
-    bool SetColumnTitle(uint32_t index, const char* title) {
+    bool SetColumnTitle(uint32_t index, const void* title) {
         return columns_.SetTitle(index, title);
     }
     bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
     const ColumnSet& columns() const { return columns_; }
 
     // Appends a row: one slot per column, in column order. `values` holds one entry per column:
-    // for a text column a `const char*` (null: the empty text), for any other column the value,
-    // of which the low 32 bits are kept. A null array appends a row of empty cells (text slots 0).
+    // for a text column a pointer to a text of the store's width (null: the empty text), for any
+    // other column the value, of which the low 32 bits are kept. A null array appends a row of
+    // empty cells (text slots 0).
     // Returns the row offset, or nullopt when the grid has no columns or memory cannot be had; a
     // refused row changes nothing. A row counts as filled when its first entry is non-zero.
     // The texts must not point into this grid's own pool (read a cell out first).
@@ -54,15 +62,17 @@ class GridStore {
     // changed the rows or the pool in between.
     void DropRowsSince(const RowsMark& mark);
 
-    // Copies a cell into `destination`: a text cell's text with its NUL, cut to fit
-    // `destinationSize`; any other cell's 32-bit value into the first 4 bytes (size at least 4).
-    // False, with nothing written, for a row offset or column that names no cell, or a
-    // destination too small or null.
+    // Copies a cell into `destination`, which holds `destinationUnits` units of the store's
+    // width: a text cell's text with its NUL, cut as StringPool::ReadString cuts; any other
+    // cell's 32-bit value into the first 4 bytes (the destination must hold 4 bytes). False,
+    // with nothing written, for a row offset or column that names no cell, or a destination too
+    // small or null.
     bool ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
-                  uint32_t destinationSize) const;
-    // Writes a cell from `source`: a text cell takes the text (null removes it, the slot becomes
-    // 0); any other cell takes the 32-bit value `source` points to. False, with nothing changed,
-    // for a cell that does not exist, a null source for a value cell, or without memory.
+                  uint32_t destinationUnits) const;
+    // Writes a cell from `source`: a text cell takes the text of the store's width (null removes
+    // it, the slot becomes 0); any other cell takes the 32-bit value `source` points to. False,
+    // with nothing changed, for a cell that does not exist, a null source for a value cell, or
+    // without memory.
     bool WriteCell(uint32_t rowOffset, uint32_t column, const void* source);
 
     // Frees the cell table and the string pool and zeroes the row counts, when rows exist; the
@@ -80,6 +90,15 @@ class GridStore {
     // The row's kind cell (its last column's 32-bit value); 0 for an offset that names no row.
     uint32_t KindCell(uint32_t rowOffset) const;
 
+    // Gives the folding table wide text keys sort by: 65,536 entries, the upper case of each
+    // UTF-16 code unit; the caller's, never freed here, and kept until it is replaced (null:
+    // only a-z fold). Refused (false, nothing changed) for a table that maps 0 to anything but 0
+    // or any other unit to 0: the sort reads a folded 0 as the end of a text.
+    bool SetFoldTable(const uint16_t* fold);
+    // What a sort by `keyColumn` reads: the table, the pool, the key kind, the text width and
+    // the folding table. Valid until the next append.
+    SortSource KeySource(uint32_t keyColumn) const;
+
     // Direct, read-only views for the sort and painting. Valid until the next append.
     const uint8_t* TableBytes() const { return table_.bytes(); }
     const char* PoolBytes() const { return pool_.bytes(); }
@@ -92,11 +111,12 @@ class GridStore {
     // Stores one row, its memory obtained beforehand, and returns its offset.
     uint32_t CommitRow(const intptr_t* values);
 
-    ColumnSet columns_;            // column records and their label pool
-    CellTable table_;              // one 32-bit slot per cell, row after row
-    StringPool pool_;              // texts of text cells
-    uint32_t rowCount_ = 0;        // rows appended since creation or the last clear
-    uint32_t filledRowCount_ = 0;  // of those, rows whose first entry was non-zero
+    ColumnSet columns_;               // column records and their label pool
+    CellTable table_;                 // one 32-bit slot per cell, row after row
+    StringPool pool_;                 // texts of text cells
+    uint32_t rowCount_ = 0;           // rows appended since creation or the last clear
+    uint32_t filledRowCount_ = 0;     // of those, rows whose first entry was non-zero
+    const uint16_t* fold_ = nullptr;  // the caller's folding table for wide keys; null: a-z only
 };
 
 }  // namespace vorlane

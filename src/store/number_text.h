@@ -1,8 +1,12 @@
 // Number cells as text: formatting a 32-bit value with optional thousands separators and zero
 // padding, reading typed digits back, and fitting formatted text into a column's display mask.
-// None of them allocates; each works in a fixed scratch run.
+// None of them allocates; each works in a fixed scratch run. Each works on bytes and, through
+// the templates at the end, on UTF-16 units alike: "character" below is one code unit, and a
+// wide text whose units are all below 0x100 gives exactly the result of the bytes of the same
+// values.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 
 namespace vorlane {
@@ -26,8 +30,8 @@ uint32_t FormatNumber(uint32_t value, char* out, uint32_t width, uint32_t base, 
                       uint32_t zeroPad, uint32_t terminate);
 
 // Reads `text` as a number in `base` and stores it in `*result` (also returned). A leading '-'
-// negates. Every other byte counts as a digit: above 0x60 it is byte - 0x57, above 0x40 byte -
-// 0x37, else byte ^ 0x30, all in wrapping byte arithmetic; products and sums wrap at 32 bits.
+// negates. Every other character counts as a digit: above 0x60 it is its value - 0x57, above
+// 0x40 its value - 0x37, else its value ^ 0x30; products and sums wrap at 32 bits.
 // The buffer is scratch: afterwards it holds digit values, not text. A null `text` gives 0; a
 // null `result` leaves the text alone and gives 0.
 int32_t ParseNumber(char* text, int32_t* result, uint32_t base);
@@ -37,7 +41,20 @@ int32_t ParseNumber(char* text, int32_t* result, uint32_t base);
 // '-' in the text is put in front and ends the masking. The result replaces the text and is at
 // most strlen(mask) + 1 characters (and never more than kMaxMaskedLength), so `text` must hold
 // that many plus the NUL, and at least its own text. A null mask leaves the text as it was.
-// Returns the new length.
+// Where kMaxMaskedLength cuts a wide result, a low surrogate left first goes too, so that no
+// pair is split. Returns the new length.
 uint32_t ApplyMask(char* text, const char* mask);
+
+// The same on UTF-16 units. Templates only so that a null pointer still names the byte versions.
+template <class Unit>
+concept WideTextUnit = std::same_as<Unit, char16_t>;
+
+template <WideTextUnit Unit>
+uint32_t FormatNumber(uint32_t value, Unit* out, uint32_t width, uint32_t base, uint32_t separators,
+                      uint32_t zeroPad, uint32_t terminate);
+template <WideTextUnit Unit>
+int32_t ParseNumber(Unit* text, int32_t* result, uint32_t base);
+template <WideTextUnit Unit>
+uint32_t ApplyMask(Unit* text, const Unit* mask);
 
 }  // namespace vorlane

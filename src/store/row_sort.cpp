@@ -1,6 +1,7 @@
 #include "store/row_sort.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <stdexcept>
 
@@ -97,60 +98,125 @@ bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& sou
         items);
 }
 
+// Byte keys: one word of eight bytes to a prefix, only a-z folded.
+struct ByteKeys {
+    using Unit = unsigned char;
+    static constexpr int kPrefixWords = 1;
+    static constexpr int kWordUnits = 8;
+    static constexpr int kUnitBits = 8;
+
+    const Unit* TextAt(const TextKeyReader& reader, uint32_t poolOffset) const {
+        return reader.TextAt(poolOffset);
+    }
+    static uint32_t Fold(uint32_t byte) { return byte - 'a' < 26u ? byte - 0x20 : byte; }
+    static int Compare(const Unit* a, const Unit* b) { return CompareTextKeys(a, b); }
+};
+
+// Wide keys: two words of four UTF-16 units to a prefix, as many characters as a byte key's
+// prefix holds, folded through the table.
+struct WideKeys {
+    using Unit = char16_t;
+    static constexpr int kPrefixWords = 2;
+    static constexpr int kWordUnits = 4;
+    static constexpr int kUnitBits = 16;
+
+    const Unit* TextAt(const TextKeyReader& reader, uint32_t poolOffset) const {
+        return reader.WideTextAt(poolOffset);
+    }
+    uint32_t Fold(char16_t unit) const { return FoldWideUnit(fold, unit); }
+    // Kept out of line, so that the prefix comparison around it stays small enough to be inlined
+    // into the sort's loops.
+    [[gnu::noinline]] int Compare(const Unit* a, const Unit* b) const {
+        return CompareWideTextKeys(a, b, fold);
+    }
+
+    const uint16_t* fold;  // the source's folding table; null: a-z only
+};
+
+template <class Keys>
 struct TextEntry {
-    uint64_t prefix;  // the text's first eight bytes folded, big-endian, zero after its end
-    const unsigned char* text;
+    // The text's first units folded, big-endian within and across words, zero after its end.
+    std::array<uint64_t, Keys::kPrefixWords> prefix;
+    const typename Keys::Unit* text;
     uint32_t position;
     bool startsKey;  // differs from the entry before it in key order
 };
 
-constexpr int kPrefixBytes = 8;
-
-// Compared as numbers, prefixes order texts as CompareTextKeys orders their first eight bytes,
-// so most comparisons of a sort never reach the texts (which lie scattered over the pool).
-uint64_t FoldedPrefix(const unsigned char* text) {
-    uint64_t prefix = 0;
-    int length = 0;
-    for (; length < kPrefixBytes && text[length] != 0; ++length) {
-        unsigned byte = text[length];
-        if (byte - 'a' < 26u) {
-            byte -= 0x20;
+// Compared as numbers, prefixes order texts as the keys' comparison orders their first units,
+// so most comparisons of a sort never reach the texts (which lie scattered over the pool). A
+// unit other than the NUL never folds to 0, so a prefix ends in zero bits only where its text
+// ended.
+template <class Keys>
+std::array<uint64_t, Keys::kPrefixWords> FoldedPrefix(const Keys& keys,
+                                                      const typename Keys::Unit* text) {
+    std::array<uint64_t, Keys::kPrefixWords> prefix{};
+    for (int word = 0; word < Keys::kPrefixWords; ++word) {
+        uint64_t bits = 0;
+        int length = 0;
+        for (; length < Keys::kWordUnits && text[length] != 0; ++length) {
+            bits = (bits << Keys::kUnitBits) | keys.Fold(text[length]);
         }
-        prefix = (prefix << 8) | byte;
+        if (length == 0) {
+            break;
+        }
+        prefix[word] = bits << (Keys::kUnitBits * (Keys::kWordUnits - length));
+        if (length < Keys::kWordUnits) {
+            break;
+        }
+        text += Keys::kWordUnits;
     }
-    return length == 0 ? 0 : prefix << (8 * (kPrefixBytes - length));
+    return prefix;
 }
 
-// CompareTextKeys of the two entries' texts.
-int CompareTextEntries(const TextEntry& x, const TextEntry& y) {
-    if (x.prefix != y.prefix) {
-        return x.prefix < y.prefix ? -1 : 1;
+// The keys' comparison of the two entries' texts.
+template <class Keys>
+int CompareTextEntries(const Keys& keys, const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
+    for (int word = 0; word < Keys::kPrefixWords; ++word) {
+        if (x.prefix[word] != y.prefix[word]) {
+            return x.prefix[word] < y.prefix[word] ? -1 : 1;
+        }
     }
-    // Equal prefixes end in a zero byte only when both texts ended within them, alike.
-    if ((x.prefix & 0xFFu) == 0 || x.text == y.text) {
+    // Equal prefixes end in a zero unit only when both texts ended within them, alike.
+    constexpr uint64_t kLastUnit = (uint64_t{1} << Keys::kUnitBits) - 1;
+    if ((x.prefix.back() & kLastUnit) == 0 || x.text == y.text) {
         return 0;
     }
-    return CompareTextKeys(x.text + kPrefixBytes, y.text + kPrefixBytes);
+    constexpr int kPrefixUnits = Keys::kPrefixWords * Keys::kWordUnits;
+    return keys.Compare(x.text + kPrefixUnits, y.text + kPrefixUnits);
 }
 
-bool RankTextKeys(const uint32_t* offsets, size_t count, const SortSource& source, bool descending,
-                  uint64_t* items) {
+template <class Keys>
+bool RankTextKeys(const Keys& keys, const uint32_t* offsets, size_t count, const SortSource& source,
+                  bool descending, uint64_t* items) {
     const TextKeyReader reader(source);
-    ScratchVector<TextEntry> entries(count);
+    ScratchVector<TextEntry<Keys>> entries(count);
     for (size_t i = 0; i < count; ++i) {
         const uint32_t poolOffset = LoadSortSlot(source.table, source.tableSize,
                                                  KeySlotPosition(offsets[i], source.keyColumn));
-        const unsigned char* text = reader.TextAt(poolOffset);
-        entries[i] = {FoldedPrefix(text), text, static_cast<uint32_t>(i), false};
+        const typename Keys::Unit* text = keys.TextAt(reader, poolOffset);
+        entries[i] = {FoldedPrefix(keys, text), text, static_cast<uint32_t>(i), false};
     }
     std::sort(entries.begin(), entries.end(),
-              [](const TextEntry& x, const TextEntry& y) { return CompareTextEntries(x, y) < 0; });
+              [&keys](const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
+                  return CompareTextEntries(keys, x, y) < 0;
+              });
     for (size_t k = 1; k < count; ++k) {
-        entries[k].startsKey = CompareTextEntries(entries[k - 1], entries[k]) != 0;
+        entries[k].startsKey = CompareTextEntries(keys, entries[k - 1], entries[k]) != 0;
     }
     return MakeItems(
         count, [&](size_t k) { return static_cast<size_t>(entries[k].position); },
         [&](size_t k) { return entries[k].startsKey; }, offsets, descending, items);
+}
+
+bool RankKeys(const uint32_t* offsets, size_t count, const SortSource& source, bool descending,
+              uint64_t* items) {
+    if (!source.textKeys) {
+        return RankNumberKeys(offsets, count, source, descending, items);
+    }
+    if (source.textWidth == TextWidth::Utf16) {
+        return RankTextKeys(WideKeys{source.fold}, offsets, count, source, descending, items);
+    }
+    return RankTextKeys(ByteKeys{}, offsets, count, source, descending, items);
 }
 
 }  // namespace
@@ -165,10 +231,7 @@ bool SortRowOffsets(uint32_t* offsets, size_t count, const SortSource& source, b
     }
     try {
         ScratchVector<uint64_t> items(count);
-        const bool inOrder = source.textKeys
-                                 ? RankTextKeys(offsets, count, source, descending, items.data())
-                                 : RankNumberKeys(offsets, count, source, descending, items.data());
-        if (!inOrder) {
+        if (!RankKeys(offsets, count, source, descending, items.data())) {
             QuicksortRanks(items.data(), count, tuning);
         }
         for (size_t i = 0; i < count; ++i) {

@@ -14,8 +14,9 @@ inline constexpr size_t kMaxSortRows = 0x7FFFFFFF;
 
 // Reorders offsets[0..count) by the key each row offset has in source.keyColumn, ascending or
 // descending, into exactly the order of the grid's first-element-pivot quicksort (equal keys
-// included; see rank_quicksort.h). Text keys compare with a-z folded to A-Z and bytes unsigned;
-// numeric keys compare as signed 32-bit values; descending inverts every comparison.
+// included; see rank_quicksort.h). Byte text keys compare with a-z folded to A-Z and bytes
+// unsigned; wide text keys compare as CompareWideTextKeys does, through the source's folding
+// table; numeric keys compare as signed 32-bit values; descending inverts every comparison.
 // Fewer than two rows are already in order (true). Returns false, with offsets untouched, when
 // scratch memory cannot be had, offsets is null, or count exceeds kMaxSortRows.
 // `tuning` picks the internal shortcuts; every setting gives the same order (tests vary it).

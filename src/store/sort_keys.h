@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "store/text_width.h"
+
 namespace vorlane {
 
 struct SortSource {
@@ -16,6 +18,10 @@ struct SortSource {
     size_t poolSize = 0;         // readable bytes of the pool; offsets past it read as ""
     uint32_t keyColumn = 0;
     bool textKeys = false;  // true: slots are pool offsets (0 = empty text); false: signed values
+    TextWidth textWidth = TextWidth::Bytes;  // width of the pool's texts
+    // Wide keys only: the upper case of every UTF-16 unit (65,536 entries; only 0 maps to 0);
+    // null folds only a-z.
+    const uint16_t* fold = nullptr;
 };
 
 // The 32-bit slot at byte `position` of the table, or 0 when the slot does not lie wholly inside
@@ -50,8 +56,34 @@ inline int CompareTextKeys(const unsigned char* a, const unsigned char* b) {
     }
 }
 
+// A wide key's unit as it compares: through the folding table, or with only a-z mapped to A-Z
+// when there is none.
+inline uint32_t FoldWideUnit(const uint16_t* fold, char16_t unit) {
+    if (fold != nullptr) {
+        return fold[unit];
+    }
+    return unit - uint32_t{'a'} < 26u ? unit - 0x20u : unit;
+}
+
+// Wide text keys compare unit by unit after folding, units taken as unsigned 16-bit values (a
+// surrogate pair compares as its two units); a text that ends where the other goes on sorts
+// first. Negative, zero or positive like strcmp.
+inline int CompareWideTextKeys(const char16_t* a, const char16_t* b, const uint16_t* fold) {
+    for (;; ++a, ++b) {
+        const uint32_t ca = FoldWideUnit(fold, *a);
+        const uint32_t cb = FoldWideUnit(fold, *b);
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+        if (ca == 0) {
+            return 0;
+        }
+    }
+}
+
 // Resolves text slots to NUL-terminated strings without ever reading past the pool: an offset is
-// served only when a NUL follows it inside the readable bytes, anything else reads as "".
+// served only when a NUL follows it inside the readable bytes, anything else reads as "". In a
+// wide pool an offset is served only on a unit boundary, and only when the pool is aligned.
 class TextKeyReader {
   public:
     explicit TextKeyReader(const SortSource& source);
@@ -59,10 +91,15 @@ class TextKeyReader {
     const unsigned char* TextAt(uint32_t poolOffset) const {
         return poolOffset < servedEnd_ ? pool_ + poolOffset : Empty();
     }
+    const char16_t* WideTextAt(uint32_t poolOffset) const {
+        return poolOffset < servedEnd_ && poolOffset % 2 == 0
+                   ? reinterpret_cast<const char16_t*>(pool_ + poolOffset)
+                   : reinterpret_cast<const char16_t*>(Empty());
+    }
 
   private:
     static const unsigned char* Empty() {
-        static const unsigned char empty[1] = {0};
+        alignas(char16_t) static const unsigned char empty[2] = {0, 0};
         return empty;
     }
 

@@ -6,7 +6,27 @@ namespace vorlane {
 
 namespace {
 
-const char kEmptyText[1] = {'\0'};
+// The empty text of either width: an absent pool reads as this, and null texts are stored as it.
+alignas(char16_t) const char kEmptyText[sizeof(char16_t)] = {'\0', '\0'};
+
+// Copies `text` into `destination`, cut to `destinationUnits` units with the NUL; a high
+// surrogate that the cut would leave last goes too.
+template <class Unit>
+uint32_t CopyCut(const Unit* text, void* destination, uint32_t destinationUnits) {
+    uint32_t length = 0;
+    while (length + 1 < destinationUnits && text[length] != 0) {
+        ++length;
+    }
+    if constexpr (sizeof(Unit) == sizeof(char16_t)) {
+        if (length != 0 && text[length] != 0 && IsHighSurrogate(text[length - 1])) {
+            --length;
+        }
+    }
+    char* out = static_cast<char*>(destination);
+    std::memmove(out, text, size_t{length} * sizeof(Unit));
+    std::memset(out + size_t{length} * sizeof(Unit), 0, sizeof(Unit));
+    return length;
+}
 
 }  // namespace
 
@@ -15,7 +35,7 @@ const char* StringPool::bytes() const {
     return memory != nullptr ? reinterpret_cast<const char*>(memory) : kEmptyText;
 }
 
-std::optional<uint32_t> StringPool::OffsetOf(const char* text) const {
+std::optional<uint32_t> StringPool::OffsetOf(const void* text) const {
     const uint8_t* memory = block_.bytes();
     if (memory == nullptr) {
         return std::nullopt;
@@ -28,75 +48,79 @@ std::optional<uint32_t> StringPool::OffsetOf(const char* text) const {
     return static_cast<uint32_t>(at - start);
 }
 
-std::optional<uint32_t> StringPool::AppendString(const char* text) {
+std::optional<uint32_t> StringPool::AppendString(const void* text) {
     if (text == nullptr) {
         text = kEmptyText;
     }
-    uint64_t size = static_cast<uint64_t>(std::strlen(text)) + 1;
-    if (size > GrowBlock::kMaxCapacity) {
+    uint64_t units = TextUnits(text, width_) + 1;
+    if (units * UnitBytes() > GrowBlock::kMaxCapacity) {
         return std::nullopt;
     }
-    return AppendString(text, static_cast<uint32_t>(size));
+    return AppendString(text, static_cast<uint32_t>(units));
 }
 
-std::optional<uint32_t> StringPool::AppendString(const char* text, uint32_t size) {
-    if (text == nullptr || size == 0) {
+std::optional<uint32_t> StringPool::AppendString(const void* text, uint32_t units) {
+    if (text == nullptr || units == 0) {
         return AppendString(kEmptyText, 1);
     }
+    const uint64_t size = uint64_t{units} * UnitBytes();
     std::optional<uint32_t> inside = OffsetOf(text);
-    if (!block_.MakeRoom(size, kFirstOffset)) {
+    if (!block_.MakeRoom(size, FirstOffset())) {
         return std::nullopt;
     }
     if (inside) {
-        text = reinterpret_cast<const char*>(block_.bytes()) + *inside;
+        text = block_.bytes() + *inside;
     }
-    uint32_t offset = block_.Claim(size);
-    std::memcpy(block_.bytes() + offset, text, size - 1);
-    block_.bytes()[offset + size - 1] = '\0';
+    uint32_t offset = block_.Claim(static_cast<uint32_t>(size));
+    std::memcpy(block_.bytes() + offset, text, static_cast<size_t>(size) - UnitBytes());
+    std::memset(block_.bytes() + offset + size - UnitBytes(), 0, UnitBytes());
     return offset;
 }
 
 const char* StringPool::StringAt(uint32_t offset) const {
-    if (offset == 0 || offset >= block_.used()) {
+    if (width_ != TextWidth::Bytes || !HoldsStringAt(offset)) {
         return kEmptyText;
     }
-    // The last used byte is always a NUL, so every string below used() ends before it.
+    // The last used unit is always a NUL, so every string below used() ends before it.
     return reinterpret_cast<const char*>(block_.bytes()) + offset;
 }
 
-uint32_t StringPool::ReadString(uint32_t offset, char* destination,
-                                uint32_t destinationSize) const {
-    if (destination == nullptr || destinationSize == 0) {
-        return 0;
+const char16_t* StringPool::WideStringAt(uint32_t offset) const {
+    if (width_ != TextWidth::Utf16 || !HoldsStringAt(offset)) {
+        return reinterpret_cast<const char16_t*>(kEmptyText);
     }
-    const char* text = StringAt(offset);
-    uint32_t length = 0;
-    while (length + 1 < destinationSize && text[length] != '\0') {
-        ++length;
-    }
-    std::memmove(destination, text, length);
-    destination[length] = '\0';
-    return length;
+    return reinterpret_cast<const char16_t*>(block_.bytes() + offset);
 }
 
-bool StringPool::ReplaceString(uint32_t& slot, const char* text) {
+uint32_t StringPool::ReadString(uint32_t offset, void* destination,
+                                uint32_t destinationUnits) const {
+    if (destination == nullptr || destinationUnits == 0) {
+        return 0;
+    }
+    if (width_ == TextWidth::Utf16) {
+        return CopyCut(WideStringAt(offset), destination, destinationUnits);
+    }
+    return CopyCut(StringAt(offset), destination, destinationUnits);
+}
+
+bool StringPool::ReplaceString(uint32_t& slot, const void* text) {
     if (text == nullptr) {
         slot = 0;
         return true;
     }
-    uint64_t size = static_cast<uint64_t>(std::strlen(text)) + 1;
+    uint64_t size = StoredSize(text);
     std::optional<uint32_t> inside = OffsetOf(text);
     // The end of the pool must have room even when the old place is then reused.
-    if (!block_.MakeRoom(size, kFirstOffset)) {
+    if (!block_.MakeRoom(size, FirstOffset())) {
         return false;
     }
-    char* memory = reinterpret_cast<char*>(block_.bytes());
+    uint8_t* memory = block_.bytes();
     if (inside) {
         text = memory + *inside;
     }
     uint64_t oldSize = 0;
-    if (slot != 0 && slot < block_.used()) {
-        oldSize = static_cast<uint64_t>(std::strlen(memory + slot)) + 1;
+    if (HoldsStringAt(slot)) {
+        oldSize = StoredSize(memory + slot);
     }
     if (oldSize >= size) {
         std::memmove(memory + slot, text, static_cast<size_t>(size));

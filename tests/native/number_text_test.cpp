@@ -6,6 +6,7 @@
 #include <string>
 
 #include "store/number_text.h"
+#include "wide_text.h"
 
 namespace vorlane {
 namespace {
@@ -164,6 +165,81 @@ TEST(NumberRoundTrip, FormattedTextStrippedOfSeparatorsParsesBack) {
             EXPECT_EQ(parsed, static_cast<int32_t>(value)) << "base " << base;
         }
     }
+}
+
+TEST(WideNumberText, UnitsGiveTheResultsOfTheBytesOfTheirValues) {
+    using widetext::Widen;
+    const struct {
+        uint32_t value, width, base, separators, zeroPad;
+    } formats[] = {{0, 10, 10, 1, 0},   {1234567, 10, 10, 1, 0}, {4294967295u, 10, 10, 1, 0},
+                   {1234, 8, 10, 1, 1}, {255, 0, 16, 1, 0},      {0xFFFFFFFFu, 0, 2, 1, 0},
+                   {77, 3, 1, 0, 1},    {1, 1000, 10, 0, 1}};
+    for (const auto& f : formats) {
+        char bytes[kNumberTextSize];
+        char16_t units[kNumberTextSize];
+        const uint32_t length =
+            FormatNumber(f.value, bytes, f.width, f.base, f.separators, f.zeroPad, 1);
+        EXPECT_EQ(FormatNumber(f.value, units, f.width, f.base, f.separators, f.zeroPad, 1),
+                  length);
+        EXPECT_EQ(std::u16string(units), Widen(bytes)) << f.value << " in base " << f.base;
+    }
+    for (const char* typed :
+         {"123", "-45", "", "-", "12-3", "4294967297", "FF", "ff", "\xFF", "`", "@"}) {
+        for (uint32_t base : {10u, 16u}) {
+            std::string bytes = typed;
+            std::u16string units = Widen(typed);
+            int32_t fromBytes = 0;
+            int32_t fromUnits = 0;
+            EXPECT_EQ(ParseNumber(units.data(), &fromUnits, base),
+                      ParseNumber(bytes.data(), &fromBytes, base));
+            EXPECT_EQ(fromUnits, fromBytes) << typed;
+            EXPECT_EQ(units, Widen(bytes)) << "the digit values left behind";
+        }
+    }
+    const std::string longMask = "#" + std::string(400, '.') + "#";
+    const std::pair<const char*, const char*> masks[] = {{"5551234", "###-####"},
+                                                         {"5,551,234", "###-####"},
+                                                         {"1234567", "(###) ###-####"},
+                                                         {"-12", "#,###"},
+                                                         {"-12", "#.#"},
+                                                         {"-5", "##-#"},
+                                                         {"123", ""},
+                                                         {"12", longMask.c_str()}};
+    for (const auto& [text, mask] : masks) {
+        std::string bytes = text;
+        bytes.resize(kMaxMaskedLength + 1);
+        std::u16string units = Widen(text);
+        units.resize(kMaxMaskedLength + 1);
+        const std::u16string wideMask = Widen(mask);
+        EXPECT_EQ(ApplyMask(units.data(), wideMask.c_str()), ApplyMask(bytes.data(), mask));
+        EXPECT_EQ(std::u16string(units.c_str()), Widen(bytes.c_str())) << text << " in " << mask;
+    }
+}
+
+TEST(WideNumberText, MasksBeyondASCIIAndTheirBoundKeepPairsWhole) {
+    const std::u16string dots(252, u'.');
+    const struct {
+        std::u16string text;
+        std::u16string mask;
+        std::u16string masked;
+    } cases[] = {
+        {u"5551234", u"###\u2013####", u"555\u20131234"},
+        {u"1042", u"\U0001F4DE ###", u"\U0001F4DE 042"},
+        // The bound falls between the pair's halves: the low half, built first, goes.
+        {u"12", u"#\U0001F600." + dots + u"#", u"." + dots + u"2"},
+        // The pair is the last to fit: it stays whole.
+        {u"12", u"#\U0001F600" + dots + u"#", u"\U0001F600" + dots + u"2"},
+    };
+    for (const auto& c : cases) {
+        std::u16string text = c.text;
+        text.resize(kMaxMaskedLength + 1);
+        EXPECT_EQ(ApplyMask(text.data(), c.mask.c_str()), c.masked.size());
+        EXPECT_EQ(std::u16string(text.c_str()), c.masked) << c.masked.size();
+    }
+    char16_t beyondBytes[] = u"\u0100";
+    int32_t value = 0;
+    EXPECT_EQ(ParseNumber(beyondBytes, &value, 10), 0x100 - 0x57);
+    EXPECT_EQ(beyondBytes[0], 0x100 - 0x57);
 }
 
 }  // namespace

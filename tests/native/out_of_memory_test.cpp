@@ -2,6 +2,7 @@
 // refused, leave everything exactly as it was, and succeed when tried again.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -184,6 +185,107 @@ TEST(OutOfMemory, ReplaceStringCreatingOrGrowingBeforeReuse) {
     EXPECT_EQ(RefusalsWithEachAllocationFailing<PoolAndSlot>(
                   FillPoolToTheStep, replace("a text longer than the old one was"), PoolSnapshot),
               1);
+}
+
+// The same operations on the texts of a Unicode grid, whose sizes count two bytes a unit.
+struct WideStore : GridStore {
+    WideStore() : GridStore(TextWidth::Utf16) {}
+};
+
+struct WidePoolAndSlot {
+    StringPool pool{TextWidth::Utf16};
+    uint32_t slot = 0;
+};
+
+intptr_t WideText(const char16_t* text) {
+    return reinterpret_cast<intptr_t>(text);
+}
+
+// One zero unit, a text and its NUL unit fill the pool to the step; null rows fill the table.
+void FillWideBlocksToTheStep(GridStore& store) {
+    AddTextAndNumberColumns(store);
+    std::u16string text((kStep - 4) / 2, u't');
+    const intptr_t first[] = {WideText(text.c_str()), 1};
+    store.AppendRow(first);
+    for (uint32_t row = 1; row < kStep / 8; ++row) {
+        store.AppendRow(nullptr);
+    }
+    ASSERT_EQ(store.pool().used(), kStep);
+    ASSERT_EQ(store.table().used(), kStep);
+}
+
+TEST(OutOfMemory, WideRowsRewritesAndColumnsAreAllOrNothing) {
+    const std::u16string wide(kStep / 2, u'w');
+    std::vector<intptr_t> rows;
+    for (uint32_t row = 0; row < kStep / 4; ++row) {
+        rows.push_back(row == 0 ? WideText(wide.c_str()) : WideText(u"f\u00E9"));
+        rows.push_back(static_cast<intptr_t>(row));
+    }
+    const intptr_t first[] = {WideText(u"n\u00E4me"), 42};
+    const intptr_t next[] = {WideText(u"\u03B1\u03B2\u03B3"), 7};
+    ColumnDescriptor titled;
+    titled.title = u"T\u00EDtulo";
+    titled.mask = u"###\u2013####";
+    const struct {
+        const char* name;
+        std::function<void(GridStore&)> prepare;
+        std::function<bool(GridStore&)> operation;
+        int refusals;
+    } cases[] = {
+        {"first row", AddTextAndNumberColumns,
+         [&](GridStore& s) { return s.AppendRow(first).has_value(); }, 2},
+        {"row growing both blocks", FillWideBlocksToTheStep,
+         [&](GridStore& s) { return s.AppendRow(next) == kStep; }, 2},
+        {"rows growing both blocks several steps", FillWideBlocksToTheStep,
+         [&](GridStore& s) { return s.AppendRows(rows.data(), kStep / 4) == kStep; }, 2},
+        {"rewrite growing the pool", FillWideBlocksToTheStep,
+         [](GridStore& s) { return s.WriteCell(8, 0, u"longer than nothing"); }, 1},
+        {"column with title and mask", [](GridStore&) {},
+         [&](GridStore& s) { return s.AddColumn(titled).has_value(); }, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            RefusalsWithEachAllocationFailing<WideStore>(c.prepare, c.operation, StoreSnapshot),
+            c.refusals)
+            << c.name;
+    }
+}
+
+TEST(OutOfMemory, WideAppendsAndReplacesInAPoolAreAllOrNothing) {
+    auto fill = [](WidePoolAndSlot& s) {
+        s.slot = *s.pool.AppendString(u"a fairly long old text");
+        std::u16string filler((kStep - s.pool.used()) / 2 - 1, u'f');
+        s.pool.AppendString(filler.c_str());
+        ASSERT_EQ(s.pool.used(), kStep);
+    };
+    auto nothing = [](WidePoolAndSlot&) {};
+    auto append = [](const char16_t* text) {
+        return [text](WidePoolAndSlot& s) { return s.pool.AppendString(text).has_value(); };
+    };
+    auto replace = [](const char16_t* text) {
+        return [text](WidePoolAndSlot& s) { return s.pool.ReplaceString(s.slot, text); };
+    };
+    auto snapshot = [](const WidePoolAndSlot& s) {
+        return std::make_pair(testing::ImageOf(s.pool), s.slot);
+    };
+    const std::u16string huge(3 * kStep / 2, u'h');
+    const struct {
+        const char* name;
+        std::function<void(WidePoolAndSlot&)> prepare;
+        std::function<bool(WidePoolAndSlot&)> operation;
+    } cases[] = {
+        {"append creating", nothing, append(u"new")},
+        {"append growing", fill, append(u"more")},
+        {"append growing several steps", fill, append(huge.c_str())},
+        {"replace creating", nothing, replace(u"x")},
+        {"replace in place, growing first", fill, replace(u"short")},
+        {"replace moving to the end", fill, replace(u"a text longer than the old one was")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            RefusalsWithEachAllocationFailing<WidePoolAndSlot>(c.prepare, c.operation, snapshot), 1)
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "sort_test_grid.h"
 #include "store/row_sort.h"
 #include "store/sort_scratch.h"
+#include "wide_text.h"
 
 namespace vorlane::sorttest {
 namespace {
@@ -24,6 +25,23 @@ std::vector<std::string> SortTexts(const std::vector<std::string>& texts, bool d
     std::vector<uint32_t> rows = grid.Rows();
     EXPECT_TRUE(SortRowOffsets(rows.data(), rows.size(), grid.Source(0, true), descending));
     std::vector<std::string> sorted;
+    for (uint32_t offset : rows) {
+        sorted.push_back(texts[offset / 4]);
+    }
+    return sorted;
+}
+
+// The same for wide texts, folded through `fold`.
+std::vector<std::u16string> SortWideTexts(const std::vector<std::u16string>& texts, bool descending,
+                                          const uint16_t* fold) {
+    SortTestGrid grid(1);
+    for (const std::u16string& text : texts) {
+        grid.AddRow({grid.AddWideText(text)});
+    }
+    std::vector<uint32_t> rows = grid.Rows();
+    EXPECT_TRUE(SortRowOffsets(rows.data(), rows.size(),
+                               grid.Source(0, true, TextWidth::Utf16, fold), descending));
+    std::vector<std::u16string> sorted;
     for (uint32_t offset : rows) {
         sorted.push_back(texts[offset / 4]);
     }
@@ -67,6 +85,61 @@ TEST(RowSortKeys, TextsDifferingOnlyInLetterCaseAreEqualKeys) {
     // '{' (0x7B) above '[' (0x5B); as equal keys they would trade places.
     EXPECT_EQ(SortTexts({"@", "`"}, false), (std::vector<std::string>{"@", "`"}));
     EXPECT_EQ(SortTexts({"[", "{"}, false), (std::vector<std::string>{"[", "{"}));
+}
+
+TEST(RowSortKeys, WideTextsFoldThroughTheTableAndCompareUnitsUnsigned) {
+    using Texts = std::vector<std::u16string>;
+    const uint16_t* fold = widetext::TestFoldTable();
+    // Folded first units ascend: the empty text, A, Z, '_', E acute, alpha, Cyrillic a and be
+    // (not in the table), a surrogate pair (below U+FFFF as units, though not as a code point).
+    const Texts ascending = {
+        u"",       u"a",      u"AB",     u"abc",        u"Zebra", u"_abc", u"\u00E9t\u00E9",
+        u"\u03B1", u"\u0430", u"\u0431", u"\U0001F600", u"\uFFFF"};
+    const Texts shuffled = {u"\u0431", u"_abc", u"\uFFFF", u"Zebra",      u"",   u"\u0430",
+                            u"abc",    u"a",    u"\u03B1", u"\U0001F600", u"AB", u"\u00E9t\u00E9"};
+    const struct {
+        const char* name;
+        const uint16_t* fold;
+        Texts given;
+        Texts sorted;
+    } cases[] = {
+        {"distinct keys", fold, shuffled, ascending},
+        // Two equal keys trade places; as distinct keys they would stay.
+        {"equal after folding",
+         fold,
+         {u"\u00C9T\u00C9", u"\u00E9t\u00E9"},
+         {u"\u00E9t\u00E9", u"\u00C9T\u00C9"}},
+        {"beyond ASCII only through the table",
+         nullptr,
+         {u"\u00C9", u"\u00E9"},
+         {u"\u00C9", u"\u00E9"}},
+        {"a-z without a table", nullptr, {u"ABC", u"abc"}, {u"abc", u"ABC"}},
+        {"past the first four and eight units",
+         fold,
+         {u"commonPREFIX-b", u"COMMONprefix-A", u"commonpr", u"commonprefix-c", u"comm", u"commo"},
+         {u"comm", u"commo", u"commonpr", u"COMMONprefix-A", u"commonPREFIX-b", u"commonprefix-c"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SortWideTexts(c.given, false, c.fold), c.sorted) << c.name;
+    }
+    EXPECT_EQ(SortWideTexts(shuffled, true, fold), Texts(ascending.rbegin(), ascending.rend()));
+
+    // Slots off a unit boundary, past the pool or into a tail no NUL unit ends read as "".
+    SortTestGrid grid(1);
+    const uint32_t b = grid.AddRow({grid.AddWideText(u"b")});
+    const uint32_t a = grid.AddRow({grid.AddWideText(u"a")});
+    const uint32_t odd = grid.AddRow({grid.AddWideText(u"c") + 1});
+    const uint32_t farOut = grid.AddRow({0x7FFFFFF0u});
+    std::vector<char>& pool = grid.Pool();
+    const uint32_t tailOffset = static_cast<uint32_t>(pool.size());
+    pool.insert(pool.end(), {'d', '\0'});  // "d" with no NUL unit after it
+    const uint32_t unterminated = grid.AddRow({tailOffset});
+    for (const uint32_t unreadable : {odd, farOut, unterminated}) {
+        std::vector<uint32_t> rows = {b, unreadable, a};
+        ASSERT_TRUE(SortRowOffsets(rows.data(), rows.size(),
+                                   grid.Source(0, true, TextWidth::Utf16, fold), false));
+        EXPECT_EQ(rows, (std::vector<uint32_t>{unreadable, a, b}));
+    }
 }
 
 TEST(RowSortKeys, NumbersCompareAsSigned32Bit) {

@@ -1,6 +1,7 @@
-// Text keys that reach past the first eight bytes, which the sort compares as one number before
-// it looks at the rest: texts that agree there and differ (or differ only in letter case) after,
-// texts ending just before, at or after the eighth byte, and bytes above ASCII on either side.
+// Text keys that reach past the first eight bytes, or eight units in two words of four, which
+// the sort compares as numbers before it looks at the rest: texts that agree there and differ
+// (or differ only in letter case) after, texts ending just before, at or after a boundary, and
+// bytes above ASCII (units beyond it, surrogates included) on either side.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,6 +11,7 @@
 #include "sort_reference.h"
 #include "sort_test_grid.h"
 #include "store/row_sort.h"
+#include "wide_text.h"
 
 namespace vorlane::sorttest {
 namespace {
@@ -51,6 +53,56 @@ TEST(SortLongTexts, MatchTheReferenceWhereTextsAgreeInTheirFirstEightBytes) {
             std::vector<uint32_t> actual = grid.Rows();
             ASSERT_TRUE(SortRowOffsets(actual.data(), n, source, descending));
             ASSERT_EQ(actual, expected) << "seed " << seed << (descending ? " descending" : "");
+        }
+    }
+}
+
+// A stem near the four-unit boundary between prefix words or the eight-unit end of the prefix,
+// and a short tail, each letter in either case.
+std::u16string LongishWideText(std::mt19937& rng) {
+    static const char16_t* const kStems[] = {
+        u"",           u"a",
+        u"abc",        u"abcd",
+        u"abce",       u"abc\u00E9",
+        u"abc\u00C9",  u"abcdef",
+        u"abcdefg",    u"abcdefgh",
+        u"abcdefgz",   u"abcdefg\u00E9",
+        u"abcdefghi",  u"abc\U0001F600",
+        u"abcd\xFFFF", u"\u03B1\u03B2\u03B3\u03B4\u03B1\u03B2\u03B3"};
+    static const char16_t* const kTails[] = {u"",       u"a",          u"\u00E9", u"\u0430",
+                                             u"\u0410", u"\U0001F600", u"zz",     u"\xFFFF"};
+    static const std::u16string kSmall = u"abcdefghiz\u00E9\u03B1\u03B2\u03B3\u03B4\u0430";
+    static const std::u16string kCapitals = u"ABCDEFGHIZ\u00C9\u0391\u0392\u0393\u0394\u0410";
+    std::u16string text = kStems[rng() % std::size(kStems)];
+    text += kTails[rng() % std::size(kTails)];
+    for (char16_t& c : text) {
+        const size_t small = kSmall.find(c);
+        if (small != std::u16string::npos && (rng() & 1)) {
+            c = kCapitals[small];
+        }
+    }
+    return text;
+}
+
+TEST(SortLongTexts, WideTextsMatchTheReferenceWhereTheyAgreeInTheirFirstFourOrEightUnits) {
+    for (const uint16_t* fold :
+         {widetext::TestFoldTable(), static_cast<const uint16_t*>(nullptr)}) {
+        for (uint32_t seed = 1; seed <= 40; ++seed) {
+            std::mt19937 rng(seed);
+            const size_t n = 20 + rng() % 300;
+            SortTestGrid grid(2);
+            for (size_t i = 0; i < n; ++i) {
+                grid.AddRow({0, grid.AddWideText(LongishWideText(rng))});
+            }
+            for (const bool descending : {false, true}) {
+                const SortSource source = grid.Source(1, true, TextWidth::Utf16, fold);
+                std::vector<uint32_t> expected = grid.Rows();
+                ReferenceSort(source, descending).Sort(expected.data(), 0, static_cast<int>(n) - 1);
+                std::vector<uint32_t> actual = grid.Rows();
+                ASSERT_TRUE(SortRowOffsets(actual.data(), n, source, descending));
+                ASSERT_EQ(actual, expected) << "seed " << seed << (descending ? " descending" : "")
+                                            << (fold == nullptr ? " without a table" : "");
+            }
         }
     }
 }

@@ -14,6 +14,7 @@
 #include "sort_reference.h"
 #include "sort_test_grid.h"
 #include "store/row_sort.h"
+#include "wide_text.h"
 
 namespace vorlane::sorttest {
 namespace {
@@ -131,6 +132,33 @@ std::string LevelToText(int64_t level, std::mt19937& rng) {
     return text;
 }
 
+// Wide texts in the same order as their levels, built as LevelToText builds them in base 8 from
+// units in ascending folded order: letters folding beyond ASCII in either case, a lone high
+// surrogate and the largest unit.
+std::u16string LevelToWideText(int64_t level, std::mt19937& rng) {
+    static const char16_t kDigits[] = {u'0',      u'a',      u'_',   u'\u00E9',
+                                       u'\u03B1', u'\u0430', 0xD83D, 0xFFFF};
+    static const std::u16string kSmall = u"a\u00E9\u03B1\u0430";
+    static const std::u16string kCapitals = u"A\u00C9\u0391\u0410";
+    std::u16string text(6, u'0');
+    for (int k = 5; k >= 0; --k) {
+        text[k] = kDigits[level % 8];
+        level /= 8;
+    }
+    while (!text.empty() && text.back() == u'0') {
+        text.pop_back();
+    }
+    for (char16_t& c : text) {
+        const size_t small = kSmall.find(c);
+        if (small != std::u16string::npos && (rng() & 1)) {
+            c = kCapitals[small];
+        }
+    }
+    return text;
+}
+
+enum class KeyKind { Number, Bytes, Wide };
+
 struct Tuned {
     const char* name;
     RankSortTuning tuning;
@@ -164,21 +192,29 @@ std::vector<Tuned> Tunings() {
     return all;
 }
 
-// Builds a grid whose column 1 holds numbers and column 2 texts for the given levels, and checks
-// both key kinds in both directions against the reference, for every tuning.
+// Builds a grid whose column 1 holds numbers, column 2 texts and column 3 wide texts for the
+// given levels, and checks every key kind in both directions against the reference, for every
+// tuning.
 void CheckAgainstReference(Shape shape, size_t n, uint32_t seed) {
     std::mt19937 rng(seed);
+    std::mt19937 wideRng(~seed);
     const std::vector<int64_t> levels = MakeLevels(shape, n, rng);
-    SortTestGrid grid(3);
+    SortTestGrid grid(4);
     for (int64_t level : levels) {
         const uint32_t text = grid.AddText(LevelToText(level, rng));
-        grid.AddRow({0, static_cast<uint32_t>(LevelToNumber(shape, level)),
-                     level == 0 && (rng() & 1) ? 0u : text});
+        const bool noText = level == 0 && (rng() & 1);
+        const uint32_t wide = grid.AddWideText(LevelToWideText(level, wideRng));
+        grid.AddRow({0, static_cast<uint32_t>(LevelToNumber(shape, level)), noText ? 0u : text,
+                     noText ? 0u : wide});
     }
     static const std::vector<Tuned> tunings = Tunings();
-    for (const bool textKeys : {false, true}) {
+    for (const KeyKind key : {KeyKind::Number, KeyKind::Bytes, KeyKind::Wide}) {
         for (const bool descending : {false, true}) {
-            const SortSource source = grid.Source(textKeys ? 2 : 1, textKeys);
+            const SortSource source =
+                key == KeyKind::Number ? grid.Source(1, false)
+                : key == KeyKind::Bytes
+                    ? grid.Source(2, true)
+                    : grid.Source(3, true, TextWidth::Utf16, widetext::TestFoldTable());
             std::vector<uint32_t> expected = grid.Rows();
             ReferenceSort reference(source, descending);
             reference.Sort(expected.data(), 0, static_cast<int>(n) - 1);
@@ -188,7 +224,7 @@ void CheckAgainstReference(Shape shape, size_t n, uint32_t seed) {
                 ASSERT_TRUE(SortRowOffsets(actual.data(), n, source, descending, tuned.tuning));
                 ASSERT_EQ(actual, expected)
                     << "shape " << static_cast<int>(shape) << " n " << n << " seed " << seed
-                    << (textKeys ? " text" : " number") << (descending ? " descending" : "")
+                    << " key kind " << static_cast<int>(key) << (descending ? " descending" : "")
                     << " tuning " << tuned.name;
             }
         }

@@ -1,5 +1,6 @@
 // The grid's quicksort exactly as defined, step by step, kept only to check the fast sort
-// against it. Quadratic on sorted and equal keys; tests keep its inputs small.
+// against it. Quadratic on sorted and equal keys; tests keep its inputs small. Wide text keys
+// compare as CompareStringOrdinal(a, -1, b, -1, TRUE) does, with the source's folding table.
 #pragma once
 
 #include <cstdint>
@@ -70,9 +71,33 @@ class ReferenceSort {
         return value;
     }
 
+    // Unit `index` of the wide text at `offset`, as CompareStringOrdinal with case ignored sees
+    // it: upper-cased through the table (without one, only a-z).
+    uint32_t FoldedUnit(uint32_t offset, uint32_t index) const {
+        uint16_t unit;
+        std::memcpy(&unit, source_.pool + offset + 2 * index, 2);
+        if (source_.fold != nullptr) {
+            return source_.fold[unit];
+        }
+        return unit >= 0x61 && unit <= 0x7A ? unit - 0x20 : unit;
+    }
+
     int Compare(uint32_t pivot, uint32_t x) const {
         int result;
-        if (source_.textKeys) {
+        if (source_.textKeys && source_.textWidth == TextWidth::Utf16) {
+            for (uint32_t k = 0;; ++k) {
+                const uint32_t cp = FoldedUnit(Slot(pivot), k);
+                const uint32_t cq = FoldedUnit(Slot(x), k);
+                if (cp != cq) {
+                    result = cp < cq ? -1 : 1;
+                    break;
+                }
+                if (cp == 0) {
+                    result = 0;
+                    break;
+                }
+            }
+        } else if (source_.textKeys) {
             const unsigned char* p =
                 reinterpret_cast<const unsigned char*>(source_.pool) + Slot(pivot);
             const unsigned char* q = reinterpret_cast<const unsigned char*>(source_.pool) + Slot(x);

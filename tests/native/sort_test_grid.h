@@ -1,5 +1,6 @@
 // A hand-built cell table and string pool for sort tests: rows of 32-bit slots in the layout of
-// the grid (row offset = byte offset of the row's first slot) and NUL-terminated texts.
+// the grid (row offset = byte offset of the row's first slot) and NUL-terminated texts, of bytes
+// or, 2-byte aligned, of UTF-16 units.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +37,21 @@ class SortTestGrid {
         return offset;
     }
 
-    SortSource Source(uint32_t keyColumn, bool textKeys) const {
+    // Stores a wide text at the next even offset; returns that offset (never 0).
+    uint32_t AddWideText(const std::u16string& text) {
+        pool_.resize(pool_.size() + pool_.size() % 2, '\0');
+        const uint32_t offset = static_cast<uint32_t>(pool_.size());
+        pool_.resize(pool_.size() + 2 * (text.size() + 1), '\0');
+        std::memcpy(pool_.data() + offset, text.data(), 2 * text.size());
+        return offset;
+    }
+
+    // Text keys are of the width the texts were added in; `fold` serves wide keys.
+    SortSource Source(uint32_t keyColumn, bool textKeys, TextWidth width = TextWidth::Bytes,
+                      const uint16_t* fold = nullptr) const {
         SortSource source;
+        source.textWidth = width;
+        source.fold = fold;
         source.table = table_.data();
         source.tableSize = table_.size();
         source.pool = pool_.data();

@@ -78,12 +78,19 @@ inline void ExpectBlockInvariants(bool exists, uint32_t used, uint32_t capacity,
         << "bytes beyond used are not zero";
 }
 
+// Also, in either width: the first unit (offset 0, "no string") and the last used unit are
+// NULs, and used() is a whole number of units.
 inline void ExpectPoolInvariants(const StringPool& pool) {
     ExpectBlockInvariants(pool.Exists(), pool.used(), pool.capacity(), pool.bytes());
     if (pool.Exists()) {
-        EXPECT_GE(pool.used(), StringPool::kFirstOffset);
-        EXPECT_EQ(pool.bytes()[0], '\0');
-        EXPECT_EQ(pool.bytes()[pool.used() - 1], '\0') << "last string is not terminated";
+        const uint32_t unit = pool.UnitBytes();
+        EXPECT_GE(pool.used(), pool.FirstOffset());
+        EXPECT_EQ(pool.used() % unit, 0u);
+        for (uint32_t i = 0; i < unit; ++i) {
+            EXPECT_EQ(pool.bytes()[i], '\0');
+            EXPECT_EQ(pool.bytes()[pool.used() - unit + i], '\0')
+                << "last string is not terminated";
+        }
     }
 }
 
