@@ -28,8 +28,9 @@ const WCHAR* Wide(const Units& text) {
 }
 
 // A Unicode grid of a titled text column with an editor of `editLimit` units, a number column
-// and the kind column.
-HWND MakeWideGrid(HWND parent, const Units& title = u"", unsigned editLimit = 0, int x = 0) {
+// with `mask` and the kind column.
+HWND MakeWideGrid(HWND parent, const Units& title = u"", unsigned editLimit = 0, int x = 0,
+                  const char16_t* mask = nullptr) {
     HWND grid = CreateGridW(parent, x, 0, 300, 200);
     ColumnDescW text = {};
     text.width = 120;
@@ -39,6 +40,7 @@ HWND MakeWideGrid(HWND parent, const Units& title = u"", unsigned editLimit = 0,
     number.width = 80;
     number.cellKind = GRID_CELL_NUMBER;
     number.editorKind = GRID_EDITOR_NUMBER;
+    number.mask = reinterpret_cast<const WCHAR*>(mask);
     ColumnDescW kind = {};
     kind.cellKind = GRID_CELL_VALUE;
     kind.editorKind = GRID_EDITOR_NONE;
@@ -236,7 +238,7 @@ TEST(UnicodeGrid, WideTextsPaintAsThemselvesNotAsQuestionMarks) {
         const char* where;
         bool title;
     };
-    const Units wide = u"\u0436\u03a9\u00e9\u0436";
+    const Units wide = u"\u0436\u03a9\u0436\u03a9";  // all "?" in the ANSI code page
     for (const Case& c : {Case{"cell", false}, Case{"title", true}}) {
         ParkPointer();
         RecordingParent parent;
@@ -264,6 +266,37 @@ TEST(UnicodeGrid, WideTextsPaintAsThemselvesNotAsQuestionMarks) {
         UpdateWindow(pane(marks));
         EXPECT_EQ(AreaPixels(Capture(pane(shown)), area), AreaPixels(Capture(pane(marks)), area))
             << c.where;
+    }
+}
+
+TEST(UnicodeGrid, NumbersAndMasksPaintAsInAnAnsiGrid) {
+    struct Case {
+        const char* mask;
+        const char16_t* wideMask;
+    };
+    for (const Case& c : {Case{nullptr, nullptr}, Case{"###-####", u"###-####"}}) {
+        ParkPointer();
+        RecordingParent parent;
+        HWND wide = MakeWideGrid(parent.hwnd(), u"", 0, 0, c.wideMask);
+        HWND ansi = CreateGrid(parent.hwnd(), 320, 0, 300, 200);
+        ColumnDesc masked = Column(80, GRID_CELL_NUMBER);
+        masked.mask = c.mask;
+        ASSERT_TRUE(AddColumnDescs(
+            ansi, {Column(120, GRID_CELL_TEXT), masked, Column(0, GRID_CELL_VALUE)}));
+        AddWideRow(wide, u"", 5551234);
+        GridValue values[3] = {0, 5551234, 3};
+        Grid_AddRow(ansi, values);
+        for (HWND grid : {wide, ansi}) {
+            SetPalette(grid);
+            InvalidateRect(ListPane(grid), nullptr, TRUE);
+            UpdateWindow(ListPane(grid));
+        }
+        const RECT number = {121, 0, 199, 16};
+        const std::vector<COLORREF> shown = AreaPixels(Capture(ListPane(wide)), number);
+        EXPECT_EQ(shown, AreaPixels(Capture(ListPane(ansi)), number))
+            << (c.mask != nullptr ? c.mask : "no mask");
+        EXPECT_NE(shown, AreaPixels(Capture(ListPane(wide)), RECT{1, 0, 79, 16}))
+            << "the number shows";
     }
 }
 
