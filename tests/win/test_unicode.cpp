@@ -300,4 +300,57 @@ TEST(UnicodeGrid, NumbersAndMasksPaintAsInAnAnsiGrid) {
     }
 }
 
+// The folder prefix of a Unicode grid is wide text, read through the client's pointer at every
+// paint, and the shell is asked about the wide path: under a folder named outside the ANSI code
+// page a file and a folder show their own icons, and a prefix rewritten in place is followed.
+TEST(UnicodeGrid, FileIconsComeFromTheWidePath) {
+    ParkPointer();
+    WCHAR temp[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring root =
+        std::wstring(temp) + L"vorlane-\x0436\x03a9-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring first = root + L"\\a\\";
+    const std::wstring second = root + L"\\b\\";
+    for (const std::wstring& folder : {root, first, second, first + L"dir", second + L"file"}) {
+        CreateDirectoryW(folder.c_str(), nullptr);
+    }
+    CloseHandle(CreateFileW((first + L"file").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    WCHAR prefix[MAX_PATH] = L"";
+    first.copy(prefix, first.size());
+    {
+        RecordingParent parent;
+        HWND grid = CreateGridW(parent.hwnd(), 0, 0, 300, 200);
+        ColumnDescW name = {};
+        name.width = 100;
+        name.folderPrefix = prefix;
+        ColumnDescW kind = {};
+        kind.cellKind = GRID_CELL_VALUE;
+        for (const ColumnDescW& desc : {name, kind}) {
+            ASSERT_EQ(Grid_AddColumnW(grid, &desc), 0);
+        }
+        const Units file = u"file";
+        const Units dir = u"dir";
+        for (const Units* text : {&file, &dir}) {
+            GridValue values[2] = {Text(*text), 3};
+            Grid_AddRowW(grid, values);
+        }
+        SetPalette(grid);
+        const RECT firstIcon = {1, 0, 17, 16};
+        const RECT secondIcon = {1, 17, 17, 33};
+        const Capture before(ListPane(grid));
+        const std::vector<COLORREF> folderIcon = AreaPixels(before, secondIcon);
+        EXPECT_NE(AreaPixels(before, firstIcon), folderIcon) << "a file and a folder";
+
+        second.copy(prefix, second.size());  // where "file" is a folder
+        InvalidateRect(ListPane(grid), nullptr, TRUE);
+        UpdateWindow(ListPane(grid));
+        EXPECT_EQ(AreaPixels(Capture(ListPane(grid)), firstIcon), folderIcon);
+    }
+    DeleteFileW((first + L"file").c_str());
+    for (const std::wstring& folder : {first + L"dir", second + L"file", first, second, root}) {
+        RemoveDirectoryW(folder.c_str());
+    }
+}
+
 }  // namespace
