@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "input_helpers.h"
 #include "painting_helpers.h"
 
 using namespace testing_support;
@@ -351,6 +352,62 @@ TEST(UnicodeGrid, FileIconsComeFromTheWidePath) {
     for (const std::wstring& folder : {first + L"dir", second + L"file", first, second, root}) {
         RemoveDirectoryW(folder.c_str());
     }
+}
+
+// The parent moves rows between an ANSI and a Unicode grid: a drag from either ends in a drop on
+// a row of the other, reported with both grids named. The grids are the first two of the
+// process now, so their list panes are the two drag sides.
+TEST(UnicodeGrid, RowsDragBetweenAnAnsiAndAUnicodeGrid) {
+    RecordingParent parent(760, 520);
+    HWND ansi = CreateGrid(parent.hwnd(), 0, 0, 300, 306, 0, 1);
+    HWND wide = CreateGridW(parent.hwnd(), 400, 0, 300, 306, 0, 2);
+    ASSERT_TRUE(AddStandardColumns(ansi));
+    ASSERT_TRUE(AddStandardColumns(wide));
+    AddKindRows(ansi, {2, 2, 2});
+    const Units name = u"\u0436" + kPair;
+    for (int i = 0; i < 3; ++i) {
+        GridValue values[6] = {Text(name), 0, 0, 0, 0, 2};
+        Grid_AddRowW(wide, values);
+    }
+    PartnerSet partners = {};
+    partners.dragWindow = parent.hwnd();
+    Grid_SetPartners(ansi, &partners);
+    Grid_SetDropDivider(ansi, 350);
+
+    // A mouse message where the system would deliver it: to the capture, else the pane below.
+    auto mouse = [&parent](UINT message, HWND grid, int row, WPARAM keys) {
+        const LPARAM inPane = RowPoint(grid, row, 40);
+        POINT point = {LOWORD(inPane), HIWORD(inPane)};
+        MapWindowPoints(ListPane(grid), parent.hwnd(), &point, 1);
+        PointerAt(parent.hwnd(), point);
+        HWND target = GetCapture();
+        if (target == nullptr) {
+            POINT screen = point;
+            ClientToScreen(parent.hwnd(), &screen);
+            target = WindowFromPoint(screen);
+        }
+        MapWindowPoints(parent.hwnd(), target, &point, 1);
+        SendMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
+    };
+    struct Case {
+        HWND from;
+        HWND to;
+    };
+    for (const Case& c : {Case{ansi, wide}, Case{wide, ansi}}) {
+        parent.Clear();
+        mouse(WM_LBUTTONDOWN, c.from, 1, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, c.from, 1, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, c.to, 2, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, c.to, 2, MK_LBUTTON);
+        mouse(WM_LBUTTONUP, c.to, 2, 0);
+        const std::vector<GridNotify> drops = parent.OfCode(GRN_DROP);
+        ASSERT_EQ(drops.size(), 1u) << (c.from == ansi ? "from ANSI" : "from Unicode");
+        EXPECT_EQ(drops[0].hwndFrom, c.from);
+        EXPECT_EQ(drops[0].hwndGrid, c.to);
+        EXPECT_EQ(drops[0].dropRow, 2u);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+    EXPECT_EQ(CellOf(wide, 0, 2), name) << "the rows are the parent's to move";
 }
 
 }  // namespace
