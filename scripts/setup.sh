@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ clang clang-format python3 xz-utils
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth
+  wine wine64 xvfb xauth fonts-wqy-microhei
   googletest libgtest-dev libbenchmark-dev libclang-rt-14-dev
 )
 packages_i386=(wine32:i386)

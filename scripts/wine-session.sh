@@ -41,9 +41,33 @@ start() {
         wineserver -p >/dev/null 2>&1 </dev/null || true
         touch "$prefix/.vorlane-ready"
     fi
+    link_cjk_font
     # Start the prefix's own services now, outside CTest.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     echo "export DISPLAY=$DISPLAY VORLANE_DISPLAY=$DISPLAY VORLANE_WINEPREFIX=$prefix"
+}
+
+# Names outside the Latin, Greek and Cyrillic scripts (Chinese, Japanese, Korean) render through
+# WenQuanYi Micro Hei where it is installed (setup installs fonts-wqy-microhei): the fonts Wine
+# draws with link to it, and the edit control's script fallback names it. Nothing is linked where
+# the font is absent: a link to a missing font turns Latin text into boxes.
+link_cjk_font() {
+    local font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+    [ -f "$font" ] && [ ! -f "$prefix/.vorlane-cjk" ] || return 0
+    local links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    local face
+    for face in "DejaVu Sans" "DejaVu Sans Bold"; do
+        wine reg add "$links" /v "$face" /t REG_MULTI_SZ \
+            /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    local script  # OpenType script tags, bytes reversed: hani, kana, hang
+    for script in 696e6168 616e616b 676e6168; do
+        wine reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "$script" \
+            /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    wineserver -w || true
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+    touch "$prefix/.vorlane-cjk"
 }
 
 stop() {
