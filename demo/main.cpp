@@ -1,7 +1,9 @@
 // The demo: a two-pane file browser made of two grid controls.
 //   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
 //                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
-// Without folders it lists a small sample tree it creates in the temporary folder. It touches
+// Without folders it lists a small sample tree it creates in the temporary folder; a folder that
+// does not exist is reported (in a message box, or on the error output with --screenshot) and
+// the program exits with 4. It touches
 // no file unless --write-files is given: then a drop copies the dropped files as well, and a
 // rename renames the file.
 // With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
@@ -23,16 +25,8 @@ namespace {
 struct Options {
     DemoOptions demo;
     std::wstring screenshot;  // empty: run interactively
-    std::string gesture;      // scripted before the screenshot
+    std::wstring gesture;     // scripted before the screenshot
 };
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) {
-        narrow += static_cast<char>(c < 0x80 ? c : '?');
-    }
-    return narrow;
-}
 
 Options ParseOptions() {
     Options options;
@@ -43,13 +37,13 @@ Options ParseOptions() {
         if (arg == L"--screenshot" && i + 1 < count) {
             options.screenshot = args[++i];
         } else if (arg == L"--gesture" && i + 1 < count) {
-            options.gesture = Narrow(args[++i]);
+            options.gesture = args[++i];
         } else if (arg == L"--write-files") {
             options.demo.writeFiles = true;
         } else if (options.demo.leftFolder.empty()) {
-            options.demo.leftFolder = Narrow(arg);
+            options.demo.leftFolder = arg;
         } else {
-            options.demo.rightFolder = Narrow(arg);
+            options.demo.rightFolder = arg;
         }
     }
     LocalFree(args);
@@ -60,13 +54,31 @@ Options ParseOptions() {
 // gesture sets the cursor carry no button and would end the gesture being pictured.
 void PumpPending() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_MOUSEMOVE) {
             continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A scripted run has no one to close a message box: it writes the error where its caller reads.
+void ReportOnErrorOutput(const std::wstring& folder) {
+    const std::wstring text =
+        L"vorlane_demo: the folder \"" + folder + L"\" does not exist or cannot be read\n";
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0], bytes, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), utf8.data(), static_cast<DWORD>(bytes - 1), &written,
+              nullptr);
 }
 
 }  // namespace
@@ -74,20 +86,30 @@ void PumpPending() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Options options = ParseOptions();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HMODULE library = LoadLibraryA("vorlane.dll");
+    HMODULE library = LoadLibraryW(L"vorlane.dll");
     if (library == nullptr) {
-        MessageBoxA(nullptr, "vorlane.dll could not be loaded.", "Vorlane demo", MB_ICONERROR);
+        MessageBoxW(nullptr, L"vorlane.dll could not be loaded.", L"Vorlane demo", MB_ICONERROR);
         return 1;
     }
 
-    std::string sampleLeft;
-    std::string sampleRight;
+    std::wstring sampleLeft;
+    std::wstring sampleRight;
     if (options.demo.leftFolder.empty() || options.demo.rightFolder.empty()) {
         CreateSampleTree(sampleLeft, sampleRight);
         if (options.demo.leftFolder.empty())
             options.demo.leftFolder = sampleLeft;
         if (options.demo.rightFolder.empty())
             options.demo.rightFolder = sampleRight;
+    }
+    for (const std::wstring* folder : {&options.demo.leftFolder, &options.demo.rightFolder}) {
+        if (!IsFolder(*folder)) {
+            if (options.screenshot.empty()) {
+                ReportMissingFolder(nullptr, *folder);
+            } else {
+                ReportOnErrorOutput(*folder);
+            }
+            return 4;
+        }
     }
     HWND window = CreateDemoWindow(instance, options.demo);
     if (window == nullptr) {
@@ -108,9 +130,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     } else {
         ShowWindow(window, show);
         MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     FreeLibrary(library);
