@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "folder_view.h"
+#include "report.h"
 #include "vorlane.h"
 
 namespace {
@@ -149,10 +150,11 @@ void OnGridNotify(GridNotify& record) {
                     ShowFolder(view == &State().panes[0] ? 0 : 1);
                 } else {
                     const UINT row = Grid_GetCurRow(record.hwndGrid);
-                    ReportMissingFolder(GetParent(record.hwndGrid),
-                                        (view->KindAt(row) & 0xFF) == kParentRow
-                                            ? before + L"\\.."
-                                            : before + L"\\" + view->NameAt(row));
+                    const bool up = (view->KindAt(row) & 0xFF) == kParentRow;
+                    ReportError(GetParent(record.hwndGrid),
+                                MissingFolderText(before + L"\\" +
+                                                  (up ? std::wstring(L"..") : view->NameAt(row))),
+                                State().options.scripted);
                 }
             }
             break;
@@ -210,8 +212,8 @@ bool OnCreate(HWND window) {
         SendMessageW(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
         FolderView& view = state.panes[side];
         if (!view.Create(window, side + 1, state.folderImages)) {
-            MessageBoxW(nullptr, L"The grid window class VorlaneClassW could not be created.",
-                        L"Vorlane demo", MB_ICONERROR);
+            ReportError(nullptr, L"A grid of the class VorlaneClassW could not be created.",
+                        state.options.scripted);
             return false;
         }
         // Fonts and colours come before the columns' editors would need them.
@@ -237,7 +239,7 @@ bool OnCreate(HWND window) {
         const std::wstring& folder =
             side == 0 ? state.options.leftFolder : state.options.rightFolder;
         if (!state.panes[side].Open(folder)) {
-            ReportMissingFolder(nullptr, folder);
+            ReportError(nullptr, MissingFolderText(folder), state.options.scripted);
             return false;
         }
         ShowFolder(side);
@@ -277,13 +279,6 @@ HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
     return CreateWindowExW(0, kDemoClass, L"Vorlane grid control - file browser demo",
                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1200, 520, nullptr, nullptr,
                            instance, nullptr);
-}
-
-void ReportMissingFolder(HWND owner, const std::wstring& folder) {
-    const std::wstring text = L"The folder \"" + folder +
-                              L"\" does not exist or cannot be read.\n\nGive the path of an "
-                              L"existing folder.";
-    MessageBoxW(owner, text.c_str(), L"Vorlane demo", MB_ICONERROR);
 }
 
 FolderView& DemoPane(int side) {

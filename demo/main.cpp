@@ -17,6 +17,7 @@
 
 #include "demo_window.h"
 #include "gestures.h"
+#include "report.h"
 #include "sample_tree.h"
 #include "screenshot.h"
 
@@ -36,6 +37,7 @@ Options ParseOptions() {
         std::wstring arg = args[i];
         if (arg == L"--screenshot" && i + 1 < count) {
             options.screenshot = args[++i];
+            options.demo.scripted = true;
         } else if (arg == L"--gesture" && i + 1 < count) {
             options.gesture = args[++i];
         } else if (arg == L"--write-files") {
@@ -68,19 +70,6 @@ bool IsFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// A scripted run has no one to close a message box: it writes the error where its caller reads.
-void ReportOnErrorOutput(const std::wstring& folder) {
-    const std::wstring text =
-        L"vorlane_demo: the folder \"" + folder + L"\" does not exist or cannot be read\n";
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0], bytes, nullptr, nullptr);
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_ERROR_HANDLE), utf8.data(), static_cast<DWORD>(bytes - 1), &written,
-              nullptr);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
@@ -88,7 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     HMODULE library = LoadLibraryW(L"vorlane.dll");
     if (library == nullptr) {
-        MessageBoxW(nullptr, L"vorlane.dll could not be loaded.", L"Vorlane demo", MB_ICONERROR);
+        ReportError(nullptr, L"vorlane.dll could not be loaded.", options.demo.scripted);
         return 1;
     }
 
@@ -103,11 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
     for (const std::wstring* folder : {&options.demo.leftFolder, &options.demo.rightFolder}) {
         if (!IsFolder(*folder)) {
-            if (options.screenshot.empty()) {
-                ReportMissingFolder(nullptr, *folder);
-            } else {
-                ReportOnErrorOutput(*folder);
-            }
+            ReportError(nullptr, MissingFolderText(*folder), options.demo.scripted);
             return 4;
         }
     }
