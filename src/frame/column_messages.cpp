@@ -29,10 +29,15 @@ ColumnDescriptor DescriptorOf(const ColumnDesc& desc) {
     return column;
 }
 
-// A hidden editor over the list pane, subclassed, limited and given the list pane's font.
+// A hidden editor over the list pane, subclassed, limited and given the list pane's font. A
+// Unicode grid's editors are Unicode edit controls, their limit counted in UTF-16 units.
 HWND CreateEditor(const GridInstance& grid, DWORD style, WNDPROC procedure, uint32_t limit) {
-    HWND editor = CreateWindowExA(0, "Edit", nullptr, style, 0, 0, 0, 0, grid.listPane, nullptr,
-                                  Shared().moduleInstance, nullptr);
+    HINSTANCE module = Shared().moduleInstance;
+    HWND editor = grid.store.textWidth() == TextWidth::Utf16
+                      ? CreateWindowExW(0, L"Edit", nullptr, style, 0, 0, 0, 0, grid.listPane,
+                                        nullptr, module, nullptr)
+                      : CreateWindowExA(0, "Edit", nullptr, style, 0, 0, 0, 0, grid.listPane,
+                                        nullptr, module, nullptr);
     if (editor == nullptr) {
         return nullptr;
     }
@@ -101,14 +106,14 @@ void OnSetRowHeight(GridInstance& grid, int32_t height) {
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
-void OnGetColTitle(GridInstance& grid, uint64_t column, char* out) {
+void OnGetColTitle(GridInstance& grid, uint64_t column, void* out) {
     if (out == nullptr || column > UINT32_MAX) {
         return;
     }
     grid.store.columns().GetTitle(static_cast<uint32_t>(column), out, kCellTextLimit);
 }
 
-void OnSetColTitle(GridInstance& grid, uint64_t column, const char* title) {
+void OnSetColTitle(GridInstance& grid, uint64_t column, const void* title) {
     if (column > UINT32_MAX || !grid.store.SetColumnTitle(static_cast<uint32_t>(column), title)) {
         return;
     }

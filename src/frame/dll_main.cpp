@@ -1,5 +1,5 @@
-// Library entry: prepares the process-wide resources and registers VorlaneClass at attach,
-// unregisters it at detach. The library exports nothing else.
+// Library entry: prepares the process-wide resources and registers VorlaneClass and its Unicode
+// twin VorlaneClassW at attach, unregisters them at detach. The library exports nothing else.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -30,11 +30,23 @@ void AttachProcess(HINSTANCE module) {
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = VORLANE_CLASS;
     RegisterClassExA(&windowClass);
+
+    // The Unicode class: the same window in every way but the width of its texts.
+    WNDCLASSEXW wideClass = {};
+    wideClass.cbSize = sizeof(wideClass);
+    wideClass.style = windowClass.style;
+    wideClass.lpfnWndProc = GridWindowProcW;
+    wideClass.cbWndExtra = windowClass.cbWndExtra;
+    wideClass.hInstance = module;
+    wideClass.hCursor = windowClass.hCursor;
+    wideClass.lpszClassName = VORLANE_CLASSW;
+    RegisterClassExW(&wideClass);
 }
 
 void DetachProcess() {
     SharedGridState& shared = Shared();
     UnregisterClassA(VORLANE_CLASS, shared.moduleInstance);
+    UnregisterClassW(VORLANE_CLASSW, shared.moduleInstance);
     if (shared.richEditLibrary != nullptr) {
         FreeLibrary(shared.richEditLibrary);
         shared.richEditLibrary = nullptr;

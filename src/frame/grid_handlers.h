@@ -13,7 +13,10 @@
 namespace vorlane {
 
 // frame/grid_window.cpp: creation, layout, destruction.
+// The procedures of VorlaneClass (ANSI) and VorlaneClassW (Unicode): one dispatch, each with its
+// own default processing; a grid's texts take the width of the class it was made with.
 LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK GridWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void OnSize(GridInstance& grid);
 
 // frame/viewport.cpp: scrolling and the current cell.
@@ -46,8 +49,8 @@ LRESULT OnGetColWidth(GridInstance& grid, uint64_t column);
 void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width);
 void OnSetHeaderHeight(GridInstance& grid, int32_t height);
 void OnSetRowHeight(GridInstance& grid, int32_t height);
-void OnGetColTitle(GridInstance& grid, uint64_t column, char* buffer);
-void OnSetColTitle(GridInstance& grid, uint64_t column, const char* title);
+void OnGetColTitle(GridInstance& grid, uint64_t column, void* buffer);
+void OnSetColTitle(GridInstance& grid, uint64_t column, const void* title);
 LRESULT OnGetColKind(GridInstance& grid, uint64_t column);
 
 // frame/row_messages.cpp: rows, cells and selection.

@@ -81,6 +81,8 @@ struct EditSession {
 };
 
 struct GridInstance {
+    explicit GridInstance(TextWidth width) : store(width) {}
+
     // Current cell and counts.
     uint32_t currentColumn = 0;     // column of the current cell
     uint32_t currentRow = 0;        // row position of the current cell
@@ -131,7 +133,8 @@ struct GridInstance {
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
 
-    GridStore store;            // columns, cell slots, cell texts and row counts
+    GridStore store;            // columns, cell slots, cell texts and row counts, in the
+                                // width of the grid's class (ANSI bytes or UTF-16)
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
 
     ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record

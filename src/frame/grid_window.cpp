@@ -44,10 +44,13 @@ void RegisterListPane(HWND listPane) {
 }
 
 // Returns -1 (creation fails) when the state cannot be allocated: every handler needs it.
-LRESULT OnCreate(HWND window) {
-    GridInstance* grid = new (std::nothrow) GridInstance;
+LRESULT OnCreate(HWND window, TextWidth width) {
+    GridInstance* grid = new (std::nothrow) GridInstance(width);
     if (grid == nullptr) {
         return -1;
+    }
+    if (width == TextWidth::Utf16) {
+        grid->store.SetFoldTable(WideFoldTable());  // the platform's case-blind ordinal order
     }
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(grid));
 
@@ -145,17 +148,21 @@ void OnSize(GridInstance& grid) {
     UpdateScrollBars(grid);
 }
 
-LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+// The one dispatch of both classes; `width` is the class's, `defaultProc` its default processing.
+LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                            TextWidth width, WNDPROC defaultProc) {
     if (message == WM_CREATE) {
-        if (OnCreate(window) != 0) {
+        if (OnCreate(window, width) != 0) {
             return -1;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return defaultProc(window, message, wParam, lParam);
     }
 
     InstanceHold hold(window);
     if (!hold) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return defaultProc(window, message, wParam, lParam);
     }
     GridInstance& grid = *hold.get();
 
@@ -201,10 +208,10 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case GRM_CLEARROWS: OnClearRows(grid); return 0;
         case GRM_SORT: OnSort(grid, wParam, static_cast<uint32_t>(lParam)); return 0;
         case GRM_GETCOLTITLE:
-            OnGetColTitle(grid, wParam, reinterpret_cast<char*>(lParam));
+            OnGetColTitle(grid, wParam, reinterpret_cast<void*>(lParam));
             return 0;
         case GRM_SETCOLTITLE:
-            OnSetColTitle(grid, wParam, reinterpret_cast<const char*>(lParam));
+            OnSetColTitle(grid, wParam, reinterpret_cast<const void*>(lParam));
             return 0;
         case GRM_GETCOLKIND: return OnGetColKind(grid, wParam);
         case GRM_SETPARTNERS: OnSetPartners(reinterpret_cast<const PartnerSet*>(lParam)); return 0;
@@ -234,7 +241,17 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case GRM_SETEXTERNALDRAG: OnSetExternalDrag(lParam != 0); return 0;
         default: break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return defaultProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DispatchGridMessage(window, message, wParam, lParam, TextWidth::Bytes, DefWindowProcA);
+}
+
+LRESULT CALLBACK GridWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DispatchGridMessage(window, message, wParam, lParam, TextWidth::Utf16, DefWindowProcW);
 }
 
 }  // namespace vorlane

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <array>
 #include <cstdint>
 
 namespace vorlane {
@@ -64,10 +65,18 @@ struct SharedGridState {
     bool outerZoneEnabled = false;
 
     RowDrag drag;
+
+    // The platform's simple upper case of every UTF-16 unit, which Unicode grids sort by (the
+    // order of an ordinal comparison that ignores case); built by WideFoldTable on first use.
+    std::array<uint16_t, 0x10000> wideFold = {};
+    bool wideFoldBuilt = false;
 };
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// The folding table of Unicode grids' text keys (SharedGridState::wideFold), built once.
+const uint16_t* WideFoldTable();
 
 // The side whose list pane has the keyboard focus: 1 for the second registered list pane, else 0.
 uint32_t FocusSide();

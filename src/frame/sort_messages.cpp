@@ -28,12 +28,7 @@ uint32_t SaveSelection(const GridInstance& grid, int32_t* positions, uint32_t* o
 GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t mode) {
     const GridStore& store = grid.store;
     GroupSortRequest request;
-    request.keys.table = store.TableBytes();
-    request.keys.tableSize = store.table().used();
-    request.keys.pool = store.PoolBytes();
-    request.keys.poolSize = store.pool().used();
-    request.keys.keyColumn = column;
-    request.keys.textKeys = store.columns().CellKind(column) == kCellText;
+    request.keys = store.KeySource(column);  // text keys of the store's width and folding
     request.columnCount = store.columns().Count();
     request.groupColumnKind = store.columns().CellKind(kGroupColumn);
     request.mode = mode;

@@ -6,17 +6,23 @@ void Subclass(HWND child, WNDPROC procedure) {
     if (child == nullptr) {
         return;
     }
-    LONG_PTR replaced =
-        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    // A Unicode child (the editors of a Unicode grid) stays Unicode: its texts reach the
+    // replacing procedure and the replaced one in UTF-16, never through the code page.
+    const auto value = reinterpret_cast<LONG_PTR>(procedure);
+    LONG_PTR replaced = IsWindowUnicode(child) ? SetWindowLongPtrW(child, GWLP_WNDPROC, value)
+                                               : SetWindowLongPtrA(child, GWLP_WNDPROC, value);
     SetWindowLongPtrA(child, GWLP_USERDATA, replaced);
 }
 
 LRESULT CallReplaced(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
     auto replaced = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_USERDATA));
+    const bool wide = IsWindowUnicode(child) != FALSE;
     if (replaced == nullptr) {
-        return DefWindowProcA(child, message, wParam, lParam);
+        return wide ? DefWindowProcW(child, message, wParam, lParam)
+                    : DefWindowProcA(child, message, wParam, lParam);
     }
-    return CallWindowProcA(replaced, child, message, wParam, lParam);
+    return wide ? CallWindowProcW(replaced, child, message, wParam, lParam)
+                : CallWindowProcA(replaced, child, message, wParam, lParam);
 }
 
 }  // namespace vorlane

@@ -42,13 +42,34 @@ uint32_t ShownTextLimit(const ColumnRecord& column) {
     return std::min<uint32_t>(column.editLimit, kEditBufferSize - 1);
 }
 
+// The content of a beginning or ending edit: kEditBufferSize units of the grid's width (bytes of
+// an ANSI grid, UTF-16 units of a Unicode one), or a cell's 32-bit value in the first bytes.
+struct EditContent {
+    char16_t units[kEditBufferSize] = {};  // room for either width, aligned for UTF-16
+    TextWidth width = TextWidth::Bytes;
+
+    explicit EditContent(TextWidth textWidth) : width(textWidth) {}
+    void* data() { return units; }
+    char* bytes() { return reinterpret_cast<char*>(units); }
+    // Ends the text at unit `at`; in UTF-16 a high surrogate left last goes too.
+    void CutAt(uint32_t at) {
+        if (width == TextWidth::Bytes) {
+            bytes()[at] = '\0';
+            return;
+        }
+        units[at] = 0;
+        if (at > 0 && IsHighSurrogate(units[at - 1])) {
+            units[at - 1] = 0;
+        }
+    }
+};
+
 // Reads the cell into the content buffer: a text cut to what the editor can show, or a value.
-void ReadCellForEdit(const GridInstance& grid, uint32_t column, uint32_t row,
-                     char (&buffer)[kEditBufferSize]) {
+void ReadCellForEdit(const GridInstance& grid, uint32_t column, uint32_t row, EditContent& buffer) {
     const ColumnRecord* record = grid.store.columns().Get(column);
     const uint32_t size =
         record->cellKind == kCellText ? ShownTextLimit(*record) + 1 : kEditBufferSize;
-    grid.store.ReadCell(RowOffsetAt(grid, row), column, buffer, size);
+    grid.store.ReadCell(RowOffsetAt(grid, row), column, buffer.data(), size);
 }
 
 // The cell's top in list pane coordinates.
@@ -58,39 +79,49 @@ int CellTop(const GridInstance& grid, WPARAM cell) {
     return rect.top;
 }
 
-void SetTextAllSelected(HWND editor, const char* text) {
-    SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+// A Unicode grid's text goes to its Unicode editor as UTF-16; number text is ASCII either way.
+void SetTextAllSelected(HWND editor, const void* text, TextWidth width) {
+    if (width == TextWidth::Utf16) {
+        SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    } else {
+        SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
     SendMessageA(editor, EM_SETSEL, 0, -1);
 }
 
 // Places the editor over the cell and fills it, by the column's cell kind. The editor works in
 // list pane coordinates, where the column's x already is its position.
 void PlaceAndFill(const GridInstance& grid, const ColumnRecord& column, HWND editor, int top,
-                  char (&buffer)[kEditBufferSize]) {
+                  EditContent& buffer) {
     if (column.cellKind == kCellText) {
         const bool lines = Shared().gridLines;
         MoveWindow(editor, column.x + kTextEditorIndent, lines ? top : top + 1,
                    column.width - kTextEditorIndent,
                    lines ? grid.rowHeight - 1 : grid.rowHeight - 2, TRUE);
         // The parent may have rewritten the text: it never runs past what the editor shows.
-        buffer[ShownTextLimit(column)] = '\0';
-        SetTextAllSelected(editor, buffer);
+        buffer.CutAt(ShownTextLimit(column));
+        SetTextAllSelected(editor, buffer.data(), buffer.width);
     } else if (column.cellKind == kCellNumber) {
         MoveWindow(editor, column.x, top, column.width, grid.rowHeight, TRUE);
         uint32_t value;
-        std::memcpy(&value, buffer, sizeof(value));
+        std::memcpy(&value, buffer.data(), sizeof(value));
         char text[kNumberTextSize];
         FormatNumber(value, text, kNumberWidth, kNumberBase, 1, 0, 1);
-        SetTextAllSelected(editor, text);
+        SetTextAllSelected(editor, text, TextWidth::Bytes);
     }
 }
 
 // Reads the editor's content into the buffer by the column's cell kind: a text of at most 255
 // characters, or the value of the digits and '-' the number editor holds.
-void ReadEditorContent(HWND editor, int32_t cellKind, char (&buffer)[kEditBufferSize]) {
+void ReadEditorContent(HWND editor, int32_t cellKind, EditContent& buffer) {
     if (cellKind == kCellText) {
-        SendMessageA(editor, WM_GETTEXT, kEditBufferSize, reinterpret_cast<LPARAM>(buffer));
-        buffer[kEditBufferSize - 1] = '\0';
+        const auto out = reinterpret_cast<LPARAM>(buffer.data());
+        if (buffer.width == TextWidth::Utf16) {
+            SendMessageW(editor, WM_GETTEXT, kEditBufferSize, out);
+        } else {
+            SendMessageA(editor, WM_GETTEXT, kEditBufferSize, out);
+        }
+        buffer.CutAt(kEditBufferSize - 1);
     } else if (cellKind == kCellNumber) {
         char raw[kNumberEditTextSize] = {};
         SendMessageA(editor, WM_GETTEXT, kNumberEditTextSize, reinterpret_cast<LPARAM>(raw));
@@ -105,7 +136,7 @@ void ReadEditorContent(HWND editor, int32_t cellKind, char (&buffer)[kEditBuffer
         }
         int32_t value = 0;
         ParseNumber(digits, &value, kNumberBase);
-        std::memcpy(buffer, &value, sizeof(value));
+        std::memcpy(buffer.data(), &value, sizeof(value));
     }
 }
 
@@ -116,14 +147,14 @@ void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
     const uint32_t column = LOWORD(cell);
     const uint32_t row = HIWORD(cell);
 
-    char buffer[kEditBufferSize] = {};
+    EditContent buffer(grid.store.textWidth());
     HWND ending = edit.editor;
     if (ending != nullptr) {
         ReadEditorContent(ending, grid.store.columns().CellKind(column), buffer);
     }
 
     GridNotify end = MakeNotify(grid, GRN_ENDEDIT, column, row);
-    end.value = reinterpret_cast<LPARAM>(buffer);
+    end.value = reinterpret_cast<LPARAM>(buffer.data());
     end.hwndChild = EditorOf(grid, column);
     const bool vetoed = SendNotify(grid, end);
     // An Enter's commit goes to the first end of its edit that gets this far: this one, or one
@@ -143,8 +174,8 @@ void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
     }
     if (commit) {
         // The parent may have rewritten the text: it never runs past the buffer.
-        buffer[kEditBufferSize - 1] = '\0';
-        SendMessageA(grid.ownWindow, GRM_SETCELL, cell, reinterpret_cast<LPARAM>(buffer));
+        buffer.CutAt(kEditBufferSize - 1);
+        SendMessageA(grid.ownWindow, GRM_SETCELL, cell, reinterpret_cast<LPARAM>(buffer.data()));
         if (grid.destroyed) {
             return;
         }
@@ -236,13 +267,13 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     }
     const WPARAM cell = MAKELONG(j, i);
 
-    char buffer[kEditBufferSize] = {};
+    EditContent buffer(grid.store.textWidth());
     ReadCellForEdit(grid, j, i, buffer);
     const int top = CellTop(grid, cell);
 
     HWND editor = EditorOf(grid, j);
     GridNotify begin = MakeNotify(grid, GRN_BEGINEDIT, j, i);
-    begin.value = reinterpret_cast<LPARAM>(buffer);
+    begin.value = reinterpret_cast<LPARAM>(buffer.data());
     begin.hwndChild = editor;
     const bool vetoed = SendNotify(grid, begin);
     if (grid.destroyed || vetoed || editor == nullptr || !IsCell(grid, j, i)) {

@@ -67,21 +67,28 @@ void FileIconCache::Invalidate() {
     }
 }
 
-void FileIconCache::FollowPrefix(const char* prefix) {
-    if (prefix == nullptr) {
-        prefix = "";
-    }
+void FileIconCache::FollowPrefix(const void* prefix, TextWidth width) {
+    // Units of either width compare as their values: a grid's texts never change width.
+    auto unitAt = [prefix, width](uint32_t i) -> char16_t {
+        if (prefix == nullptr) {
+            return 0;
+        }
+        if (width == TextWidth::Utf16) {
+            return static_cast<const char16_t*>(prefix)[i];
+        }
+        return static_cast<unsigned char>(static_cast<const char*>(prefix)[i]);
+    };
     uint32_t i = 0;
-    while (i + 1 < kPrefixSize && prefix[i] != '\0' && prefix[i] == prefix_[i]) {
+    while (i + 1 < kPrefixSize && unitAt(i) != 0 && unitAt(i) == prefix_[i]) {
         ++i;
     }
-    if (i + 1 == kPrefixSize || prefix[i] == prefix_[i]) {
+    if (i + 1 == kPrefixSize || unitAt(i) == prefix_[i]) {
         return;  // the same as far as a path can hold it
     }
-    for (i = 0; i + 1 < kPrefixSize && prefix[i] != '\0'; ++i) {
-        prefix_[i] = prefix[i];
+    for (i = 0; i + 1 < kPrefixSize && unitAt(i) != 0; ++i) {
+        prefix_[i] = unitAt(i);
     }
-    prefix_[i] = '\0';
+    prefix_[i] = 0;
     Invalidate();
 }
 

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "store/text_width.h"
+
 namespace vorlane {
 
 class FileIconCache {
@@ -36,9 +38,10 @@ class FileIconCache {
     void Forget(uint32_t rowOffset);
     // Every row's icon may have changed: rows were cleared, or files changed.
     void Invalidate();
-    // The folder prefix as it reads now (null: none). A text other than the one the kept icons
-    // were found under invalidates them: the client may rewrite the text behind its pointer.
-    void FollowPrefix(const char* prefix);
+    // The folder prefix as it reads now (null: none), a text of the grid's width. A text other
+    // than the one the kept icons were found under invalidates them: the client may rewrite the
+    // text behind its pointer.
+    void FollowPrefix(const void* prefix, TextWidth width);
 
   private:
     struct Entry {
@@ -58,7 +61,8 @@ class FileIconCache {
     std::array<Entry, kEntries> entries_ = {};  // one row per slot, the latest wins
     uint32_t generation_ = 1;                   // the generation entries are now found under
     HIMAGELIST images_ = nullptr;               // the shell's small-icon list, the kept icons' list
-    std::array<char, kPrefixSize> prefix_ = {};       // the folder prefix of this generation, cut
+    std::array<char16_t, kPrefixSize> prefix_ = {};   // the folder prefix of this generation, cut;
+                                                      // one code unit of either width each
     std::array<TypeEntry, kTypeEntries> types_ = {};  // types met, the latest kept
     uint32_t nextType_ = 0;                           // the type entry written next, in turn
 };

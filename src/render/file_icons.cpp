@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <cwchar>
 
 namespace vorlane {
 
@@ -72,25 +73,42 @@ bool TypeHasOneIcon(const char* extension) {
     return !ReadClassKey(extension, "", progId) || progId[0] == '\0' || !ClassAsksEachFile(progId);
 }
 
-ShellIcon AskShell(const char* path, DWORD attributes, UINT flags) {
-    SHFILEINFOA info = {};
-    auto images = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
-        path, attributes, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | flags));
-    return {images, images != nullptr ? info.iIcon : 0};
+// A path as the shell is asked about it: ANSI bytes, or UTF-16 for a Unicode grid.
+struct ShellPath {
+    const char* bytes = nullptr;
+    const wchar_t* wide = nullptr;
+};
+
+ShellIcon AskShell(const ShellPath& path, DWORD attributes, UINT flags) {
+    flags |= SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    int index = 0;
+    HIMAGELIST images = nullptr;
+    if (path.wide != nullptr) {
+        SHFILEINFOW info = {};
+        images = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoW(path.wide, attributes, &info, sizeof info, flags));
+        index = info.iIcon;
+    } else {
+        SHFILEINFOA info = {};
+        images = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoA(path.bytes, attributes, &info, sizeof info, flags));
+        index = info.iIcon;
+    }
+    return {images, images != nullptr ? index : 0};
 }
 
-ShellIcon TypeIcon(const char* path) {
+ShellIcon TypeIcon(const ShellPath& path) {
     return AskShell(path, FILE_ATTRIBUTE_NORMAL, SHGFI_USEFILEATTRIBUTES);
 }
 
-}  // namespace
-
-ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const char* path) {
+// The icon of `path`, whose extension (null: none, or one the type cache cannot key) is given
+// in bytes.
+ShellIcon LookUp(FileIconCache& cache, uint32_t rowOffset, const ShellPath& path,
+                 const char* extension) {
     if (const std::optional<int> kept = cache.Find(rowOffset)) {
         return {cache.images(), *kept};
     }
     ShellIcon icon;
-    const char* extension = ExtensionOf(path);
     if (extension != nullptr) {
         if (const std::optional<int> typeIcon = cache.FindType(extension)) {
             icon = {cache.images(), *typeIcon};
@@ -111,6 +129,24 @@ ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const char* path)
         cache.Keep(rowOffset, icon.images, icon.index);
     }
     return icon;
+}
+
+}  // namespace
+
+ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const char* path) {
+    return LookUp(cache, rowOffset, {path, nullptr}, ExtensionOf(path));
+}
+
+ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const wchar_t* path) {
+    // The extension in bytes when every unit of it is ASCII and it fits a type entry.
+    char extension[16] = {};
+    const wchar_t* dot = std::wcsrchr(path, L'.');
+    bool keyed = dot != nullptr && std::wcslen(dot) < sizeof extension;
+    for (size_t i = 0; keyed && dot[i] != L'\0'; ++i) {
+        keyed = dot[i] < 0x80 && dot[i] != L'\\' && dot[i] != L'/';
+        extension[i] = static_cast<char>(dot[i]);
+    }
+    return LookUp(cache, rowOffset, {nullptr, path}, keyed ? extension : nullptr);
 }
 
 }  // namespace vorlane

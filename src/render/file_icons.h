@@ -22,5 +22,8 @@ struct ShellIcon {
 // The icon of the file at `path` (prefix and name), for the row at `rowOffset`. A path the shell
 // does not find shows the icon of its type.
 ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const char* path);
+// The same for a Unicode grid's path, asked of the shell in UTF-16; a type is kept by its
+// extension when that is ASCII.
+ShellIcon FileIconOf(FileIconCache& cache, uint32_t rowOffset, const wchar_t* path);
 
 }  // namespace vorlane

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "render/gdi_objects.h"
 #include "vorlane.h"
@@ -32,15 +33,33 @@ void DrawButtonFrame(HDC dc, RECT button, UINT edge) {
 
 // The column's title as the control serves it. The title message has no buffer size, so a
 // title too long for the buffer is read from the labels directly, cut to 255 characters.
-void ReadTitle(const GridInstance& grid, uint32_t column, const ColumnRecord& record, char* title) {
-    title[0] = '\0';
-    const char* stored = grid.store.columns().labels().StringAt(record.titleOffset);
-    if (std::strlen(stored) < kTitleSize) {
-        SendMessageA(grid.ownWindow, GRM_GETCOLTITLE, column, reinterpret_cast<LPARAM>(title));
+// Titles count units of the grid's width (bytes, or UTF-16 units of a Unicode grid); the
+// 255-unit cut never splits a surrogate pair.
+struct TitleText {
+    char16_t units[kTitleSize];  // room for either width
+    char* bytes() { return reinterpret_cast<char*>(units); }
+};
+
+void ReadTitle(const GridInstance& grid, uint32_t column, const ColumnRecord& record,
+               TitleText& title) {
+    const bool wide = grid.store.textWidth() == TextWidth::Utf16;
+    title.units[0] = 0;
+    const StringPool& labels = grid.store.columns().labels();
+    const size_t length =
+        wide ? std::char_traits<char16_t>::length(labels.WideStringAt(record.titleOffset))
+             : std::strlen(labels.StringAt(record.titleOffset));
+    if (length < kTitleSize) {
+        SendMessageA(grid.ownWindow, GRM_GETCOLTITLE, column,
+                     reinterpret_cast<LPARAM>(title.units));
     } else {
-        grid.store.columns().GetTitle(column, title, kTitleSize);
+        grid.store.columns().GetTitle(column, title.units, kTitleSize);
     }
-    title[kTitleSize - 1] = '\0';
+    if (!wide) {
+        title.bytes()[kTitleSize - 1] = '\0';
+    } else if (IsHighSurrogate(title.units[kTitleSize - 2])) {
+        title.units[kTitleSize - 2] = 0;
+    }
+    title.units[kTitleSize - 1] = 0;
 }
 
 // Title text and sort arrow inside the button; a pressed button shows them a pixel lower and to
@@ -49,7 +68,7 @@ void ReadTitle(const GridInstance& grid, uint32_t column, const ColumnRecord& re
 // was asked for.
 bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRecord& record,
                const RECT& button) {
-    char title[kTitleSize];
+    TitleText title;
     ReadTitle(grid, column, record, title);
     if (grid.destroyed) {
         return false;
@@ -66,8 +85,13 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     if (sorted) {
         text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
     }
-    DrawTextA(dc, title, static_cast<int>(std::strlen(title)), &text,
-              TextAlignment(record.titleAlign));
+    if (grid.store.textWidth() == TextWidth::Utf16) {
+        DrawTextW(dc, reinterpret_cast<const wchar_t*>(title.units), -1, &text,
+                  TextAlignment(record.titleAlign));
+    } else {
+        DrawTextA(dc, title.bytes(), static_cast<int>(std::strlen(title.bytes())), &text,
+                  TextAlignment(record.titleAlign));
+    }
     if (sorted) {
         HICON arrow = sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
         DrawIconEx(dc, arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr, DI_NORMAL);

@@ -26,6 +26,20 @@ class LookHash {
         }
         Add('\0');
     }
+    void AddWideText(const char16_t* text) {
+        for (const char16_t* c = text; c != nullptr && *c != 0; ++c) {
+            Add(*c);
+        }
+        Add(char16_t{0});
+    }
+    // A text of the grid's width.
+    void AddText(const void* text, TextWidth width) {
+        if (width == TextWidth::Utf16) {
+            AddWideText(static_cast<const char16_t*>(text));
+        } else {
+            AddText(static_cast<const char*>(text));
+        }
+    }
     uint64_t value() const { return hash_; }
 
   private:
@@ -71,10 +85,15 @@ uint64_t RowLookHash(const GridInstance& grid) {
         hash.Add(record.imageList);
         hash.Add(record.maskOffset);
         if (record.maskOffset != 0) {
-            hash.AddText(columns.MaskText(column));
+            if (grid.store.textWidth() == TextWidth::Utf16) {
+                hash.AddWideText(columns.WideMaskText(column));
+            } else {
+                hash.AddText(columns.MaskText(column));
+            }
         }
         hash.Add(record.folderPrefix);
-        hash.AddText(record.folderPrefix);  // the client's text, which it may rewrite
+        // The client's text, which it may rewrite.
+        hash.AddText(record.folderPrefix, grid.store.textWidth());
     }
     return hash.value();
 }

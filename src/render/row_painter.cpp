@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <optional>
+#include <string>
 
 #include "frame/shared_state.h"
 #include "render/file_icons.h"
@@ -29,7 +31,8 @@ constexpr uint32_t kPrefixedColumn = 3;    // shows its text from the fifth char
 constexpr uint32_t kHiddenPrefixLength = 4;
 constexpr uint32_t kCellTextSize = 256;  // 255 characters and the NUL
 constexpr uint32_t kPathSize = 320;      // folder prefix and column 0 text, with the NUL
-constexpr char kDirectoryText[] = "<DIR>";
+template <class Unit>
+constexpr Unit kDirectoryText[] = {'<', 'D', 'I', 'R', '>', 0};
 
 // Kinds that choose an image of column 0's image list; kinds 1 and 2 also read "<DIR>".
 constexpr uint32_t kKindIndexedImage = 1;
@@ -37,16 +40,45 @@ constexpr uint32_t kKindFolder = 2;
 constexpr int kFolderImage = 1;
 constexpr int kDropTargetImage = 2;
 
-// Appends `text` (null: nothing) to `out` from index `at`, cut so that `out`, `size` bytes long,
+// Appends `text` (null: nothing) to `out` from index `at`, cut so that `out`, `size` units long,
 // keeps its NUL. Returns the index of that NUL.
-uint32_t AppendCut(char* out, uint32_t at, uint32_t size, const char* text) {
+template <class Unit>
+uint32_t AppendCut(Unit* out, uint32_t at, uint32_t size, const Unit* text) {
     if (text != nullptr) {
-        while (at + 1 < size && *text != '\0') {
+        while (at + 1 < size && *text != 0) {
             out[at++] = *text++;
         }
     }
-    out[at] = '\0';
+    out[at] = 0;
     return at;
+}
+
+// What differs between the widths of row text: bytes of an ANSI grid, UTF-16 units of a
+// Unicode one, each drawn and handed to the shell through the functions of its width.
+size_t UnitsOf(const char* text) {
+    return std::strlen(text);
+}
+size_t UnitsOf(const char16_t* text) {
+    return std::char_traits<char16_t>::length(text);
+}
+const char* MaskOf(const ColumnSet& columns, uint32_t column, char) {
+    return columns.MaskText(column);
+}
+const char16_t* MaskOf(const ColumnSet& columns, uint32_t column, char16_t) {
+    return columns.WideMaskText(column);
+}
+void DrawUnits(HDC dc, const char* text, RECT* rect, UINT format) {
+    DrawTextA(dc, text, static_cast<int>(UnitsOf(text)), rect, format);
+}
+void DrawUnits(HDC dc, const char16_t* text, RECT* rect, UINT format) {
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(text), static_cast<int>(UnitsOf(text)), rect,
+              format);
+}
+const char* ShellPathOf(const char* path) {
+    return path;
+}
+const wchar_t* ShellPathOf(const char16_t* path) {
+    return reinterpret_cast<const wchar_t*>(path);
 }
 
 // Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
@@ -203,21 +235,17 @@ class RowPainter {
             return;
         }
         FileIconCache& icons = icons_;
-        icons.FollowPrefix(columns_.Get(0)->folderPrefix);
+        const bool wide = grid_.store.textWidth() == TextWidth::Utf16;
+        icons.FollowPrefix(columns_.Get(0)->folderPrefix, grid_.store.textWidth());
         ShellIcon shown;
         if (const std::optional<int> kept = icons.Find(RowOffset())) {
             shown = {icons.images(), *kept};
         } else {
-            char text[kCellTextSize] = "";
-            grid_.store.ReadCell(RowOffset(), 0, text, sizeof text);
-            if (text[0] == '\0') {
+            std::optional<ShellIcon> found = wide ? IconByPath<char16_t>() : IconByPath<char>();
+            if (!found) {
                 return;
             }
-            char path[kPathSize];
-            const uint32_t prefixEnd =
-                AppendCut(path, 0, sizeof path, columns_.Get(0)->folderPrefix);
-            AppendCut(path, prefixEnd, sizeof path, text);
-            shown = FileIconOf(icons, RowOffset(), path);
+            shown = *found;
         }
         strip_.Follow(icons.generation());
         if (!strip_.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
@@ -225,24 +253,52 @@ class RowPainter {
         }
     }
 
+    // The icon of the file the folder prefix and the row's text name; none for an empty text.
+    // The prefix is the client's text, of the grid's width.
+    template <class Unit>
+    std::optional<ShellIcon> IconByPath() {
+        Unit text[kCellTextSize] = {};
+        grid_.store.ReadCell(RowOffset(), 0, text, kCellTextSize);
+        if (text[0] == 0) {
+            return std::nullopt;
+        }
+        Unit path[kPathSize];
+        const auto* prefix =
+            static_cast<const Unit*>(static_cast<const void*>(columns_.Get(0)->folderPrefix));
+        const uint32_t prefixEnd = AppendCut(path, 0, kPathSize, prefix);
+        AppendCut(path, prefixEnd, kPathSize, static_cast<const Unit*>(text));
+        return FileIconOf(icons_, RowOffset(), ShellPathOf(path));
+    }
+
     void PaintContent(uint32_t column, const ColumnRecord& record, const RECT& cell) {
-        char text[kCellTextSize] = "";
-        const char* shown = text;
+        if (grid_.store.textWidth() == TextWidth::Utf16) {
+            PaintContentIn<char16_t>(column, record, cell);
+        } else {
+            PaintContentIn<char>(column, record, cell);
+        }
+    }
+
+    // Texts are cut to 255 units of the grid's width; a cut never splits a surrogate pair.
+    template <class Unit>
+    void PaintContentIn(uint32_t column, const ColumnRecord& record, const RECT& cell) {
+        static constexpr Unit kNoText[1] = {};
+        Unit text[kCellTextSize] = {};
+        const Unit* shown = text;
         if (record.cellKind == kCellText) {
-            grid_.store.ReadCell(RowOffset(), column, text, sizeof text);
+            grid_.store.ReadCell(RowOffset(), column, text, kCellTextSize);
             if (column == kPrefixedColumn) {
-                shown = std::strlen(text) > kHiddenPrefixLength ? text + kHiddenPrefixLength : "";
+                shown = UnitsOf(shown) > kHiddenPrefixLength ? text + kHiddenPrefixLength : kNoText;
             }
         } else if (record.cellKind == kCellNumber) {
             if (KindByte() == kKindIndexedImage || KindByte() == kKindFolder) {
-                std::memcpy(text, kDirectoryText, sizeof kDirectoryText);
+                std::copy(std::begin(kDirectoryText<Unit>), std::end(kDirectoryText<Unit>), text);
             } else {
                 uint32_t value = 0;
                 grid_.store.ReadCell(RowOffset(), column, &value, sizeof value);
                 FormatNumber(value, text, 10, 10, 1, 0, 1);
             }
             if (record.maskOffset != 0) {
-                ApplyMask(text, columns_.MaskText(column));
+                ApplyMask(text, MaskOf(columns_, column, Unit{}));
             }
         } else {
             return;  // plain value columns show nothing, not even a line
@@ -253,9 +309,10 @@ class RowPainter {
         }
     }
 
-    void DrawCellText(const char* text, int32_t align, const RECT& cell) {
+    template <class Unit>
+    void DrawCellText(const Unit* text, int32_t align, const RECT& cell) {
         RECT inner = {cell.left + 2, cell.top + 1, cell.right - 2, cell.bottom};
-        DrawTextA(dc_, text, static_cast<int>(std::strlen(text)), &inner, TextAlignment(align));
+        DrawUnits(dc_, text, &inner, TextAlignment(align));
     }
 
     // On the first pixel column after the cell: after every column with GRS_COLUMNLINES, else

@@ -119,6 +119,15 @@ HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style, i
     return grid;
 }
 
+HWND CreateGridW(HWND parent, int x, int y, int width, int height, DWORD style, int id) {
+    Library();
+    HWND grid = CreateWindowExW(
+        0, VORLANE_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    PumpMessages();
+    return grid;
+}
+
 ColumnDesc ColumnSetup::Desc() const {
     ColumnDesc desc = {};
     desc.width = width;

@@ -62,6 +62,8 @@ ColumnDesc Column(int width, int cellKind, const char* title = nullptr);
 
 // Creates a grid child of parent; destroyed with its parent.
 HWND CreateGrid(HWND parent, int x, int y, int width, int height, DWORD style = 0, int id = 1);
+// The same, of the Unicode class: every text crosses its interface as UTF-16.
+HWND CreateGridW(HWND parent, int x, int y, int width, int height, DWORD style = 0, int id = 1);
 // Add columns in order; false if any was refused.
 bool AddColumns(HWND grid, std::initializer_list<ColumnSetup> columns);
 bool AddColumnDescs(HWND grid, const std::vector<ColumnDesc>& columns);
