@@ -33,6 +33,16 @@ void HoldControl(bool down) {
     SetKeyboardState(state);
 }
 
+// The first of the last two rows, when both are files (in the sample tree, names in CJK and with
+// an emoji); otherwise the first file row.
+UINT LastTwoFileRows(const FolderView& view) {
+    const UINT count = static_cast<UINT>(Grid_GetRowCount(view.grid()));
+    if (count >= 2 && (view.KindAt(count - 2) & 0xFF) == kFileRow) {
+        return count - 2;
+    }
+    return FirstRowOfKind(view, kFileRow);
+}
+
 // Clicks `first` and Ctrl-clicks the row after it.
 void SelectTwoRows(HWND list, HWND grid, UINT first) {
     for (UINT row = first; row < first + 2; ++row) {
@@ -133,7 +143,7 @@ bool PlayGesture(HWND window, const std::wstring& gesture) {
     FolderView& right = DemoPane(1);
     HWND leftList = ListPaneOf(left.grid());
     HWND rightList = ListPaneOf(right.grid());
-    const UINT first = FirstRowOfKind(left, kFileRow);
+    const UINT first = LastTwoFileRows(left);
     bool shown = true;
     if (gesture == L"select" || gesture == L"drag" || gesture == L"drop") {
         SelectTwoRows(leftList, left.grid(), first);

@@ -7,7 +7,7 @@
 #include <string>
 
 // Plays `gesture` in the demo window:
-//   select  two file rows of the left pane selected, one of them the current row;
+//   select  the last two rows of the left pane (files) selected, one of them the current row;
 //   drag    those rows dragged over a folder of the right pane, not yet dropped;
 //   drop    those rows dropped on the right pane;
 //   rename  a file of the left pane renamed to a name in two scripts, then an empty name and
