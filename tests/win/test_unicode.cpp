@@ -10,61 +10,12 @@
 
 #include "harness.h"
 #include "input_helpers.h"
+#include "unicode_grid.h"
 #include "painting_helpers.h"
 
 using namespace testing_support;
 
 namespace {
-
-using Units = std::u16string;
-
-const Units kPair = u"\U0001F600";  // a character outside the Basic Multilingual Plane
-const Units kMixed = u"A\u00e9\u03b1\u0436" + kPair + u"z";
-
-GridValue Text(const Units& text) {
-    return reinterpret_cast<GridValue>(text.c_str());
-}
-const WCHAR* Wide(const Units& text) {
-    return reinterpret_cast<const WCHAR*>(text.c_str());
-}
-
-// A Unicode grid of a titled text column with an editor of `editLimit` units, a number column
-// with `mask` and the kind column.
-HWND MakeWideGrid(HWND parent, const Units& title = u"", unsigned editLimit = 0, int x = 0,
-                  const char16_t* mask = nullptr) {
-    HWND grid = CreateGridW(parent, x, 0, 300, 200);
-    ColumnDescW text = {};
-    text.width = 120;
-    text.title = Wide(title);
-    text.editLimit = editLimit;
-    ColumnDescW number = {};
-    number.width = 80;
-    number.cellKind = GRID_CELL_NUMBER;
-    number.editorKind = GRID_EDITOR_NUMBER;
-    number.mask = reinterpret_cast<const WCHAR*>(mask);
-    ColumnDescW kind = {};
-    kind.cellKind = GRID_CELL_VALUE;
-    kind.editorKind = GRID_EDITOR_NONE;
-    for (const ColumnDescW& desc : {text, number, kind}) {
-        EXPECT_EQ(Grid_AddColumnW(grid, &desc), 0);
-    }
-    return grid;
-}
-
-int AddWideRow(HWND grid, const Units& text, GridValue number = 0) {
-    GridValue values[3] = {Text(text), number, 3};
-    return Grid_AddRowW(grid, values);
-}
-
-Units CellOf(HWND grid, UINT column, UINT row) {
-    WCHAR text[1024] = L"untouched";
-    Grid_GetCellW(grid, column, row, text);
-    return reinterpret_cast<const char16_t*>(text);
-}
-
-Units NotifiedText(const GridNotify& record) {
-    return reinterpret_cast<const char16_t*>(record.value);
-}
 
 TEST(UnicodeGrid, EachClassGivesItsGridAndEditorsItsWidth) {
     struct Case {
