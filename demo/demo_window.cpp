@@ -3,11 +3,12 @@
 #include <shellapi.h>
 
 #include "folder_view.h"
+#include "report.h"
 #include "vorlane.h"
 
 namespace {
 
-const char kDemoClass[] = "VorlaneDemoWindow";
+const wchar_t kDemoClass[] = L"VorlaneDemoWindow";
 constexpr int kGap = 6;
 constexpr int kLabelHeight = 20;
 
@@ -24,9 +25,9 @@ DemoState& State() {
     return state;
 }
 
-HICON ShellIcon(const char* path, UINT extra) {
-    SHFILEINFOA info = {};
-    SHGetFileInfoA(path, FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
+HICON ShellIcon(const wchar_t* path, UINT extra) {
+    SHFILEINFOW info = {};
+    SHGetFileInfoW(path, FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
                    SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES | extra);
     return info.hIcon;
 }
@@ -56,8 +57,8 @@ void AddDropTargetImage(HIMAGELIST images, HICON folder) {
 
 HIMAGELIST CreateFolderImages() {
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
-    HICON open = ShellIcon("folder", SHGFI_OPENICON);
-    HICON closed = ShellIcon("folder", 0);
+    HICON open = ShellIcon(L"folder", SHGFI_OPENICON);
+    HICON closed = ShellIcon(L"folder", 0);
     ImageList_AddIcon(images, open);    // 0: the parent folder
     ImageList_AddIcon(images, closed);  // 1: a folder
     AddDropTargetImage(images, open);   // 2: a folder that would receive a drop
@@ -76,7 +77,7 @@ FolderView* ViewOf(HWND grid) {
 }
 
 void ShowFolder(int side) {
-    SetWindowTextA(State().labels[side], State().panes[side].folder().c_str());
+    SetWindowTextW(State().labels[side], State().panes[side].folder().c_str());
 }
 
 void LayOut(HWND window) {
@@ -107,13 +108,13 @@ void CopyDroppedRows(const FolderView& source, FolderView& target) {
     UINT rows[512];
     int count = Grid_GetSelRows(source.grid(), rows);
     for (int i = 0; i < count; ++i) {
-        const std::string name = source.NameAt(rows[i]);
+        const std::wstring name = source.NameAt(rows[i]);
         if (target.RowOf(name) >= 0) {
             continue;
         }
         if (State().options.writeFiles && (source.KindAt(rows[i]) & 0xFF) == kFileRow &&
-            !CopyFileA((source.folder() + "\\" + name).c_str(),
-                       (target.folder() + "\\" + name).c_str(), TRUE)) {
+            !CopyFileW((source.folder() + L"\\" + name).c_str(),
+                       (target.folder() + L"\\" + name).c_str(), TRUE)) {
             continue;
         }
         target.AddRowFrom(source, rows[i]);
@@ -125,11 +126,11 @@ void CopyDroppedRows(const FolderView& source, FolderView& target) {
 // in the list) is taken as meant too, so the rename is written here. A refused name vetoes the
 // end of the edit, so that Enter does not offer it again.
 void EndRename(FolderView& view, GridNotify& record) {
-    const char* name = reinterpret_cast<const char*>(record.value);
+    const wchar_t* name = reinterpret_cast<const wchar_t*>(record.value);
     if (record.column != kNameColumn || name == nullptr || view.NameAt(record.row) == name) {
         return;
     }
-    Grid_SetCellText(view.grid(), kNameColumn, record.row, name);
+    Grid_SetCellTextW(view.grid(), kNameColumn, record.row, name);
     if (view.NameAt(record.row) != name) {
         record.cancel = 1;
     }
@@ -144,8 +145,17 @@ void OnGridNotify(GridNotify& record) {
         case GRN_HEADERCLICK: view->SortByTitle(record.column); break;
         case GRN_CELLCLICK:
             if (record.activated) {
-                view->OpenRow(Grid_GetCurRow(record.hwndGrid));
-                ShowFolder(view == &State().panes[0] ? 0 : 1);
+                const std::wstring before = view->folder();
+                if (view->OpenRow(Grid_GetCurRow(record.hwndGrid))) {
+                    ShowFolder(view == &State().panes[0] ? 0 : 1);
+                } else {
+                    const UINT row = Grid_GetCurRow(record.hwndGrid);
+                    const bool up = (view->KindAt(row) & 0xFF) == kParentRow;
+                    ReportError(GetParent(record.hwndGrid),
+                                MissingFolderText(before + L"\\" +
+                                                  (up ? std::wstring(L"..") : view->NameAt(row))),
+                                State().options.scripted);
+                }
             }
             break;
         case GRN_BEGINEDIT:
@@ -159,9 +169,10 @@ void OnGridNotify(GridNotify& record) {
             // Every write of a name passes here. Without --write-files the rename is shown in
             // the view only; the row keeps an icon of its type.
             if (record.column == kNameColumn &&
-                !view->Rename(record.row,
-                              record.value != 0 ? reinterpret_cast<const char*>(record.value) : "",
-                              State().options.writeFiles)) {
+                !view->Rename(
+                    record.row,
+                    record.value != 0 ? reinterpret_cast<const wchar_t*>(record.value) : L"",
+                    State().options.writeFiles)) {
                 MessageBeep(MB_ICONWARNING);
                 record.cancel = 1;
             }
@@ -187,17 +198,24 @@ void OnGridNotify(GridNotify& record) {
     }
 }
 
-void OnCreate(HWND window) {
+// False (and the window is not made) when a grid cannot be created or a folder not listed.
+bool OnCreate(HWND window) {
     DemoState& state = State();
     state.folderImages = CreateFolderImages();
-    state.font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+    // The font that the prefix links to a CJK font; any charset, so that every script is drawn.
+    state.font =
+        CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"DejaVu Sans");
     for (int side = 0; side < 2; ++side) {
         state.labels[side] =
-            CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
-                            window, nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+            CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
+                            window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
         FolderView& view = state.panes[side];
-        view.Create(window, side + 1, state.folderImages);
+        if (!view.Create(window, side + 1, state.folderImages)) {
+            ReportError(nullptr, L"A grid of the class VorlaneClassW could not be created.",
+                        state.options.scripted);
+            return false;
+        }
         // Fonts and colours come before the columns' editors would need them.
         Grid_SetFonts(view.grid(), state.font, state.font);
         ColorSet colors = {};
@@ -218,15 +236,21 @@ void OnCreate(HWND window) {
     Grid_SetPartners(state.panes[0].grid(), &partners);
     Grid_SetGridLines(state.panes[0].grid(), TRUE);
     for (int side = 0; side < 2; ++side) {
-        state.panes[side].Open(side == 0 ? state.options.leftFolder : state.options.rightFolder);
+        const std::wstring& folder =
+            side == 0 ? state.options.leftFolder : state.options.rightFolder;
+        if (!state.panes[side].Open(folder)) {
+            ReportError(nullptr, MissingFolderText(folder), state.options.scripted);
+            return false;
+        }
         ShowFolder(side);
     }
     FollowFocus(state.panes[0].grid());
+    return true;
 }
 
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: OnCreate(window); return 0;
+        case WM_CREATE: return OnCreate(window) ? 0 : -1;
         case WM_SIZE: LayOut(window); return 0;
         case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
         case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
@@ -235,7 +259,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             DeleteObject(State().font);
             PostQuitMessage(0);
             return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+        default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -243,15 +267,16 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
     State().options = options;
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DemoProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // IDC_ARROW is a resource number, the same for both character sets.
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = kDemoClass;
-    RegisterClassExA(&windowClass);
-    return CreateWindowExA(0, kDemoClass, "Vorlane grid control - file browser demo",
+    RegisterClassExW(&windowClass);
+    return CreateWindowExW(0, kDemoClass, L"Vorlane grid control - file browser demo",
                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1200, 520, nullptr, nullptr,
                            instance, nullptr);
 }

@@ -8,11 +8,14 @@
 class FolderView;
 
 struct DemoOptions {
-    std::string leftFolder;   // empty: the sample tree's left folder
-    std::string rightFolder;  // empty: the sample tree's right folder
-    bool writeFiles = false;  // a drop copies the files and a rename renames them, not only rows
+    std::wstring leftFolder;   // empty: the sample tree's left folder
+    std::wstring rightFolder;  // empty: the sample tree's right folder
+    bool writeFiles = false;
+    bool scripted = false;  // no one at the screen: errors go to the error output   // a drop
+                            // copies the files and a rename renames them, not only rows
 };
 
+// A Unicode window; NULL when it or one of its grids could not be made.
 HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options);
 
 // The left (0) or right (1) pane of the window.

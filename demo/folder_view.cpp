@@ -1,16 +1,21 @@
 #include "folder_view.h"
 
 #include <cstdio>
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "size_text.h"
 
 namespace {
 
+// The size and date texts are ASCII; the grid takes UTF-16.
+std::wstring Wide(const std::string& ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
+}
+
 // The Modified column keeps four characters of its own in front of the date: the grid shows a
 // column-3 text from its fifth character, so they hold the entry's attribute letters, hidden.
-std::string ModifiedText(const WIN32_FIND_DATAA& entry) {
+std::wstring ModifiedText(const WIN32_FIND_DATAW& entry) {
     SYSTEMTIME utc;
     SYSTEMTIME local;
     FileTimeToSystemTime(&entry.ftLastWriteTime, &utc);
@@ -22,131 +27,142 @@ std::string ModifiedText(const WIN32_FIND_DATAA& entry) {
                   entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM ? 's' : '-',
                   entry.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE ? 'a' : '-', local.wYear,
                   local.wMonth, local.wDay, local.wHour, local.wMinute);
-    return text;
+    return Wide(text);
 }
 
-std::string TypeOf(const char* name, bool folder) {
+std::wstring TypeOf(const wchar_t* name, bool folder) {
     if (folder) {
-        return "Folder";
+        return L"Folder";
     }
-    const char* dot = std::strrchr(name, '.');
-    if (dot == nullptr || dot[1] == '\0') {
-        return "File";
+    const wchar_t* dot = std::wcsrchr(name, L'.');
+    if (dot == nullptr || dot[1] == L'\0') {
+        return L"File";
     }
-    std::string type = dot + 1;
-    for (char& c : type) {
-        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    }
+    std::wstring type = dot + 1;
+    CharUpperBuffW(&type[0], static_cast<DWORD>(type.size()));
     return type;
 }
 
 // A name the file system keeps as it is: not blank, none of the characters it reserves, and no
 // trailing space or dot (which it would drop).
-bool IsFileName(const char* name) {
-    const size_t length = std::strlen(name);
-    if (length == 0 || name[length - 1] == ' ' || name[length - 1] == '.') {
+bool IsFileName(const wchar_t* name) {
+    const size_t length = std::wcslen(name);
+    if (length == 0 || name[length - 1] == L' ' || name[length - 1] == L'.') {
         return false;
     }
-    for (const char* c = name; *c != '\0'; ++c) {
-        if (static_cast<unsigned char>(*c) < 0x20 || std::strchr("\\/:*?\"<>|", *c) != nullptr) {
+    for (const wchar_t* c = name; *c != L'\0'; ++c) {
+        if (*c < 0x20 || std::wcschr(L"\\/:*?\"<>|", *c) != nullptr) {
             return false;
         }
     }
     return true;
 }
 
-std::string ParentOf(const std::string& folder) {
-    size_t slash = folder.find_last_of('\\');
-    if (slash == std::string::npos || slash < 3) {
+std::wstring ParentOf(const std::wstring& folder) {
+    size_t slash = folder.find_last_of(L'\\');
+    if (slash == std::wstring::npos || slash < 3) {
         return folder.substr(0, 3);  // "C:\"
     }
     return folder.substr(0, slash);
 }
 
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace
 
 bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages) {
-    grid_ = CreateWindowExA(WS_EX_CLIENTEDGE, VORLANE_CLASS, nullptr,
+    grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
     if (grid_ == nullptr) {
         return false;
     }
-    ColumnDesc columns[6] = {};
-    columns[kNameColumn] = {prefix_,          200, "Name",  GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+    ColumnDescW columns[6] = {};
+    columns[kNameColumn] = {prefix_,          200, L"Name", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_TEXT,   0,   nullptr, folderImages,    0,
                             GRID_EDITOR_TEXT, 0};
-    columns[kTypeColumn] = {nullptr,          60, "Type",  GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+    columns[kTypeColumn] = {nullptr,          60, L"Type", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_TEXT,   0,  nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
-    columns[kSizeColumn] = {nullptr,          90, "Size",  GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
+    columns[kSizeColumn] = {nullptr,          90, L"Size", GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
                             GRID_CELL_TEXT,   0,  nullptr, nullptr,          0,
                             GRID_EDITOR_NONE, 0};
-    columns[kModifiedColumn] = {nullptr,          120, "Modified", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
-                                GRID_CELL_TEXT,   0,   nullptr,    nullptr,         0,
-                                GRID_EDITOR_NONE, 0};
-    columns[kKibColumn] = {nullptr,          80, "KiB",   GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
+    columns[kModifiedColumn] = {
+        nullptr,          120, L"Modified", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+        GRID_CELL_TEXT,   0,   nullptr,     nullptr,         0,
+        GRID_EDITOR_NONE, 0};
+    columns[kKibColumn] = {nullptr,          80, L"KiB",  GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
                            GRID_CELL_TEXT,   0,  nullptr, nullptr,          0,
                            GRID_EDITOR_NONE, 0};
     columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
-    for (const ColumnDesc& column : columns) {
-        Grid_AddColumn(grid_, &column);
+    for (const ColumnDescW& column : columns) {
+        Grid_AddColumnW(grid_, &column);
     }
     return true;
 }
 
-void FolderView::Open(const std::string& folder) {
+bool FolderView::Open(const std::wstring& folder) {
+    if (folder.size() + 1 > MAX_PATH || !IsFolder(folder)) {
+        return false;
+    }
     folder_ = folder;
-    std::snprintf(prefix_, sizeof(prefix_), "%s\\", folder.c_str());
+    std::swprintf(prefix_, MAX_PATH + 1, L"%ls\\", folder.c_str());
     Grid_ClearRows(grid_);
     // The whole folder goes in with one message: texts first, then the value array over them.
     std::vector<FolderRow> rows;
     if (folder.size() > 3) {
-        rows.push_back({"..", "", kFolderSizeText, "", kFolderSizeText, kParentRow});
+        const std::wstring dir = Wide(kFolderSizeText);
+        rows.push_back({L"..", L"", dir, L"", dir, kParentRow});
     }
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0) {
+            if (std::wcscmp(entry.cFileName, L".") != 0 &&
+                std::wcscmp(entry.cFileName, L"..") != 0) {
                 rows.push_back(RowFor(entry));
             }
-        } while (FindNextFileA(search, &entry));
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
     std::vector<GridValue> values;
     values.reserve(rows.size() * 6);
     for (const FolderRow& row : rows) {
-        for (const std::string* text : {&row.name, &row.type, &row.size, &row.modified, &row.kib}) {
+        for (const std::wstring* text :
+             {&row.name, &row.type, &row.size, &row.modified, &row.kib}) {
             values.push_back(reinterpret_cast<GridValue>(text->c_str()));
         }
         values.push_back(row.kind);
     }
     if (!rows.empty()) {
-        Grid_AddRows(grid_, static_cast<UINT>(rows.size()), values.data());
+        Grid_AddRowsW(grid_, static_cast<UINT>(rows.size()), values.data());
     }
     Sort(kNameColumn, GRID_SORT_ASCENDING);
     Grid_DeselectAll(grid_);
     Grid_Redraw(grid_);
+    return true;
 }
 
-FolderRow FolderView::RowFor(const WIN32_FIND_DATAA& entry) {
+FolderRow FolderView::RowFor(const WIN32_FIND_DATAW& entry) {
     const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const uint64_t bytes = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
     return {entry.cFileName,
             TypeOf(entry.cFileName, isFolder),
-            isFolder ? kFolderSizeText : ByteSizeText(bytes),
+            Wide(isFolder ? kFolderSizeText : ByteSizeText(bytes)),
             ModifiedText(entry),
-            isFolder ? kFolderSizeText : KibSizeText(bytes),
+            Wide(isFolder ? kFolderSizeText : KibSizeText(bytes)),
             isFolder ? kFolderRow : kFileRow};
 }
 
-std::string FolderView::NameAt(UINT row) const {
-    char name[MAX_PATH] = {};
-    Grid_GetCell(grid_, kNameColumn, row, name);
+std::wstring FolderView::NameAt(UINT row) const {
+    wchar_t name[MAX_PATH] = {};
+    Grid_GetCellW(grid_, kNameColumn, row, name);
     return name;
 }
 
@@ -156,40 +172,39 @@ INT32 FolderView::KindAt(UINT row) const {
     return kind;
 }
 
-void FolderView::OpenRow(UINT row) {
+bool FolderView::OpenRow(UINT row) {
     INT32 kind = KindAt(row) & 0xFF;
     if (kind == kParentRow) {
-        Open(ParentOf(folder_));
-    } else if (kind == kFolderRow) {
-        Open(folder_ + "\\" + NameAt(row));
+        return Open(ParentOf(folder_));
     }
+    return kind != kFolderRow || Open(folder_ + L"\\" + NameAt(row));
 }
 
 void FolderView::AddRowFrom(const FolderView& source, UINT row) {
     const INT32 kind = source.KindAt(row);
-    const std::string name = source.NameAt(row);
+    const std::wstring name = source.NameAt(row);
     if ((kind & 0xFF) == kParentRow || RowOf(name) >= 0) {
         return;
     }
-    char type[64] = {};
-    char size[64] = {};
-    char modified[64] = {};
-    char kib[64] = {};
-    Grid_GetCell(source.grid(), kTypeColumn, row, type);
-    Grid_GetCell(source.grid(), kSizeColumn, row, size);
-    Grid_GetCell(source.grid(), kModifiedColumn, row, modified);
-    Grid_GetCell(source.grid(), kKibColumn, row, kib);
+    wchar_t type[MAX_PATH] = {};
+    wchar_t size[64] = {};
+    wchar_t modified[64] = {};
+    wchar_t kib[64] = {};
+    Grid_GetCellW(source.grid(), kTypeColumn, row, type);
+    Grid_GetCellW(source.grid(), kSizeColumn, row, size);
+    Grid_GetCellW(source.grid(), kModifiedColumn, row, modified);
+    Grid_GetCellW(source.grid(), kKibColumn, row, kib);
     GridValue values[6] = {
         reinterpret_cast<GridValue>(name.c_str()), reinterpret_cast<GridValue>(type),
         reinterpret_cast<GridValue>(size),         reinterpret_cast<GridValue>(modified),
         reinterpret_cast<GridValue>(kib),          kind};
-    Grid_AddRow(grid_, values);
+    Grid_AddRowW(grid_, values);
 }
 
-int FolderView::RowOf(const std::string& name) const {
+int FolderView::RowOf(const std::wstring& name) const {
     const int count = Grid_GetRowCount(grid_);
     for (int row = 0; row < count; ++row) {
-        if (lstrcmpiA(NameAt(static_cast<UINT>(row)).c_str(), name.c_str()) == 0) {
+        if (lstrcmpiW(NameAt(static_cast<UINT>(row)).c_str(), name.c_str()) == 0) {
             return row;
         }
     }
@@ -224,8 +239,8 @@ void FolderView::Resort() {
     Sort(column, descending_[column] ? GRID_SORT_DESCENDING_TAIL : GRID_SORT_ASCENDING_TAIL);
 }
 
-bool FolderView::Rename(UINT row, const char* name, bool onDisk) {
-    const std::string old = NameAt(row);
+bool FolderView::Rename(UINT row, const wchar_t* name, bool onDisk) {
+    const std::wstring old = NameAt(row);
     if (old == name) {
         return true;
     }
@@ -236,11 +251,11 @@ bool FolderView::Rename(UINT row, const char* name, bool onDisk) {
     if (holder >= 0 && static_cast<UINT>(holder) != row) {
         return false;
     }
-    return !onDisk || MoveFileA((folder_ + "\\" + old).c_str(), (folder_ + "\\" + name).c_str());
+    return !onDisk || MoveFileW((folder_ + L"\\" + old).c_str(), (folder_ + L"\\" + name).c_str());
 }
 
 void FolderView::Renamed(UINT row) {
     if ((KindAt(row) & 0xFF) == kFileRow) {
-        Grid_SetCellText(grid_, kTypeColumn, row, TypeOf(NameAt(row).c_str(), false).c_str());
+        Grid_SetCellTextW(grid_, kTypeColumn, row, TypeOf(NameAt(row).c_str(), false).c_str());
     }
 }

@@ -25,11 +25,11 @@ enum FolderColumn {
 
 // The cells of one row of a folder, as texts until they are added.
 struct FolderRow {
-    std::string name;
-    std::string type;
-    std::string size;
-    std::string modified;
-    std::string kib;
+    std::wstring name;
+    std::wstring type;
+    std::wstring size;
+    std::wstring modified;
+    std::wstring kib;
     GridValue kind;
 };
 
@@ -39,15 +39,18 @@ class FolderView {
     FolderView(const FolderView&) = delete;
     FolderView& operator=(const FolderView&) = delete;
 
-    // Creates the grid (a child of parent) with its columns.
+    // Creates the grid (a child of parent) with its columns: a grid of the Unicode class, so
+    // every text below is UTF-16.
     bool Create(HWND parent, int id, HIMAGELIST folderImages);
     HWND grid() const { return grid_; }
-    const std::string& folder() const { return folder_; }
+    const std::wstring& folder() const { return folder_; }
 
-    // Lists `folder` (clears the rows first) sorted by name, folders first.
-    void Open(const std::string& folder);
-    // Opens the folder row at `row`, or the parent folder for the ".." row.
-    void OpenRow(UINT row);
+    // Lists `folder` (clears the rows first) sorted by name, folders first. False, with the view
+    // left as it was, when `folder` is not a folder that can be listed.
+    bool Open(const std::wstring& folder);
+    // Opens the folder row at `row`, or the parent folder for the ".." row. False when that
+    // folder cannot be listed (the view stays as it was).
+    bool OpenRow(UINT row);
     // Adds a copy of another view's row, unless it is a ".." row or this view already has a row
     // of that name.
     void AddRowFrom(const FolderView& source, UINT row);
@@ -60,25 +63,25 @@ class FolderView {
     // Whether the row at `row` may be named `name`: a file name that no other row of the view
     // has. With `onDisk`, the file or folder is renamed as well, and a failure refuses the name.
     // A row keeps its own name without a check, so a second write of a rename does nothing.
-    bool Rename(UINT row, const char* name, bool onDisk);
+    bool Rename(UINT row, const wchar_t* name, bool onDisk);
     // Brings the Type column in line with the row's name after a rename.
     void Renamed(UINT row);
 
-    std::string NameAt(UINT row) const;
+    std::wstring NameAt(UINT row) const;
     INT32 KindAt(UINT row) const;
     // The row that holds `name` (compared as file names are), or -1.
-    int RowOf(const std::string& name) const;
+    int RowOf(const std::wstring& name) const;
 
   private:
-    static FolderRow RowFor(const WIN32_FIND_DATAA& entry);
+    static FolderRow RowFor(const WIN32_FIND_DATAW& entry);
     void Sort(UINT column, int mode);
 
     HWND grid_ = nullptr;
-    std::string folder_;
+    std::wstring folder_;
     UINT sortColumn_ = kNameColumn;  // the column the rows were last sorted by
     // Each column's direction as the grid keeps it (descending or not), so that a re-sort can
     // set it back as it was; title clicks toggle it.
     bool descending_[kKindColumn] = {};
     // The grid reads the folder prefix through this buffer at every paint (file icons).
-    char prefix_[MAX_PATH + 1] = {};
+    wchar_t prefix_[MAX_PATH + 1] = {};
 };

@@ -23,7 +23,7 @@ UINT FirstRowOfKind(const FolderView& view, INT32 kind) {
 }
 
 HWND ListPaneOf(HWND grid) {
-    return FindWindowExA(grid, nullptr, "ListBox", nullptr);
+    return FindWindowExW(grid, nullptr, L"ListBox", nullptr);
 }
 
 void HoldControl(bool down) {
@@ -33,14 +33,24 @@ void HoldControl(bool down) {
     SetKeyboardState(state);
 }
 
+// The first of the last two rows, when both are files (in the sample tree, names in CJK and with
+// an emoji); otherwise the first file row.
+UINT LastTwoFileRows(const FolderView& view) {
+    const UINT count = static_cast<UINT>(Grid_GetRowCount(view.grid()));
+    if (count >= 2 && (view.KindAt(count - 2) & 0xFF) == kFileRow) {
+        return count - 2;
+    }
+    return FirstRowOfKind(view, kFileRow);
+}
+
 // Clicks `first` and Ctrl-clicks the row after it.
 void SelectTwoRows(HWND list, HWND grid, UINT first) {
     for (UINT row = first; row < first + 2; ++row) {
         POINT at = RowPoint(grid, row, 40);
         WPARAM keys = row == first ? MK_LBUTTON : (MK_LBUTTON | MK_CONTROL);
         HoldControl(row != first);
-        SendMessageA(list, WM_LBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
-        SendMessageA(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageW(list, WM_LBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
+        SendMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, MAKELPARAM(at.x, at.y));
     }
     HoldControl(false);
 }
@@ -49,7 +59,7 @@ void SelectTwoRows(HWND list, HWND grid, UINT first) {
 // Returns the window that holds the capture at the end.
 HWND DragTo(HWND list, HWND grid, UINT row, POINT goal) {
     POINT at = RowPoint(grid, row, 40);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     POINT start = at;
     ClientToScreen(list, &start);
     // The move that crosses into the other list is still judged by the list that held the
@@ -63,7 +73,7 @@ HWND DragTo(HWND list, HWND grid, UINT row, POINT goal) {
         capture = GetCapture() != nullptr ? GetCapture() : list;
         POINT local = p;
         ScreenToClient(capture, &local);
-        SendMessageA(capture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(local.x, local.y));
+        SendMessageW(capture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(local.x, local.y));
     }
     return GetCapture() != nullptr ? GetCapture() : capture;
 }
@@ -71,10 +81,10 @@ HWND DragTo(HWND list, HWND grid, UINT row, POINT goal) {
 // Rows in the order an ascending sort by name gives: "..", folders, files, each by name with
 // letters compared as capitals.
 bool SortedByName(const FolderView& view) {
-    auto key = [](std::string name) {
-        for (char& c : name) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 0x20);
+    auto key = [](std::wstring name) {
+        for (wchar_t& c : name) {
+            if (c >= L'a' && c <= L'z') {
+                c = static_cast<wchar_t>(c - 0x20);
             }
         }
         return name;
@@ -92,67 +102,69 @@ bool SortedByName(const FolderView& view) {
 }
 
 // Types `name` over the name of `row` and presses Enter. False when no editor opened.
-bool TypeName(const FolderView& view, UINT row, const char* name) {
+bool TypeName(const FolderView& view, UINT row, const wchar_t* name) {
     HWND editor = Grid_BeginEdit(view.grid(), kNameColumn, row);
     if (editor == nullptr) {
         return false;
     }
-    SetWindowTextA(editor, name);
-    SendMessageA(editor, WM_CHAR, VK_RETURN, 0);
+    SetWindowTextW(editor, name);
+    SendMessageW(editor, WM_CHAR, VK_RETURN, 0);
     return true;
 }
 
-std::string TypeAt(const FolderView& view, UINT row) {
-    char type[64] = {};
-    Grid_GetCell(view.grid(), kTypeColumn, row, type);
+std::wstring TypeAt(const FolderView& view, UINT row) {
+    wchar_t type[MAX_PATH] = {};
+    Grid_GetCellW(view.grid(), kTypeColumn, row, type);
     return type;
 }
 
 bool PlayRenames(FolderView& view) {
-    const int renamed = view.RowOf("todo.txt");
-    const int emptied = view.RowOf("notes.txt");
-    const int doubled = view.RowOf("setup.ini");
+    const int renamed = view.RowOf(L"todo.txt");
+    const int emptied = view.RowOf(L"notes.txt");
+    const int doubled = view.RowOf(L"setup.ini");
     if (renamed < 0 || emptied < 0 || doubled < 0) {
         return false;
     }
     // The refused names come first: a rename that goes through deselects the rows.
-    const bool parentEditable = TypeName(view, 0, "up");
-    const bool typed = TypeName(view, emptied, "") && TypeName(view, doubled, "README.TXT") &&
-                       TypeName(view, renamed, "agenda.md");
-    return typed && !parentEditable && view.NameAt(renamed) == "agenda.md" &&
-           TypeAt(view, renamed) == "MD" && view.NameAt(emptied) == "notes.txt" &&
-           view.NameAt(doubled) == "setup.ini" && view.NameAt(0) == "..";
+    // "RÉSUMÉ.TXT" is "Résumé.txt" in other capitals, a name the pane has; the new name's type
+    // is read from its last dot, past the other scripts.
+    const bool parentEditable = TypeName(view, 0, L"up");
+    const bool typed = TypeName(view, emptied, L"") && TypeName(view, doubled, L"RÉSUMÉ.TXT") &&
+                       TypeName(view, renamed, L"Überblick 日程.md");
+    return typed && !parentEditable && view.NameAt(renamed) == L"Überblick 日程.md" &&
+           TypeAt(view, renamed) == L"MD" && view.NameAt(emptied) == L"notes.txt" &&
+           view.NameAt(doubled) == L"setup.ini" && view.NameAt(0) == L"..";
 }
 
 }  // namespace
 
-bool PlayGesture(HWND window, const std::string& gesture) {
+bool PlayGesture(HWND window, const std::wstring& gesture) {
     FolderView& left = DemoPane(0);
     FolderView& right = DemoPane(1);
     HWND leftList = ListPaneOf(left.grid());
     HWND rightList = ListPaneOf(right.grid());
-    const UINT first = FirstRowOfKind(left, kFileRow);
+    const UINT first = LastTwoFileRows(left);
     bool shown = true;
-    if (gesture == "select" || gesture == "drag" || gesture == "drop") {
+    if (gesture == L"select" || gesture == L"drag" || gesture == L"drop") {
         SelectTwoRows(leftList, left.grid(), first);
     }
-    if (gesture == "drag") {
+    if (gesture == L"drag") {
         POINT goal = RowPoint(right.grid(), FirstRowOfKind(right, kFolderRow), 60);
         ClientToScreen(rightList, &goal);
         DragTo(leftList, left.grid(), first, goal);
-    } else if (gesture == "drop") {
+    } else if (gesture == L"drop") {
         // Below the last row of the right pane.
         const UINT count = static_cast<UINT>(Grid_GetRowCount(right.grid()));
         POINT goal = RowPoint(right.grid(), count - 1, 60);
         goal.y += 3 * Grid_GetRowHeight(right.grid());
         ClientToScreen(rightList, &goal);
-        const std::string dropped[2] = {left.NameAt(first), left.NameAt(first + 1)};
+        const std::wstring dropped[2] = {left.NameAt(first), left.NameAt(first + 1)};
         HWND capture = DragTo(leftList, left.grid(), first, goal);
         POINT local = goal;
         ScreenToClient(capture, &local);
-        SendMessageA(capture, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
+        SendMessageW(capture, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
         shown = right.RowOf(dropped[0]) >= 0 && right.RowOf(dropped[1]) >= 0 && SortedByName(right);
-    } else if (gesture == "rename") {
+    } else if (gesture == L"rename") {
         shown = PlayRenames(left);
     }
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

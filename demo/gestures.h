@@ -7,12 +7,12 @@
 #include <string>
 
 // Plays `gesture` in the demo window:
-//   select  two file rows of the left pane selected, one of them the current row;
+//   select  the last two rows of the left pane (files) selected, one of them the current row;
 //   drag    those rows dragged over a folder of the right pane, not yet dropped;
 //   drop    those rows dropped on the right pane;
-//   rename  a file of the left pane renamed, then an empty name and a name the pane already
-//           has typed over two others.
+//   rename  a file of the left pane renamed to a name in two scripts, then an empty name and
+//           a name the pane already has (in other capitals) typed over two others.
 // Returns false when the panes do not show what the gesture must leave: after a drop the rows
 // in the right pane in their sorted places; after the renames the new name with its type, the
 // refused names not taken, and ".." not editable.
-bool PlayGesture(HWND window, const std::string& gesture);
+bool PlayGesture(HWND window, const std::wstring& gesture);

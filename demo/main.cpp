@@ -1,7 +1,9 @@
 // The demo: a two-pane file browser made of two grid controls.
 //   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
 //                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
-// Without folders it lists a small sample tree it creates in the temporary folder. It touches
+// Without folders it lists a small sample tree it creates in the temporary folder; a folder that
+// does not exist is reported (in a message box, or on the error output with --screenshot) and
+// the program exits with 4. It touches
 // no file unless --write-files is given: then a drop copies the dropped files as well, and a
 // rename renames the file.
 // With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
@@ -15,6 +17,7 @@
 
 #include "demo_window.h"
 #include "gestures.h"
+#include "report.h"
 #include "sample_tree.h"
 #include "screenshot.h"
 
@@ -23,16 +26,8 @@ namespace {
 struct Options {
     DemoOptions demo;
     std::wstring screenshot;  // empty: run interactively
-    std::string gesture;      // scripted before the screenshot
+    std::wstring gesture;     // scripted before the screenshot
 };
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) {
-        narrow += static_cast<char>(c < 0x80 ? c : '?');
-    }
-    return narrow;
-}
 
 Options ParseOptions() {
     Options options;
@@ -42,14 +37,15 @@ Options ParseOptions() {
         std::wstring arg = args[i];
         if (arg == L"--screenshot" && i + 1 < count) {
             options.screenshot = args[++i];
+            options.demo.scripted = true;
         } else if (arg == L"--gesture" && i + 1 < count) {
-            options.gesture = Narrow(args[++i]);
+            options.gesture = args[++i];
         } else if (arg == L"--write-files") {
             options.demo.writeFiles = true;
         } else if (options.demo.leftFolder.empty()) {
-            options.demo.leftFolder = Narrow(arg);
+            options.demo.leftFolder = arg;
         } else {
-            options.demo.rightFolder = Narrow(arg);
+            options.demo.rightFolder = arg;
         }
     }
     LocalFree(args);
@@ -60,13 +56,18 @@ Options ParseOptions() {
 // gesture sets the cursor carry no button and would end the gesture being pictured.
 void PumpPending() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_MOUSEMOVE) {
             continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
@@ -74,20 +75,26 @@ void PumpPending() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Options options = ParseOptions();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HMODULE library = LoadLibraryA("vorlane.dll");
+    HMODULE library = LoadLibraryW(L"vorlane.dll");
     if (library == nullptr) {
-        MessageBoxA(nullptr, "vorlane.dll could not be loaded.", "Vorlane demo", MB_ICONERROR);
+        ReportError(nullptr, L"vorlane.dll could not be loaded.", options.demo.scripted);
         return 1;
     }
 
-    std::string sampleLeft;
-    std::string sampleRight;
+    std::wstring sampleLeft;
+    std::wstring sampleRight;
     if (options.demo.leftFolder.empty() || options.demo.rightFolder.empty()) {
         CreateSampleTree(sampleLeft, sampleRight);
         if (options.demo.leftFolder.empty())
             options.demo.leftFolder = sampleLeft;
         if (options.demo.rightFolder.empty())
             options.demo.rightFolder = sampleRight;
+    }
+    for (const std::wstring* folder : {&options.demo.leftFolder, &options.demo.rightFolder}) {
+        if (!IsFolder(*folder)) {
+            ReportError(nullptr, MissingFolderText(*folder), options.demo.scripted);
+            return 4;
+        }
     }
     HWND window = CreateDemoWindow(instance, options.demo);
     if (window == nullptr) {
@@ -108,9 +115,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     } else {
         ShowWindow(window, show);
         MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     FreeLibrary(library);

@@ -5,4 +5,6 @@
 #include <string>
 
 // Creates (or refreshes) the tree and returns its two top folders, "left" and "right".
-void CreateSampleTree(std::string& left, std::string& right);
+// Its files and folders carry names in several scripts (accented Latin, Greek, Cyrillic, CJK,
+// Hangul, an emoji outside the Basic Multilingual Plane).
+void CreateSampleTree(std::wstring& left, std::wstring& right);
