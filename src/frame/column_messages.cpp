@@ -59,6 +59,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
         return 1;
     }
     grid.columnWindows.Add();
+    ++grid.viewGeneration;
     const ColumnRecord* record = grid.store.columns().Get(*index);
     HWND editor = nullptr;
     if (client->editorKind == kEditorText) {
@@ -82,6 +83,7 @@ void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
         !grid.store.SetColumnWidth(static_cast<uint32_t>(column), static_cast<int32_t>(width))) {
         return;
     }
+    ++grid.viewGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
     InvalidateRect(grid.listPane, nullptr, TRUE);
@@ -89,6 +91,7 @@ void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
 
 void OnSetHeaderHeight(GridInstance& grid, LPARAM height) {
     grid.headerHeight = static_cast<int32_t>(height);
+    ++grid.viewGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
 }
@@ -98,6 +101,7 @@ void OnSetRowHeight(GridInstance& grid, LPARAM height) {
         return;
     }
     grid.rowHeight = static_cast<int32_t>(height);
+    ++grid.viewGeneration;
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);
     Relayout(grid);
     InvalidateRect(grid.listPane, nullptr, TRUE);

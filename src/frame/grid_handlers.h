@@ -20,11 +20,14 @@ void OnMouseWheel(HWND window, WPARAM wParam);
 LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row);
 void OnGetCellRect(GridInstance& grid, WPARAM cell, LPARAM rect);
 void OnEnsureVisible(GridInstance& grid);
-// True when a row appended now leaves the view exactly as it is: the last GRM_ENSUREVISIBLE
-// moved nothing and no message has come since but the current one. Ask before appending.
-bool AppendKeepsView(const GridInstance& grid);
-// After such an append, all that GRM_ENSUREVISIBLE would change: the vertical bar's range.
-void ExtendRowRange(GridInstance& grid);
+// After rows were appended at the end: brings the current cell into view as GRM_ENSUREVISIBLE
+// does, the bars it changes repainted with the window's next paint.
+void ShowAppendedRows(GridInstance& grid);
+// The same after one row, but when the last GRM_ENSUREVISIBLE moved nothing and nothing it reads
+// has changed since (SettledView), only the vertical bar's range grows.
+void ShowAppendedRow(GridInstance& grid);
+// The frame is about to be painted: bars set since show their values from now on.
+void OnNcPaint(GridInstance& grid);
 void OnRestoreTopIndex(GridInstance& grid);
 
 // frame/notify_messages.cpp: messages that notify or set shared values.

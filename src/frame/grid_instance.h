@@ -19,23 +19,18 @@ constexpr int kDefaultHeaderHeight = 17;
 constexpr int kDefaultRowHeight = 17;
 constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
 
-// What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending a row changes
-// none of it, so an append that follows with no other message in between can leave the view as
-// it is and only extend the vertical scroll bar.
+// What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending rows at the
+// end changes none of its inputs: while the view generation and the list pane's top row and caret
+// are as recorded, an append may leave the view as it is and only extend the vertical scroll bar.
 struct SettledView {
-    bool valid = false;      // the fields below describe the view as it still is
-    uint32_t atMessage = 0;  // GridInstance::messagesTaken when they were recorded
-    uint32_t currentColumn = 0;
-    uint32_t currentRow = 0;
-    int32_t horizontalOffset = 0;
-    int32_t headerHeight = 0;
-    int32_t rowHeight = 0;
-    int32_t columnX = 0;  // x and width of the current column
-    int32_t columnWidth = 0;
-    int32_t topRow = 0;                   // the list pane's top row
-    RECT client = {};                     // the control's client rectangle
-    bool verticalPaintPending = false;    // a bar's new values wait for the window's next paint
-    bool horizontalPaintPending = false;  // (set by appends, which repaint a bar once per run)
+    bool valid = false;         // the fields below describe the view as it still was then
+    uint64_t atGeneration = 0;  // GridInstance::viewGeneration when they were recorded
+    int32_t topRow = 0;         // the list pane's top row and caret then: the list box moves
+    int32_t caret = 0;          // them itself (keys, LB_ messages), so they are read back
+    RECT client = {};           // the control's client rectangle
+    bool verticalPaintPending = false;    // a bar's new values wait for the window's next frame
+    bool horizontalPaintPending = false;  // paint (set by appends, which invalidate a bar once
+                                          // per run; cleared when the frame is painted)
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
 };
 
@@ -140,6 +135,10 @@ struct GridInstance {
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
+    // Moves on with every change of what bringing the current cell into view reads, but for
+    // the list pane's top row and caret: the current cell, the horizontal offset, the header
+    // and row heights, the columns' geometry and the client size. Bumped by their writers.
+    uint64_t viewGeneration = 1;
 
     // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
     // last invalidated by a vertical scroll, and whether a row has been painted with other
@@ -153,8 +152,6 @@ struct GridInstance {
     // notification without any handler touching freed memory.
     int busy = 0;
     bool destroyed = false;
-    uint32_t messagesTaken = 0;  // messages of the control and its panes and editors, counted
-                                 // by InstanceHold: any of them may have moved the view
 };
 
 // The instance of a grid window, or null (not a grid, or already destroyed).

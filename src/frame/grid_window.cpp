@@ -135,6 +135,7 @@ void OnLButtonDblClk(GridInstance& grid) {
 // copied its old pixels along, and those may show what a sibling drew over the control's old
 // place while the parent laid its children out (a neighbour grown first, say).
 void OnSize(GridInstance& grid) {
+    ++grid.viewGeneration;
     RECT client;
     GetClientRect(grid.ownWindow, &client);
     const int x = -grid.horizontalOffset;
@@ -162,6 +163,7 @@ LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_DESTROY: OnDestroy(window, grid); break;
         case WM_SIZE: OnSize(grid); break;
+        case WM_NCPAINT: OnNcPaint(grid); break;
         case WM_SETFOCUS: OnSetFocus(grid); break;
         case WM_DRAWITEM:
             OnDrawItem(grid, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -50,8 +50,6 @@ bool ReserveListItems(GridInstance& grid, uint64_t items) {
 
 // The new row's position; -1 when the row cannot be stored (no columns, or no memory).
 LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
-    // Asked first: appending is itself a message to the list pane.
-    const bool keepsView = AppendKeepsView(grid);
     std::optional<uint32_t> offset =
         grid.store.AppendRow(reinterpret_cast<const intptr_t*>(values));
     if (!offset) {
@@ -60,18 +58,9 @@ LRESULT OnAddRow(GridInstance& grid, LPARAM values) {
     // Without the room reserved the append itself still asks the list box for memory.
     ReserveListItems(grid, grid.store.RowCount());
     // Straight to the list box: the pane's own procedure would only pass the item on.
-    const uint32_t beforeAdd = grid.messagesTaken;
     const LRESULT position =
         CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
-    // A row appended at the end moves neither the caret nor the top row, so bringing the
-    // current cell into view would find it where it was: only the scroll range grows.
-    if (keepsView && grid.messagesTaken == beforeAdd) {
-        ExtendRowRange(grid);
-    } else {
-        grid.settledView.appendAsking = true;
-        SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
-        grid.settledView.appendAsking = false;
-    }
+    ShowAppendedRow(grid);
     return position;
 }
 
@@ -111,9 +100,7 @@ LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
     }
     // Rows appended at the end move neither the caret nor the top row: one look at the view
     // leaves it as a look after every row would.
-    grid.settledView.appendAsking = true;
-    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
-    grid.settledView.appendAsking = false;
+    ShowAppendedRows(grid);
     return firstPosition;
 }
 
@@ -168,6 +155,7 @@ void OnClearRows(GridInstance& grid) {
         grid.listItemRoom = 0;  // the list box lets its item storage go
         grid.currentColumn = 0;
         grid.currentRow = 0;
+        ++grid.viewGeneration;
         grid.sortState = 0;
         grid.gesture.clickCounter = 0;
     }
