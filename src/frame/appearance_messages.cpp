@@ -1,10 +1,8 @@
-// Owner drawing, colours, fonts, grid lines, the active look and a plain redraw. The painting
-// itself is render/'s; these handlers change what it reads and ask for repaints.
+// Colours, fonts, grid lines, the active look and a plain redraw. The painting itself is
+// render/'s, owner drawing included; these handlers change what it reads and ask for repaints.
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
-#include "render/header_painter.h"
-#include "render/row_painter.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -24,17 +22,6 @@ void InvalidatePanes(const GridInstance& grid) {
 }
 
 }  // namespace
-
-void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
-    if (item == nullptr || item->hwndItem == nullptr) {
-        return;
-    }
-    if (item->hwndItem == grid.headerPane) {
-        PaintHeader(grid, *item);
-    } else if (item->hwndItem == grid.listPane) {
-        PaintRow(grid, *item);
-    }
-}
 
 void OnSetColors(GridInstance& grid, LPARAM colors) {
     const auto* set = reinterpret_cast<const ColorSet*>(colors);
@@ -93,7 +80,7 @@ void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
 
 // The client's word that files may have changed: their icons are looked up again.
 void OnRedraw(GridInstance& grid) {
-    grid.fileIcons.Invalidate();
+    ForgetFileIcons(*grid.paint);
     InvalidatePanes(grid);
 }
 

@@ -69,8 +69,10 @@ void OnSort(GridInstance& grid, WPARAM column, LPARAM mode);
 // painting every row would.
 void PrepareRowsForScroll(GridInstance& grid);
 
-// frame/appearance_messages.cpp: owner drawing (painted by render/), colours, fonts and redraw.
+// render/draw_item.cpp: owner drawing of the header and list panes.
 void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
+
+// frame/appearance_messages.cpp: colours, fonts and redraw.
 void OnSetColors(GridInstance& grid, LPARAM colors);
 void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont);
 void OnSetGridLines(GridInstance& grid, WPARAM on);

@@ -8,9 +8,7 @@
 #include <cstdint>
 
 #include "frame/column_windows.h"
-#include "render/file_icon_cache.h"
-#include "render/gdi_objects.h"
-#include "render/icon_strip.h"
+#include "frame/painting.h"
 #include "store/grid_store.h"
 
 namespace vorlane {
@@ -122,9 +120,7 @@ struct GridInstance {
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
     EditSession edit;     // the cell being edited in place
 
-    OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
-    FileIconCache fileIcons;    // shell icons of file rows, by row offset
-    IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
+    PaintCacheHold paint;  // what painting keeps between paints (render/paint_cache.h)
 
     GridStore store;            // columns, cell slots, cell texts and row counts
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
@@ -139,13 +135,6 @@ struct GridInstance {
     // the list pane's top row and caret: the current cell, the horizontal offset, the header
     // and row heights, the columns' geometry and the client size. Bumped by their writers.
     uint64_t viewGeneration = 1;
-
-    // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
-    // last invalidated by a vertical scroll, and whether a row has been painted with other
-    // inputs since. While neither has changed the rows on screen are as painting would draw them
-    // now, so a scroll may move them instead of painting them all again.
-    uint64_t lookAtFullRepaint = 0;
-    bool otherLookPainted = false;
 
     // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
     // the last handler out deletes it, so a parent may destroy the control inside a

@@ -49,6 +49,11 @@ LRESULT OnCreate(HWND window) {
     if (grid == nullptr) {
         return -1;
     }
+    grid->paint = MakePaintCache();
+    if (grid->paint == nullptr) {
+        delete grid;
+        return -1;
+    }
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(grid));
 
     grid->notifyWindow = GetParent(window);
@@ -115,6 +120,7 @@ void OnDestroy(HWND window, GridInstance& grid) {
     DeleteObjectIfAny(grid.markerBrush);
     DeleteObjectIfAny(grid.gridPen);
 
+    grid.paint.reset();
     grid.store.ClearRows();
     grid.destroyed = true;
     SetWindowLongPtrA(window, 0, 0);

@@ -135,7 +135,7 @@ void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
         return;
     }
     if (column == 0) {
-        grid.fileIcons.Forget(rowOffset);  // a new name may be another file
+        ForgetFileIcon(*grid.paint, rowOffset);  // a new name may be another file
     }
     RECT rect;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
@@ -150,7 +150,7 @@ void OnSetCell(GridInstance& grid, WPARAM cell, LPARAM source) {
 
 void OnClearRows(GridInstance& grid) {
     if (grid.store.ClearRows()) {
-        grid.fileIcons.Invalidate();  // row offsets start over
+        ForgetFileIcons(*grid.paint);  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
         grid.listItemRoom = 0;  // the list box lets its item storage go
         grid.currentColumn = 0;

@@ -4,6 +4,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
+#include "render/paint_cache.h"
 
 namespace vorlane {
 
@@ -80,17 +81,19 @@ uint64_t RowLookHash(const GridInstance& grid) {
 }
 
 void NoteRowLook(GridInstance& grid) {
-    if (!grid.otherLookPainted && RowLookHash(grid) != grid.lookAtFullRepaint) {
-        grid.otherLookPainted = true;
+    PaintCache& cache = *grid.paint;
+    if (!cache.otherLookPainted && RowLookHash(grid) != cache.lookAtFullRepaint) {
+        cache.otherLookPainted = true;
     }
 }
 
 void PrepareRowsForScroll(GridInstance& grid) {
+    PaintCache& cache = *grid.paint;
     const uint64_t look = RowLookHash(grid);
-    if (look != grid.lookAtFullRepaint || grid.otherLookPainted) {
+    if (look != cache.lookAtFullRepaint || cache.otherLookPainted) {
         InvalidateRect(grid.listPane, nullptr, TRUE);
-        grid.lookAtFullRepaint = look;
-        grid.otherLookPainted = false;
+        cache.lookAtFullRepaint = look;
+        cache.otherLookPainted = false;
     }
 }
 
