@@ -35,6 +35,7 @@ void OnSetColors(GridInstance& grid, LPARAM colors) {
     grid.inactiveCellColor = set->inactiveCell;
     grid.headerTextColor = set->headerText;
     grid.rowTextColor = set->rowText;
+    ++grid.lookGeneration;  // and new brushes and pen below
 
     // The first row background brush is the system colour's, which is no object of ours.
     if (!grid.ownsRowBackBrush) {
@@ -54,17 +55,21 @@ void OnSetColors(GridInstance& grid, LPARAM colors) {
 void OnSetFonts(GridInstance& grid, WPARAM headerFont, LPARAM listFont) {
     grid.headerFont = reinterpret_cast<HFONT>(headerFont);
     grid.listFont = reinterpret_cast<HFONT>(listFont);
+    ++grid.lookGeneration;
     SendMessageA(grid.headerPane, WM_SETFONT, headerFont, FALSE);
     SendMessageA(grid.listPane, WM_SETFONT, static_cast<WPARAM>(listFont), FALSE);
 }
 
 void OnSetGridLines(GridInstance& grid, WPARAM on) {
-    Shared().gridLines = on != 0;
+    SetPaintInput(Shared().gridLines, on != 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
 void OnSetActiveLook(GridInstance& grid, WPARAM notify, LPARAM active) {
-    grid.activeLook = active != 0;
+    if (grid.activeLook != (active != 0)) {
+        grid.activeLook = active != 0;
+        ++grid.lookGeneration;
+    }
     // Repaint now, so the current cell shows its new look before the parent hears of it.
     InvalidateRect(grid.listPane, nullptr, TRUE);
     UpdateWindow(grid.listPane);

@@ -60,6 +60,7 @@ LRESULT OnAddColumn(GridInstance& grid, LPARAM desc) {
     }
     grid.columnWindows.Add();
     ++grid.viewGeneration;
+    ++grid.lookGeneration;
     const ColumnRecord* record = grid.store.columns().Get(*index);
     HWND editor = nullptr;
     if (client->editorKind == kEditorText) {
@@ -84,6 +85,7 @@ void OnSetColWidth(GridInstance& grid, WPARAM column, LPARAM width) {
         return;
     }
     ++grid.viewGeneration;
+    ++grid.lookGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
     InvalidateRect(grid.listPane, nullptr, TRUE);
@@ -102,6 +104,7 @@ void OnSetRowHeight(GridInstance& grid, LPARAM height) {
     }
     grid.rowHeight = static_cast<int32_t>(height);
     ++grid.viewGeneration;
+    ++grid.lookGeneration;
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);
     Relayout(grid);
     InvalidateRect(grid.listPane, nullptr, TRUE);

@@ -135,6 +135,11 @@ struct GridInstance {
     // the list pane's top row and caret: the current cell, the horizontal offset, the header
     // and row heights, the columns' geometry and the client size. Bumped by their writers.
     uint64_t viewGeneration = 1;
+    // Moves on with every change of what this grid gives row painting to read: the colours,
+    // brushes and pen, the list font, the active look, the current column, the row height and
+    // the columns' geometry, kinds, alignment, images, masks and folder prefix pointer. The
+    // process-wide inputs have SharedGridState::lookGeneration. Bumped by their writers.
+    uint64_t lookGeneration = 1;
 
     // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
     // the last handler out deletes it, so a parent may destroy the control inside a

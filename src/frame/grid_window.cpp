@@ -37,9 +37,9 @@ HICON LoadGridIcon(int id) {
 void RegisterListPane(HWND listPane) {
     SharedGridState& shared = Shared();
     if (shared.firstListPane == nullptr) {
-        shared.firstListPane = listPane;
+        SetPaintInput(shared.firstListPane, listPane);
     } else {
-        shared.secondListPane = listPane;
+        SetPaintInput(shared.secondListPane, listPane);
     }
 }
 

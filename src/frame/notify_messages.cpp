@@ -16,7 +16,7 @@ void OnSetPartners(LPARAM partners) {
     shared.widthPartnerA = set->widthPartnerA;
     shared.widthPartnerB = set->widthPartnerB;
     shared.externalSource = set->externalSource;
-    shared.rowImageList = set->rowImageList;
+    SetPaintInput(shared.rowImageList, set->rowImageList);
 }
 
 void OnActivateCell(GridInstance& grid, WPARAM column, LPARAM row) {
@@ -42,12 +42,12 @@ void OnNotifyButton(GridInstance& grid) {
 
 void OnNotifyDrop(GridInstance& grid) {
     RowDrag& drag = Shared().drag;
-    drag.dropAllowed = true;  // hwndFrom names the drag source
+    SetPaintInput(drag.dropAllowed, true);  // hwndFrom names the drag source
     GridNotify record = MakeNotify(grid, GRN_DROP);
     record.dropList = drag.dropSide;
     record.dropRow = drag.dropRow;
     SendNotify(grid, record);
-    drag.dropAllowed = false;
+    SetPaintInput(drag.dropAllowed, false);
 }
 
 void OnSetOuterZone(WPARAM x, LPARAM enabled) {

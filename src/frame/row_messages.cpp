@@ -156,6 +156,7 @@ void OnClearRows(GridInstance& grid) {
         grid.currentColumn = 0;
         grid.currentRow = 0;
         ++grid.viewGeneration;
+        ++grid.lookGeneration;
         grid.sortState = 0;
         grid.gesture.clickCounter = 0;
     }

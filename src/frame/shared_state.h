@@ -64,10 +64,24 @@ struct SharedGridState {
     bool outerZoneEnabled = false;
 
     RowDrag drag;
+
+    // Moves on with every change of a process-wide input of row painting: the grid lines, the
+    // row images, the registered list panes and the drop mark (drag.dropAllowed, dropRow,
+    // dropSide). Written through SetPaintInput.
+    uint64_t lookGeneration = 1;
 };
 
 // The one process-wide instance.
 SharedGridState& Shared();
+
+// Writes a process-wide input of row painting; a changed value moves the look generation on.
+template <class T>
+void SetPaintInput(T& field, T value) {
+    if (field != value) {
+        field = value;
+        ++Shared().lookGeneration;
+    }
+}
 
 // The side whose list pane has the keyboard focus: 1 for the second registered list pane, else 0.
 uint32_t FocusSide();

@@ -214,6 +214,9 @@ LRESULT OnSetCurCell(GridInstance& grid, WPARAM column, LPARAM row) {
     }
 
     Shared().activeSide = FocusSide();
+    if (grid.currentColumn != column) {
+        ++grid.lookGeneration;
+    }
     grid.currentColumn = static_cast<uint32_t>(column);
     grid.currentRow = static_cast<uint32_t>(row);
     ++grid.viewGeneration;

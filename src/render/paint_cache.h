@@ -8,6 +8,7 @@
 #include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
 #include "render/icon_strip.h"
+#include "render/row_look.h"
 
 namespace vorlane {
 
@@ -16,11 +17,11 @@ struct PaintCache {
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
 
-    // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
-    // last invalidated by a vertical scroll, and whether a row has been painted with other
-    // inputs since. While neither has changed the rows on screen are as painting would draw them
-    // now, so a scroll may move them instead of painting them all again.
-    uint64_t lookAtFullRepaint = 0;
+    // Row painting's inputs (render/row_look.h) when the whole list pane was last invalidated by
+    // a vertical scroll, and whether a row has been painted with other inputs since. While
+    // neither has changed the rows on screen are as painting would draw them now, so a scroll
+    // may move them instead of painting them all again.
+    RowLook lookAtFullRepaint;
     bool otherLookPainted = false;
 };
 

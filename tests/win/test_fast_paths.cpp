@@ -283,6 +283,48 @@ TEST_F(ScrolledRows, AScrollAfterTheCurrentColumnMovedUnpaintedRepaintsEveryRow)
     EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
 }
 
+// A setting every grid paints with, changed through another grid: this grid's rows on screen are
+// left as they were, and its next scroll must not keep them.
+struct SharedLookChange {
+    const char* what;
+    std::function<void(HWND other, PartnerSet& partners)> make;
+};
+
+TEST_F(FastPaths, AScrollAfterAnotherGridChangedWhatEveryGridPaintsRepaintsEveryRow) {
+    HWND grid = MakeGrid(0, 420, 260);
+    HWND other = MakeGrid(450, 300, 200);
+    SetPalette(grid);
+    for (int i = 0; i < 200; ++i) {
+        AddStandardRow(grid, "row", nullptr, i, i, 0, (1 << 16) | 3);  // row image 1
+    }
+    HIMAGELIST red = SolidImageList({RGB(255, 0, 0), RGB(255, 0, 0)});
+    HIMAGELIST blue = SolidImageList({RGB(0, 0, 255), RGB(0, 0, 255)});
+    PartnerSet partners = {};
+    partners.rowImageList = red;
+    Grid_SetPartners(other, &partners);
+    const SharedLookChange changes[] = {
+        {"grid lines", [](HWND g, PartnerSet&) { Grid_SetGridLines(g, TRUE); }},
+        {"row images",
+         [&](HWND g, PartnerSet& set) {
+             set.rowImageList = blue;
+             Grid_SetPartners(g, &set);
+         }},
+    };
+    for (const SharedLookChange& change : changes) {
+        SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+        RepaintedPixels(grid, false);
+        change.make(other, partners);
+        SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+        UpdateWindow(grid);
+        EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false)) << change.what;
+    }
+    Grid_SetGridLines(other, FALSE);
+    partners.rowImageList = nullptr;
+    Grid_SetPartners(other, &partners);
+    ImageList_Destroy(red);
+    ImageList_Destroy(blue);
+}
+
 // A run of wheel messages queued before the list pane could paint, as a fast wheel queues them.
 struct WheelRun {
     const char* what;
