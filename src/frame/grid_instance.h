@@ -18,14 +18,13 @@ constexpr int kDefaultRowHeight = 17;
 constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
 
 // What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending rows at the
-// end changes none of its inputs: while the view generation and the list pane's top row and caret
-// are as recorded, an append may leave the view as it is and only extend the vertical scroll bar.
+// end changes none of its inputs: while the view generation is as recorded, an append may leave
+// the view as it is and only extend the vertical scroll bar.
 struct SettledView {
-    bool valid = false;         // the fields below describe the view as it still was then
-    uint64_t atGeneration = 0;  // GridInstance::viewGeneration when they were recorded
-    int32_t topRow = 0;         // the list pane's top row and caret then: the list box moves
-    int32_t caret = 0;          // them itself (keys, LB_ messages), so they are read back
-    RECT client = {};           // the control's client rectangle
+    bool valid = false;                   // the fields below describe the view as it still was then
+    uint64_t atGeneration = 0;            // GridInstance::viewGeneration when they were recorded
+    int32_t topRow = 0;                   // the list pane's top row then
+    RECT client = {};                     // the control's client rectangle
     bool verticalPaintPending = false;    // a bar's new values wait for the window's next frame
     bool horizontalPaintPending = false;  // paint (set by appends, which invalidate a bar once
                                           // per run; cleared when the frame is painted)
@@ -131,9 +130,10 @@ struct GridInstance {
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
-    // Moves on with every change of what bringing the current cell into view reads, but for
-    // the list pane's top row and caret: the current cell, the horizontal offset, the header
-    // and row heights, the columns' geometry and the client size. Bumped by their writers.
+    // Moves on with every change of what bringing the current cell into view reads: the current
+    // cell, the horizontal offset, the header and row heights, the columns' geometry, the client
+    // size, and the list pane's top row and caret, which the list box moves itself (every
+    // message to the pane that may move them bumps it). Bumped by their writers.
     uint64_t viewGeneration = 1;
     // Moves on with every change of what this grid gives row painting to read: the colours,
     // brushes and pen, the list font, the active look, the current column, the row height and

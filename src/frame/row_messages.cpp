@@ -87,7 +87,9 @@ LRESULT OnAddRows(GridInstance& grid, WPARAM count, LPARAM values) {
         const LRESULT position =
             CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*first + i * rowSize));
         if (position < 0) {
-            // A list pane that takes back its word: the rows go again, all of them.
+            // A list pane that takes back its word: the rows go again, all of them, and the
+            // list box may move its top row as they go.
+            ++grid.viewGeneration;
             for (WPARAM added = 0; added < i; ++added) {
                 CallReplaced(grid.listPane, LB_DELETESTRING, static_cast<WPARAM>(firstPosition), 0);
             }

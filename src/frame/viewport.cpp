@@ -309,7 +309,6 @@ void OnEnsureVisible(GridInstance& grid) {
         IsCell(grid, grid.currentColumn, grid.currentRow)) {
         view.atGeneration = grid.viewGeneration;
         view.topRow = top;
-        view.caret = static_cast<int32_t>(caret);
         view.client = client;
         view.valid = true;
     }
@@ -323,10 +322,7 @@ void ShowAppendedRows(GridInstance& grid) {
 
 void ShowAppendedRow(GridInstance& grid) {
     SettledView& view = grid.settledView;
-    // The list box's own state is read straight from it: these reads reach no procedure of ours.
-    if (!view.valid || view.atGeneration != grid.viewGeneration ||
-        CallReplaced(grid.listPane, LB_GETTOPINDEX, 0, 0) != view.topRow ||
-        CallReplaced(grid.listPane, LB_GETCARETINDEX, 0, 0) != view.caret) {
+    if (!view.valid || view.atGeneration != grid.viewGeneration) {
         ShowAppendedRows(grid);
         return;
     }
