@@ -8,7 +8,7 @@
 
 namespace vorlane {
 
-// frame/grid_window.cpp: creation, layout, destruction.
+// frame/grid_window.cpp: the procedure and layout (creation and destruction: grid_lifetime.h).
 LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void OnSize(GridInstance& grid);
 

@@ -22,7 +22,7 @@ RowLook CurrentRowLook(const GridInstance& grid, PaintCache& cache) {
 
 void NoteRowLook(GridInstance& grid) {
     PaintCache& cache = *grid.paint;
-    if (!cache.otherLookPainted && !(CurrentRowLook(grid, cache) == cache.lookAtFullRepaint)) {
+    if (!cache.otherLookPainted && CurrentRowLook(grid, cache) != cache.lookAtFullRepaint) {
         cache.otherLookPainted = true;
     }
 }
@@ -30,7 +30,7 @@ void NoteRowLook(GridInstance& grid) {
 void PrepareRowsForScroll(GridInstance& grid) {
     PaintCache& cache = *grid.paint;
     const RowLook look = CurrentRowLook(grid, cache);
-    if (!(look == cache.lookAtFullRepaint) || cache.otherLookPainted) {
+    if (look != cache.lookAtFullRepaint || cache.otherLookPainted) {
         InvalidateRect(grid.listPane, nullptr, TRUE);
         cache.lookAtFullRepaint = look;
         cache.otherLookPainted = false;
