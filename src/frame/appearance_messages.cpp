@@ -1,10 +1,8 @@
-// Owner drawing, colours, fonts, grid lines, the active look and a plain redraw. The painting
-// itself is render/'s; these handlers change what it reads and ask for repaints.
+// Colours, fonts, grid lines, the active look and a plain redraw. The painting itself is
+// render/'s, owner drawing included; these handlers change what it reads and ask for repaints.
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
-#include "render/header_painter.h"
-#include "render/row_painter.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -25,17 +23,6 @@ void InvalidatePanes(const GridInstance& grid) {
 
 }  // namespace
 
-void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
-    if (item == nullptr || item->hwndItem == nullptr) {
-        return;
-    }
-    if (item->hwndItem == grid.headerPane) {
-        PaintHeader(grid, *item);
-    } else if (item->hwndItem == grid.listPane) {
-        PaintRow(grid, *item);
-    }
-}
-
 void OnSetColors(GridInstance& grid, const ColorSet* set) {
     if (set == nullptr) {
         return;
@@ -47,6 +34,7 @@ void OnSetColors(GridInstance& grid, const ColorSet* set) {
     grid.inactiveCellColor = set->inactiveCell;
     grid.headerTextColor = set->headerText;
     grid.rowTextColor = set->rowText;
+    ++grid.lookGeneration;  // and new brushes and pen below
 
     // The first row background brush is the system colour's, which is no object of ours.
     if (!grid.ownsRowBackBrush) {
@@ -66,17 +54,21 @@ void OnSetColors(GridInstance& grid, const ColorSet* set) {
 void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont) {
     grid.headerFont = headerFont;
     grid.listFont = listFont;
+    ++grid.lookGeneration;
     SendMessageA(grid.headerPane, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), FALSE);
     SendMessageA(grid.listPane, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), FALSE);
 }
 
 void OnSetGridLines(GridInstance& grid, bool on) {
-    Shared().gridLines = on;
+    SetPaintInput(Shared().gridLines, on);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }
 
 void OnSetActiveLook(GridInstance& grid, bool notify, bool active) {
-    grid.activeLook = active;
+    if (grid.activeLook != active) {
+        grid.activeLook = active;
+        ++grid.lookGeneration;
+    }
     // Repaint now, so the current cell shows its new look before the parent hears of it.
     InvalidateRect(grid.listPane, nullptr, TRUE);
     UpdateWindow(grid.listPane);
@@ -92,7 +84,7 @@ void OnSetActiveLook(GridInstance& grid, bool notify, bool active) {
 
 // The client's word that files may have changed: their icons are looked up again.
 void OnRedraw(GridInstance& grid) {
-    grid.fileIcons.Invalidate();
+    ForgetFileIcons(*grid.paint);
     InvalidatePanes(grid);
 }
 

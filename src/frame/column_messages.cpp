@@ -63,6 +63,8 @@ LRESULT OnAddColumn(GridInstance& grid, const ColumnDesc* client) {
         return 1;
     }
     grid.columnWindows.Add();
+    ++grid.viewGeneration;
+    ++grid.lookGeneration;
     const ColumnRecord* record = grid.store.columns().Get(*index);
     HWND editor = nullptr;
     if (client->editorKind == kEditorText) {
@@ -85,6 +87,8 @@ void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width) {
     if (column > UINT32_MAX || !grid.store.SetColumnWidth(static_cast<uint32_t>(column), width)) {
         return;
     }
+    ++grid.viewGeneration;
+    ++grid.lookGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
     InvalidateRect(grid.listPane, nullptr, TRUE);
@@ -92,6 +96,7 @@ void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width) {
 
 void OnSetHeaderHeight(GridInstance& grid, int32_t height) {
     grid.headerHeight = height;
+    ++grid.viewGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
 }
@@ -101,6 +106,8 @@ void OnSetRowHeight(GridInstance& grid, int32_t height) {
         return;
     }
     grid.rowHeight = height;
+    ++grid.viewGeneration;
+    ++grid.lookGeneration;
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);
     Relayout(grid);
     InvalidateRect(grid.listPane, nullptr, TRUE);

@@ -12,7 +12,7 @@
 
 namespace vorlane {
 
-// frame/grid_window.cpp: creation, layout, destruction.
+// frame/grid_window.cpp: the procedures and layout (creation and destruction: grid_lifetime.h).
 // The procedures of VorlaneClass (ANSI) and VorlaneClassW (Unicode): one dispatch, each with its
 // own default processing; a grid's texts take the width of the class it was made with.
 LRESULT CALLBACK GridWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -27,11 +27,14 @@ void OnMouseWheel(HWND window, int delta);
 LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row);
 void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect);
 void OnEnsureVisible(GridInstance& grid);
-// True when a row appended now leaves the view exactly as it is: the last GRM_ENSUREVISIBLE
-// moved nothing and no message has come since but the current one. Ask before appending.
-bool AppendKeepsView(const GridInstance& grid);
-// After such an append, all that GRM_ENSUREVISIBLE would change: the vertical bar's range.
-void ExtendRowRange(GridInstance& grid);
+// After rows were appended at the end: brings the current cell into view as GRM_ENSUREVISIBLE
+// does, the bars it changes repainted with the window's next paint.
+void ShowAppendedRows(GridInstance& grid);
+// The same after one row, but when the last GRM_ENSUREVISIBLE moved nothing and nothing it reads
+// has changed since (SettledView), only the vertical bar's range grows.
+void ShowAppendedRow(GridInstance& grid);
+// The frame is about to be painted: bars set since show their values from now on.
+void OnNcPaint(GridInstance& grid);
 void OnRestoreTopIndex(GridInstance& grid);
 
 // frame/notify_messages.cpp: messages that notify or set shared values.
@@ -73,8 +76,10 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode);
 // painting every row would.
 void PrepareRowsForScroll(GridInstance& grid);
 
-// frame/appearance_messages.cpp: owner drawing (painted by render/), colours, fonts and redraw.
+// render/draw_item.cpp: owner drawing of the header and list panes.
 void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item);
+
+// frame/appearance_messages.cpp: colours, fonts and redraw.
 void OnSetColors(GridInstance& grid, const ColorSet* colors);
 void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont);
 void OnSetGridLines(GridInstance& grid, bool on);

@@ -16,7 +16,6 @@ GridInstance* InstanceOf(HWND grid) {
 InstanceHold::InstanceHold(HWND grid) : instance_(InstanceOf(grid)) {
     if (instance_ != nullptr) {
         ++instance_->busy;
-        ++instance_->messagesTaken;
     }
 }
 

@@ -8,9 +8,7 @@
 #include <cstdint>
 
 #include "frame/column_windows.h"
-#include "render/file_icon_cache.h"
-#include "render/gdi_objects.h"
-#include "render/icon_strip.h"
+#include "frame/painting.h"
 #include "store/grid_store.h"
 
 namespace vorlane {
@@ -19,23 +17,17 @@ constexpr int kDefaultHeaderHeight = 17;
 constexpr int kDefaultRowHeight = 17;
 constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
 
-// What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending a row changes
-// none of it, so an append that follows with no other message in between can leave the view as
-// it is and only extend the vertical scroll bar.
+// What the last GRM_ENSUREVISIBLE that moved nothing found (viewport.cpp). Appending rows at the
+// end changes none of its inputs: while the view generation is as recorded, an append may leave
+// the view as it is and only extend the vertical scroll bar.
 struct SettledView {
-    bool valid = false;      // the fields below describe the view as it still is
-    uint32_t atMessage = 0;  // GridInstance::messagesTaken when they were recorded
-    uint32_t currentColumn = 0;
-    uint32_t currentRow = 0;
-    int32_t horizontalOffset = 0;
-    int32_t headerHeight = 0;
-    int32_t rowHeight = 0;
-    int32_t columnX = 0;  // x and width of the current column
-    int32_t columnWidth = 0;
-    int32_t topRow = 0;                   // the list pane's top row
+    bool valid = false;                   // the fields below describe the view as it still was then
+    uint64_t atGeneration = 0;            // GridInstance::viewGeneration when they were recorded
+    int32_t topRow = 0;                   // the list pane's top row then
     RECT client = {};                     // the control's client rectangle
-    bool verticalPaintPending = false;    // a bar's new values wait for the window's next paint
-    bool horizontalPaintPending = false;  // (set by appends, which repaint a bar once per run)
+    bool verticalPaintPending = false;    // a bar's new values wait for the window's next frame
+    bool horizontalPaintPending = false;  // paint (set by appends, which invalidate a bar once
+                                          // per run; cleared when the frame is painted)
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
 };
 
@@ -129,9 +121,7 @@ struct GridInstance {
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
     EditSession edit;     // the cell being edited in place
 
-    OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
-    FileIconCache fileIcons;    // shell icons of file rows, by row offset
-    IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
+    PaintCacheHold paint;  // what painting keeps between paints (render/paint_cache.h)
 
     GridStore store;            // columns, cell slots, cell texts and row counts, in the
                                 // width of the grid's class (ANSI bytes or UTF-16)
@@ -143,21 +133,22 @@ struct GridInstance {
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
-
-    // Row painting's inputs (RowLookHash, render/row_look.h) when the whole list pane was
-    // last invalidated by a vertical scroll, and whether a row has been painted with other
-    // inputs since. While neither has changed the rows on screen are as painting would draw them
-    // now, so a scroll may move them instead of painting them all again.
-    uint64_t lookAtFullRepaint = 0;
-    bool otherLookPainted = false;
+    // Moves on with every change of what bringing the current cell into view reads: the current
+    // cell, the horizontal offset, the header and row heights, the columns' geometry, the client
+    // size, and the list pane's top row and caret, which the list box moves itself (every
+    // message to the pane that may move them bumps it). Bumped by their writers.
+    uint64_t viewGeneration = 1;
+    // Moves on with every change of what this grid gives row painting to read: the colours,
+    // brushes and pen, the list font, the active look, the current column, the row height and
+    // the columns' geometry, kinds, alignment, images, masks and folder prefix pointer. The
+    // process-wide inputs have SharedGridState::lookGeneration. Bumped by their writers.
+    uint64_t lookGeneration = 1;
 
     // Lifetime: handlers hold the instance while they run; WM_DESTROY marks it destroyed and
     // the last handler out deletes it, so a parent may destroy the control inside a
     // notification without any handler touching freed memory.
     int busy = 0;
     bool destroyed = false;
-    uint32_t messagesTaken = 0;  // messages of the control and its panes and editors, counted
-                                 // by InstanceHold: any of them may have moved the view
 };
 
 // The instance of a grid window, or null (not a grid, or already destroyed).

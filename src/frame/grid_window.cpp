@@ -1,127 +1,15 @@
-// The grid window: its procedure, creation, layout and destruction.
-#include <new>
-
+// The grid window: its procedure and layout. Creation and destruction are
+// frame/grid_lifetime.cpp's.
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
+#include "frame/grid_lifetime.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
-#include "resource_ids.h"
 #include "vorlane.h"
 
 namespace vorlane {
 
 namespace {
-
-constexpr DWORD kResizeLineStyle = WS_CHILD | WS_CLIPSIBLINGS | SS_BLACKRECT;
-constexpr DWORD kHeaderPaneStyle =
-    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_OWNERDRAW;
-constexpr DWORD kListPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LBS_NOTIFY |
-                                 LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
-constexpr COLORREF kInactiveCellColor = RGB(0xD6, 0xE2, 0xEB);
-
-HWND CreateChild(HWND grid, const char* className, DWORD style) {
-    return CreateWindowExA(0, className, nullptr, style, 0, 0, 0, 0, grid, nullptr,
-                           Shared().moduleInstance, nullptr);
-}
-
-HCURSOR LoadGridCursor(int id) {
-    return static_cast<HCURSOR>(
-        LoadImageA(Shared().moduleInstance, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, 0));
-}
-
-HICON LoadGridIcon(int id) {
-    return static_cast<HICON>(
-        LoadImageA(Shared().moduleInstance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
-}
-
-void RegisterListPane(HWND listPane) {
-    SharedGridState& shared = Shared();
-    if (shared.firstListPane == nullptr) {
-        shared.firstListPane = listPane;
-    } else {
-        shared.secondListPane = listPane;
-    }
-}
-
-// Returns -1 (creation fails) when the state cannot be allocated: every handler needs it.
-LRESULT OnCreate(HWND window, TextWidth width) {
-    GridInstance* grid = new (std::nothrow) GridInstance(width);
-    if (grid == nullptr) {
-        return -1;
-    }
-    if (width == TextWidth::Utf16) {
-        grid->store.SetFoldTable(WideFoldTable());  // the platform's case-blind ordinal order
-    }
-    SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(grid));
-
-    grid->notifyWindow = GetParent(window);
-    Shared().dragWindow = grid->notifyWindow;
-    grid->ownWindow = window;
-    grid->controlId = static_cast<UINT_PTR>(GetWindowLongPtrA(window, GWLP_ID));
-    grid->style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-
-    grid->markerBrush = CreateSolidBrush(RGB(255, 0, 0));
-    grid->inactiveCellBrush = CreateSolidBrush(kInactiveCellColor);
-    grid->activeLook = true;
-
-    grid->resizeLine = CreateChild(window, "Static", kResizeLineStyle);
-    grid->headerPane = CreateChild(window, "Static", kHeaderPaneStyle);
-    Subclass(grid->headerPane, HeaderPaneProc);
-
-    grid->listPane = CreateChild(window, "ListBox", kListPaneStyle);
-    RegisterListPane(grid->listPane);
-    Subclass(grid->listPane, ListPaneProc);
-    SendMessageA(grid->listPane, LB_SETITEMHEIGHT, 0, grid->rowHeight);
-
-    grid->resizeCursor = LoadGridCursor(IDC_GRID_RESIZE);
-    grid->noDropCursor = LoadGridCursor(IDC_GRID_NODROP);
-    grid->dropCursor = LoadGridCursor(IDC_GRID_DROP);
-    grid->ascendingIcon = LoadGridIcon(IDI_GRID_SORT_UP);
-    grid->descendingIcon = LoadGridIcon(IDI_GRID_SORT_DOWN);
-
-    grid->rowBackColor = GetSysColor(COLOR_WINDOW);
-    grid->rowTextColor = GetSysColor(COLOR_WINDOWTEXT);
-    grid->rowBackBrush = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    grid->ownsRowBackBrush = false;
-    grid->gridLineColor = 0;
-    grid->gridPen = CreatePen(PS_SOLID, 1, grid->gridLineColor);
-    return 0;
-}
-
-void DeleteObjectIfAny(HGDIOBJ object) {
-    if (object != nullptr) {
-        DeleteObject(object);
-    }
-}
-
-// Releases exactly what creation and later messages made; the client's fonts and image lists
-// stay the client's. The instance itself is deleted when the last handler holding it returns.
-void OnDestroy(HWND window, GridInstance& grid) {
-    grid.edit.editor = nullptr;
-    ForgetControl(window, grid.listPane);
-    DestroyWindow(grid.resizeLine);
-    DestroyWindow(grid.headerPane);
-    DestroyWindow(grid.listPane);  // the editors are its children
-    grid.resizeLine = grid.headerPane = grid.listPane = nullptr;
-
-    DestroyCursor(grid.resizeCursor);
-    DestroyCursor(grid.noDropCursor);
-    DestroyCursor(grid.dropCursor);
-    DestroyIcon(grid.ascendingIcon);
-    DestroyIcon(grid.descendingIcon);
-
-    if (grid.ownsRowBackBrush) {
-        DeleteObject(grid.rowBackBrush);
-    }
-    DeleteObjectIfAny(grid.activeCellBrush);
-    DeleteObjectIfAny(grid.inactiveCellBrush);
-    DeleteObjectIfAny(grid.markerBrush);
-    DeleteObjectIfAny(grid.gridPen);
-
-    grid.store.ClearRows();
-    grid.destroyed = true;
-    SetWindowLongPtrA(window, 0, 0);
-}
 
 void OnSetFocus(GridInstance& grid) {
     SetFocus(grid.listPane);
@@ -138,6 +26,7 @@ void OnLButtonDblClk(GridInstance& grid) {
 // copied its old pixels along, and those may show what a sibling drew over the control's old
 // place while the parent laid its children out (a neighbour grown first, say).
 void OnSize(GridInstance& grid) {
+    ++grid.viewGeneration;
     RECT client;
     GetClientRect(grid.ownWindow, &client);
     const int x = -grid.horizontalOffset;
@@ -169,6 +58,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_DESTROY: OnDestroy(window, grid); break;
         case WM_SIZE: OnSize(grid); break;
+        case WM_NCPAINT: OnNcPaint(grid); break;
         case WM_SETFOCUS: OnSetFocus(grid); break;
         case WM_DRAWITEM:
             OnDrawItem(grid, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

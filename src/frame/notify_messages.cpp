@@ -15,7 +15,7 @@ void OnSetPartners(const PartnerSet* set) {
     shared.widthPartnerA = set->widthPartnerA;
     shared.widthPartnerB = set->widthPartnerB;
     shared.externalSource = set->externalSource;
-    shared.rowImageList = set->rowImageList;
+    SetPaintInput(shared.rowImageList, set->rowImageList);
 }
 
 void OnActivateCell(GridInstance& grid, uint64_t column, uint64_t row) {
@@ -41,12 +41,12 @@ void OnNotifyButton(GridInstance& grid) {
 
 void OnNotifyDrop(GridInstance& grid) {
     RowDrag& drag = Shared().drag;
-    drag.dropAllowed = true;  // hwndFrom names the drag source
+    SetPaintInput(drag.dropAllowed, true);  // hwndFrom names the drag source
     GridNotify record = MakeNotify(grid, GRN_DROP);
     record.dropList = drag.dropSide;
     record.dropRow = drag.dropRow;
     SendNotify(grid, record);
-    drag.dropAllowed = false;
+    SetPaintInput(drag.dropAllowed, false);
 }
 
 void OnSetOuterZone(uint32_t x, bool enabled) {

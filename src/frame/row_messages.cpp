@@ -50,8 +50,6 @@ bool ReserveListItems(GridInstance& grid, uint64_t items) {
 
 // The new row's position; -1 when the row cannot be stored (no columns, or no memory).
 LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
-    // Asked first: appending is itself a message to the list pane.
-    const bool keepsView = AppendKeepsView(grid);
     std::optional<uint32_t> offset = grid.store.AppendRow(values);
     if (!offset) {
         return -1;
@@ -59,18 +57,9 @@ LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
     // Without the room reserved the append itself still asks the list box for memory.
     ReserveListItems(grid, grid.store.RowCount());
     // Straight to the list box: the pane's own procedure would only pass the item on.
-    const uint32_t beforeAdd = grid.messagesTaken;
     const LRESULT position =
         CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
-    // A row appended at the end moves neither the caret nor the top row, so bringing the
-    // current cell into view would find it where it was: only the scroll range grows.
-    if (keepsView && grid.messagesTaken == beforeAdd) {
-        ExtendRowRange(grid);
-    } else {
-        grid.settledView.appendAsking = true;
-        SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
-        grid.settledView.appendAsking = false;
-    }
+    ShowAppendedRow(grid);
     return position;
 }
 
@@ -97,7 +86,9 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
         const LRESULT position =
             CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*first + i * rowSize));
         if (position < 0) {
-            // A list pane that takes back its word: the rows go again, all of them.
+            // A list pane that takes back its word: the rows go again, all of them, and the
+            // list box may move its top row as they go.
+            ++grid.viewGeneration;
             for (WPARAM added = 0; added < i; ++added) {
                 CallReplaced(grid.listPane, LB_DELETESTRING, static_cast<WPARAM>(firstPosition), 0);
             }
@@ -110,9 +101,7 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
     }
     // Rows appended at the end move neither the caret nor the top row: one look at the view
     // leaves it as a look after every row would.
-    grid.settledView.appendAsking = true;
-    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
-    grid.settledView.appendAsking = false;
+    ShowAppendedRows(grid);
     return firstPosition;
 }
 
@@ -142,7 +131,7 @@ void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* so
         return;
     }
     if (column == 0) {
-        grid.fileIcons.Forget(rowOffset);  // a new name may be another file
+        ForgetFileIcon(*grid.paint, rowOffset);  // a new name may be another file
     }
     RECT rect;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
@@ -157,11 +146,13 @@ void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* so
 
 void OnClearRows(GridInstance& grid) {
     if (grid.store.ClearRows()) {
-        grid.fileIcons.Invalidate();  // row offsets start over
+        ForgetFileIcons(*grid.paint);  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
         grid.listItemRoom = 0;  // the list box lets its item storage go
         grid.currentColumn = 0;
         grid.currentRow = 0;
+        ++grid.viewGeneration;
+        ++grid.lookGeneration;
         grid.sortState = 0;
         grid.gesture.clickCounter = 0;
     }

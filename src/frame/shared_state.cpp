@@ -44,10 +44,13 @@ uint32_t* ActiveSelectionTable() {
 
 void ForgetControl(HWND control, HWND listPane) {
     SharedGridState& shared = Shared();
-    for (HWND* member : {&shared.firstListPane, &shared.secondListPane, &shared.drag.pressedPane}) {
+    for (HWND* member : {&shared.firstListPane, &shared.secondListPane}) {
         if (*member == listPane) {
-            *member = nullptr;
+            SetPaintInput<HWND>(*member, nullptr);
         }
+    }
+    if (shared.drag.pressedPane == listPane) {
+        shared.drag.pressedPane = nullptr;
     }
     for (HWND* member : {&shared.drag.source, &shared.widthPartnerA, &shared.widthPartnerB}) {
         if (*member == control) {

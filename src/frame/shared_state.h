@@ -70,6 +70,10 @@ struct SharedGridState {
     // order of an ordinal comparison that ignores case); built by WideFoldTable on first use.
     std::array<uint16_t, 0x10000> wideFold = {};
     bool wideFoldBuilt = false;
+    // Moves on with every change of a process-wide input of row painting: the grid lines, the
+    // row images, the registered list panes and the drop mark (drag.dropAllowed, dropRow,
+    // dropSide). Written through SetPaintInput.
+    uint64_t lookGeneration = 1;
 };
 
 // The one process-wide instance.
@@ -77,6 +81,14 @@ SharedGridState& Shared();
 
 // The folding table of Unicode grids' text keys (SharedGridState::wideFold), built once.
 const uint16_t* WideFoldTable();
+// Writes a process-wide input of row painting; a changed value moves the look generation on.
+template <class T>
+void SetPaintInput(T& field, T value) {
+    if (field != value) {
+        field = value;
+        ++Shared().lookGeneration;
+    }
+}
 
 // The side whose list pane has the keyboard focus: 1 for the second registered list pane, else 0.
 uint32_t FocusSide();

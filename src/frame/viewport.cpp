@@ -67,17 +67,22 @@ void InvalidateBar(HWND window, int bar) {
 }
 
 // Sets both bars from the client rectangle and the list pane's top row (the update below).
-// With BarPaint::Later a changed bar is invalidated once per run of appends (see SettledView).
+// With BarPaint::Later a changed bar is invalidated once until the frame is painted (see
+// SettledView and OnNcPaint).
 void SetBars(GridInstance& grid, const RECT& client, int32_t topRow, BarPaint paint) {
     const int listHeight = std::max(0, static_cast<int>(client.bottom) - grid.headerHeight);
     const uint32_t rows = RowCount(grid);
     const int maximum = rows == 0 ? 0 : static_cast<int>(rows - 1);
     const int page = grid.rowHeight != 0 ? listHeight / grid.rowHeight : 0;
     SettledView& view = grid.settledView;
+    const uint64_t generation = grid.viewGeneration;
     if (SetBar(grid.ownWindow, SB_VERT, grid.shownVertical, maximum, page, topRow, paint) &&
         paint == BarPaint::Later && !view.verticalPaintPending) {
         InvalidateBar(grid.ownWindow, SB_VERT);
         view.verticalPaintPending = true;
+    }
+    if (grid.viewGeneration != generation) {
+        return;  // the bar was shown or hidden, and the resize set both bars from the new client
     }
     if (SetBar(grid.ownWindow, SB_HORZ, grid.shownHorizontal,
                static_cast<int>(grid.store.columns().TotalWidth()), client.right,
@@ -181,6 +186,7 @@ void OnHScroll(GridInstance& grid, UINT code) {
     const int offset = ScrolledPosition(bar, grid.horizontalOffset, kLineStepPixels, code);
     const int dx = grid.horizontalOffset - offset;
     grid.horizontalOffset = offset;
+    ++grid.viewGeneration;
     ScrollPanes(grid, dx);
     UpdateScrollBars(grid);
 }
@@ -207,8 +213,12 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     }
 
     Shared().activeSide = FocusSide();
+    if (grid.currentColumn != column) {
+        ++grid.lookGeneration;
+    }
     grid.currentColumn = static_cast<uint32_t>(column);
     grid.currentRow = static_cast<uint32_t>(row);
+    ++grid.viewGeneration;
 
     auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
     if (grid.gesture.shiftHeld) {
@@ -241,11 +251,9 @@ void OnEnsureVisible(GridInstance& grid) {
     SettledView& view = grid.settledView;
     view.valid = false;
     // Bars changed for a row append are repainted with the next paint, as during a run of
-    // appends. Any message since the last append may have painted them.
+    // appends.
     const BarPaint paint = view.appendAsking ? BarPaint::Later : BarPaint::Now;
     view.appendAsking = false;
-    view.verticalPaintPending = false;
-    view.horizontalPaintPending = false;
     RECT client;
     GetClientRect(grid.ownWindow, &client);
     if (client.right == 0 || client.bottom == 0) {
@@ -253,8 +261,9 @@ void OnEnsureVisible(GridInstance& grid) {
         return;
     }
     const LRESULT caret = SendMessageA(grid.listPane, LB_GETCARETINDEX, 0, 0);
-    if (caret >= 0) {
+    if (caret >= 0 && static_cast<uint32_t>(caret) != grid.currentRow) {
         grid.currentRow = static_cast<uint32_t>(caret);
+        ++grid.viewGeneration;
     }
     const int bottomLimit = client.bottom - grid.rowHeight;
     const RECT cell = CellRect(grid, grid.currentColumn, grid.currentRow);
@@ -271,6 +280,7 @@ void OnEnsureVisible(GridInstance& grid) {
 
     if (cell.left < 0) {
         grid.horizontalOffset += cell.left;
+        ++grid.viewGeneration;
         ScrollPanes(grid, -cell.left);
         moved = true;
     } else if (cell.right > client.right) {
@@ -278,6 +288,7 @@ void OnEnsureVisible(GridInstance& grid) {
         const int d =
             std::min(static_cast<int>(cell.right - client.right), static_cast<int>(cell.left));
         grid.horizontalOffset += d;
+        ++grid.viewGeneration;
         ScrollPanes(grid, -d);
         moved = moved || d != 0;
     }
@@ -288,49 +299,41 @@ void OnEnsureVisible(GridInstance& grid) {
         return;
     }
     const int32_t top = TopRow(grid);
-    const uint32_t beforeBars = grid.messagesTaken;
+    const uint64_t beforeBars = grid.viewGeneration;
     SetBars(grid, client, top, paint);
-    // Nothing moved and setting the bars brought no message (a bar shown or hidden resizes the
-    // panes): the same request would find the same view again, whatever rows are appended.
-    if (!moved && grid.messagesTaken == beforeBars &&
+    // Nothing moved and setting the bars changed no input (a bar shown or hidden resizes the
+    // client area): the same request would find the same view again, whatever rows are appended.
+    if (!moved && grid.viewGeneration == beforeBars &&
         IsCell(grid, grid.currentColumn, grid.currentRow)) {
-        const ColumnRecord* column = grid.store.columns().Get(grid.currentColumn);
-        view.currentColumn = grid.currentColumn;
-        view.currentRow = grid.currentRow;
-        view.horizontalOffset = grid.horizontalOffset;
-        view.headerHeight = grid.headerHeight;
-        view.rowHeight = grid.rowHeight;
-        view.columnX = column->x;
-        view.columnWidth = column->width;
+        view.atGeneration = grid.viewGeneration;
         view.topRow = top;
         view.client = client;
-        view.atMessage = grid.messagesTaken;
         view.valid = true;
     }
 }
 
-bool AppendKeepsView(const GridInstance& grid) {
-    const SettledView& view = grid.settledView;
-    // The message being handled is the only one since the view was recorded: the list pane's
-    // top row and caret and the control's size change only through messages.
-    if (!view.valid || view.atMessage + 1 != grid.messagesTaken) {
-        return false;
-    }
-    // Handlers write these fields directly; one may have done so before it sent the message.
-    const ColumnRecord* column = grid.store.columns().Get(view.currentColumn);
-    return column != nullptr && view.currentColumn == grid.currentColumn &&
-           view.currentRow == grid.currentRow && view.horizontalOffset == grid.horizontalOffset &&
-           view.headerHeight == grid.headerHeight && view.rowHeight == grid.rowHeight &&
-           view.columnX == column->x && view.columnWidth == column->width;
+void ShowAppendedRows(GridInstance& grid) {
+    grid.settledView.appendAsking = true;
+    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
+    grid.settledView.appendAsking = false;
 }
 
-void ExtendRowRange(GridInstance& grid) {
+void ShowAppendedRow(GridInstance& grid) {
     SettledView& view = grid.settledView;
-    const uint32_t before = grid.messagesTaken;
+    if (!view.valid || view.atGeneration != grid.viewGeneration) {
+        ShowAppendedRows(grid);
+        return;
+    }
+    // A row appended at the end moves neither the caret nor the top row, so bringing the
+    // current cell into view would find it where it was: only the scroll range grows.
     SetBars(grid, view.client, view.topRow, BarPaint::Later);
     // A bar shown or hidden changed the client area: the next append looks at the view again.
-    view.valid = grid.messagesTaken == before;
-    view.atMessage = grid.messagesTaken;
+    view.valid = view.atGeneration == grid.viewGeneration;
+}
+
+void OnNcPaint(GridInstance& grid) {
+    grid.settledView.verticalPaintPending = false;
+    grid.settledView.horizontalPaintPending = false;
 }
 
 void OnRestoreTopIndex(GridInstance& grid) {

@@ -86,7 +86,7 @@ void ChooseCursor(GridInstance& grid, uint32_t x, uint32_t row, uint32_t kind) {
         ownSide && !drag.external && (kind != kKindTarget || row == PressGesture(grid).pressRow);
     if (!ownRestricted && drag.kind != 0) {
         SetCursor(grid.dropCursor);
-        drag.dropAllowed = true;
+        SetPaintInput(drag.dropAllowed, true);
     } else {
         SetCursor(grid.noDropCursor);
     }
@@ -105,25 +105,25 @@ void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
     const bool first = pane == shared.firstListPane;
     const bool second = pane == shared.secondListPane;
     if ((first && drag.dropSide == 1) || (second && drag.dropSide == 0)) {
-        drag.dropRow = kDropOtherList;
+        SetPaintInput(drag.dropRow, kDropOtherList);
     }
     if (drag.dropAllowed) {
         if (drag.external) {
             drag.source = shared.externalSource;
         }
         if (kind == kKindTarget && row != drag.dropRow) {
-            drag.dropRow = row;
+            SetPaintInput(drag.dropRow, row);
             drag.shownDropRow = row;
             InvalidatePane(pane);
             InvalidatePane(first ? shared.secondListPane : shared.firstListPane);
         } else if (kind != kKindTarget && drag.shownDropRow != kDropNoRow) {
-            drag.dropRow = kDropNoRow;
+            SetPaintInput(drag.dropRow, kDropNoRow);
             drag.shownDropRow = kDropNoRow;
             InvalidatePane(pane);
         }
-        drag.dropSide = first ? 0 : 1;
+        SetPaintInput<uint32_t>(drag.dropSide, first ? 0 : 1);
     } else if (drag.shownDropRow != kDropNone) {
-        drag.dropRow = 0;
+        SetPaintInput<uint32_t>(drag.dropRow, 0);
         drag.shownDropRow = kDropNone;
         InvalidatePane(shared.firstListPane);
         InvalidatePane(shared.secondListPane);
@@ -134,7 +134,7 @@ void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
 
 void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
     RowDrag& drag = Shared().drag;
-    drag.dropAllowed = false;
+    SetPaintInput(drag.dropAllowed, false);
     HWND pane = grid.listPane;
     uint32_t row = kNoRow;
     uint32_t kind = 0;

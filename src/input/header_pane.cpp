@@ -105,6 +105,8 @@ void FinishResize(GridInstance& grid, int32_t mouseX) {
     const uint32_t column = resize.column;
     // Setting the width lays out every later column and the total width again.
     grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(resize, mouseX) - resize.left));
+    ++grid.viewGeneration;
+    ++grid.lookGeneration;
     ShowWindow(grid.resizeLine, SW_HIDE);
     SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
     if (grid.destroyed) {

@@ -61,6 +61,36 @@ void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
 }
 
+// The list box moves its top row and caret itself while it handles a message: keys, scrolls,
+// selections, item changes, its own resizing, its timer. Only messages that paint, ask or are
+// answered here without it leave them where they are.
+bool MayMoveRows(UINT message) {
+    switch (message) {
+        case WM_PAINT:
+        case WM_ERASEBKGND:
+        case WM_NCPAINT:
+        case WM_NCHITTEST:
+        case WM_SETCURSOR:
+        case WM_GETDLGCODE:
+        case WM_GETFONT:
+        case WM_MOUSEMOVE:
+        case LB_GETTOPINDEX:
+        case LB_GETCARETINDEX:
+        case LB_GETANCHORINDEX:
+        case LB_GETCOUNT:
+        case LB_GETCURSEL:
+        case LB_GETITEMDATA:
+        case LB_GETITEMHEIGHT:
+        case LB_GETITEMRECT:
+        case LB_GETSEL:
+        case LB_GETSELCOUNT:
+        case LB_GETSELITEMS:
+        case LB_GETTEXT:
+        case LB_GETTEXTLEN: return false;
+        default: return true;
+    }
+}
+
 }  // namespace
 
 uint32_t RowAtPaneY(const GridInstance& grid, int y) {
@@ -112,6 +142,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         return CallReplaced(pane, message, wParam, lParam);
     }
     GridInstance& grid = *hold.get();
+    if (MayMoveRows(message)) {
+        ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
+    }
 
     switch (message) {
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);

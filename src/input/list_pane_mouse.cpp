@@ -247,6 +247,7 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
         return;
     }
     grid.currentRow = row;
+    ++grid.viewGeneration;
     ListGesture& press = PressGesture(grid);
     const bool repeat = press.clickCounter != 0 && row == press.pressRow && keys != MK_RBUTTON;
     if (!repeat) {
@@ -257,6 +258,7 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
         // have been below the rows, or the rows may have been cleared since.
         if (count < 2 && press.pressRow < RowCount(grid)) {
             grid.currentRow = press.pressRow;
+            ++grid.viewGeneration;
         }
         RestoreSelection(grid, count);
         press.clickCounter += 1;

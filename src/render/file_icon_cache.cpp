@@ -19,10 +19,10 @@ std::optional<int> FileIconCache::Find(uint32_t rowOffset) const {
 }
 
 void FileIconCache::Adopt(HIMAGELIST images) {
-    if (images_ != images) {
+    if (images_ != nullptr && images_ != images) {
         Invalidate();  // icons of another list mean nothing in this one
-        images_ = images;
     }
+    images_ = images;  // before the first list nothing was kept
 }
 
 void FileIconCache::Keep(uint32_t rowOffset, HIMAGELIST images, int icon) {

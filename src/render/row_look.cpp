@@ -1,115 +1,39 @@
 #include "render/row_look.h"
 
-#include <cstring>
-
 #include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
+#include "render/paint_cache.h"
 
 namespace vorlane {
 
-namespace {
-
-// FNV-1a over the values fed to it.
-class LookHash {
-  public:
-    template <class T>
-    void Add(const T& value) {
-        uint8_t bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (uint8_t byte : bytes) {
-            hash_ = (hash_ ^ byte) * 0x100000001B3ull;
-        }
-    }
-    void AddText(const char* text) {
-        for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
-            Add(*c);
-        }
-        Add('\0');
-    }
-    void AddWideText(const char16_t* text) {
-        for (const char16_t* c = text; c != nullptr && *c != 0; ++c) {
-            Add(*c);
-        }
-        Add(char16_t{0});
-    }
-    // A text of the grid's width.
-    void AddText(const void* text, TextWidth width) {
-        if (width == TextWidth::Utf16) {
-            AddWideText(static_cast<const char16_t*>(text));
-        } else {
-            AddText(static_cast<const char*>(text));
-        }
-    }
-    uint64_t value() const { return hash_; }
-
-  private:
-    uint64_t hash_ = 0xCBF29CE484222325ull;
-};
-
-}  // namespace
-
-uint64_t RowLookHash(const GridInstance& grid) {
-    LookHash hash;
-    hash.Add(grid.currentColumn);
-    hash.Add(grid.activeLook);
-    hash.Add(grid.style);
-    hash.Add(grid.listFont);
-    hash.Add(grid.rowTextColor);
-    hash.Add(grid.rowBackBrush);
-    hash.Add(grid.activeCellBrush);
-    hash.Add(grid.inactiveCellBrush);
-    hash.Add(grid.markerBrush);
-    hash.Add(grid.gridPen);
-    hash.Add(grid.rowHeight);
-    hash.Add(grid.listPane);
-    for (int color : {COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT}) {
-        hash.Add(GetSysColor(color));
-    }
-    const SharedGridState& shared = Shared();
-    hash.Add(shared.gridLines);
-    hash.Add(shared.rowImageList);
-    hash.Add(shared.firstListPane);
-    hash.Add(shared.secondListPane);
-    hash.Add(shared.drag.dropAllowed);
-    hash.Add(shared.drag.dropRow);
-    hash.Add(shared.drag.dropSide);
+RowLook CurrentRowLook(const GridInstance& grid, PaintCache& cache) {
     const ColumnSet& columns = grid.store.columns();
-    hash.Add(columns.Count());
-    hash.Add(columns.TotalWidth());
-    for (uint32_t column = 0; column < columns.Count(); ++column) {
-        const ColumnRecord& record = *columns.Get(column);
-        hash.Add(record.x);
-        hash.Add(record.width);
-        hash.Add(record.cellKind);
-        hash.Add(record.cellAlign);
-        hash.Add(record.imageList);
-        hash.Add(record.maskOffset);
-        if (record.maskOffset != 0) {
-            if (grid.store.textWidth() == TextWidth::Utf16) {
-                hash.AddWideText(columns.WideMaskText(column));
-            } else {
-                hash.AddText(columns.MaskText(column));
-            }
-        }
-        hash.Add(record.folderPrefix);
-        // The client's text, which it may rewrite.
-        hash.AddText(record.folderPrefix, grid.store.textWidth());
+    if (columns.Count() != 0) {
+        cache.fileIcons.FollowPrefix(columns.Get(0)->folderPrefix, grid.store.textWidth());
     }
-    return hash.value();
+    RowLook look;
+    look.generation = grid.lookGeneration + Shared().lookGeneration;
+    look.icons = cache.fileIcons.generation();
+    look.window = GetSysColor(COLOR_WINDOW);
+    look.highlight = GetSysColor(COLOR_HIGHLIGHT);
+    look.highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    return look;
 }
 
 void NoteRowLook(GridInstance& grid) {
-    if (!grid.otherLookPainted && RowLookHash(grid) != grid.lookAtFullRepaint) {
-        grid.otherLookPainted = true;
+    PaintCache& cache = *grid.paint;
+    if (!cache.otherLookPainted && CurrentRowLook(grid, cache) != cache.lookAtFullRepaint) {
+        cache.otherLookPainted = true;
     }
 }
 
 void PrepareRowsForScroll(GridInstance& grid) {
-    const uint64_t look = RowLookHash(grid);
-    if (look != grid.lookAtFullRepaint || grid.otherLookPainted) {
+    PaintCache& cache = *grid.paint;
+    const RowLook look = CurrentRowLook(grid, cache);
+    if (look != cache.lookAtFullRepaint || cache.otherLookPainted) {
         InvalidateRect(grid.listPane, nullptr, TRUE);
-        grid.lookAtFullRepaint = look;
-        grid.otherLookPainted = false;
+        cache.lookAtFullRepaint = look;
+        cache.otherLookPainted = false;
     }
 }
 

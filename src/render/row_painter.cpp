@@ -15,6 +15,7 @@
 #include "render/file_icons.h"
 #include "render/gdi_objects.h"
 #include "render/header_painter.h"
+#include "render/paint_cache.h"
 #include "render/row_look.h"
 #include "store/number_text.h"
 #include "vorlane.h"
@@ -358,14 +359,15 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     const int64_t rowRight = static_cast<int64_t>(grid.store.columns().TotalWidth()) + 1;
     const int width = static_cast<int>(std::min<int64_t>(rowRight - item.rcItem.left, itemWidth));
     const int height = item.rcItem.bottom - item.rcItem.top;
-    HDC canvas = grid.rowCanvas.Prepare(item.hDC, width, height);
+    PaintCache& cache = *grid.paint;
+    HDC canvas = cache.rowCanvas.Prepare(item.hDC, width, height);
     if (canvas == nullptr) {
         return;
     }
     {
         ScopedSelect font(canvas, grid.listFont);
         ScopedSelect pen(canvas, grid.gridPen);
-        RowPainter(grid, grid.fileIcons, grid.iconStrip, item, canvas, width, height).Paint();
+        RowPainter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height).Paint();
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
 }

@@ -9,9 +9,9 @@
 namespace vorlane {
 
 // Paints the row named by an owner-draw record of the list pane (item -1 draws nothing). The
-// grid's inputs are only read; what painting writes is its own: the canvas rows are composed on,
-// the shell icons it looked up, and the mark that a row was painted under other inputs than the
-// last full repaint's (otherLookPainted, read by vertical scrolling).
+// grid's inputs are only read; what painting writes is its own, in the grid's PaintCache: the
+// canvas rows are composed on, the shell icons it looked up, and the mark that a row was painted
+// under other inputs than the last full repaint's (otherLookPainted, read by vertical scrolling).
 void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item);
 
 }  // namespace vorlane

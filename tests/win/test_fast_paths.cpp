@@ -5,11 +5,14 @@
 // moved without a repaint, also while wheel messages arrive faster than the pane is painted.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "fast_path_helpers.h"
 #include "harness.h"
+#include "input_helpers.h"
 #include "painting_helpers.h"
 
 using namespace testing_support;
@@ -76,9 +79,9 @@ TEST_F(FastPaths, RowsAppendedOneByOneLeaveTheViewAsBringingTheCellIntoViewAfter
         auto pick = [&](int count) { return static_cast<int>(random() % count); };
         int width = 300;
         int height = 200;
-        // `tested` appends as a client does. `reference` gets a harmless message before each
-        // row: after any message an append takes the long way, sending the control
-        // GRM_ENSUREVISIBLE, and the views must agree after every row.
+        // `tested` appends as a client does. `reference` is also sent GRM_ENSUREVISIBLE after
+        // each row, the long way whatever its append took, and the views must agree after
+        // every row.
         HWND tested = MakeGrid(0, width, height);
         HWND reference = MakeGrid(450, width, height);
         int rows = 0;
@@ -95,8 +98,8 @@ TEST_F(FastPaths, RowsAppendedOneByOneLeaveTheViewAsBringingTheCellIntoViewAfter
                     const int count = 1 + pick(20);
                     for (int i = 0; i < count; ++i, ++rows) {
                         AddNumberedRow(tested, rows);
-                        SendMessageA(reference, LB_GETCOUNT, 0, 0);
                         AddNumberedRow(reference, rows);
+                        SendMessageA(reference, GRM_ENSUREVISIBLE, 0, 0);
                         ASSERT_TRUE(Same(QuietViewOf(tested), QuietViewOf(reference)))
                             << "seed " << seed << " step " << step << " row " << rows;
                     }
@@ -149,6 +152,71 @@ TEST_F(FastPaths, AnAppendAfterTheViewWasMovedAwayBringsTheCurrentCellBack) {
     AddNumberedRow(grid, 54);
     EXPECT_EQ(RectInParent(ListPane(grid)).left, settledLeft);
     EXPECT_EQ(Grid_GetCurRow(grid), 2u);
+}
+
+// Counts the GRM_ENSUREVISIBLE messages a grid is sent: the view work a row append may skip.
+class EnsureVisibleCount {
+  public:
+    explicit EnsureVisibleCount(HWND grid) : grid_(grid) {
+        count_ = 0;
+        replaced_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(grid, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+    }
+    ~EnsureVisibleCount() {
+        SetWindowLongPtrA(grid_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced_));
+    }
+    int Take() { return std::exchange(count_, 0); }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        count_ += message == GRM_ENSUREVISIBLE ? 1 : 0;
+        return CallWindowProcA(replaced_, window, message, wParam, lParam);
+    }
+    static inline int count_ = 0;
+    static inline WNDPROC replaced_ = nullptr;
+    HWND grid_;
+};
+
+struct ViewChange {
+    const char* what;
+    std::function<void(HWND grid)> make;
+    bool looksAgain;  // the next append must bring the current cell into view again
+};
+
+TEST_F(FastPaths, AnAppendDoesViewWorkOnlyAfterSomethingTheViewDependsOnChanged) {
+    HWND grid = MakeGrid(0, 300, 200);
+    int rows = 0;
+    for (; rows < 50; ++rows) {
+        AddNumberedRow(grid, rows);
+    }
+    Grid_SetCurCell(grid, 1, 2);
+    auto pane = [](HWND g, UINT message, WPARAM wParam) {
+        SendMessageA(ListPane(g), message, wParam, 0);
+    };
+    const ViewChange changes[] = {
+        {"nothing", [](HWND) {}, false},
+        {"a repaint", [](HWND g) { RepaintedPixels(g, true); }, false},
+        {"the list pane's top row", [&](HWND g) { pane(g, LB_SETTOPINDEX, 20); }, true},
+        {"the list pane's caret", [&](HWND g) { pane(g, LB_SETCARETINDEX, 6); }, true},
+        {"a key the list box moves its caret with",
+         [](HWND g) { KeyDown(ListPane(g), VK_HOME, 0x147); }, true},
+        {"the current cell", [](HWND g) { Grid_SetCurCell(g, 4, 3); }, true},
+        {"the horizontal offset", [](HWND g) { SendMessageA(g, WM_HSCROLL, SB_LEFT, 0); }, true},
+        {"a column width", [](HWND g) { Grid_SetColWidth(g, 0, 140); }, true},
+        {"the header height", [](HWND g) { Grid_SetHeaderHeight(g, 21); }, true},
+        {"the row height", [](HWND g) { Grid_SetRowHeight(g, 19); }, true},
+        {"the control's size", [](HWND g) { MoveWindow(g, 0, 0, 280, 190, TRUE); }, true},
+    };
+    EnsureVisibleCount ensured(grid);
+    for (const ViewChange& change : changes) {
+        for (int settle = 0; settle < 3; ++settle) {
+            AddNumberedRow(grid, rows++);
+        }
+        change.make(grid);
+        ensured.Take();
+        AddNumberedRow(grid, rows++);
+        EXPECT_EQ(ensured.Take() != 0, change.looksAgain) << change.what;
+    }
 }
 
 TEST_F(FastPaths, AScrollBarLeftToTheNextPaintAfterManyAppendsLooksAsAFullRepaintDrawsIt) {
@@ -213,6 +281,48 @@ TEST_F(ScrolledRows, AScrollAfterTheCurrentColumnMovedUnpaintedRepaintsEveryRow)
     UpdateWindow(grid);
     Scroll(SB_LINEDOWN, 1);
     EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false));
+}
+
+// A setting every grid paints with, changed through another grid: this grid's rows on screen are
+// left as they were, and its next scroll must not keep them.
+struct SharedLookChange {
+    const char* what;
+    std::function<void(HWND other, PartnerSet& partners)> make;
+};
+
+TEST_F(FastPaths, AScrollAfterAnotherGridChangedWhatEveryGridPaintsRepaintsEveryRow) {
+    HWND grid = MakeGrid(0, 420, 260);
+    HWND other = MakeGrid(450, 300, 200);
+    SetPalette(grid);
+    for (int i = 0; i < 200; ++i) {
+        AddStandardRow(grid, "row", nullptr, i, i, 0, (1 << 16) | 3);  // row image 1
+    }
+    HIMAGELIST red = SolidImageList({RGB(255, 0, 0), RGB(255, 0, 0)});
+    HIMAGELIST blue = SolidImageList({RGB(0, 0, 255), RGB(0, 0, 255)});
+    PartnerSet partners = {};
+    partners.rowImageList = red;
+    Grid_SetPartners(other, &partners);
+    const SharedLookChange changes[] = {
+        {"grid lines", [](HWND g, PartnerSet&) { Grid_SetGridLines(g, TRUE); }},
+        {"row images",
+         [&](HWND g, PartnerSet& set) {
+             set.rowImageList = blue;
+             Grid_SetPartners(g, &set);
+         }},
+    };
+    for (const SharedLookChange& change : changes) {
+        SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+        RepaintedPixels(grid, false);
+        change.make(other, partners);
+        SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+        UpdateWindow(grid);
+        EXPECT_TRUE(ShowsAFullRepaint(ListPane(grid), false)) << change.what;
+    }
+    Grid_SetGridLines(other, FALSE);
+    partners.rowImageList = nullptr;
+    Grid_SetPartners(other, &partners);
+    ImageList_Destroy(red);
+    ImageList_Destroy(blue);
 }
 
 // A run of wheel messages queued before the list pane could paint, as a fast wheel queues them.

@@ -1,12 +1,14 @@
 // Leaks: many controls created, filled, painted, edited and destroyed, and many colour and font
 // changes on one control, must leave the process's GDI objects, windows, icons and cursors and
 // private memory where they were. The tolerances are far below one object per cycle, so a
-// single leaked object (or a leaked instance's memory) per cycle fails.
+// single leaked object (or a leaked instance's memory) per cycle fails. A creation that fails
+// half-way must leave nothing at all.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 #include "painting_helpers.h"
@@ -140,6 +142,113 @@ TEST(Leaks, AThousandColourAndFontChangesLeaveNothingBehind) {
     const ResourceCounts after = Measure();
     Print("1000 colour and font changes", before, after, seconds);
     ExpectFlat(before, after);
+}
+
+// While it lives, the nth window of a class made on this thread is refused: creating it fails,
+// as it does when the system refuses one.
+class WindowRefusal {
+  public:
+    WindowRefusal(const char* windowClass, int nth) {
+        windowClass_ = windowClass;
+        remaining_ = nth;
+        refused_ = false;
+        hook_ = windowClass != nullptr
+                    ? SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())
+                    : nullptr;
+    }
+    ~WindowRefusal() {
+        if (hook_ != nullptr) {
+            UnhookWindowsHookEx(hook_);
+        }
+    }
+    static bool refused() { return refused_; }
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_CREATEWND) {
+            const char* name = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+            if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 &&
+                lstrcmpiA(name, windowClass_) == 0 && --remaining_ == 0) {
+                refused_ = true;
+                return 1;
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline const char* windowClass_ = nullptr;
+    static inline int remaining_ = 0;
+    static inline bool refused_ = false;
+    HHOOK hook_;
+};
+
+// While it lives, the process can get only `left` more GDI objects (none held back for < 0).
+class GdiShortage {
+  public:
+    explicit GdiShortage(int left) {
+        if (left < 0) {
+            return;
+        }
+        for (HBRUSH brush; (brush = CreateSolidBrush(0)) != nullptr;) {
+            held_.push_back(brush);
+        }
+        for (; left > 0 && !held_.empty(); --left) {
+            DeleteObject(held_.back());
+            held_.pop_back();
+        }
+    }
+    ~GdiShortage() {
+        for (HBRUSH brush : held_) {
+            DeleteObject(brush);
+        }
+    }
+    bool exhausted() const { return !held_.empty(); }
+
+  private:
+    std::vector<HBRUSH> held_;
+};
+
+// What a creation is refused: a window of its own, or all but a few GDI objects.
+struct CreationRefusal {
+    const char* what;
+    const char* windowClass;  // with the nth window of this class refused, or null
+    int nth;
+    int gdiLeft;  // GDI objects the process may still make, or -1 for no limit
+};
+
+TEST(Leaks, ACreationRefusedAnyPartFailsAndLeavesNothingBehind) {
+    RecordingParent parent;
+    CreateFillDestroy(parent);
+    // Every GDI object creation makes (its brushes, its pen, the bitmaps of its cursors and
+    // icons) is refused in turn: the creation fails at each until the process has room for all.
+    const ResourceCounts empty = Measure();
+    HWND whole = CreateGrid(parent.hwnd(), 0, 0, 300, 100);
+    const int gdiNeeded = Measure().gdiObjects - empty.gdiObjects;
+    DestroyWindow(whole);
+    EXPECT_GE(gdiNeeded, 8) << "two brushes, a pen, three cursors and two icons at least";
+    std::vector<CreationRefusal> refusals = {
+        {"the resize line", "Static", 1, -1},
+        {"the header pane", "Static", 2, -1},
+        {"the list pane", "ListBox", 1, -1},
+    };
+    for (int left = 0; left < gdiNeeded; ++left) {
+        refusals.push_back({"GDI objects", nullptr, 0, left});
+    }
+    for (const CreationRefusal& refusal : refusals) {
+        const ResourceCounts before = Measure();
+        HWND grid = nullptr;
+        {
+            WindowRefusal windows(refusal.windowClass, refusal.nth);
+            GdiShortage gdi(refusal.gdiLeft);
+            grid = CreateGrid(parent.hwnd(), 0, 0, 300, 100);
+            EXPECT_TRUE(refusal.windowClass == nullptr ? gdi.exhausted() : windows.refused())
+                << refusal.what;
+        }
+        EXPECT_EQ(grid, nullptr) << refusal.what << ", " << refusal.gdiLeft << " left";
+        const ResourceCounts after = Measure();
+        EXPECT_EQ(after.gdiObjects, before.gdiObjects) << refusal.what << refusal.gdiLeft;
+        EXPECT_EQ(after.windows, before.windows) << refusal.what;
+        EXPECT_EQ(after.icons, before.icons) << refusal.what << refusal.gdiLeft;
+    }
 }
 
 }  // namespace

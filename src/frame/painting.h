@@ -1,0 +1,28 @@
+// What the frame asks of painting, which render/ does: the state painting keeps for one grid
+// between paints (made by a creation step, freed by its undoing) and the file icons it forgets
+// when rows or files change. Only a forward declaration here: the frame never sees inside.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace vorlane {
+
+struct PaintCache;  // render/paint_cache.h
+
+struct PaintCacheFree {
+    void operator()(PaintCache* cache) const;
+};
+using PaintCacheHold = std::unique_ptr<PaintCache, PaintCacheFree>;
+
+// A new cache, or null when there is no memory for it.
+PaintCacheHold MakePaintCache();
+
+// The row's column-0 text changed: its file icon is looked up again.
+void ForgetFileIcon(PaintCache& cache, uint32_t rowOffset);
+
+// Every row's file icon may have changed (the rows were cleared, or files changed behind the
+// control's back): all are looked up again.
+void ForgetFileIcons(PaintCache& cache);
+
+}  // namespace vorlane

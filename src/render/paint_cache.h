@@ -1,0 +1,28 @@
+// The state row painting keeps for one grid between paints. Only painting reads or writes it;
+// the frame holds it through frame/painting.h.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/painting.h"
+#include "render/file_icon_cache.h"
+#include "render/gdi_objects.h"
+#include "render/icon_strip.h"
+#include "render/row_look.h"
+
+namespace vorlane {
+
+struct PaintCache {
+    OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
+    FileIconCache fileIcons;    // shell icons of file rows, by row offset
+    IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
+
+    // Row painting's inputs (render/row_look.h) when the whole list pane was last invalidated by
+    // a vertical scroll, and whether a row has been painted with other inputs since. While
+    // neither has changed the rows on screen are as painting would draw them now, so a scroll
+    // may move them instead of painting them all again.
+    RowLook lookAtFullRepaint;
+    bool otherLookPainted = false;
+};
+
+}  // namespace vorlane
