@@ -65,8 +65,8 @@ link_cjk_font() {
         wine reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "$script" \
             /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
     done
-    wineserver -w || true
-    wineserver -p >/dev/null 2>&1 </dev/null || true
+    # The session's wineserver stays up (it writes the registry out when stopped): waiting for
+    # it to exit here would wait for ever.
     touch "$prefix/.vorlane-cjk"
 }
 

@@ -56,37 +56,27 @@ class WindowDC {
     HDC dc_;
 };
 
-// A memory device context holding a bitmap, kept from one row to the next so that painting a row
-// allocates nothing. The bitmap only grows; users draw into the part they asked for and copy that
-// part out. Only the bitmap stays selected between uses: fonts, pens and brushes are put back by
-// the painter, so their owners can delete them at any time.
-class OffscreenCanvas {
+// A memory device context and the bitmap selected into it, released together; the device
+// context's own bitmap is put back before it is deleted.
+class MemoryBitmap {
   public:
-    OffscreenCanvas() = default;
-    ~OffscreenCanvas() { Release(); }
-    OffscreenCanvas(const OffscreenCanvas&) = delete;
-    OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
+    MemoryBitmap() = default;
+    ~MemoryBitmap() { Release(); }
+    MemoryBitmap(const MemoryBitmap&) = delete;
+    MemoryBitmap& operator=(const MemoryBitmap&) = delete;
 
-    // A memory device context compatible with `reference` whose bitmap covers at least
-    // width x height pixels, or null when the system refuses the objects.
-    HDC Prepare(HDC reference, int width, int height) {
-        if (width <= 0 || height <= 0) {
-            return nullptr;
-        }
+    // Selects `bitmap` into the device context (made compatible with `reference` at the first
+    // use) and takes it over, deleting the one held before. False when either is missing: the
+    // bitmap given is deleted and the one held before stays.
+    bool Hold(HDC reference, HBITMAP bitmap) {
         if (dc_ == nullptr) {
             dc_ = CreateCompatibleDC(reference);
-            if (dc_ == nullptr) {
-                return nullptr;
+        }
+        if (dc_ == nullptr || bitmap == nullptr) {
+            if (bitmap != nullptr) {
+                DeleteObject(bitmap);
             }
-        }
-        if (bitmap_ != nullptr && width <= width_ && height <= height_) {
-            return dc_;
-        }
-        const int newWidth = width > width_ ? width : width_;
-        const int newHeight = height > height_ ? height : height_;
-        HBITMAP bitmap = CreateCompatibleBitmap(reference, newWidth, newHeight);
-        if (bitmap == nullptr) {
-            return nullptr;
+            return false;
         }
         HGDIOBJ previous = SelectObject(dc_, bitmap);
         if (bitmap_ == nullptr) {
@@ -95,9 +85,7 @@ class OffscreenCanvas {
             DeleteObject(bitmap_);
         }
         bitmap_ = bitmap;
-        width_ = newWidth;
-        height_ = newHeight;
-        return dc_;
+        return true;
     }
 
     void Release() {
@@ -113,15 +101,51 @@ class OffscreenCanvas {
         dc_ = nullptr;
         bitmap_ = nullptr;
         originalBitmap_ = nullptr;
-        width_ = 0;
-        height_ = 0;
     }
+
+    HDC dc() const { return dc_; }
+    bool holds() const { return bitmap_ != nullptr; }
 
   private:
     HDC dc_ = nullptr;                  // memory device context, made at the first use
     HBITMAP bitmap_ = nullptr;          // selected into dc_ while it exists
     HGDIOBJ originalBitmap_ = nullptr;  // dc_'s own bitmap, put back before deleting dc_
-    int width_ = 0;                     // bitmap size, pixels
+};
+
+// A memory device context holding a bitmap, kept from one row to the next so that painting a row
+// allocates nothing. The bitmap only grows; users draw into the part they asked for and copy that
+// part out. Only the bitmap stays selected between uses: fonts, pens and brushes are put back by
+// the painter, so their owners can delete them at any time.
+class OffscreenCanvas {
+  public:
+    // A memory device context compatible with `reference` whose bitmap covers at least
+    // width x height pixels, or null when the system refuses the objects.
+    HDC Prepare(HDC reference, int width, int height) {
+        if (width <= 0 || height <= 0) {
+            return nullptr;
+        }
+        if (memory_.holds() && width <= width_ && height <= height_) {
+            return memory_.dc();
+        }
+        const int newWidth = width > width_ ? width : width_;
+        const int newHeight = height > height_ ? height : height_;
+        if (!memory_.Hold(reference, CreateCompatibleBitmap(reference, newWidth, newHeight))) {
+            return nullptr;
+        }
+        width_ = newWidth;
+        height_ = newHeight;
+        return memory_.dc();
+    }
+
+    void Release() {
+        memory_.Release();
+        width_ = 0;
+        height_ = 0;
+    }
+
+  private:
+    MemoryBitmap memory_;
+    int width_ = 0;  // bitmap size, pixels
     int height_ = 0;
 };
 

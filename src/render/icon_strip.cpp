@@ -5,18 +5,7 @@
 namespace vorlane {
 
 void IconStrip::Release() {
-    if (dc_ != nullptr) {
-        if (originalBitmap_ != nullptr) {
-            SelectObject(dc_, originalBitmap_);
-        }
-        DeleteDC(dc_);
-    }
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    originalBitmap_ = nullptr;
+    memory_.Release();
     pixels_ = nullptr;
     width_ = 0;
     height_ = 0;
@@ -43,7 +32,7 @@ bool IconStrip::Prepare(HIMAGELIST images) {
         width > 256 || height > 256) {
         return false;
     }
-    if (dc_ != nullptr && width == width_ && height == height_) {
+    if (memory_.holds() && width == width_ && height == height_) {
         return true;
     }
     Release();
@@ -55,13 +44,11 @@ bool IconStrip::Prepare(HIMAGELIST images) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dc_ == nullptr || bitmap_ == nullptr) {
+    if (!memory_.Hold(nullptr,
+                      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0))) {
         Release();
         return false;
     }
-    originalBitmap_ = SelectObject(dc_, bitmap_);
     pixels_ = static_cast<uint32_t*>(bits);
     width_ = width;
     height_ = height;
@@ -93,14 +80,14 @@ bool IconStrip::Render(HIMAGELIST images, int index, int slot) {
     const int top = slot * height_;
     const size_t count = static_cast<size_t>(width_) * height_;
     uint32_t* pixels = pixels_ + static_cast<size_t>(top) * width_;
-    PatBlt(dc_, 0, top, width_, height_, WHITENESS);
-    if (!ImageList_Draw(images, index, dc_, 0, top, ILD_TRANSPARENT)) {
+    PatBlt(memory_.dc(), 0, top, width_, height_, WHITENESS);
+    if (!ImageList_Draw(images, index, memory_.dc(), 0, top, ILD_TRANSPARENT)) {
         return false;
     }
     GdiFlush();
     const std::vector<uint32_t> overWhite(pixels, pixels + count);
-    PatBlt(dc_, 0, top, width_, height_, BLACKNESS);
-    ImageList_Draw(images, index, dc_, 0, top, ILD_TRANSPARENT);
+    PatBlt(memory_.dc(), 0, top, width_, height_, BLACKNESS);
+    ImageList_Draw(images, index, memory_.dc(), 0, top, ILD_TRANSPARENT);
     GdiFlush();
     for (size_t i = 0; i < count; ++i) {
         const uint32_t black = pixels[i] & 0xFFFFFF;
@@ -131,8 +118,8 @@ bool IconStrip::Draw(HIMAGELIST images, int index, HDC dc, int x, int y) {
         return false;
     }
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return GdiAlphaBlend(dc, x, y, width_, height_, dc_, 0, slot * height_, width_, height_,
-                         blend) != FALSE;
+    return GdiAlphaBlend(dc, x, y, width_, height_, memory_.dc(), 0, slot * height_, width_,
+                         height_, blend) != FALSE;
 }
 
 }  // namespace vorlane

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+#include "render/gdi_objects.h"
+
 namespace vorlane {
 
 class IconStrip {
@@ -39,11 +41,9 @@ class IconStrip {
     int SlotOf(HIMAGELIST images, int index);
     bool Render(HIMAGELIST images, int index, int slot);
 
-    HDC dc_ = nullptr;                  // memory device context holding the strip
-    HBITMAP bitmap_ = nullptr;          // kSlots icons, top-down, one under the other
-    HGDIOBJ originalBitmap_ = nullptr;  // dc_'s own bitmap, put back before deleting dc_
-    uint32_t* pixels_ = nullptr;        // the strip's pixels (premultiplied BGRA)
-    int width_ = 0;                     // icon size of the strip, pixels
+    MemoryBitmap memory_;         // the strip: kSlots icons, top-down, one under the other
+    uint32_t* pixels_ = nullptr;  // the strip's pixels (premultiplied BGRA)
+    int width_ = 0;               // icon size of the strip, pixels
     int height_ = 0;
     std::array<Key, kSlots> keys_ = {};
     int used_ = 0;             // slots filled, from the top
