@@ -38,6 +38,13 @@ extern "C" {
 #define GRS_PLAINSELECTED 0x0001 /* selected rows look unselected; only the current cell shows */
 #define GRS_COLUMNLINES 0x0008   /* with grid lines on, a vertical line after every column */
 #define GRS_NOENDLINE 0x0010     /* with grid lines on, no line after the last column either */
+/* Owner data: the control stores no rows. The application keeps them, sets their number with
+   GRM_SETROWCOUNT and gives each cell when asked (GRN_GETCELL); GRN_CACHEHINT names the rows
+   about to be painted. Selection, keys, clicks, editing, sort arrows and drag and drop work as
+   without it; edits reach the application through GRN_CELLCHANGING, GRM_SORT only sets the
+   column's direction and arrow (the application sorts, then sends GRM_REDRAW), and
+   GRM_ADDROW(S) answer -1. Fixed at creation. */
+#define GRS_OWNERDATA 0x0100
 
 /* Columns and geometry. */
 #define GRM_ADDCOLUMN (WM_USER + 0x01)       /* lParam ColumnDesc*; 0 added, 1 refused */
@@ -64,6 +71,14 @@ extern "C" {
    all n rows or none: the first new row's position, or -1 with nothing changed (no memory, no
    columns, a null array, n of 0). Scroll bars and view are updated once, after the last row. */
 #define GRM_ADDROWS (WM_USER + 0x100)
+/* Owner data only: wParam the number of rows (at most GRID_MAX_OWNER_ROWS). Keeps the selected
+   rows and the current row that are still below it; 1 when set, 0 otherwise. */
+#define GRM_SETROWCOUNT (WM_USER + 0x105)
+#ifdef _WIN64
+#define GRID_MAX_OWNER_ROWS 100000000u
+#else
+#define GRID_MAX_OWNER_ROWS 10000000u
+#endif
 
 /* Sorting. */
 #define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
@@ -120,6 +135,13 @@ extern "C" {
 #define GRN_BUTTON 12        /* the left button went down (buttonDown 1) or up (0) in a list */
 #define GRN_DROP 13          /* rows were dropped; hwndFrom is the drag source */
 #define GRN_SELCHANGE 14     /* the selection may have changed */
+/* Owner data: the control needs a cell (column, row). value -> a GridCellRef whose buffer the
+   parent fills: for a text cell with at most bufferSize - 1 characters and a terminator in the
+   grid's width; for any other cell (the kind cell too) buffer points at its 32-bit value and
+   bufferSize is 1. What the parent leaves is an empty text or 0. */
+#define GRN_GETCELL 20
+/* Owner data: rows value -> GridRowRange are about to be painted; the parent may fetch them. */
+#define GRN_CACHEHINT 21
 
 /* GRN_DROP dropRow values that name no row. */
 #define GRID_DROP_OTHER_LIST 77777 /* the pointer had just moved over from the other list */
@@ -218,6 +240,20 @@ typedef struct PartnerSet {
     HWND externalSource;     /* hwndFrom of GRN_DROP while an external drag is marked */
     HIMAGELIST rowImageList; /* images for rows whose kind cell has a non-zero high word */
 } PartnerSet;
+
+/* A cell and a buffer: GRM_GETCELLEX, GRM_SETCELLEX and GRN_GETCELL. */
+typedef struct GridCellRef {
+    UINT column;
+    UINT row;
+    void* buffer;    /* a text of the grid's width, or a pointer to the 32-bit value */
+    UINT bufferSize; /* characters of the buffer (for a text) */
+} GridCellRef;
+
+/* Rows first to last, inclusive: GRN_CACHEHINT. */
+typedef struct GridRowRange {
+    UINT firstRow;
+    UINT lastRow;
+} GridRowRange;
 
 /* The WM_NOTIFY record. It begins with the fields of an NMHDR, laid out as NMHDR lays them out
    (on 64-bit its tail padding is kept), so that it can be read as one. */
@@ -437,6 +473,9 @@ static __inline void Grid_SetOuterZone(HWND g, int x, BOOL enabled) {
 }
 static __inline void Grid_SetExternalDrag(HWND g, BOOL on) {
     VORLANE_SEND(g, GRM_SETEXTERNALDRAG, 0, on);
+}
+static __inline BOOL Grid_SetRowCount(HWND g, UINT count) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETROWCOUNT, count, 0);
 }
 static __inline int Grid_GetRowCount(HWND g) {
     return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);

@@ -68,6 +68,9 @@ void OnSelectAll(GridInstance& grid);
 void OnDeselectAll(GridInstance& grid);
 void OnInvertSelection(GridInstance& grid);
 
+// frame/owner_rows.cpp: the rows of an owner-data grid.
+LRESULT OnSetRowCount(GridInstance& grid, uint64_t count);
+
 // frame/sort_messages.cpp: sorting.
 void OnSort(GridInstance& grid, uint64_t column, uint32_t mode);
 

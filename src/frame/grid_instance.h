@@ -10,6 +10,8 @@
 #include "frame/column_windows.h"
 #include "frame/painting.h"
 #include "store/grid_store.h"
+#include "store/row_page.h"
+#include "store/row_ranges.h"
 
 namespace vorlane {
 
@@ -72,8 +74,22 @@ struct EditSession {
                                    // GRN_ENDEDIT writes the text
 };
 
+// The rows of an owner-data grid (GRS_OWNERDATA), which the application keeps: the control
+// keeps their number, their selection (its list pane, a data-less list box, keeps none) and the
+// cells it fetched for the rows being painted. Written by frame/owner_rows.cpp and the
+// selection functions (frame/row_selection.cpp).
+struct OwnerRows {
+    explicit OwnerRows(TextWidth width) : page(width) {}
+
+    bool on = false;        // made with GRS_OWNERDATA; fixed for the grid's life
+    uint32_t count = 0;     // rows, set by GRM_SETROWCOUNT
+    RowRanges selection;    // selected rows
+    RowPage page;           // cells fetched before the list pane's last paint, by row position
+    bool painting = false;  // the list pane's paint is under way: rows are drawn from the page
+};
+
 struct GridInstance {
-    explicit GridInstance(TextWidth width) : store(width) {}
+    explicit GridInstance(TextWidth width) : store(width), owner(width) {}
 
     // Current cell and counts.
     uint32_t currentColumn = 0;     // column of the current cell
@@ -126,6 +142,7 @@ struct GridInstance {
     GridStore store;            // columns, cell slots, cell texts and row counts, in the
                                 // width of the grid's class (ANSI bytes or UTF-16)
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
+    OwnerRows owner;            // an owner-data grid's rows; unused otherwise
 
     ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record
 

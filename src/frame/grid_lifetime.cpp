@@ -20,6 +20,11 @@ constexpr DWORD kHeaderPaneStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_OWNERDRAW;
 constexpr DWORD kListPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LBS_NOTIFY |
                                  LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
+// An owner-data grid's list pane holds no items, only their number, and keeps no selection (the
+// control keeps it as row ranges): a data-less list box of multiple selection would keep a
+// record for every row.
+constexpr DWORD kOwnerDataListPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LBS_NOTIFY |
+                                          LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
 constexpr COLORREF kInactiveCellColor = RGB(0xD6, 0xE2, 0xEB);
 
 template <class Handle>
@@ -117,7 +122,8 @@ bool MakePanes(GridInstance& grid) {
         return false;
     }
     Subclass(grid.headerPane, HeaderPaneProc);
-    grid.listPane = CreateChild(grid.ownWindow, "ListBox", kListPaneStyle);
+    grid.listPane = CreateChild(grid.ownWindow, "ListBox",
+                                grid.owner.on ? kOwnerDataListPaneStyle : kListPaneStyle);
     if (grid.listPane == nullptr) {
         return false;
     }
@@ -193,6 +199,7 @@ LRESULT OnCreate(HWND window, TextWidth width) {
     grid->ownWindow = window;
     grid->controlId = static_cast<UINT_PTR>(GetWindowLongPtrA(window, GWLP_ID));
     grid->style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    grid->owner.on = (grid->style & GRS_OWNERDATA) != 0;
     for (size_t step = 0; step < kStepCount; ++step) {
         if (!kSteps[step].make(*grid)) {
             UndoSteps(*grid, step + 1);  // the failed step too: it may have made a part

@@ -13,7 +13,7 @@ namespace {
 // Selects the filled rows: from position 1 when the first stored row's kind cell is 1, else
 // from 0, to the last filled position. The rest of the selection stays.
 void SelectFilledRange(const GridInstance& grid) {
-    const uint32_t filled = grid.store.FilledRowCount();
+    const uint32_t filled = FilledRowCount(grid);
     if (filled == 0) {
         return;  // no filled rows, nothing to select
     }
@@ -50,6 +50,9 @@ bool ReserveListItems(GridInstance& grid, uint64_t items) {
 
 // The new row's position; -1 when the row cannot be stored (no columns, or no memory).
 LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
+    if (IsOwnerData(grid)) {
+        return -1;  // the application keeps the rows
+    }
     std::optional<uint32_t> offset = grid.store.AppendRow(values);
     if (!offset) {
         return -1;
@@ -66,8 +69,8 @@ LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
 // The first new row's position; -1, with nothing changed, when not every row can be stored and
 // shown (no columns, no rows, a null array, or no memory): a list pane holds int positions.
 LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
-    if (count == 0 || count > static_cast<uint64_t>(INT32_MAX) || values == nullptr ||
-        ColumnCount(grid) == 0) {
+    if (IsOwnerData(grid) || count == 0 || count > static_cast<uint64_t>(INT32_MAX) ||
+        values == nullptr || ColumnCount(grid) == 0) {
         return -1;
     }
     // The list pane's room first: with it, appending its items cannot fail.

@@ -35,9 +35,27 @@ GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t 
     return request;
 }
 
+// A grid whose rows the application keeps sorts nothing itself: the column takes the mode's
+// direction and its title the arrow; the application sorts its rows and asks for a redraw.
+void SetSortDirection(GridInstance& grid, uint64_t column, uint32_t mode) {
+    SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
+    if (grid.destroyed || column >= ColumnCount(grid)) {
+        return;
+    }
+    const auto key = static_cast<uint32_t>(column);
+    const uint32_t flags = ApplySortDirection(grid.store.columns().Get(key)->flags, mode);
+    grid.store.SetColumnFlags(key, flags);
+    grid.sortState = flags != 0 ? 1 : 0;
+    InvalidateRect(grid.headerPane, nullptr, FALSE);
+}
+
 }  // namespace
 
 void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
+    if (IsOwnerData(grid)) {
+        SetSortDirection(grid, column, mode);
+        return;
+    }
     // The positions go to the active side's table, like every saving of the selection: a release
     // restores the selection from there.
     auto* positions = reinterpret_cast<int32_t*>(ActiveSelectionTable());

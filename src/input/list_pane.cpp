@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "frame/grid_handlers.h"
+#include "frame/owner_rows.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "input/drag_drop.h"
@@ -19,9 +20,21 @@ namespace {
 
 constexpr LRESULT kListDialogCode = DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 
+// An owner-data grid fetches the rows to be painted first, so that no client code runs while
+// the list box paints.
 LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsOwnerData(grid)) {
+        RECT area = {};
+        GetUpdateRect(grid.listPane, &area, FALSE);
+        if (!FetchRowsForPaint(grid, area)) {
+            return 0;  // the control is gone
+        }
+    }
     FillListPaneOutsideRows(grid);
-    return CallReplaced(grid.listPane, message, wParam, lParam);
+    grid.owner.painting = IsOwnerData(grid);
+    const LRESULT result = CallReplaced(grid.listPane, message, wParam, lParam);
+    grid.owner.painting = false;
+    return result;
 }
 
 // The focus coming to the pane closes the open editor: a shown one ends its edit unwritten.
@@ -112,7 +125,7 @@ uint32_t RowAtPoint(const GridInstance& grid, LPARAM point) {
     return RowAtPaneY(grid, GET_Y_LPARAM(point));
 }
 
-uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row) {
+uint32_t KindCellOfRow(GridInstance& grid, uint32_t row) {
     if (row >= RowCount(grid) || ColumnCount(grid) == 0) {
         return 0;
     }

@@ -25,7 +25,7 @@ uint32_t RowAtPaneY(const GridInstance& grid, int y);
 // The list position under a mouse message's point, or kNoRow.
 uint32_t RowAtPoint(const GridInstance& grid, LPARAM point);
 // The row's whole 32-bit kind cell; 0 for kNoRow or any position that names no row.
-uint32_t KindCellOfRow(const GridInstance& grid, uint32_t row);
+uint32_t KindCellOfRow(GridInstance& grid, uint32_t row);
 inline uint32_t KindWord(uint32_t kindCell) {
     return kindCell & 0xFFFF;
 }

@@ -32,7 +32,7 @@ void OnEnter(GridInstance& grid) {
 // Moves down only onto a filled row whose kind cell is set.
 void OnDown(GridInstance& grid) {
     const uint64_t target = uint64_t{grid.currentRow} + 1;
-    if (target >= grid.store.FilledRowCount() ||
+    if (target >= FilledRowCount(grid) ||
         KindCellOfRow(grid, static_cast<uint32_t>(target)) == 0) {
         return;
     }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "render/file_icons.h"
 #include "render/gdi_objects.h"
@@ -117,7 +118,8 @@ class RowPainter {
           item_(item),
           dc_(dc),
           columns_(grid.store.columns()),
-          kindCell_(grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
+          kindCell_(IsOwnerData(grid) ? grid.owner.page.KindCell(item.itemID)
+                                      : grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
           origin_(item.rcItem.left),
           row_{0, 0, width, height},
           gridLines_(Shared().gridLines) {}
@@ -137,6 +139,19 @@ class RowPainter {
   private:
     uint32_t KindByte() const { return kindCell_ & 0xFF; }
 
+    // An owner-data grid's list pane keeps no selection: the control's row ranges say.
+    bool IsSelected() const {
+        return IsOwnerData(grid_) ? grid_.owner.selection.Contains(item_.itemID)
+                                  : (item_.itemState & ODS_SELECTED) != 0;
+    }
+
+    // The row's cell from the store, or from the cells fetched for an owner-data row.
+    bool ReadCell(uint32_t column, void* destination, uint32_t destinationUnits) const {
+        return IsOwnerData(grid_)
+                   ? grid_.owner.page.Read(item_.itemID, column, destination, destinationUnits)
+                   : grid_.store.ReadCell(RowOffset(), column, destination, destinationUnits);
+    }
+
     // The row's last pixel row; everything after it stays above the line.
     void DrawBottomLine() {
         row_.bottom -= 1;
@@ -148,8 +163,7 @@ class RowPainter {
     // so that every pixel of the reused canvas is painted anew and the selection shows even
     // outside the current cell; GRS_PLAINSELECTED paints them like unselected rows.
     void FillBackground() {
-        const bool selected =
-            (item_.itemState & ODS_SELECTED) != 0 && (grid_.style & GRS_PLAINSELECTED) == 0;
+        const bool selected = IsSelected() && (grid_.style & GRS_PLAINSELECTED) == 0;
         if (selected) {
             FillRect(dc_, &row_, GetSysColorBrush(COLOR_HIGHLIGHT));
         } else {
@@ -239,7 +253,7 @@ class RowPainter {
         const bool wide = grid_.store.textWidth() == TextWidth::Utf16;
         icons.FollowPrefix(columns_.Get(0)->folderPrefix, grid_.store.textWidth());
         ShellIcon shown;
-        if (const std::optional<int> kept = icons.Find(RowOffset())) {
+        if (const std::optional<int> kept = icons.Find(IconKey())) {
             shown = {icons.images(), *kept};
         } else {
             std::optional<ShellIcon> found = wide ? IconByPath<char16_t>() : IconByPath<char>();
@@ -259,7 +273,7 @@ class RowPainter {
     template <class Unit>
     std::optional<ShellIcon> IconByPath() {
         Unit text[kCellTextSize] = {};
-        grid_.store.ReadCell(RowOffset(), 0, text, kCellTextSize);
+        ReadCell(0, text, kCellTextSize);
         if (text[0] == 0) {
             return std::nullopt;
         }
@@ -268,7 +282,7 @@ class RowPainter {
             static_cast<const Unit*>(static_cast<const void*>(columns_.Get(0)->folderPrefix));
         const uint32_t prefixEnd = AppendCut(path, 0, kPathSize, prefix);
         AppendCut(path, prefixEnd, kPathSize, static_cast<const Unit*>(text));
-        return FileIconOf(icons_, RowOffset(), ShellPathOf(path));
+        return FileIconOf(icons_, IconKey(), ShellPathOf(path));
     }
 
     void PaintContent(uint32_t column, const ColumnRecord& record, const RECT& cell) {
@@ -286,7 +300,7 @@ class RowPainter {
         Unit text[kCellTextSize] = {};
         const Unit* shown = text;
         if (record.cellKind == kCellText) {
-            grid_.store.ReadCell(RowOffset(), column, text, kCellTextSize);
+            ReadCell(column, text, kCellTextSize);
             if (column == kPrefixedColumn) {
                 shown = UnitsOf(shown) > kHiddenPrefixLength ? text + kHiddenPrefixLength : kNoText;
             }
@@ -295,7 +309,7 @@ class RowPainter {
                 std::copy(std::begin(kDirectoryText<Unit>), std::end(kDirectoryText<Unit>), text);
             } else {
                 uint32_t value = 0;
-                grid_.store.ReadCell(RowOffset(), column, &value, sizeof value);
+                ReadCell(column, &value, sizeof value);
                 FormatNumber(value, text, 10, 10, 1, 0, 1);
             }
             if (record.maskOffset != 0) {
@@ -328,6 +342,8 @@ class RowPainter {
     }
 
     uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
+    // What the row's file icon is kept under: its row offset, or an owner-data row's position.
+    uint32_t IconKey() const { return IsOwnerData(grid_) ? item_.itemID : RowOffset(); }
 
     const GridInstance& grid_;
     FileIconCache& icons_;
@@ -351,6 +367,16 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
     // Some list boxes ask for every shown row at each paint, however little needs painting; a
     // row wholly outside the area being painted would leave no pixel behind.
     if (!RectVisible(item.hDC, &item.rcItem)) {
+        return;
+    }
+    if (IsOwnerData(grid) && !grid.owner.page.Holds(item.itemID)) {
+        // A row not fetched is fetched at the pane's next paint; a paint under way that could
+        // not fetch it (no memory, or the rows changed meanwhile) leaves it blank.
+        if (grid.owner.painting) {
+            FillRect(item.hDC, &item.rcItem, grid.rowBackBrush);
+        } else {
+            InvalidateRect(item.hwndItem, &item.rcItem, FALSE);
+        }
         return;
     }
     NoteRowLook(grid);

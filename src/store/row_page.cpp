@@ -113,10 +113,9 @@ void RowPage::Drop(uint32_t row) {
 }
 
 void RowPage::Keep(uint32_t first, uint32_t last) {
-    rows_.erase(std::remove_if(rows_.begin(), rows_.end(),
-                               [first, last](const Row& held) {
-                                   return held.row < first || held.row > last;
-                               }),
+    rows_.erase(std::remove_if(
+                    rows_.begin(), rows_.end(),
+                    [first, last](const Row& held) { return held.row < first || held.row > last; }),
                 rows_.end());
 }
 

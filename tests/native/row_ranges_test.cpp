@@ -38,7 +38,10 @@ TEST(RowRanges, MatchesAPlainSetUnderRandomOperations) {
         const uint32_t a = random() % kRows;
         const uint32_t b = random() % kRows;
         switch (random() % 8) {
-            case 0: ranges.Clear(); model.clear(); break;
+            case 0:
+                ranges.Clear();
+                model.clear();
+                break;
             case 1:
                 ranges.Invert(b);
                 for (uint32_t row = 0; row < kRows; ++row) {

@@ -1,0 +1,169 @@
+#include "frame/owner_rows.h"
+
+#include <algorithm>
+
+#include "frame/grid_handlers.h"
+#include "frame/notify.h"
+#include "frame/row_positions.h"
+#include "vorlane.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr uint32_t kFetchUnits = 256;  // a fetched text: 255 units and the NUL, as painted
+
+// One GRN_GETCELL into `buffer`: `units` units of text for a text column, else 4 bytes.
+void AskCell(GridInstance& grid, uint32_t column, uint32_t row, void* buffer, uint32_t units) {
+    GridCellRef cell = {column, row, buffer, units};
+    GridNotify record = MakeNotify(grid, GRN_GETCELL, column, row);
+    record.value = reinterpret_cast<LPARAM>(&cell);
+    SendNotify(grid, record);
+}
+
+bool IsTextColumn(const GridInstance& grid, uint32_t column) {
+    return grid.store.columns().CellKind(column) == kCellText;
+}
+
+// Fetches every cell of `row` into the page; false when the control was destroyed meanwhile.
+bool FetchRow(GridInstance& grid, uint32_t row) {
+    const uint32_t columns = ColumnCount(grid);
+    if (!grid.owner.page.Add(row, columns)) {
+        return true;  // no memory: the row paints empty
+    }
+    for (uint32_t column = 0; column < columns; ++column) {
+        alignas(char16_t) char text[kFetchUnits * sizeof(char16_t)] = {};
+        const bool isText = IsTextColumn(grid, column);
+        AskCell(grid, column, row, text, isText ? kFetchUnits : 1);
+        if (grid.destroyed) {
+            return false;
+        }
+        if (isText) {
+            grid.owner.page.SetText(row, column, text, kFetchUnits - 1);
+        } else {
+            uint32_t value = 0;
+            std::copy(text, text + sizeof value, reinterpret_cast<char*>(&value));
+            grid.owner.page.SetValue(row, column, value);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool FetchCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination,
+               uint32_t destinationUnits) {
+    if (!IsCell(grid, column, row) || destination == nullptr) {
+        return false;
+    }
+    const uint32_t unitSize = UnitSize(grid.store.textWidth());
+    if (!IsTextColumn(grid, column)) {
+        if (uint64_t{destinationUnits} * unitSize < sizeof(uint32_t)) {
+            return false;
+        }
+        uint32_t value = 0;
+        AskCell(grid, column, row, &value, 1);
+        std::copy(reinterpret_cast<const char*>(&value),
+                  reinterpret_cast<const char*>(&value) + sizeof value,
+                  static_cast<char*>(destination));
+        return true;
+    }
+    if (destinationUnits == 0) {
+        return false;
+    }
+    // The parent writes into a buffer of the caller's size, emptied first; whatever it leaves,
+    // the last unit ends the text.
+    std::fill_n(static_cast<char*>(destination), uint64_t{destinationUnits} * unitSize, 0);
+    AskCell(grid, column, row, destination, destinationUnits);
+    std::fill_n(static_cast<char*>(destination) + (uint64_t{destinationUnits} - 1) * unitSize,
+                unitSize, 0);
+    return true;
+}
+
+bool FetchRowsForPaint(GridInstance& grid, const RECT& area) {
+    const uint32_t rows = RowCount(grid);
+    const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
+    if (rows == 0 || top < 0 || grid.rowHeight <= 0 || ColumnCount(grid) == 0 ||
+        area.bottom <= std::max<LONG>(area.top, 0)) {
+        return true;
+    }
+    const uint64_t first =
+        static_cast<uint64_t>(top) + std::max<LONG>(area.top, 0) / grid.rowHeight;
+    const uint64_t last = std::min<uint64_t>(
+        static_cast<uint64_t>(top) + (area.bottom - 1) / grid.rowHeight, rows - 1);
+    if (first > last) {
+        return true;
+    }
+    // Only the rows on screen stay fetched; those painted now are fetched afresh.
+    RECT client = {};
+    GetClientRect(grid.listPane, &client);
+    grid.owner.page.Keep(static_cast<uint32_t>(top),
+                         static_cast<uint32_t>(std::min<uint64_t>(
+                             static_cast<uint64_t>(top) + client.bottom / grid.rowHeight, rows)));
+    GridRowRange range = {static_cast<UINT>(first), static_cast<UINT>(last)};
+    GridNotify hint = MakeNotify(grid, GRN_CACHEHINT, 0, range.firstRow);
+    hint.value = reinterpret_cast<LPARAM>(&range);
+    SendNotify(grid, hint);
+    for (uint64_t row = first; row <= last; ++row) {
+        if (grid.destroyed) {
+            return false;
+        }
+        // The parent may have changed the count while it was asked.
+        if (row < RowCount(grid) && !FetchRow(grid, static_cast<uint32_t>(row))) {
+            return false;
+        }
+    }
+    return !grid.destroyed;
+}
+
+uint32_t KindCellAt(GridInstance& grid, uint32_t position) {
+    if (!IsOwnerData(grid)) {
+        return grid.store.KindCell(RowOffsetAt(grid, position));
+    }
+    if (grid.owner.page.Holds(position)) {
+        return grid.owner.page.KindCell(position);
+    }
+    uint32_t kindCell = 0;
+    FetchCell(grid, ColumnCount(grid) - 1, position, &kindCell, sizeof kindCell);
+    return kindCell;
+}
+
+void ForgetFetchedRow(GridInstance& grid, uint32_t row) {
+    grid.owner.page.Drop(row);
+    ForgetFileIcon(*grid.paint, row);
+}
+
+void ForgetFetchedRows(GridInstance& grid) {
+    grid.owner.page.Clear();
+    ForgetFileIcons(*grid.paint);
+}
+
+LRESULT OnSetRowCount(GridInstance& grid, uint64_t count) {
+    if (!IsOwnerData(grid) || count > GRID_MAX_OWNER_ROWS) {
+        return 0;
+    }
+    const auto rows = static_cast<uint32_t>(count);
+    if (rows < grid.owner.count && grid.edit.editor != nullptr) {
+        // The edited row may be gone, and with fewer rows its cell may name another row.
+        SendMessageA(grid.ownWindow, GRM_CANCELEDIT, 0, 0);
+        if (grid.destroyed) {
+            return 0;
+        }
+    }
+    if (SendMessageA(grid.listPane, LB_SETCOUNT, rows, 0) < 0) {
+        return 0;
+    }
+    grid.owner.count = rows;
+    grid.owner.selection.Truncate(rows);
+    if (grid.currentRow >= rows) {
+        grid.currentRow = 0;
+    }
+    ForgetFetchedRows(grid);
+    ++grid.viewGeneration;
+    ++grid.lookGeneration;
+    UpdateScrollBars(grid);
+    InvalidateRect(grid.listPane, nullptr, FALSE);
+    return 1;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,177 @@
+// Grids whose rows the application keeps: the row count and what is refused, painting from the
+// parent's answers (the same pixels as a normal grid holding the same rows, and only the rows
+// shown asked for, after a hint), sorting left to the application, and parents that drop their
+// rows or the control inside a notification.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "harness.h"
+#include "input_helpers.h"
+#include "owner_rows_parent.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::vector<OwnerRow> SampleRows(UINT count) {
+    std::vector<OwnerRow> rows;
+    const INT32 kinds[] = {2, 1, 3, 0x00010002, 2, 9, 2};
+    for (UINT row = 0; row < count; ++row) {
+        char name[16];
+        std::snprintf(name, sizeof name, "row %u", row);
+        rows.push_back({name, row % 3 == 0 ? "note" : "", static_cast<INT32>(row * 1000), 7,
+                        static_cast<INT32>(row), kinds[row % 7]});
+    }
+    return rows;
+}
+
+TEST(OwnerData, RowCountsAndRefusalsAreAsTabled) {
+    struct Case {
+        const char* name;
+        bool ownerData;
+        WPARAM count;
+        LRESULT result;
+        int rowsAfter;
+    };
+    const Case cases[] = {
+        {"a count", true, 1000, 1, 1000},
+        {"the most rows", true, GRID_MAX_OWNER_ROWS, 1, GRID_MAX_OWNER_ROWS},
+        {"past the most: refused, the count stays", true, GRID_MAX_OWNER_ROWS + 1, 0,
+         GRID_MAX_OWNER_ROWS},
+        {"none", true, 0, 1, 0},
+        {"a grid that keeps its rows refuses a count", false, 5, 0, 0},
+    };
+    RecordingParent parent;
+    HWND owner = CreateStandardGrid(parent.hwnd(), true);
+    HWND normal = CreateStandardGrid(parent.hwnd(), false, 0, 210);
+    for (const Case& c : cases) {
+        HWND grid = c.ownerData ? owner : normal;
+        EXPECT_EQ(SendMessageA(grid, GRM_SETROWCOUNT, c.count, 0), c.result) << c.name;
+        EXPECT_EQ(Grid_GetRowCount(grid), c.rowsAfter) << c.name;
+    }
+    GridValue values[6] = {};
+    EXPECT_EQ(Grid_AddRow(owner, values), -1);
+    EXPECT_EQ(Grid_AddRows(owner, 1, values), -1);
+    EXPECT_EQ(Grid_GetRowCount(owner), 0);
+}
+
+TEST(OwnerData, PaintsWhatAGridHoldingTheSameRowsPaints) {
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.rows = SampleRows(40);
+    model.Serve(parent);
+    HWND owner = CreateStandardGrid(parent.hwnd(), true);
+    HWND normal = CreateStandardGrid(parent.hwnd(), false, 0, 210);
+    ASSERT_TRUE(model.Show(owner));
+    model.Fill(normal);
+    for (HWND grid : {owner, normal}) {
+        Grid_SetCurCell(grid, 2, 3);
+        SendMessageA(ListPane(grid), LB_SETTOPINDEX, 2, 0);
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    const Capture ownerPixels(ListPane(owner));
+    const Capture normalPixels(ListPane(normal));
+    int differing = 0;
+    for (int y = 0; y < ownerPixels.height(); ++y) {
+        for (int x = 0; x < 500; ++x) {
+            differing += ownerPixels.At(x, y) != normalPixels.At(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_FALSE(model.hints.empty());
+}
+
+TEST(OwnerData, APaintAsksOnlyForTheRowsItShowsAfterNamingThem) {
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.Serve(parent);
+    HWND grid = CreateStandardGrid(parent.hwnd(), true);
+    ASSERT_TRUE(Grid_SetRowCount(grid, GRID_MAX_OWNER_ROWS));
+    Grid_SetCurCell(grid, 0, GRID_MAX_OWNER_ROWS - 1);
+    UpdateWindow(ListPane(grid));
+    parent.Clear();
+    model.hints.clear();
+    RedrawWindow(ListPane(grid), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_EQ(model.hints.size(), 1u);
+    const GridRowRange hint = model.hints.front();
+    EXPECT_EQ(hint.lastRow, GRID_MAX_OWNER_ROWS - 1);
+    EXPECT_LE(hint.lastRow - hint.firstRow, 12u);  // one screen of rows
+    const std::vector<UINT> fetched = OwnerRowsModel::FetchedRows(parent);
+    const std::set<UINT> rows(fetched.begin(), fetched.end());
+    EXPECT_EQ(rows.size(), hint.lastRow - hint.firstRow + 1);
+    EXPECT_EQ(*rows.begin(), hint.firstRow);
+    EXPECT_EQ(*rows.rbegin(), hint.lastRow);
+    EXPECT_EQ(fetched.size(), rows.size() * 6);  // each cell once, the kind cell too
+}
+
+TEST(OwnerData, SortSetsTheDirectionAndLeavesTheRowsToTheApplication) {
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.rows = SampleRows(20);
+    model.Serve(parent);
+    HWND grid = CreateStandardGrid(parent.hwnd(), true);
+    ASSERT_TRUE(model.Show(grid));
+    UpdateWindow(ListPane(grid));
+    parent.Clear();
+    Grid_Sort(grid, 2, GRID_SORT_DESCENDING);
+    EXPECT_EQ(Grid_GetSortState(grid), 1);
+    EXPECT_TRUE(parent.OfCode(GRN_GETCELL).empty());  // nothing read, nothing moved
+    Grid_Sort(grid, 2, GRID_SORT_ASCENDING);
+    EXPECT_EQ(Grid_GetSortState(grid), 0);
+}
+
+// Inside a notification the parent empties its rows or destroys the control; painting, clicks
+// and keys that follow stay safe.
+TEST(OwnerData, AParentThatDropsItsRowsOrTheControlInsideANotificationIsSafe) {
+    enum class Act { DropRows, Destroy };
+    struct Case {
+        const char* name;
+        UINT code;
+        Act act;
+    };
+    const Case cases[] = {
+        {"rows dropped while a cell is asked", GRN_GETCELL, Act::DropRows},
+        {"rows dropped at the hint", GRN_CACHEHINT, Act::DropRows},
+        {"rows dropped at a click", GRN_CELLCLICK, Act::DropRows},
+        {"control destroyed while a cell is asked", GRN_GETCELL, Act::Destroy},
+        {"control destroyed at the hint", GRN_CACHEHINT, Act::Destroy},
+    };
+    for (const Case& c : cases) {
+        RecordingParent parent;
+        OwnerRowsModel model;
+        model.rows = SampleRows(30);
+        model.Serve(parent);
+        HWND grid = CreateStandardGrid(parent.hwnd(), true);
+        ASSERT_TRUE(model.Show(grid));
+        bool done = false;
+        model.also = [&](GridNotify& record) {
+            if (done || record.code != c.code) {
+                return;
+            }
+            done = true;
+            if (c.act == Act::DropRows) {
+                model.rows.clear();
+                Grid_SetRowCount(grid, 0);
+            } else {
+                DestroyWindow(grid);
+            }
+        };
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (IsWindow(grid)) {
+            Click(ListPane(grid), RowPoint(grid, 3));
+            KeyDown(ListPane(grid), VK_DOWN, 0x50);
+            RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+        PumpMessages();
+        EXPECT_TRUE(done) << c.name;
+        EXPECT_EQ(IsWindow(grid) != FALSE, c.act == Act::DropRows) << c.name;
+        if (c.act == Act::DropRows) {
+            EXPECT_EQ(Grid_GetRowCount(grid), 0) << c.name;
+        }
+    }
+}
+
+}  // namespace
