@@ -84,10 +84,10 @@ void PaintBareRow(const DRAWITEMSTRUCT& item, void* context) {
 
 // ---- the grid ------------------------------------------------------------------------------
 
-HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder) {
-    HWND grid =
-        CreateWindowExA(0, VORLANE_CLASS, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kClientWidth,
-                        kClientHeight, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder, DWORD style) {
+    HWND grid = CreateWindowExA(0, VORLANE_CLASS, nullptr, WS_CHILD | WS_VISIBLE | style, 0, 0,
+                                kClientWidth, kClientHeight, host, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     PartnerSet partners = {};
     partners.rowImageList = icons == RowIcons::ImageList ? rowImages : nullptr;
     Grid_SetPartners(grid, &partners);

@@ -29,8 +29,10 @@ constexpr UINT kSizeColumn = 2;  // number key of the sorts
 // ---- the grid ------------------------------------------------------------------------------
 
 // A visible grid filling the host's client area, with its six columns and no rows. With
-// RowIcons::Shell, column 0's folder prefix is `folder` (kept by the caller).
-HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder);
+// RowIcons::Shell, column 0's folder prefix is `folder` (kept by the caller). `style` adds GRS_
+// bits.
+HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder,
+                DWORD style = 0);
 // Appends the rows one GRM_ADDROW each.
 void FillGrid(HWND grid, const RowSet& rows, RowIcons icons);
 void DestroyGrid(HWND grid);

@@ -3,7 +3,7 @@
 // filling and the memory it takes, sorting, full repaints and line scrolling; the 64-bit build
 // also fills the grid alone with 10,000,000 rows.
 //
-//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only fill|sort|paint]
+//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only fill|sort|paint|owner]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
@@ -185,6 +185,10 @@ int main(int argc, char** argv) {
     if (wanted("paint")) {
         std::fprintf(stderr, "painting with shell icons\n");
         bench::MeasureShellIconPainting(results);
+    }
+    if (wanted("owner")) {
+        std::fprintf(stderr, "owner data\n");
+        bench::MeasureOwnerData(results);
     }
     // Last, so that the other measurements never meet a heap this fill has grown.
     bool complete = true;
