@@ -1,6 +1,10 @@
 // The demo: a two-pane file browser made of two grid controls.
 //   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
 //                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
+//   vorlane_demo --rows N [--screenshot FILE.png]
+// With --rows it shows N generated rows instead (up to 100,000,000 in the 64-bit build,
+// 10,000,000 in the 32-bit one), kept by the demo and given to the grid as it asks for them;
+// a title click reverses the order.
 // Without folders it lists a small sample tree it creates in the temporary folder; a folder that
 // does not exist is reported (in a message box, or on the error output with --screenshot) and
 // the program exits with 4. It touches
@@ -16,6 +20,7 @@
 #include <string>
 
 #include "demo_window.h"
+#include "generated_view.h"
 #include "gestures.h"
 #include "report.h"
 #include "sample_tree.h"
@@ -27,6 +32,7 @@ struct Options {
     DemoOptions demo;
     std::wstring screenshot;  // empty: run interactively
     std::wstring gesture;     // scripted before the screenshot
+    UINT generatedRows = 0;   // --rows: the generated view instead of the folders
 };
 
 Options ParseOptions() {
@@ -40,6 +46,8 @@ Options ParseOptions() {
             options.demo.scripted = true;
         } else if (arg == L"--gesture" && i + 1 < count) {
             options.gesture = args[++i];
+        } else if (arg == L"--rows" && i + 1 < count) {
+            options.generatedRows = static_cast<UINT>(wcstoul(args[++i], nullptr, 10));
         } else if (arg == L"--write-files") {
             options.demo.writeFiles = true;
         } else if (options.demo.leftFolder.empty()) {
@@ -70,6 +78,31 @@ bool IsFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// Shows the generated rows until the window is closed, or, with --screenshot, writes their
+// picture and exits (2 when it could not be written).
+int RunGeneratedView(HINSTANCE instance, const Options& options, int show) {
+    HWND window = CreateGeneratedView(instance, options.generatedRows);
+    if (window == nullptr) {
+        ReportError(nullptr, L"The grid could not show that many rows.", options.demo.scripted);
+        return 1;
+    }
+    if (!options.screenshot.empty()) {
+        ShowWindow(window, SW_SHOW);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpPending();
+        const bool saved = SaveWindowPng(window, options.screenshot.c_str());
+        DestroyWindow(window);
+        return saved ? 0 : 2;
+    }
+    ShowWindow(window, show);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
@@ -81,6 +114,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         return 1;
     }
 
+    if (options.generatedRows != 0) {
+        return RunGeneratedView(instance, options, show);
+    }
     std::wstring sampleLeft;
     std::wstring sampleRight;
     if (options.demo.leftFolder.empty() || options.demo.rightFolder.empty()) {

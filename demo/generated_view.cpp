@@ -1,0 +1,134 @@
+#include "generated_view.h"
+
+#include <cstdio>
+
+#include "vorlane.h"
+
+namespace {
+
+const wchar_t kViewClass[] = L"VorlaneGeneratedView";
+
+enum Column : UINT { kName, kKind, kSize, kModified, kAttributes, kKindCell, kColumns };
+
+struct GeneratedRows {
+    HWND grid = nullptr;
+    UINT count = 0;
+    UINT sortColumn = kName;
+    bool descending = false;
+};
+
+GeneratedRows& Rows() {
+    static GeneratedRows rows;
+    return rows;
+}
+
+// The row shown at `position` in the order chosen: every column grows with the row's number,
+// so sorting any column ascending shows the rows in number order and descending reverses it.
+UINT RowAt(UINT position) {
+    const GeneratedRows& rows = Rows();
+    return rows.descending ? rows.count - 1 - position : position;
+}
+
+void FillCell(GridCellRef& cell) {
+    const UINT row = RowAt(cell.row);
+    auto* text = static_cast<wchar_t*>(cell.buffer);
+    switch (cell.column) {
+        case kName: _snwprintf(text, cell.bufferSize, L"Datei %09u.txt", row); break;
+        case kKind:
+            _snwprintf(text, cell.bufferSize, L"%ls", row % 3 == 0 ? L"Текст" : L"Text");
+            break;
+        case kKindCell: *static_cast<UINT*>(cell.buffer) = 3; break;
+        default: *static_cast<UINT*>(cell.buffer) = row; break;
+    }
+    if (cell.column < kSize && cell.bufferSize > 0) {
+        text[cell.bufferSize - 1] = L'\0';
+    }
+}
+
+void OnNotify(const GridNotify& record) {
+    GeneratedRows& rows = Rows();
+    switch (record.code) {
+        case GRN_GETCELL: FillCell(*reinterpret_cast<GridCellRef*>(record.value)); break;
+        case GRN_HEADERCLICK:
+            // The rows are generated in order: sorting is choosing the direction.
+            rows.descending = rows.sortColumn == record.column ? !rows.descending : false;
+            rows.sortColumn = record.column;
+            Grid_Sort(rows.grid, record.column,
+                      rows.descending ? GRID_SORT_DESCENDING : GRID_SORT_ASCENDING);
+            Grid_Redraw(rows.grid);
+            break;
+        default: break;
+    }
+}
+
+void AddColumns(HWND grid) {
+    const struct {
+        const wchar_t* title;
+        int width;
+        int cellKind;
+        int align;
+    } columns[kColumns] = {
+        {L"Name", 220, GRID_CELL_TEXT, GRID_ALIGN_LEFT},
+        {L"Art", 90, GRID_CELL_TEXT, GRID_ALIGN_LEFT},
+        {L"Größe", 110, GRID_CELL_NUMBER, GRID_ALIGN_RIGHT},
+        {L"Zeile", 110, GRID_CELL_NUMBER, GRID_ALIGN_RIGHT},
+        {L"Wert", 90, GRID_CELL_NUMBER, GRID_ALIGN_RIGHT},
+        {nullptr, 0, GRID_CELL_VALUE, GRID_ALIGN_LEFT},
+    };
+    for (const auto& column : columns) {
+        ColumnDescW desc = {};
+        desc.title = column.title;
+        desc.width = column.width;
+        desc.cellKind = column.cellKind;
+        desc.cellAlign = column.align;
+        desc.editorKind = GRID_EDITOR_NONE;
+        Grid_AddColumnW(grid, &desc);
+    }
+}
+
+LRESULT CALLBACK ViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NOTIFY: OnNotify(*reinterpret_cast<const GridNotify*>(lParam)); return 0;
+        case WM_SIZE: MoveWindow(Rows().grid, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+HWND CreateGeneratedView(HINSTANCE instance, UINT rows) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = ViewProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.lpszClassName = kViewClass;
+    RegisterClassW(&windowClass);
+    wchar_t title[96];
+    _snwprintf(title, 96, L"Vorlane - %u generated rows", rows);
+    title[95] = L'\0';
+    HWND window = CreateWindowExW(0, kViewClass, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 700, 500, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    RECT client = {};
+    GetClientRect(window, &client);
+    HWND grid = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
+                                WS_CHILD | WS_VISIBLE | GRS_OWNERDATA, 0, 0, client.right,
+                                client.bottom, window, nullptr, instance, nullptr);
+    if (grid == nullptr) {
+        DestroyWindow(window);
+        return nullptr;
+    }
+    Rows().grid = grid;
+    Grid_UseSystemLook(grid, nullptr);
+    AddColumns(grid);
+    Rows().count = rows;
+    if (!Grid_SetRowCount(grid, rows)) {
+        DestroyWindow(window);
+        return nullptr;
+    }
+    Grid_Sort(grid, kName, GRID_SORT_ASCENDING);
+    return window;
+}
