@@ -8,9 +8,11 @@
  * VORLANE_CLASS. The control is driven entirely by the GRM_ messages below and reports to its
  * parent with WM_NOTIFY (a GridNotify record, codes GRN_). The library exports no functions.
  *
- * Cells are named by MAKEWPARAM(column, row position). Rows are named by their position in the
- * display order. The last column of every grid is the kind column: never shown, its cell in each
- * row (the kind cell) classifies the row for painting, selection, editing and drag and drop.
+ * Cells are named by MAKEWPARAM(column, row position), which reaches rows up to 65,535; the
+ * messages ending in EX name a cell in a record, with 32 bits for each, and reach every row. Rows
+ * are named by their position in the display order. The last column of every grid is the kind
+ * column: never shown, its cell in each row (the kind cell) classifies the row for painting,
+ * selection, editing and drag and drop.
  *
  * Plain C89 and later, and C++: the version macros (VORLANE_VERSION_MAJOR, _MINOR, _PATCH and
  * VORLANE_VERSION_STRING) come from vorlane_version.h beside this header.
@@ -29,7 +31,7 @@ extern "C" {
 
 #define VORLANE_CLASS "VorlaneClass"
 /* The Unicode class: in its windows every text that crosses the interface is UTF-16 (WCHAR):
-   ColumnDescW's texts, the text entries of GRM_ADDROW(S) arrays, GRM_GETCELL/SETCELL and
+   ColumnDescW's texts, the text entries of GRM_ADDROW(S) arrays, GRM_GETCELL/SETCELL(EX) and
    GRM_GETCOLTITLE/SETCOLTITLE texts, and the texts `value` points at in GRN_BEGINEDIT,
    GRN_ENDEDIT and GRN_CELLCHANGING. Lengths count UTF-16 units. Everything else is the same. */
 #define VORLANE_CLASSW L"VorlaneClassW"
@@ -71,6 +73,15 @@ extern "C" {
    all n rows or none: the first new row's position, or -1 with nothing changed (no memory, no
    columns, a null array, n of 0). Scroll bars and view are updated once, after the last row. */
 #define GRM_ADDROWS (WM_USER + 0x100)
+/* lParam GridCellRef*: a text cell's full length, its text cut to bufferSize characters and a
+   NUL copied (a bufferSize of 0 or a NULL buffer copies nothing); any other cell's 32-bit value
+   into buffer (4 bytes, when buffer is not NULL) and 0; -1, nothing written, for no cell. */
+#define GRM_GETCELLEX (WM_USER + 0x101)
+/* lParam GridCellRef*, buffer the text (NULL: none) or the 32-bit value, bufferSize not read:
+   as GRM_SETCELL, with its notifications; 1 written, 0 not (vetoed, no cell, no value). */
+#define GRM_SETCELLEX (WM_USER + 0x102)
+/* lParam GridCellRect*: 1 and the rectangle GRM_GETCELLRECT gives; 0, rect untouched, no cell */
+#define GRM_GETCELLRECTEX (WM_USER + 0x103)
 /* Owner data only: wParam the number of rows (at most GRID_MAX_OWNER_ROWS). Keeps the selected
    rows and the current row that are still below it; 1 when set, 0 otherwise. */
 #define GRM_SETROWCOUNT (WM_USER + 0x105)
@@ -143,9 +154,9 @@ extern "C" {
 /* Owner data: rows value -> GridRowRange are about to be painted; the parent may fetch them. */
 #define GRN_CACHEHINT 21
 
-/* GRN_DROP dropRow values that name no row. */
-#define GRID_DROP_OTHER_LIST 77777 /* the pointer had just moved over from the other list */
-#define GRID_DROP_NO_ROW 88888     /* over a list, but not over a row of kind word 2 */
+/* GRN_DROP dropRow values that name no row: above every row position a list can hold. */
+#define GRID_DROP_OTHER_LIST 0xFFFFFFF0u /* the pointer had just moved over from the other list */
+#define GRID_DROP_NO_ROW 0xFFFFFFF1u     /* over a list, but not over a row of kind word 2 */
 
 /* GRM_SORT modes. Every sort shows the rows in four groups, one after the other: rows whose
    column 5 holds 1, 2 or 3 in its low byte in groups 1 to 3, all others in group 4 (every row
@@ -241,15 +252,23 @@ typedef struct PartnerSet {
     HIMAGELIST rowImageList; /* images for rows whose kind cell has a non-zero high word */
 } PartnerSet;
 
-/* A cell and a buffer: GRM_GETCELLEX, GRM_SETCELLEX and GRN_GETCELL. */
+/* A cell of any row, for GRM_GETCELLEX, GRM_SETCELLEX and GRN_GETCELL. */
 typedef struct GridCellRef {
-    UINT column;
-    UINT row;
-    void* buffer;    /* a text of the grid's width, or a pointer to the 32-bit value */
-    UINT bufferSize; /* characters of the buffer (for a text) */
+    UINT column;     /* column index */
+    UINT row;        /* row position */
+    void* buffer;    /* the text (in the grid's width) or the 32-bit value */
+    UINT bufferSize; /* GRM_GETCELLEX, GRN_GETCELL: characters buffer holds, bytes in a
+                        VorlaneClass grid, UTF-16 units in a VorlaneClassW grid */
 } GridCellRef;
 
-/* Rows first to last, inclusive: GRN_CACHEHINT. */
+/* A cell of any row and its rectangle, for GRM_GETCELLRECTEX. */
+typedef struct GridCellRect {
+    UINT column; /* column index */
+    UINT row;    /* row position */
+    RECT rect;   /* x in the control's client coordinates, y in the list pane's */
+} GridCellRect;
+
+/* A run of rows by position, both ends included: GRN_CACHEHINT. */
 typedef struct GridRowRange {
     UINT firstRow;
     UINT lastRow;
@@ -303,6 +322,9 @@ VORLANE_LAYOUT(sizeof(ColumnDescW) == sizeof(ColumnDesc));
 VORLANE_LAYOUT(offsetof(ColumnDescW, title) == offsetof(ColumnDesc, title));
 VORLANE_LAYOUT(offsetof(ColumnDescW, mask) == offsetof(ColumnDesc, mask));
 VORLANE_LAYOUT(offsetof(ColumnDescW, reserved) == offsetof(ColumnDesc, reserved));
+VORLANE_LAYOUT(sizeof(GridCellRect) == 24 && offsetof(GridCellRect, rect) == 8);
+VORLANE_LAYOUT(sizeof(GridRowRange) == 8 && offsetof(GridRowRange, lastRow) == 4);
+VORLANE_LAYOUT(offsetof(GridCellRef, row) == 4 && offsetof(GridCellRef, buffer) == 8);
 #if defined(_WIN64)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 72);
 VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 8 && offsetof(ColumnDesc, title) == 16);
@@ -318,6 +340,7 @@ VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 40 && offsetof(GridNotify, butt
 VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 68 && offsetof(GridNotify, reserved) == 72);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 80 && offsetof(GridNotify, cancel) == 88);
 VORLANE_LAYOUT(sizeof(GridValue) == 8);
+VORLANE_LAYOUT(sizeof(GridCellRef) == 24 && offsetof(GridCellRef, bufferSize) == 16);
 #elif defined(_WIN32)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 48);
 VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 4 && offsetof(ColumnDesc, title) == 8);
@@ -333,6 +356,7 @@ VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 24 && offsetof(GridNotify, butt
 VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 48 && offsetof(GridNotify, reserved) == 52);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 56 && offsetof(GridNotify, cancel) == 60);
 VORLANE_LAYOUT(sizeof(GridValue) == 4);
+VORLANE_LAYOUT(sizeof(GridCellRef) == 16 && offsetof(GridCellRef, bufferSize) == 12);
 #endif
 
 /* Typed wrappers, one per message. */
@@ -480,6 +504,42 @@ static __inline BOOL Grid_SetRowCount(HWND g, UINT count) {
 static __inline int Grid_GetRowCount(HWND g) {
     return (int)VORLANE_SEND(g, LB_GETCOUNT, 0, 0);
 }
+/* GRM_GETCELLEX: the text's full length (its cut copy in buffer), 0 for a value, -1 no cell. */
+static __inline int Grid_GetCellEx(HWND g, UINT column, UINT row, void* buffer, UINT bufferSize) {
+    GridCellRef ref;
+    ref.column = column;
+    ref.row = row;
+    ref.buffer = buffer;
+    ref.bufferSize = bufferSize;
+    return (int)VORLANE_SEND(g, GRM_GETCELLEX, 0, &ref);
+}
+static __inline BOOL Grid_SetCellTextEx(HWND g, UINT column, UINT row, const char* text) {
+    GridCellRef ref;
+    ref.column = column;
+    ref.row = row;
+    ref.buffer = (void*)text;
+    ref.bufferSize = 0;
+    return (BOOL)VORLANE_SEND(g, GRM_SETCELLEX, 0, &ref);
+}
+static __inline BOOL Grid_SetCellValueEx(HWND g, UINT column, UINT row, const INT32* value) {
+    GridCellRef ref;
+    ref.column = column;
+    ref.row = row;
+    ref.buffer = (void*)value;
+    ref.bufferSize = 0;
+    return (BOOL)VORLANE_SEND(g, GRM_SETCELLEX, 0, &ref);
+}
+/* GRM_GETCELLRECTEX: TRUE and the cell's rectangle in *r; FALSE, *r untouched, for no cell. */
+static __inline BOOL Grid_GetCellRectEx(HWND g, UINT column, UINT row, RECT* r) {
+    GridCellRect cell;
+    cell.column = column;
+    cell.row = row;
+    if (!VORLANE_SEND(g, GRM_GETCELLRECTEX, 0, &cell)) {
+        return FALSE;
+    }
+    *r = cell.rect;
+    return TRUE;
+}
 
 /* Wrappers for a Unicode grid, for the messages that take or give text (the others above serve
    both classes: messages from WM_USER on pass unchanged between ANSI and Unicode windows). */
@@ -498,6 +558,22 @@ static __inline void Grid_GetCellW(HWND g, UINT column, UINT row, void* destinat
 }
 static __inline void Grid_SetCellTextW(HWND g, UINT column, UINT row, const WCHAR* text) {
     VORLANE_SENDW(g, GRM_SETCELL, VORLANE_CELL(column, row), text);
+}
+static __inline int Grid_GetCellExW(HWND g, UINT column, UINT row, void* buffer, UINT bufferSize) {
+    GridCellRef ref;
+    ref.column = column;
+    ref.row = row;
+    ref.buffer = buffer;
+    ref.bufferSize = bufferSize;
+    return (int)VORLANE_SENDW(g, GRM_GETCELLEX, 0, &ref);
+}
+static __inline BOOL Grid_SetCellTextExW(HWND g, UINT column, UINT row, const WCHAR* text) {
+    GridCellRef ref;
+    ref.column = column;
+    ref.row = row;
+    ref.buffer = (void*)text;
+    ref.bufferSize = 0;
+    return (BOOL)VORLANE_SENDW(g, GRM_SETCELLEX, 0, &ref);
 }
 static __inline void Grid_GetColTitleW(HWND g, UINT column, WCHAR* buffer) {
     VORLANE_SENDW(g, GRM_GETCOLTITLE, column, buffer);

@@ -26,6 +26,7 @@ void OnHScroll(GridInstance& grid, UINT code);
 void OnMouseWheel(HWND window, int delta);
 LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row);
 void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect);
+LRESULT OnGetCellRectEx(GridInstance& grid, GridCellRect* cell);
 void OnEnsureVisible(GridInstance& grid);
 // After rows were appended at the end: brings the current cell into view as GRM_ENSUREVISIBLE
 // does, the bars it changes repainted with the window's next paint.
@@ -61,6 +62,8 @@ LRESULT OnAddRow(GridInstance& grid, const GridValue* values);
 LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values);
 void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination);
 void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source);
+LRESULT OnGetCellEx(GridInstance& grid, const GridCellRef* ref);
+LRESULT OnSetCellEx(GridInstance& grid, const GridCellRef* ref);
 void OnClearRows(GridInstance& grid);
 LRESULT OnGetRowCount(GridInstance& grid);
 LRESULT OnGetSelRows(GridInstance& grid, int* positions);
@@ -91,8 +94,8 @@ void OnRedraw(GridInstance& grid);
 
 // input/editing.cpp: in-place editors.
 LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row);
-// `cell` as GRM_ENDEDIT carries it, MAKELONG(column, row); `requested` false: nothing happens.
-void OnEndEdit(GridInstance& grid, WPARAM cell, bool requested);
+// The cell GRM_ENDEDIT names; `requested` false: nothing happens.
+void OnEndEdit(GridInstance& grid, uint32_t column, uint32_t row, bool requested);
 void OnCancelEdit(GridInstance& grid);
 
 // Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,

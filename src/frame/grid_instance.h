@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "frame/column_windows.h"
 #include "frame/painting.h"
@@ -62,12 +63,18 @@ struct HeaderResize {
     int32_t grabOffset = 0;  // mouse x minus that column's right edge at the hover test, pixels
 };
 
+// A cell by column and row position, each of the full 32 bits.
+struct CellAddress {
+    uint32_t column = 0;
+    uint32_t row = 0;
+};
+
 // The in-place edit of one cell, from GRM_BEGINEDIT showing an editor to the one routine that
 // ends it (EndEdit, input/editing.cpp). Written there and by the editor procedures.
 struct EditSession {
     HWND editor = nullptr;  // the editor of the edit under way: shown, or hidden by Esc or by a
                             // vetoed end; none between edits
-    WPARAM cell = 0;        // MAKELONG(column, row) of the cell it edits
+    CellAddress cell;       // the cell it edits
     bool hideEndsNothing = false;  // an end that closes the editor, or the control's own hiding
                                    // of one, is under way: hiding an editor ends no edit now
     bool commitOwed = false;       // an Enter is ending the edit: the first end of it to get past
@@ -81,11 +88,12 @@ struct EditSession {
 struct OwnerRows {
     explicit OwnerRows(TextWidth width) : page(width) {}
 
-    bool on = false;        // made with GRS_OWNERDATA; fixed for the grid's life
-    uint32_t count = 0;     // rows, set by GRM_SETROWCOUNT
-    RowRanges selection;    // selected rows
-    RowPage page;           // cells fetched before the list pane's last paint, by row position
-    bool painting = false;  // the list pane's paint is under way: rows are drawn from the page
+    bool on = false;          // made with GRS_OWNERDATA; fixed for the grid's life
+    uint32_t count = 0;       // rows, set by GRM_SETROWCOUNT
+    RowRanges selection;      // selected rows
+    RowPage page;             // cells fetched before the list pane's last paint, by row position
+    std::vector<char> asked;  // the text of the cell last asked for outside painting
+    bool painting = false;    // the list pane's paint is under way: rows are drawn from the page
 };
 
 struct GridInstance {

@@ -86,9 +86,13 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case GRM_GETCELLRECT:
             OnGetCellRect(grid, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<RECT*>(lParam));
             return 0;
+        case GRM_GETCELLEX: return OnGetCellEx(grid, reinterpret_cast<const GridCellRef*>(lParam));
+        case GRM_SETCELLEX: return OnSetCellEx(grid, reinterpret_cast<const GridCellRef*>(lParam));
+        case GRM_GETCELLRECTEX:
+            return OnGetCellRectEx(grid, reinterpret_cast<GridCellRect*>(lParam));
         case GRM_ENSUREVISIBLE: OnEnsureVisible(grid); return 0;
         case GRM_BEGINEDIT: return OnBeginEdit(grid, wParam, static_cast<ULONG_PTR>(lParam));
-        case GRM_ENDEDIT: OnEndEdit(grid, wParam, lParam == 0); return 0;
+        case GRM_ENDEDIT: OnEndEdit(grid, LOWORD(wParam), HIWORD(wParam), lParam == 0); return 0;
         case GRM_GETCOLWIDTH: return OnGetColWidth(grid, wParam);
         case GRM_SETCOLWIDTH: OnSetColWidth(grid, wParam, static_cast<int32_t>(lParam)); return 0;
         case GRM_GETHEADERHEIGHT: return grid.headerHeight;

@@ -1,6 +1,7 @@
 #include "frame/owner_rows.h"
 
 #include <algorithm>
+#include <new>
 
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
@@ -51,35 +52,6 @@ bool FetchRow(GridInstance& grid, uint32_t row) {
 
 }  // namespace
 
-bool FetchCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination,
-               uint32_t destinationUnits) {
-    if (!IsCell(grid, column, row) || destination == nullptr) {
-        return false;
-    }
-    const uint32_t unitSize = UnitSize(grid.store.textWidth());
-    if (!IsTextColumn(grid, column)) {
-        if (uint64_t{destinationUnits} * unitSize < sizeof(uint32_t)) {
-            return false;
-        }
-        uint32_t value = 0;
-        AskCell(grid, column, row, &value, 1);
-        std::copy(reinterpret_cast<const char*>(&value),
-                  reinterpret_cast<const char*>(&value) + sizeof value,
-                  static_cast<char*>(destination));
-        return true;
-    }
-    if (destinationUnits == 0) {
-        return false;
-    }
-    // The parent writes into a buffer of the caller's size, emptied first; whatever it leaves,
-    // the last unit ends the text.
-    std::fill_n(static_cast<char*>(destination), uint64_t{destinationUnits} * unitSize, 0);
-    AskCell(grid, column, row, destination, destinationUnits);
-    std::fill_n(static_cast<char*>(destination) + (uint64_t{destinationUnits} - 1) * unitSize,
-                unitSize, 0);
-    return true;
-}
-
 bool FetchRowsForPaint(GridInstance& grid, const RECT& area) {
     const uint32_t rows = RowCount(grid);
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
@@ -123,9 +95,32 @@ uint32_t KindCellAt(GridInstance& grid, uint32_t position) {
     if (grid.owner.page.Holds(position)) {
         return grid.owner.page.KindCell(position);
     }
-    uint32_t kindCell = 0;
-    FetchCell(grid, ColumnCount(grid) - 1, position, &kindCell, sizeof kindCell);
-    return kindCell;
+    if (!IsCell(grid, ColumnCount(grid) - 1, position)) {
+        return 0;
+    }
+    const std::optional<CellContent> kind = AskCellContent(grid, ColumnCount(grid) - 1, position);
+    return kind && !kind->isText ? kind->value : 0;
+}
+
+std::optional<CellContent> AskCellContent(GridInstance& grid, uint32_t column, uint32_t row) {
+    CellContent content;
+    if (!IsTextColumn(grid, column)) {
+        AskCell(grid, column, row, &content.value, 1);
+        return content;
+    }
+    const uint32_t unitSize = UnitSize(grid.store.textWidth());
+    std::vector<char>& text = grid.owner.asked;
+    try {
+        text.assign(size_t{kFetchedTextUnits} * unitSize, 0);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    AskCell(grid, column, row, text.data(), kFetchedTextUnits);
+    std::fill_n(text.end() - unitSize, unitSize, 0);  // whatever the parent left, it ends here
+    content.isText = true;
+    content.text = text.data();
+    content.length = static_cast<uint32_t>(TextUnits(text.data(), grid.store.textWidth()));
+    return content;
 }
 
 void ForgetFetchedRow(GridInstance& grid, uint32_t row) {

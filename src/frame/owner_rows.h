@@ -6,21 +6,22 @@
 #include <cstdint>
 
 #include "frame/grid_instance.h"
+#include "frame/row_positions.h"
 
 namespace vorlane {
 
-// Asks the parent for one cell into `destination`, which holds `destinationUnits` units of the
-// grid's width (a value cell: at least 4 bytes), as GridStore::ReadCell reads one. False, with
-// nothing written, for a cell outside the grid or a destination too small; the parent may do
-// anything meanwhile: check destroyed.
-bool FetchCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination,
-               uint32_t destinationUnits);
+constexpr uint32_t kFetchedTextUnits = 32768;  // a text asked for outside painting, with its NUL
 
 // Before the list pane paints `area` (its client coordinates): names the rows in it with
 // GRN_CACHEHINT and fetches every cell of them afresh into the page, which the rows are then
 // painted from; rows no longer on screen leave the page. False when the control was destroyed
 // meanwhile.
 bool FetchRowsForPaint(GridInstance& grid, const RECT& area);
+
+// Asks the parent for a cell that exists (GRN_GETCELL): its text, cut to kFetchedTextUnits - 1
+// units and kept in the grid until the next one is asked for, or its value. Nullopt without
+// memory. The parent may do anything meanwhile: check destroyed.
+std::optional<CellContent> AskCellContent(GridInstance& grid, uint32_t column, uint32_t row);
 
 // The row's cells may have changed: fetched again at its next paint.
 void ForgetFetchedRow(GridInstance& grid, uint32_t row);

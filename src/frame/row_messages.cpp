@@ -1,8 +1,10 @@
 // Rows, cells and the selection messages.
 #include <algorithm>
+#include <cstring>
 
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
+#include "frame/owner_rows.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
 
@@ -108,33 +110,88 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
     return firstPosition;
 }
 
-void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination) {
-    if (destination == nullptr || !IsCell(grid, column, row)) {
-        return;
+std::optional<CellContent> CellContentAt(GridInstance& grid, uint32_t column, uint32_t row) {
+    if (!IsCell(grid, column, row)) {
+        return std::nullopt;
     }
-    grid.store.ReadCell(RowOffsetAt(grid, row), column, destination, kCellTextLimit);
+    if (IsOwnerData(grid)) {
+        return AskCellContent(grid, column, row);
+    }
+    const std::optional<GridStore::StoredCell> stored =
+        grid.store.CellAt(RowOffsetAt(grid, row), column);
+    if (!stored) {
+        return std::nullopt;
+    }
+    CellContent content;
+    content.isText = stored->isText;
+    content.value = stored->value;
+    if (stored->isText) {
+        content.text = stored->text;
+        // A pool of 32-bit offsets holds no longer text.
+        content.length = static_cast<uint32_t>(TextUnits(stored->text, grid.store.textWidth()));
+    }
+    return content;
 }
 
-void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source) {
-    if (!IsCell(grid, column, row)) {
+// The destination must hold the whole text and its NUL, or 4 bytes for a value.
+void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination) {
+    const std::optional<CellContent> cell = CellContentAt(grid, column, row);
+    if (destination == nullptr || !cell) {
         return;
     }
+    if (cell->isText) {
+        CopyTextCut(cell->text, grid.store.textWidth(), destination, cell->length + 1);
+    } else {
+        std::memcpy(destination, &cell->value, sizeof cell->value);
+    }
+}
+
+// A text cell's full length, its text cut to the buffer; 0 for a value cell; -1 for no cell.
+LRESULT OnGetCellEx(GridInstance& grid, const GridCellRef* ref) {
+    if (ref == nullptr) {
+        return -1;
+    }
+    const GridCellRef asked = *ref;  // the client's record, read once
+    const std::optional<CellContent> cell = CellContentAt(grid, asked.column, asked.row);
+    if (!cell) {
+        return -1;
+    }
+    if (!cell->isText) {
+        if (asked.buffer != nullptr) {
+            std::memcpy(asked.buffer, &cell->value, sizeof cell->value);
+        }
+        return 0;
+    }
+    // A null buffer or a size of 0 only asks the length: nothing is written.
+    CopyTextCut(cell->text, grid.store.textWidth(), asked.buffer, asked.bufferSize);
+    return static_cast<LRESULT>(cell->length);
+}
+
+bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* source) {
+    if (!IsCell(grid, column, row)) {
+        return false;
+    }
     if (source == nullptr && grid.store.columns().CellKind(column) != kCellText) {
-        return;  // a value cell needs a value to point to
+        return false;  // a value cell needs a value to point to
     }
     GridNotify record = MakeNotify(grid, GRN_CELLCHANGING, column, row);
     record.value = reinterpret_cast<LPARAM>(source);
     if (SendNotify(grid, record) || grid.destroyed || !IsCell(grid, column, row)) {
-        return;
+        return false;
     }
-    // The value is read only now: the parent may have changed it while it was asked. A text
-    // that cannot get memory leaves the cell as it was, with nothing to repaint or report.
-    const uint32_t rowOffset = RowOffsetAt(grid, row);
-    if (!grid.store.WriteCell(rowOffset, column, source)) {
-        return;
-    }
-    if (column == 0) {
-        ForgetFileIcon(*grid.paint, rowOffset);  // a new name may be another file
+    if (IsOwnerData(grid)) {
+        ForgetFetchedRow(grid, row);  // the parent keeps the value: the row is asked for again
+    } else {
+        // The value is read only now: the parent may have changed it while it was asked. A
+        // text that cannot get memory leaves the cell as it was, with nothing to repaint or
+        // report.
+        const uint32_t rowOffset = RowOffsetAt(grid, row);
+        if (!grid.store.WriteCell(rowOffset, column, source)) {
+            return false;
+        }
+        if (column == 0) {
+            ForgetFileIcon(*grid.paint, rowOffset);  // a new name may be another file
+        }
     }
     RECT rect;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect)) !=
@@ -145,6 +202,19 @@ void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* so
         record.code = GRN_CELLCHANGED;
         SendNotify(grid, record);
     }
+    return true;
+}
+
+void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source) {
+    WriteCellAt(grid, column, row, source);
+}
+
+LRESULT OnSetCellEx(GridInstance& grid, const GridCellRef* ref) {
+    if (ref == nullptr) {
+        return 0;
+    }
+    const GridCellRef asked = *ref;  // the parent may rewrite the record while it is asked
+    return WriteCellAt(grid, asked.column, asked.row, asked.buffer) ? 1 : 0;
 }
 
 void OnClearRows(GridInstance& grid) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "frame/grid_instance.h"
 
@@ -39,5 +40,28 @@ inline uint32_t RowOffsetAt(const GridInstance& grid, uint32_t position) {
 // The kind cell of the row shown at `position`. An owner-data grid reads it from the rows last
 // fetched for painting, or asks its parent (which may do anything meanwhile: check destroyed).
 uint32_t KindCellAt(GridInstance& grid, uint32_t position);
+
+// What the cell at a row position holds, as every message that reads a cell gets it: a text
+// cell's text in place (units of the grid's width with their NUL, valid until the rows next
+// change) and its length in units, or any other cell's 32-bit value.
+struct CellContent {
+    bool isText = false;
+    const void* text = nullptr;  // a text cell's text
+    uint32_t length = 0;         // its units before the NUL
+    uint32_t value = 0;          // any other cell's value
+};
+
+// The content of the cell at (column, row position); nullopt for a cell that does not exist.
+// An owner-data grid asks its parent (GRN_GETCELL), which may do anything meanwhile (check
+// destroyed); the text is then the grid's copy, valid until the next cell is asked for, and
+// cut to kFetchedTextUnits - 1 units. Defined with the cell messages (row_messages.cpp).
+std::optional<CellContent> CellContentAt(GridInstance& grid, uint32_t column, uint32_t row);
+
+// Writes the cell at (column, row position) from `source` (a text of the grid's width, null
+// for none, or a pointer to a 32-bit value), asking the parent first (GRN_CELLCHANGING) and
+// reporting a write to column 0 (GRN_CELLCHANGED). An owner-data grid's parent keeps the value
+// it is told of: the control only repaints the row. True when the cell was written; false for a
+// cell that does not exist, a value cell without a value, a veto or no memory.
+bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* source);
 
 }  // namespace vorlane

@@ -11,14 +11,16 @@
 #include <array>
 #include <cstdint>
 
+#include "vorlane.h"
+
 namespace vorlane {
 
 constexpr int kSelectionTableSize = 512;
 
-// Drop-row values that name no row.
-constexpr uint32_t kDropOtherList = 77777;
-constexpr uint32_t kDropNoRow = 88888;
-constexpr uint32_t kDropNone = 99999;
+// Drop-row values that name no row, above every position a list pane can hold.
+constexpr uint32_t kDropOtherList = GRID_DROP_OTHER_LIST;
+constexpr uint32_t kDropNoRow = GRID_DROP_NO_ROW;
+constexpr uint32_t kDropNone = 0xFFFFFFF2;
 
 // A row drag: from a left press in a list pane (or an external drag the application announced)
 // to the next left release, which may come to the other grid's list pane once the capture has

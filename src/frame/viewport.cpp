@@ -129,14 +129,13 @@ void ScrollPanes(const GridInstance& grid, int dx) {
 }
 
 // The cell rectangle: x in the control's client coordinates, y in the list pane's.
-RECT CellRect(const GridInstance& grid, WPARAM column, LPARAM row) {
+RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
     RECT rect = {0, 0, 0, 0};
     if (!IsCell(grid, column, row)) {
         return rect;
     }
-    SendMessageA(grid.listPane, LB_GETITEMRECT, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&rect));
-    const ColumnRecord* record = grid.store.columns().Get(static_cast<uint32_t>(column));
+    SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    const ColumnRecord* record = grid.store.columns().Get(column);
     rect.left = record->x - grid.horizontalOffset;
     rect.right = rect.left + record->width;
     return rect;
@@ -245,6 +244,15 @@ void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect
         return;
     }
     *rect = CellRect(grid, column, row);
+}
+
+// 1 and the rectangle for a cell that exists; 0, the record untouched, otherwise.
+LRESULT OnGetCellRectEx(GridInstance& grid, GridCellRect* cell) {
+    if (cell == nullptr || !IsCell(grid, cell->column, cell->row)) {
+        return 0;
+    }
+    cell->rect = CellRect(grid, cell->column, cell->row);
+    return 1;
 }
 
 void OnEnsureVisible(GridInstance& grid) {

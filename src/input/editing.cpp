@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "frame/grid_handlers.h"
 #include "frame/row_positions.h"
@@ -65,18 +66,26 @@ struct EditContent {
 };
 
 // Reads the cell into the content buffer: a text cut to what the editor can show, or a value.
-void ReadCellForEdit(const GridInstance& grid, uint32_t column, uint32_t row, EditContent& buffer) {
-    const ColumnRecord* record = grid.store.columns().Get(column);
-    const uint32_t size =
-        record->cellKind == kCellText ? ShownTextLimit(*record) + 1 : kEditBufferSize;
-    grid.store.ReadCell(RowOffsetAt(grid, row), column, buffer.data(), size);
+void ReadCellForEdit(GridInstance& grid, uint32_t column, uint32_t row, EditContent& buffer) {
+    const std::optional<CellContent> cell = CellContentAt(grid, column, row);
+    if (!cell) {
+        return;
+    }
+    if (cell->isText) {
+        const uint32_t size = ShownTextLimit(*grid.store.columns().Get(column)) + 1;
+        CopyTextCut(cell->text, buffer.width, buffer.data(), size);
+    } else {
+        std::memcpy(buffer.data(), &cell->value, sizeof cell->value);
+    }
 }
 
 // The cell's top in list pane coordinates.
-int CellTop(const GridInstance& grid, WPARAM cell) {
-    RECT rect = {};
-    SendMessageA(grid.ownWindow, GRM_GETCELLRECT, cell, reinterpret_cast<LPARAM>(&rect));
-    return rect.top;
+int CellTop(const GridInstance& grid, CellAddress cell) {
+    GridCellRect rect = {};
+    rect.column = cell.column;
+    rect.row = cell.row;
+    SendMessageA(grid.ownWindow, GRM_GETCELLRECTEX, 0, reinterpret_cast<LPARAM>(&rect));
+    return rect.rect.top;
 }
 
 // A Unicode grid's text goes to its Unicode editor as UTF-16; number text is ASCII either way.
@@ -142,10 +151,10 @@ void ReadEditorContent(HWND editor, int32_t cellKind, EditContent& buffer) {
 
 // Asks the parent about the end of the edit, then writes, deselects and hides as EndEdit
 // describes; `closing` tells an end the user or the platform began.
-void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
+void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
     EditSession& edit = grid.edit;
-    const uint32_t column = LOWORD(cell);
-    const uint32_t row = HIWORD(cell);
+    const uint32_t column = cell.column;
+    const uint32_t row = cell.row;
 
     EditContent buffer(grid.store.textWidth());
     HWND ending = edit.editor;
@@ -175,7 +184,11 @@ void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
     if (commit) {
         // The parent may have rewritten the text: it never runs past the buffer.
         buffer.CutAt(kEditBufferSize - 1);
-        SendMessageA(grid.ownWindow, GRM_SETCELL, cell, reinterpret_cast<LPARAM>(buffer.data()));
+        GridCellRef write = {};
+        write.column = column;
+        write.row = row;
+        write.buffer = buffer.data();
+        SendMessageA(grid.ownWindow, GRM_SETCELLEX, 0, reinterpret_cast<LPARAM>(&write));
         if (grid.destroyed) {
             return;
         }
@@ -190,7 +203,7 @@ void AskAndFinish(GridInstance& grid, WPARAM cell, bool closing) {
 
 }  // namespace
 
-void EndEdit(GridInstance& grid, EditEnd how, WPARAM cell) {
+void EndEdit(GridInstance& grid, EditEnd how, CellAddress cell) {
     EditSession& edit = grid.edit;
     if (how == EditEnd::Silent) {
         HWND open = edit.editor;
@@ -265,7 +278,7 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     if (!IsCell(grid, j, i)) {
         return 0;  // the parent cleared the rows while it was asked
     }
-    const WPARAM cell = MAKELONG(j, i);
+    const CellAddress cell = {j, i};
 
     EditContent buffer(grid.store.textWidth());
     ReadCellForEdit(grid, j, i, buffer);
@@ -283,8 +296,9 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
         return 0;
     }
 
-    // The editor's identifier names the cell too, for the client to read.
-    SetWindowLongPtrA(editor, GWLP_ID, static_cast<LONG_PTR>(cell));
+    // The editor's identifier names the cell too, for the client to read, as GRM_ENDEDIT takes
+    // a cell: MAKELONG(column, row), the row's low 16 bits. The edit itself keeps the whole cell.
+    SetWindowLongPtrA(editor, GWLP_ID, static_cast<LONG_PTR>(MAKELONG(j, i)));
     PlaceAndFill(grid, *grid.store.columns().Get(j), editor, top, buffer);
     ShowWindow(editor, SW_SHOW);
     SetFocus(editor);
@@ -296,14 +310,14 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     return reinterpret_cast<LRESULT>(editor);
 }
 
-void OnEndEdit(GridInstance& grid, WPARAM cell, bool requested) {
+void OnEndEdit(GridInstance& grid, uint32_t column, uint32_t row, bool requested) {
     if (requested) {
-        EndEdit(grid, EditEnd::Requested, cell);
+        EndEdit(grid, EditEnd::Requested, {column, row});
     }
 }
 
 void OnCancelEdit(GridInstance& grid) {
-    EndEdit(grid, EditEnd::Silent, 0);
+    EndEdit(grid, EditEnd::Silent, {});
 }
 
 }  // namespace vorlane

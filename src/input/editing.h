@@ -28,20 +28,20 @@ constexpr LRESULT kEditorDialogCode = DLGC_WANTCHARS | DLGC_WANTALLKEYS;
 // How an edit ends. Every way runs through EndEdit.
 enum class EditEnd {
     Commit,     // Enter in the text editor: the parent is asked (GRN_ENDEDIT), then the text is
-                // written (GRM_SETCELL); a veto writes nothing
+                // written (GRM_SETCELLEX); a veto writes nothing
     Discard,    // the editor was closed otherwise (Tab, Enter in a number editor, the list pane
                 // taking the focus, another edit beginning, a hide from outside): asked, unwritten
     Requested,  // GRM_ENDEDIT: asked and unwritten, but a veto leaves the editor open and shown
     Silent,     // GRM_CANCELEDIT: nobody is asked and nothing written
 };
 
-// Ends the edit under way; `cell` (MAKELONG(column, row)) is the cell reported and written: the
-// edit's own, or the one GRM_ENDEDIT names. An end that goes on hides the editor as its last step
+// Ends the edit under way; `cell` is the cell reported and written: the edit's own, or the one
+// GRM_ENDEDIT names. An end that goes on hides the editor as its last step
 // and forgets it. After a veto, a Commit or Discard end hides the editor all the same and keeps it
 // as the edit's (the user closed it), while a Requested one leaves it as it was. An end may run
 // with no editor open (GRM_ENDEDIT reports an empty content then). The parent may destroy the
 // control inside the notifications: check grid.destroyed.
-void EndEdit(GridInstance& grid, EditEnd how, WPARAM cell);
+void EndEdit(GridInstance& grid, EditEnd how, CellAddress cell);
 
 // The user closed `editor` (Enter, Tab) or the control closes it: a shown editor of the edit
 // under way ends it by `how`; any other shown editor, or one shown while an end is under way

@@ -137,6 +137,22 @@ bool GridStore::ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
     return true;
 }
 
+std::optional<GridStore::StoredCell> GridStore::CellAt(uint32_t rowOffset, uint32_t column) const {
+    if (column >= columns_.Count() || !IsRowOffset(rowOffset)) {
+        return std::nullopt;
+    }
+    StoredCell cell;
+    const uint32_t slot = table_.ReadSlot(rowOffset + column * CellTable::kSlotSize);
+    if (columns_.CellKind(column) != kCellText) {
+        cell.value = slot;
+        return cell;
+    }
+    cell.isText = true;
+    cell.text = textWidth() == TextWidth::Utf16 ? static_cast<const void*>(pool_.WideStringAt(slot))
+                                                : static_cast<const void*>(pool_.StringAt(slot));
+    return cell;
+}
+
 bool GridStore::WriteCell(uint32_t rowOffset, uint32_t column, const void* source) {
     if (column >= columns_.Count() || !IsRowOffset(rowOffset)) {
         return false;

@@ -69,6 +69,15 @@ class GridStore {
     // small or null.
     bool ReadCell(uint32_t rowOffset, uint32_t column, void* destination,
                   uint32_t destinationUnits) const;
+    // A cell as stored, read in place: a text cell's text (units of the store's width with
+    // their NUL; the empty text when none is stored), valid until the next change of the rows,
+    // or any other cell's 32-bit value. nullopt for a row offset or column that names no cell.
+    struct StoredCell {
+        bool isText = false;
+        const void* text = nullptr;  // a text cell's text
+        uint32_t value = 0;          // any other cell's value
+    };
+    std::optional<StoredCell> CellAt(uint32_t rowOffset, uint32_t column) const;
     // Writes a cell from `source`: a text cell takes the text of the store's width (null removes
     // it, the slot becomes 0); any other cell takes the 32-bit value `source` points to. False,
     // with nothing changed, for a cell that does not exist, a null source for a value cell, or

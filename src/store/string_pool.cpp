@@ -9,25 +9,6 @@ namespace {
 // The empty text of either width: an absent pool reads as this, and null texts are stored as it.
 alignas(char16_t) const char kEmptyText[sizeof(char16_t)] = {'\0', '\0'};
 
-// Copies `text` into `destination`, cut to `destinationUnits` units with the NUL; a high
-// surrogate that the cut would leave last goes too.
-template <class Unit>
-uint32_t CopyCut(const Unit* text, void* destination, uint32_t destinationUnits) {
-    uint32_t length = 0;
-    while (length + 1 < destinationUnits && text[length] != 0) {
-        ++length;
-    }
-    if constexpr (sizeof(Unit) == sizeof(char16_t)) {
-        if (length != 0 && text[length] != 0 && IsHighSurrogate(text[length - 1])) {
-            --length;
-        }
-    }
-    char* out = static_cast<char*>(destination);
-    std::memmove(out, text, size_t{length} * sizeof(Unit));
-    std::memset(out + size_t{length} * sizeof(Unit), 0, sizeof(Unit));
-    return length;
-}
-
 }  // namespace
 
 const char* StringPool::bytes() const {
@@ -97,10 +78,9 @@ uint32_t StringPool::ReadString(uint32_t offset, void* destination,
     if (destination == nullptr || destinationUnits == 0) {
         return 0;
     }
-    if (width_ == TextWidth::Utf16) {
-        return CopyCut(WideStringAt(offset), destination, destinationUnits);
-    }
-    return CopyCut(StringAt(offset), destination, destinationUnits);
+    const void* text = width_ == TextWidth::Utf16 ? static_cast<const void*>(WideStringAt(offset))
+                                                  : static_cast<const void*>(StringAt(offset));
+    return CopyTextCut(text, width_, destination, destinationUnits);
 }
 
 bool StringPool::ReplaceString(uint32_t& slot, const void* text) {

@@ -39,4 +39,34 @@ inline uint64_t TextUnits(const void* text, TextWidth width) {
     return std::char_traits<char16_t>::length(static_cast<const char16_t*>(text));
 }
 
+// Copies `text` (not null) into `destination`, cut to `destinationUnits` units with the NUL; a
+// high surrogate that the cut would leave last goes too, so a pair is never split. Returns the
+// units copied before the NUL; nothing is written for a null destination or 0 units.
+inline uint32_t CopyTextCut(const void* text, TextWidth width, void* destination,
+                            uint32_t destinationUnits) {
+    if (destination == nullptr || destinationUnits == 0) {
+        return 0;
+    }
+    const size_t unit = UnitSize(width);
+    uint32_t length = 0;
+    if (width == TextWidth::Bytes) {
+        const char* bytes = static_cast<const char*>(text);
+        while (length + 1 < destinationUnits && bytes[length] != '\0') {
+            ++length;
+        }
+    } else {
+        const char16_t* units = static_cast<const char16_t*>(text);
+        while (length + 1 < destinationUnits && units[length] != 0) {
+            ++length;
+        }
+        if (length != 0 && units[length] != 0 && IsHighSurrogate(units[length - 1])) {
+            --length;
+        }
+    }
+    char* out = static_cast<char*>(destination);
+    std::memmove(out, text, size_t{length} * unit);
+    std::memset(out + size_t{length} * unit, 0, unit);
+    return length;
+}
+
 }  // namespace vorlane

@@ -78,6 +78,12 @@ class MessageFuzzer {
     void AddColumn();
     void AddRow();
     void GetCell();
+    // The record forms of the cell messages, for a cell the step chose; `row` may lie past 65,535.
+    void GetCellEx(uint32_t column, uint32_t row);
+    void SetCellEx(uint32_t column, uint32_t row, const void* source);
+    void GetCellRectEx(uint32_t column, uint32_t row);
+    // Mostly `row`, sometimes a row past 65,535 whose low 16 bits are `row`.
+    uint32_t Wide16(uint32_t row) { return rng_.Chance(20) ? row | 0x10000 : row; }
     void SetCell();
     void ClearRows();
     void Selection();

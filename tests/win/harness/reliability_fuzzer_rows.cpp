@@ -51,6 +51,10 @@ void MessageFuzzer::AddRow() {
 void MessageFuzzer::GetCell() {
     const uint32_t column = AnyColumn();
     const uint32_t row = AnyRow();
+    if (rng_.Chance(40)) {
+        GetCellEx(column, Wide16(row));
+        return;
+    }
     if (rng_.Chance(10)) {
         Send(grid_, GRM_GETCELL, VORLANE_CELL(column, row), 0);  // a null destination
         return;
@@ -64,6 +68,50 @@ void MessageFuzzer::GetCell() {
     Send(grid_, GRM_GETCELL, VORLANE_CELL(column, row), reinterpret_cast<LPARAM>(buffer.data()));
     if (!GuardIntact(buffer, 0)) {
         Fail("GRM_GETCELL wrote for a cell that does not exist");
+    }
+}
+
+// A text cell answers its full length and copies what the offered size holds, a value cell 0
+// and its 4 bytes, no cell -1; nothing lands past what was to be written.
+void MessageFuzzer::GetCellEx(uint32_t column, uint32_t row) {
+    if (rng_.Chance(5)) {
+        if (Send(grid_, GRM_GETCELLEX, 0, 0) != -1) {
+            Fail("GRM_GETCELLEX without a record did not answer -1");
+        }
+        return;
+    }
+    const bool cell = model_.IsCell(column, row);
+    const bool text = cell && model_.columns[column].IsText();
+    const std::string expected = text ? model_.rows[row].cells[column].text : std::string();
+    const uint32_t length = static_cast<uint32_t>(expected.size());
+    static const uint32_t kSizes[] = {0, 1, 2, 0xFFFFFFFF};
+    const uint32_t size = rng_.Chance(50) ? rng_.Below(length + 2) : rng_.Pick(kSizes);
+    const bool nullBuffer = rng_.Chance(10);
+    // What may be written: the cut text and its NUL, or the value's 4 bytes.
+    const size_t room = !cell ? 0 : text ? std::min<uint64_t>(size, uint64_t{length} + 1) : 4;
+    std::vector<char> buffer(room + kGuardBytes, kGuard);
+    GridCellRef ref = {column, row, nullBuffer ? nullptr : buffer.data(), size};
+    const LRESULT result = Send(grid_, GRM_GETCELLEX, 0, reinterpret_cast<LPARAM>(&ref));
+    const LRESULT answer = !cell ? -1 : text ? static_cast<LRESULT>(length) : 0;
+    const size_t written = nullBuffer ? 0 : room;
+    if (result != answer || !GuardIntact(buffer, written)) {
+        Fail("GRM_GETCELLEX of (" + std::to_string(column) + ", " + std::to_string(row) +
+             ") with size " + std::to_string(size) + " answered " + std::to_string(result) +
+             " or wrote past its room");
+        return;
+    }
+    if (written == 0) {
+        return;
+    }
+    if (!text) {
+        uint32_t value = 0;
+        std::memcpy(&value, buffer.data(), sizeof value);
+        if (value != model_.rows[row].cells[column].value) {
+            Fail("GRM_GETCELLEX read another value");
+        }
+    } else if (buffer[room - 1] != '\0' ||
+               std::memcmp(buffer.data(), expected.data(), room - 1) != 0) {
+        Fail("GRM_GETCELLEX copied another text than the cell's cut to " + std::to_string(size));
     }
 }
 
@@ -85,8 +133,29 @@ void MessageFuzzer::SetCell() {
             source = reinterpret_cast<LPARAM>(&value);
         }
     }
+    if (rng_.Chance(40)) {
+        SetCellEx(column, Wide16(row), reinterpret_cast<const void*>(source));
+        return;
+    }
     // The parent hears of every write and the model takes the ones it lets through.
     Send(grid_, GRM_SETCELL, VORLANE_CELL(column, row), source);
+}
+
+// Answers 1 exactly when the parent let a write through (the model then takes it).
+void MessageFuzzer::SetCellEx(uint32_t column, uint32_t row, const void* source) {
+    if (rng_.Chance(5)) {
+        if (Send(grid_, GRM_SETCELLEX, 0, 0) != 0) {
+            Fail("GRM_SETCELLEX without a record did not answer 0");
+        }
+        return;
+    }
+    GridCellRef ref = {column, row, const_cast<void*>(source), HostileValue(rng_)};
+    const size_t before = pending_.size();
+    const LRESULT result = Send(grid_, GRM_SETCELLEX, 0, reinterpret_cast<LPARAM>(&ref));
+    if (result != (pending_.size() > before ? 1 : 0)) {
+        Fail("GRM_SETCELLEX of (" + std::to_string(column) + ", " + std::to_string(row) +
+             ") answered " + std::to_string(result));
+    }
 }
 
 void MessageFuzzer::ClearRows() {
@@ -171,6 +240,10 @@ void MessageFuzzer::SetCurCell() {
 void MessageFuzzer::GetCellRect() {
     const uint32_t column = AnyColumn();
     const uint32_t row = AnyRow();
+    if (rng_.Chance(40)) {
+        GetCellRectEx(column, Wide16(row));
+        return;
+    }
     if (rng_.Chance(10)) {
         Send(grid_, GRM_GETCELLRECT, VORLANE_CELL(column, row), 0);
         return;
@@ -185,6 +258,29 @@ void MessageFuzzer::GetCellRect() {
                                     static_cast<uint32_t>(rect.left)) !=
                model_.columns[column].width) {
         Fail("GRM_GETCELLRECT is not as wide as its column");
+    }
+}
+
+void MessageFuzzer::GetCellRectEx(uint32_t column, uint32_t row) {
+    if (rng_.Chance(10)) {
+        if (Send(grid_, GRM_GETCELLRECTEX, 0, 0) != 0) {
+            Fail("GRM_GETCELLRECTEX without a record did not answer 0");
+        }
+        return;
+    }
+    GridCellRect cell = {column, row, {1, 2, 3, 4}};
+    const LRESULT result = Send(grid_, GRM_GETCELLRECTEX, 0, reinterpret_cast<LPARAM>(&cell));
+    const RECT& rect = cell.rect;
+    if (!model_.IsCell(column, row)) {
+        if (result != 0 || rect.left != 1 || rect.top != 2 || rect.right != 3 || rect.bottom != 4) {
+            Fail("GRM_GETCELLRECTEX of a missing cell answered " + std::to_string(result) +
+                 " or touched the rectangle");
+        }
+    } else if (result != 1 || static_cast<int32_t>(static_cast<uint32_t>(rect.right) -
+                                                   static_cast<uint32_t>(rect.left)) !=
+                                  model_.columns[column].width) {
+        Fail("GRM_GETCELLRECTEX of a cell answered " + std::to_string(result) +
+             " or is not as wide as its column");
     }
 }
 
