@@ -175,3 +175,70 @@ TEST(OwnerData, AParentThatDropsItsRowsOrTheControlInsideANotificationIsSafe) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CellAnswer {
+    LRESULT result;
+    std::string text;
+};
+
+CellAnswer GetCellEx(HWND grid, UINT column, UINT row, UINT size) {
+    char buffer[64] = "untouched";
+    GridCellRef ref = {column, row, buffer, size};
+    const LRESULT result = SendMessageA(grid, GRM_GETCELLEX, 0, reinterpret_cast<LPARAM>(&ref));
+    return {result, column >= 2 && result == 0 ? std::to_string(*reinterpret_cast<INT32*>(buffer))
+                                               : std::string(buffer)};
+}
+
+// Reads and writes by record reach the parent's rows, past 65,535 too, and an edit ends in the
+// parent's row: the control keeps nothing of its own.
+TEST(OwnerData, CellsAreReadFromAndWrittenToTheParentsRows) {
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.rows = SampleRows(70'000);
+    model.Serve(parent);
+    HWND grid = CreateStandardGrid(parent.hwnd(), true);
+    ASSERT_TRUE(model.Show(grid));
+
+    struct Read {
+        UINT column, row, size;
+        CellAnswer expected;
+    };
+    const Read reads[] = {
+        {0, 69'999, 64, {9, "row 69999"}},
+        {0, 69'999, 4, {9, "row"}},
+        {0, 65'536, 0, {9, "untouched"}},
+        {2, 65'537, 64, {0, "65537000"}},
+        {0, 70'000, 64, {-1, "untouched"}},
+    };
+    for (const Read& r : reads) {
+        const CellAnswer answer = GetCellEx(grid, r.column, r.row, r.size);
+        EXPECT_EQ(answer.result, r.expected.result) << r.row << "/" << r.size;
+        EXPECT_EQ(answer.text, r.expected.text) << r.row << "/" << r.size;
+    }
+
+    char renamed[] = "renamed";
+    GridCellRef write = {0, 65'536, renamed, 0};
+    EXPECT_EQ(SendMessageA(grid, GRM_SETCELLEX, 0, reinterpret_cast<LPARAM>(&write)), 1);
+    EXPECT_EQ(model.rows[65'536].name, "renamed");
+    parent.vetoCodes.insert(GRN_CELLCHANGING);
+    char vetoed[] = "vetoed";
+    write.buffer = vetoed;
+    EXPECT_EQ(SendMessageA(grid, GRM_SETCELLEX, 0, reinterpret_cast<LPARAM>(&write)), 0);
+    EXPECT_EQ(GetCellEx(grid, 0, 65'536, 64).text, "renamed");
+    parent.vetoCodes.clear();
+
+    HWND editor = Grid_BeginEdit(grid, 0, 65'540);
+    ASSERT_NE(editor, nullptr);
+    char shown[32] = {};
+    GetWindowTextA(editor, shown, sizeof shown);
+    EXPECT_STREQ(shown, "row 65540");
+    SetWindowTextA(editor, "edited");
+    SendMessageA(editor, WM_CHAR, VK_RETURN, 1);
+    PumpMessages();
+    EXPECT_EQ(model.rows[65'540].name, "edited");
+    EXPECT_EQ(model.rows[65'540 & 0xFFFF].name, "row 4");
+}
+
+}  // namespace
