@@ -43,14 +43,18 @@ LRESULT SelectedCount(const GridInstance& grid) {
     return std::max<LRESULT>(SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0), 0);
 }
 
-// Writes the marked kind into a row's kind cell without asking the parent. A text kind column
-// holds string offsets, not kinds, and is left alone.
+// Writes the marked kind into a row's kind cell without asking the parent; an owner-data
+// grid's parent keeps its rows, and is told as of any write (it may do anything meanwhile:
+// check destroyed). A text kind column holds string offsets, not kinds, and is left alone.
 bool MarkKindCell(GridInstance& grid, uint32_t row) {
     const uint32_t kindColumn = ColumnCount(grid) - 1;
     if (grid.store.columns().CellKind(kindColumn) == kCellText) {
         return false;
     }
     const uint32_t marked = kMarkedKindCell;
+    if (IsOwnerData(grid)) {
+        return WriteCellAt(grid, kindColumn, row, &marked);
+    }
     return grid.store.WriteCell(RowOffsetAt(grid, row), kindColumn, &marked);
 }
 
@@ -180,6 +184,9 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     if (kindCell == kKindUnmarked && MarkKindCell(grid, row)) {
         kindCell = kMarkedKindCell;
         gesture.clickCounter = 0;
+    }
+    if (grid.destroyed) {
+        return;  // an owner-data grid's parent was asked for the row
     }
     const uint32_t kind = KindWord(kindCell);
     drag.kind = kind == kKindPlain ? 0 : kind;
