@@ -242,3 +242,96 @@ TEST(OwnerData, CellsAreReadFromAndWrittenToTheParentsRows) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<UINT> SelectionOf(HWND grid) {
+    std::vector<UINT> rows(static_cast<size_t>(Grid_GetSelRowsEx(grid, 0, nullptr)));
+    Grid_GetSelRowsEx(grid, static_cast<UINT>(rows.size()), rows.data());
+    return rows;
+}
+
+// What a parent hears, less what only an owner-data grid asks.
+std::vector<UINT> HeardCodes(const RecordingParent& parent) {
+    std::vector<UINT> codes;
+    for (UINT code : parent.Codes()) {
+        if (code != GRN_GETCELL && code != GRN_CACHEHINT) {
+            codes.push_back(code);
+        }
+    }
+    return codes;
+}
+
+// The scan value a keyboard gives the key (extended keys from the cursor block).
+UINT ScanOf(UINT key) {
+    switch (key) {
+        case VK_DOWN: return 0x150;
+        case VK_UP: return 0x148;
+        case VK_NEXT: return 0x151;
+        case VK_END: return 0x14F;
+        case VK_HOME: return 0x147;
+        default: return MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+    }
+}
+
+// The same input to a grid holding the rows and to one whose parent keeps them leaves the same
+// selection, current cell and notifications, step after step.
+TEST(OwnerData, InputLeavesWhatItLeavesInAGridHoldingTheSameRows) {
+    enum class Do { Click, CtrlClick, ShiftClick, Key, SelectAll, Invert, Deselect };
+    struct Step {
+        Do what;
+        UINT value;  // a row, or a virtual key
+    };
+    const Step steps[] = {
+        {Do::Click, 2},        {Do::CtrlClick, 4},     {Do::ShiftClick, 7},
+        {Do::Key, VK_DOWN},    {Do::Key, VK_DOWN},     {Do::CtrlClick, 3},
+        {Do::Key, VK_UP},      {Do::Key, VK_SPACE},    {Do::Key, VK_NEXT},
+        {Do::Key, VK_END},     {Do::Key, VK_HOME},     {Do::SelectAll, 0},
+        {Do::Click, 5},        {Do::Invert, 0},        {Do::Click, 6},
+        {Do::Click, 6},        {Do::Deselect, 0},      {Do::ShiftClick, 9},
+    };
+    RecordingParent ownerParent;
+    RecordingParent normalParent;
+    OwnerRowsModel model;
+    model.rows = SampleRows(40);
+    model.Serve(ownerParent);
+    HWND owner = CreateStandardGrid(ownerParent.hwnd(), true);
+    HWND normal = CreateStandardGrid(normalParent.hwnd(), false);
+    ASSERT_TRUE(model.Show(owner));
+    model.Fill(normal);
+    int index = 0;
+    for (const Step& step : steps) {
+        for (HWND grid : {owner, normal}) {
+            HWND pane = ListPane(grid);
+            switch (step.what) {
+                case Do::Click: Click(pane, RowPoint(grid, static_cast<int>(step.value))); break;
+                case Do::CtrlClick: {
+                    HeldKeys ctrl({VK_CONTROL});
+                    Click(pane, RowPoint(grid, static_cast<int>(step.value)));
+                    break;
+                }
+                case Do::ShiftClick: {
+                    HeldKeys shift({VK_SHIFT});
+                    Click(pane, RowPoint(grid, static_cast<int>(step.value)));
+                    break;
+                }
+                case Do::Key: KeyDown(pane, step.value, ScanOf(step.value)); break;
+                case Do::SelectAll: Grid_SelectAll(grid); break;
+                case Do::Invert: Grid_InvertSelection(grid); break;
+                case Do::Deselect: Grid_DeselectAll(grid); break;
+            }
+            PumpMessages();
+        }
+        EXPECT_EQ(SelectionOf(owner), SelectionOf(normal)) << "step " << index;
+        EXPECT_EQ(Grid_GetCurRow(owner), Grid_GetCurRow(normal)) << "step " << index;
+        EXPECT_EQ(SendMessageA(ListPane(owner), LB_GETCARETINDEX, 0, 0),
+                  SendMessageA(ListPane(normal), LB_GETCARETINDEX, 0, 0))
+            << "step " << index;
+        EXPECT_EQ(HeardCodes(ownerParent), HeardCodes(normalParent)) << "step " << index;
+        ownerParent.Clear();
+        normalParent.Clear();
+        ++index;
+    }
+}
+
+}  // namespace
