@@ -64,6 +64,10 @@ extern "C" {
    all n rows or none: the first new row's position, or -1 with nothing changed (no memory, no
    columns, a null array, n of 0). Scroll bars and view are updated once, after the last row. */
 #define GRM_ADDROWS (WM_USER + 0x100)
+/* wParam room (positions), lParam UINT[room]: writes the first min(room, count) selected
+   positions, ascending, and returns the count of selected rows, all of them. With lParam NULL or
+   room 0 nothing is written and the count is still returned. */
+#define GRM_GETSELROWSEX (WM_USER + 0x104)
 
 /* Sorting. */
 #define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
@@ -407,6 +411,9 @@ static __inline void Grid_RestoreTopIndex(HWND g) {
 }
 static __inline int Grid_GetSelRows(HWND g, UINT positions[512]) {
     return (int)VORLANE_SEND(g, GRM_GETSELROWS, 0, positions);
+}
+static __inline int Grid_GetSelRowsEx(HWND g, UINT room, UINT* positions) {
+    return (int)VORLANE_SEND(g, GRM_GETSELROWSEX, room, positions);
 }
 static __inline void Grid_SetDropDivider(HWND g, int x) {
     VORLANE_SEND(g, GRM_SETDROPDIVIDER, x, 0);

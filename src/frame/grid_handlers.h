@@ -63,7 +63,9 @@ void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destinat
 void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source);
 void OnClearRows(GridInstance& grid);
 LRESULT OnGetRowCount(GridInstance& grid);
-LRESULT OnGetSelRows(GridInstance& grid, int* positions);
+// GRM_GETSELROWS: at most 512 positions; GRM_GETSELROWSEX: at most `room`, and the whole count.
+LRESULT OnGetSelRows(GridInstance& grid, uint32_t* positions);
+LRESULT OnGetSelRowsEx(GridInstance& grid, uint32_t room, uint32_t* positions);
 void OnSelectAll(GridInstance& grid);
 void OnDeselectAll(GridInstance& grid);
 void OnInvertSelection(GridInstance& grid);
