@@ -35,7 +35,7 @@ void SelectRowRange(const GridInstance& grid, uint32_t first, uint32_t last, boo
 // Selects or deselects every row of an ascending list of positions, a run of neighbouring
 // positions at a time, and repaints the pane once afterwards. Positions past the last row are
 // passed over.
-void SelectRows(const GridInstance& grid, std::span<const uint32_t> positions, bool selected);
+void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool selected);
 
 void DeselectAllRows(const GridInstance& grid);
 

@@ -53,7 +53,7 @@ bool SaveSelection(const GridInstance& grid, uint32_t row, uint32_t& count) {
 }
 
 // Selects again the first `count` positions saved by the press.
-void RestoreSelection(const GridInstance& grid, uint32_t count) {
+void RestoreSelection(GridInstance& grid, uint32_t count) {
     const std::vector<uint32_t>& table = ActiveSelectionTable();
     SelectRows(grid, std::span(table).first(std::min<size_t>(count, table.size())), true);
 }
