@@ -107,7 +107,7 @@ TEST_F(ListInput, ModifiersCountWhenDownAtTheMessageHoweverOftenAsked) {
     EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{0})) << "Ctrl removed the pressed row";
 }
 
-// Far more selected rows than a page or the old fixed table: a release on another row restores
+// Far more selected rows than a page: a release on another row restores
 // every one of them, and a Shift click stretches the range to the last of them.
 TEST_F(ListInput, LargeSelectionsAreRestoredAndStretchedWhole) {
     constexpr UINT kRows = 1200;
