@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "folder_view.h"
 #include "report.h"
 #include "vorlane.h"
@@ -105,9 +108,11 @@ void FollowFocus(HWND active) {
 // Rows whose names the target already lists stay out; with --write-files, so do files that
 // could not be copied. The rows added take their places under the target's sort.
 void CopyDroppedRows(const FolderView& source, FolderView& target) {
-    UINT rows[512];
-    int count = Grid_GetSelRows(source.grid(), rows);
-    for (int i = 0; i < count; ++i) {
+    // Every selected row, however many: the buffer is sized from the count.
+    std::vector<UINT> rows(std::max(Grid_GetSelRowsEx(source.grid(), 0, nullptr), 0));
+    const int count = Grid_GetSelRowsEx(source.grid(), static_cast<UINT>(rows.size()), rows.data());
+    rows.resize(std::min<size_t>(std::max(count, 0), rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
         const std::wstring name = source.NameAt(rows[i]);
         if (target.RowOf(name) >= 0) {
             continue;

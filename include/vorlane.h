@@ -82,6 +82,10 @@ extern "C" {
 #define GRM_SETCELLEX (WM_USER + 0x102)
 /* lParam GridCellRect*: 1 and the rectangle GRM_GETCELLRECT gives; 0, rect untouched, no cell */
 #define GRM_GETCELLRECTEX (WM_USER + 0x103)
+/* wParam room (positions), lParam UINT[room]: writes the first min(room, count) selected
+   positions, ascending, and returns the count of selected rows, all of them. With lParam NULL or
+   room 0 nothing is written and the count is still returned. */
+#define GRM_GETSELROWSEX (WM_USER + 0x104)
 /* Owner data only: wParam the number of rows (at most GRID_MAX_OWNER_ROWS). Keeps the selected
    rows and the current row that are still below it; 1 when set, 0 otherwise. */
 #define GRM_SETROWCOUNT (WM_USER + 0x105)
@@ -467,6 +471,9 @@ static __inline void Grid_RestoreTopIndex(HWND g) {
 }
 static __inline int Grid_GetSelRows(HWND g, UINT positions[512]) {
     return (int)VORLANE_SEND(g, GRM_GETSELROWS, 0, positions);
+}
+static __inline int Grid_GetSelRowsEx(HWND g, UINT room, UINT* positions) {
+    return (int)VORLANE_SEND(g, GRM_GETSELROWSEX, room, positions);
 }
 static __inline void Grid_SetDropDivider(HWND g, int x) {
     VORLANE_SEND(g, GRM_SETDROPDIVIDER, x, 0);

@@ -55,6 +55,10 @@ bool MeasureGridOnlyFill(ResultTable& results, size_t rows, const OtherBuildFill
 // LVM_SORTITEMSEX when `withSortItemsEx`); and each pattern beside random input.
 void MeasureSorts(ResultTable& results, size_t rows, bool withListView, bool withSortItemsEx);
 
+// GRM_SORT by the text column of random rows with half of them selected, beside the same sort
+// with none selected; false when the sort did not keep exactly the selected rows selected.
+bool MeasureSortKeepingSelection(ResultTable& results, size_t rows);
+
 // Full repaints and line scrolls with image-list icons beside the list view, and the full
 // repaint beside the bare list box drawing texts only.
 void MeasurePainting(ResultTable& results, size_t rows);

@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
 
     bench::ResultTable results;
     bench::FillMemo memo;
+    bool keptSelection = true;
     for (size_t rows : {size_t{10000}, size_t{100000}, size_t{1000000}}) {
         if (rows > options.maxRows || rows > options.maxRowsOther) {
             break;
@@ -176,6 +177,9 @@ int main(int argc, char** argv) {
         if (wanted("sort")) {
             std::fprintf(stderr, "sorting, %zu rows\n", rows);
             bench::MeasureSorts(results, rows, !largest, rows == 10000);
+            if (!largest && !bench::MeasureSortKeepingSelection(results, rows)) {
+                keptSelection = false;
+            }
         }
         if (wanted("paint") && !largest) {
             std::fprintf(stderr, "painting, %zu rows\n", rows);
@@ -221,6 +225,10 @@ int main(int argc, char** argv) {
     std::fclose(file);
     if (!complete) {
         std::fprintf(stderr, "the grid did not take every row of the largest fill\n");
+        return 1;
+    }
+    if (!keptSelection) {
+        std::fprintf(stderr, "a sort did not keep every selected row selected\n");
         return 1;
     }
     return 0;

@@ -66,7 +66,9 @@ LRESULT OnGetCellEx(GridInstance& grid, const GridCellRef* ref);
 LRESULT OnSetCellEx(GridInstance& grid, const GridCellRef* ref);
 void OnClearRows(GridInstance& grid);
 LRESULT OnGetRowCount(GridInstance& grid);
-LRESULT OnGetSelRows(GridInstance& grid, int* positions);
+// GRM_GETSELROWS: at most 512 positions; GRM_GETSELROWSEX: at most `room`, and the whole count.
+LRESULT OnGetSelRows(GridInstance& grid, uint32_t* positions);
+LRESULT OnGetSelRowsEx(GridInstance& grid, uint32_t room, uint32_t* positions);
 void OnSelectAll(GridInstance& grid);
 void OnDeselectAll(GridInstance& grid);
 void OnInvertSelection(GridInstance& grid);

@@ -1,5 +1,7 @@
 // The grid window: its procedure and layout. Creation and destruction are
 // frame/grid_lifetime.cpp's.
+#include <algorithm>
+
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
 #include "frame/grid_lifetime.h"
@@ -122,7 +124,11 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case GRM_GETSORTSTATE: return grid.sortState;
         case GRM_GETTOPINDEX: return grid.rememberedTopRow;
         case GRM_RESTORETOPINDEX: OnRestoreTopIndex(grid); return 0;
-        case GRM_GETSELROWS: return OnGetSelRows(grid, reinterpret_cast<int*>(lParam));
+        case GRM_GETSELROWS: return OnGetSelRows(grid, reinterpret_cast<uint32_t*>(lParam));
+        case GRM_GETSELROWSEX:
+            // A room past what a UINT holds is no more room than the selection needs.
+            return OnGetSelRowsEx(grid, static_cast<uint32_t>(std::min<WPARAM>(wParam, UINT32_MAX)),
+                                  reinterpret_cast<uint32_t*>(lParam));
         case GRM_SETDROPDIVIDER: OnSetDropDivider(static_cast<uint32_t>(wParam)); return 0;
         case GRM_NOTIFYBUTTON: OnNotifyButton(grid); return 0;
         case GRM_NOTIFYDROP: OnNotifyDrop(grid); return 0;

@@ -6,27 +6,32 @@
 #include "frame/notify.h"
 #include "frame/owner_rows.h"
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "frame/shared_state.h"
 
 namespace vorlane {
 
 namespace {
 
+// GRM_GETSELROWS writes at most this many positions: its callers' buffers are that size.
+constexpr uint32_t kGetSelRowsRoom = 512;
+
 // Selects the filled rows: from position 1 when the first stored row's kind cell is 1, else
-// from 0, to the last filled position. The rest of the selection stays.
+// from 0, to the last filled position. The rest of the selection stays. One filled row and a
+// first row of kind 1 ask for the range 1 to 0, which deselects both positions, as the list
+// box takes a reversed range.
 void SelectFilledRange(const GridInstance& grid) {
     const uint32_t filled = FilledRowCount(grid);
     if (filled == 0) {
         return;  // no filled rows, nothing to select
     }
     const uint32_t first = grid.store.KindCell(0) == 1 ? 1 : 0;
-    SendMessageA(grid.listPane, LB_SELITEMRANGEEX, first, static_cast<LPARAM>(filled - 1));
-}
-
-LRESULT FetchSelection(const GridInstance& grid, int32_t* table) {
-    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                 reinterpret_cast<LPARAM>(table));
-    return std::max<LRESULT>(count, 0);
+    const uint32_t last = filled - 1;
+    if (first <= last) {
+        SelectRowRange(grid, first, last, true);
+    } else {
+        SelectRowRange(grid, last, first, false);
+    }
 }
 
 // The list box may grow its item array by a few items at a time, copying it whole each time, so
@@ -237,13 +242,16 @@ LRESULT OnGetRowCount(GridInstance& grid) {
     return RowCount(grid);
 }
 
-LRESULT OnGetSelRows(GridInstance& grid, int* positions) {
-    if (positions == nullptr) {
-        return 0;
+LRESULT OnGetSelRows(GridInstance& grid, uint32_t* positions) {
+    return CopySelectedRows(grid, positions, kGetSelRowsRoom);
+}
+
+LRESULT OnGetSelRowsEx(GridInstance& grid, uint32_t room, uint32_t* positions) {
+    const uint32_t count = SelectedRowCount(grid);
+    if (room != 0) {
+        CopySelectedRows(grid, positions, room);
     }
-    LRESULT count = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                 reinterpret_cast<LPARAM>(positions));
-    return std::max<LRESULT>(count, 0);
+    return count;
 }
 
 void OnSelectAll(GridInstance& grid) {
@@ -253,20 +261,20 @@ void OnSelectAll(GridInstance& grid) {
 }
 
 void OnDeselectAll(GridInstance& grid) {
-    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    DeselectAllRows(grid);
 }
 
+// Every row selected before ends deselected, also outside the filled range; within it the rows
+// that were not selected become selected.
 void OnInvertSelection(GridInstance& grid) {
     if (RowCount(grid) == 0) {
         return;
     }
-    auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
-    const LRESULT stored = FetchSelection(grid, table);
+    std::vector<uint32_t>& table = ActiveSelectionTable();
+    SelectedRows(grid, table);
     SelectFilledRange(grid);
-    for (LRESULT i = 0; i < stored; ++i) {
-        SendMessageA(grid.listPane, LB_SETSEL, FALSE, table[i]);
-    }
-    FetchSelection(grid, table);
+    SelectRows(grid, table, false);
+    SelectedRows(grid, table);
 }
 
 }  // namespace vorlane

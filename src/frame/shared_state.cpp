@@ -37,7 +37,7 @@ uint32_t FocusSide() {
     return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
 }
 
-uint32_t* ActiveSelectionTable() {
+std::vector<uint32_t>& ActiveSelectionTable() {
     SharedGridState& shared = Shared();
     return shared.selectionTables[shared.activeSide != 0 ? 1 : 0];
 }

@@ -10,12 +10,11 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "vorlane.h"
 
 namespace vorlane {
-
-constexpr int kSelectionTableSize = 512;
 
 // Drop-row values that name no row, above every position a list pane can hold.
 constexpr uint32_t kDropOtherList = GRID_DROP_OTHER_LIST;
@@ -50,9 +49,10 @@ struct SharedGridState {
     // The two registered list panes, one per side (0 first, 1 second).
     HWND firstListPane = nullptr;   // list pane of the first control made while there was none
     HWND secondListPane = nullptr;  // list pane of the latest control made after it
-    // Selection tables, one per side: a press saves its pane's selection into the active side's
-    // table, and its release (in whichever pane it comes to) may restore it from there.
-    uint32_t selectionTables[2][kSelectionTableSize] = {};
+    // Selection tables, one per side: every selected position of a pane, ascending, as last
+    // saved. A press saves its pane's selection into the active side's table, and its release (in
+    // whichever pane it comes to) may restore it from there; a sort leaves the new positions.
+    std::vector<uint32_t> selectionTables[2];
     uint32_t activeSide = 0;  // FocusSide() as the last press, current-cell change or look had it
 
     // Settings for every control.
@@ -96,7 +96,7 @@ void SetPaintInput(T& field, T value) {
 uint32_t FocusSide();
 
 // The selection table of the active side.
-uint32_t* ActiveSelectionTable();
+std::vector<uint32_t>& ActiveSelectionTable();
 
 // Clears every member that names a control being destroyed or its list pane: a window that is
 // gone is no drag partner, and a later window may be given its handle.

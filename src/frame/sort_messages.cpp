@@ -1,10 +1,11 @@
 // GRM_SORT: reorders the display by one column and gathers the rows into their groups, keeping
 // the selected rows selected at their new places and the view at its top row.
-#include <algorithm>
+#include <vector>
 
 #include "frame/grid_handlers.h"
 #include "frame/list_box_items.h"
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "frame/shared_state.h"
 #include "store/sort_groups.h"
 #include "vorlane.h"
@@ -12,18 +13,6 @@
 namespace vorlane {
 
 namespace {
-
-// Saves the selected rows, by position and by row offset, and returns how many.
-uint32_t SaveSelection(const GridInstance& grid, int32_t* positions, uint32_t* offsets) {
-    const LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                         reinterpret_cast<LPARAM>(positions));
-    const LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
-    const uint32_t count = static_cast<uint32_t>(std::max<LRESULT>(0, std::min(fetched, selected)));
-    for (uint32_t j = 0; j < count; ++j) {
-        offsets[j] = RowOffsetAt(grid, static_cast<uint32_t>(positions[j]));
-    }
-    return count;
-}
 
 GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t mode) {
     const GridStore& store = grid.store;
@@ -56,34 +45,35 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
         SetSortDirection(grid, column, mode);
         return;
     }
-    // The positions go to the active side's table, like every saving of the selection: a release
-    // restores the selection from there.
-    auto* positions = reinterpret_cast<int32_t*>(ActiveSelectionTable());
-    uint32_t offsets[kSelectionTableSize];
-    const uint32_t saved = SaveSelection(grid, positions, offsets);
-    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    // The selected positions are saved, like every saving of the selection, in the active side's
+    // table, where a release looks for them; the sort leaves the rows' new positions there. The
+    // table is the sort's own while the parent may be asked to end an edit: what the parent does
+    // meanwhile cannot change the rows the sort keeps selected.
+    std::vector<uint32_t> selected;
+    selected.swap(ActiveSelectionTable());
+    SelectedRows(grid, selected);
+    DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
     if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
+        ActiveSelectionTable().swap(selected);
         return;
     }
 
     const auto key = static_cast<uint32_t>(column);
     const GroupSortRequest request = RequestFor(grid, key, mode);
     uint32_t flags = grid.store.columns().Get(key)->flags;
-    SavedSelection selection{offsets, positions, saved};
     // The list box's own procedure, which the pane's procedure passes item messages on to.
     ListBoxItems list(grid.listPane,
                       reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA)));
-    const GroupSortResult result = SortAndGroup(list, request, flags, selection);
+    const GroupSortResult result = SortAndGroup(list, request, flags, &selected);
     if (result.sorted) {
         grid.store.SetColumnFlags(key, flags);
         grid.sortState = result.sortState;
     }  // else no scratch memory: the order stays, and so does the selection restored below
 
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
-    for (uint32_t j = 0; j < saved; ++j) {
-        SendMessageA(grid.listPane, LB_SETSEL, TRUE, positions[j]);
-    }
+    SelectRows(grid, selected, true);
+    ActiveSelectionTable().swap(selected);
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }

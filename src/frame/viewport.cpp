@@ -6,6 +6,7 @@
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "frame/shared_state.h"
 
 namespace vorlane {
@@ -141,20 +142,17 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
     return rect;
 }
 
-// The Shift range: from the first to the last selected position the table holds, stretched to
-// reach `row`; with nothing selected, `row` alone.
-void SelectRangeTo(const GridInstance& grid, int32_t* table, int32_t row) {
-    const LRESULT fetched = SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                         reinterpret_cast<LPARAM>(table));
-    const LRESULT selected = SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0);
-    const LRESULT known = std::min(fetched, selected);
-    int32_t first = row;
-    int32_t last = row;
-    if (known > 0) {
-        first = std::min(table[0], row);
-        last = std::max(table[known - 1], row);
+// The Shift range: from the first to the last selected position, saved into `table`, stretched
+// to reach `row`; with nothing selected, `row` alone.
+void SelectRangeTo(const GridInstance& grid, std::vector<uint32_t>& table, uint32_t row) {
+    SelectedRows(grid, table);
+    uint32_t first = row;
+    uint32_t last = row;
+    if (!table.empty()) {
+        first = std::min(table.front(), row);
+        last = std::max(table.back(), row);
     }
-    SendMessageA(grid.listPane, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
+    SelectRowRange(grid, first, last, true);
 }
 
 }  // namespace
@@ -219,16 +217,15 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     grid.currentRow = static_cast<uint32_t>(row);
     ++grid.viewGeneration;
 
-    auto* table = reinterpret_cast<int32_t*>(ActiveSelectionTable());
+    std::vector<uint32_t>& table = ActiveSelectionTable();
     if (grid.gesture.shiftHeld) {
-        SelectRangeTo(grid, table, static_cast<int32_t>(row));
+        SelectRangeTo(grid, table, static_cast<uint32_t>(row));
     } else {
-        SendMessageA(grid.listPane, LB_SETSEL, TRUE, row);
+        SelectRow(grid, static_cast<uint32_t>(row), true);
     }
     // The caret marks the current row: GRM_ENSUREVISIBLE reads the current row back from it.
     SendMessageA(grid.listPane, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
-    SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                 reinterpret_cast<LPARAM>(table));
+    SelectedRows(grid, table);
 
     SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
     if (grid.destroyed) {

@@ -12,6 +12,7 @@
 
 #include "frame/grid_handlers.h"
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "store/number_text.h"
@@ -195,7 +196,7 @@ void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
     }
     // An edit begun meanwhile (from inside a notification) has already closed this one.
     if (edit.editor != nullptr && edit.editor == ending) {
-        SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+        DeselectAllRows(grid);
         edit.editor = nullptr;
         HideEditorQuietly(grid, ending);
     }

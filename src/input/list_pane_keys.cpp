@@ -2,6 +2,7 @@
 // and Up move the current cell, Page Up and Page Down scroll. A key is known by its virtual key
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
 
@@ -22,7 +23,7 @@ bool ScanMatches(uint32_t scan, uint32_t code) {
 }
 
 void OnEnter(GridInstance& grid) {
-    if (SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0) != 1) {
+    if (SelectedRowCount(grid) != 1) {
         return;
     }
     grid.gesture.rowKind = KindWord(KindCellOfRow(grid, grid.currentRow));
@@ -36,13 +37,13 @@ void OnDown(GridInstance& grid) {
         KindCellOfRow(grid, static_cast<uint32_t>(target)) == 0) {
         return;
     }
-    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, static_cast<LPARAM>(target));
 }
 
 void OnUp(GridInstance& grid) {
     const uint32_t target = grid.currentRow == 0 ? 0 : grid.currentRow - 1;
-    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
+    DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, target);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "frame/row_positions.h"
+#include "frame/row_selection.h"
 #include "frame/shared_state.h"
 #include "input/list_pane.h"
 #include "input/modifiers.h"
@@ -31,18 +32,6 @@ LRESULT Send(const GridInstance& grid, UINT message, WPARAM wParam = 0, LPARAM l
     return SendMessageA(grid.ownWindow, message, wParam, lParam);
 }
 
-void SetSelected(const GridInstance& grid, uint32_t row, bool selected) {
-    SendMessageA(grid.listPane, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
-}
-
-void DeselectAll(const GridInstance& grid) {
-    SendMessageA(grid.listPane, LB_SETSEL, FALSE, -1);
-}
-
-LRESULT SelectedCount(const GridInstance& grid) {
-    return std::max<LRESULT>(SendMessageA(grid.listPane, LB_GETSELCOUNT, 0, 0), 0);
-}
-
 // Writes the marked kind into a row's kind cell without asking the parent; an owner-data
 // grid's parent keeps its rows, and is told as of any write (it may do anything meanwhile:
 // check destroyed). A text kind column holds string offsets, not kinds, and is left alone.
@@ -59,25 +48,18 @@ bool MarkKindCell(GridInstance& grid, uint32_t row) {
 }
 
 // Saves the pane's selection into the active side's table and tells whether `row` is among the
-// saved positions. `count` receives the number of selected rows, which may exceed the table.
-bool SaveSelection(const GridInstance& grid, uint32_t row, LRESULT& count) {
-    uint32_t* table = ActiveSelectionTable();
-    const LRESULT stored =
-        std::clamp<LRESULT>(SendMessageA(grid.listPane, LB_GETSELITEMS, kSelectionTableSize,
-                                         reinterpret_cast<LPARAM>(table)),
-                            0, kSelectionTableSize);
-    count = SelectedCount(grid);
-    uint32_t* end = table + std::min(stored, count);
-    return std::find(table, end, row) != end;
+// saved positions. `count` receives the number of selected rows.
+bool SaveSelection(const GridInstance& grid, uint32_t row, uint32_t& count) {
+    std::vector<uint32_t>& table = ActiveSelectionTable();
+    count = SelectedRowCount(grid);
+    SelectedRows(grid, table);
+    return std::binary_search(table.begin(), table.end(), row);
 }
 
-// Selects again the first `count` positions saved by the press, as far as the table holds them.
-void RestoreSelection(const GridInstance& grid, LRESULT count) {
-    const uint32_t* table = ActiveSelectionTable();
-    const LRESULT restored = std::min<LRESULT>(count, kSelectionTableSize);
-    for (LRESULT i = 0; i < restored; ++i) {
-        SetSelected(grid, table[i], true);
-    }
+// Selects again the first `count` positions saved by the press.
+void RestoreSelection(GridInstance& grid, uint32_t count) {
+    const std::vector<uint32_t>& table = ActiveSelectionTable();
+    SelectRows(grid, std::span(table).first(std::min<size_t>(count, table.size())), true);
 }
 
 // True when pane x lies on a column, both edges included; the kind column counts.
@@ -102,20 +84,19 @@ POINT CursorInPane(const GridInstance& grid) {
 
 // Selection of a press by the modifiers. A plain press on a member of a multiple selection
 // leaves it whole, so that all of it can be dragged.
-void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, LRESULT count) {
+void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, uint32_t count) {
     ListGesture& gesture = grid.gesture;
     const bool plain = !gesture.controlHeld && !gesture.shiftHeld;
     if (plain && !(count >= 2 && wasSelected)) {
-        DeselectAll(grid);
+        DeselectAllRows(grid);
     }
     gesture.pressDeselected = false;
-    const bool selectedNow = SendMessageA(grid.listPane, LB_GETSEL, row, 0) > 0;
-    if (selectedNow && gesture.controlHeld) {
-        SetSelected(grid, row, false);
+    if (IsRowSelected(grid, row) && gesture.controlHeld) {
+        SelectRow(grid, row, false);
         gesture.pressDeselected = true;
         gesture.clickCounter = 0;
     } else {
-        SetSelected(grid, row, true);
+        SelectRow(grid, row, true);
         if (gesture.clickCounter == 0) {
             gesture.clickCounter = 1;
         }
@@ -197,7 +178,7 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     // The press keeps its selection in the table of its own pane's side, where the release of
     // this press looks for it.
     shared.activeSide = FocusSide();
-    LRESULT count = 0;
+    uint32_t count = 0;
     const bool wasSelected = SaveSelection(grid, row, count);
     ReadModifiers(gesture);
     SelectByPress(grid, row, wasSelected, count);
@@ -243,11 +224,11 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
     }
 
     ReadModifiers(gesture);
-    LRESULT count = 0;
+    uint32_t count = 0;
     if (!gesture.controlHeld && !gesture.shiftHeld) {
-        count = SelectedCount(grid);
+        count = SelectedRowCount(grid);
         if (count > 1) {
-            DeselectAll(grid);
+            DeselectAllRows(grid);
         }
     }
     if (!HitsColumn(grid, LOWORD(point))) {

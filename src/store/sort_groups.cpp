@@ -11,53 +11,57 @@ namespace vorlane {
 
 namespace {
 
-// Finds the saved selection entries of a row offset in constant time: an open-addressing table
-// from row offset to the first entry, chained through the entries that share the offset.
-class SavedSelectionIndex {
+// The selection across a sort. Rows are known by their row offsets: the offsets the selected
+// positions showed before, sorted, say whether a written row was selected; a position the sort
+// leaves alone keeps its own state.
+class SelectionAcrossSort {
   public:
-    explicit SavedSelectionIndex(const SavedSelection& selection)
-        : positions_(selection.positions) {
-        std::fill(std::begin(heads_), std::end(heads_), kNone);
-        if (selection.rowOffsets == nullptr || selection.positions == nullptr) {
+    // Takes the memory it needs, all of it before the sort writes anything.
+    SelectionAcrossSort(std::vector<uint32_t>* selected, const ScratchVector<uint32_t>& shown)
+        : selected_(selected) {
+        if (selected_ == nullptr || selected_->empty()) {
+            selected_ = nullptr;
             return;
         }
-        const uint32_t count = std::min(selection.count, kMaxSavedSelection);
-        // Inserted backwards so that each chain lists its entries in ascending order.
-        for (uint32_t j = count; j-- > 0;) {
-            const uint32_t slot = FindSlot(selection.rowOffsets[j]);
-            keys_[slot] = selection.rowOffsets[j];
-            next_[j] = heads_[slot];
-            heads_[slot] = static_cast<int16_t>(j);
+        const size_t rows = shown.size();
+        wasSelected_.assign(rows, 0);
+        size_t marked = 0;
+        for (uint32_t position : *selected_) {
+            if (position < rows && wasSelected_[position] == 0) {
+                wasSelected_[position] = 1;
+                ++marked;
+            }
         }
+        selectedRows_.reserve(marked);
+        for (size_t position = 0; position < rows; ++position) {
+            if (wasSelected_[position] != 0) {
+                selectedRows_.push_back(shown[position]);
+            }
+        }
+        std::sort(selectedRows_.begin(), selectedRows_.end());
+        selected_->reserve(rows);  // every position at most once: no growing while writing
+        selected_->clear();
     }
 
-    // Every saved entry holding rowOffset now points at position.
-    void MoveTo(uint32_t rowOffset, int32_t position) {
-        for (int16_t j = heads_[FindSlot(rowOffset)]; j != kNone; j = next_[j]) {
-            positions_[j] = position;
+    // Positions are given in ascending order, each once: the ones the sort leaves alone, and the
+    // ones it writes with the row offset it writes there.
+    void Keep(size_t position) {
+        if (selected_ != nullptr && wasSelected_[position] != 0) {
+            selected_->push_back(static_cast<uint32_t>(position));
+        }
+    }
+    void Write(size_t position, uint32_t rowOffset) {
+        if (selected_ != nullptr &&
+            std::binary_search(selectedRows_.begin(), selectedRows_.end(), rowOffset)) {
+            selected_->push_back(static_cast<uint32_t>(position));
         }
     }
 
   private:
-    static constexpr uint32_t kSlots = 2 * kMaxSavedSelection;  // at most half full
-    static constexpr int16_t kNone = -1;
-
-    // The slot holding rowOffset, or the empty slot where it would go.
-    uint32_t FindSlot(uint32_t rowOffset) const {
-        uint32_t slot = (rowOffset * 2654435761u) >> 22;  // top 10 bits: 0..1023
-        while (heads_[slot] != kNone && keys_[slot] != rowOffset) {
-            slot = (slot + 1) % kSlots;
-        }
-        return slot;
-    }
-
-    int32_t* positions_;
-    uint32_t keys_[kSlots];
-    int16_t heads_[kSlots];
-    int16_t next_[kMaxSavedSelection];
+    std::vector<uint32_t>* selected_;       // null: nothing selected, nothing to follow
+    ScratchVector<uint8_t> wasSelected_;    // by position before the sort
+    ScratchVector<uint32_t> selectedRows_;  // row offsets shown at those positions, sorted
 };
-
-static_assert(2 * kMaxSavedSelection == 1024, "the slot hash yields 10 bits");
 
 // Group 1, 2 or 3 from the low byte of the row's column-5 value, else 4. Without a numeric
 // column 5 no row has such a value, and every row is in group 4.
@@ -84,7 +88,7 @@ uint32_t ApplySortDirection(uint32_t flags, uint32_t mode) {
 }
 
 GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, uint32_t& flags,
-                             const SavedSelection& selection) {
+                             std::vector<uint32_t>* selected) {
     const int32_t count = list.Count();
     if (count < 2 || request.keys.keyColumn >= request.columnCount) {
         return {};
@@ -128,8 +132,11 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
             tailEnd = std::copy(shown.begin() + firstWritten, shown.end(), tailRows);
             std::sort(tailRows, tailEnd);
         }
+        SelectionAcrossSort selection(selected, shown);
         flags = newFlags;
-        SavedSelectionIndex savedRows(selection);
+        for (size_t position = 0; position < firstWritten; ++position) {
+            selection.Keep(position);
+        }
         size_t position = firstWritten;
         for (uint32_t rowOffset : grouped) {
             if (firstWritten != 0 && !std::binary_search(tailRows, tailEnd, rowOffset)) {
@@ -137,11 +144,18 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
             }
             // An item that already shows its row is left as it is. (Item data repeated by a
             // client can carry `position` past the last item; the list refuses those writes.)
-            if (position >= rows || shown[position] != rowOffset) {
+            if (position < rows) {
+                if (shown[position] != rowOffset) {
+                    list.SetData(static_cast<int32_t>(position), rowOffset);
+                }
+                selection.Write(position, rowOffset);
+            } else {
                 list.SetData(static_cast<int32_t>(position), rowOffset);
             }
-            savedRows.MoveTo(rowOffset, static_cast<int32_t>(position));
             ++position;
+        }
+        for (; position < rows; ++position) {
+            selection.Keep(position);  // repeated item data can leave the last positions alone
         }
         return {true, newFlags != 0 ? 1u : 0u};
     } catch (const std::bad_alloc&) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "store/list_items.h"
 #include "store/sort_keys.h"
@@ -12,15 +13,6 @@ namespace vorlane {
 
 inline constexpr uint32_t kDescendingFlag = 0x2;  // column flags bit: last sorted descending
 inline constexpr uint32_t kGroupColumn = 5;
-inline constexpr uint32_t kMaxSavedSelection = 512;
-
-// The selection saved before a sort: which rows were selected, and where each now stands.
-struct SavedSelection {
-    const uint32_t* rowOffsets = nullptr;  // row offset of each saved selected row
-    int32_t* positions = nullptr;  // selection table; entry j gets the new position of row j
-    uint32_t count = 0;            // entries in both arrays; only the first 512 are used
-};
-
 struct GroupSortRequest {
     SortSource keys;  // cell table, string pool, key column and whether keys are texts
     uint32_t columnCount = 0;
@@ -42,12 +34,15 @@ uint32_t ApplySortDirection(uint32_t flags, uint32_t mode);
 // key column and writes them back group by group: group 1, 2, 3, then 4, each in sorted order.
 // Modes 0 and 1 write every position; the other modes leave the first positions, as many as
 // groups 1 and 2 hold, as they were and write the rows found after them in the same grouped
-// order: groups 3 and 4 when groups 1 and 2 stood at the top. Each written row that
-// was saved in `selection` gets its new position in the selection table. `flags` is the key
-// column's flags word; it gets the mode's direction.
+// order: groups 3 and 4 when groups 1 and 2 stood at the top. `flags` is the key column's flags
+// word; it gets the mode's direction.
+// `selected`, when given, names the selected rows by position (ascending; positions past the
+// last row are dropped). Afterwards it holds, ascending, the positions that show a selected row:
+// a written position whose row offset a selected position showed before, and a position the sort
+// does not write that was selected.
 // Nothing changes (result.sorted false) when the list has fewer than two rows, the key column is
 // not below the column count, or scratch memory cannot be had.
 GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, uint32_t& flags,
-                             const SavedSelection& selection);
+                             std::vector<uint32_t>* selected = nullptr);
 
 }  // namespace vorlane

@@ -2,7 +2,9 @@
 // direction bit, the selection table, and refusals that must change nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "sort_test_grid.h"
@@ -67,13 +69,13 @@ TEST(SortGroups, ModeZeroPutsGroupsOneTwoThreeThenTheRestEachSorted) {
     const uint32_t g4HighByte = g.Add(-30, 0x200);
     DataOnlyList list(g.rows);
     uint32_t flags = kDescendingFlag;
-    const GroupSortResult result = SortAndGroup(list, g.Request(0), flags, SavedSelection{});
+    const GroupSortResult result = SortAndGroup(list, g.Request(0), flags);
     EXPECT_TRUE(result.sorted);
     EXPECT_EQ(list.Data(), (std::vector<uint32_t>{g1Low, g1High, g2, g3, g4HighByte, g4Seven}));
     EXPECT_EQ(flags, 0u);
     EXPECT_EQ(result.sortState, 0u);
 
-    const GroupSortResult descending = SortAndGroup(list, g.Request(1), flags, SavedSelection{});
+    const GroupSortResult descending = SortAndGroup(list, g.Request(1), flags);
     EXPECT_EQ(list.Data(), (std::vector<uint32_t>{g1High, g1Low, g2, g3, g4Seven, g4HighByte}));
     EXPECT_EQ(flags, kDescendingFlag);
     EXPECT_EQ(descending.sortState, 1u);
@@ -152,67 +154,86 @@ TEST(SortGroups, WithoutANumericColumnFiveEveryRowIsInOneGroup) {
     EXPECT_EQ(list.Data(), (std::vector<uint32_t>{b, c, a}));
 }
 
-TEST(SortGroups, SelectionTableFollowsTheWrittenRows) {
+// A position is selected after the sort exactly when it shows a row that a selected position
+// showed before; every selected row is followed, however many there are.
+TEST(SortGroups, SelectedPositionsFollowTheirRows) {
     GroupedGrid g;
-    const uint32_t r0 = g.Add(40, 4);
-    const uint32_t r1 = g.Add(10, 4);
-    const uint32_t r2 = g.Add(30, 1);
-    const uint32_t r3 = g.Add(20, 4);
-    const uint32_t notListed = 0x7000;
-    // Saved: r0 (twice), r2, a row offset the list does not hold.
-    const uint32_t saved[] = {r0, r2, notListed, r0};
-    int32_t table[] = {0, 2, 77, 0};
-    DataOnlyList list(g.rows);
-    uint32_t flags = 0;
-    ASSERT_TRUE(SortAndGroup(list, g.Request(0), flags, {saved, table, 4}).sorted);
-    ASSERT_EQ(list.Data(), (std::vector<uint32_t>{r2, r1, r3, r0}));
-    EXPECT_EQ(table[0], 3);
-    EXPECT_EQ(table[1], 0);
-    EXPECT_EQ(table[2], 77);
-    EXPECT_EQ(table[3], 3);
-
-    // A tail mode does not write the group 1 row, so its entry keeps its old position.
-    const uint32_t savedTail[] = {r2, r1};
-    int32_t tableTail[] = {0, 1};
-    ASSERT_TRUE(SortAndGroup(list, g.Request(4), flags, {savedTail, tableTail, 2}).sorted);
-    ASSERT_EQ(list.Data(), (std::vector<uint32_t>{r2, r0, r3, r1}));
-    EXPECT_EQ(tableTail[0], 0);
-    EXPECT_EQ(tableTail[1], 3);
-}
-
-TEST(SortGroups, OnlyTheFirst512SavedEntriesAreUpdated) {
-    GroupedGrid g;
-    for (int32_t key = 600; key > 0; --key) {
-        g.Add(key, 4);
+    for (int32_t key = 1500; key > 0; --key) {
+        g.Add(key % 7 == 0 ? -key : key, key % 5 == 0 ? 1 : 4);  // group 1 every fifth row
     }
-    std::vector<uint32_t> saved(g.rows);  // entry j: the row first at position j
-    std::vector<int32_t> table(saved.size(), -1);
-    DataOnlyList list(g.rows);
-    uint32_t flags = 0;
-    ASSERT_TRUE(SortAndGroup(list, g.Request(0), flags,
-                             {saved.data(), table.data(), static_cast<uint32_t>(saved.size())})
-                    .sorted);
-    for (size_t j = 0; j < saved.size(); ++j) {
-        const int32_t expected = j < kMaxSavedSelection ? static_cast<int32_t>(599 - j) : -1;
-        ASSERT_EQ(table[j], expected) << j;
+    const std::vector<uint32_t> rows = g.rows;
+    std::vector<uint32_t> everyThird;
+    for (uint32_t p = 0; p < rows.size(); p += 3) {
+        everyThird.push_back(p);
     }
+    std::vector<uint32_t> all(rows.size());
+    std::iota(all.begin(), all.end(), 0u);
+    // Item data a client repeated: the row at position 0 is shown again at position 1.
+    std::vector<uint32_t> repeated = rows;
+    repeated[1] = repeated[0];
+    struct Case {
+        const char* name;
+        std::vector<uint32_t> list;
+        uint32_t mode;
+        std::vector<uint32_t> selected;
+    };
+    const Case cases[] = {
+        {"ascending, every third", rows, 0, everyThird},
+        {"descending, all", rows, 1, all},
+        {"tail mode, every third", rows, 3, everyThird},
+        {"positions past the rows dropped", rows, 0, {2, 1499, 1500, 70000}},
+        {"none", rows, 0, {}},
+        {"repeated item data", repeated, 0, {0, 5}},
+    };
+    for (const Case& c : cases) {
+        DataOnlyList list(c.list);
+        std::vector<uint32_t> wasShown;
+        for (uint32_t p : c.selected) {
+            if (p < c.list.size()) {
+                wasShown.push_back(c.list[p]);
+            }
+        }
+        std::vector<uint32_t> selected = c.selected;
+        uint32_t flags = 0;
+        ASSERT_TRUE(SortAndGroup(list, g.Request(c.mode), flags, &selected).sorted) << c.name;
+        std::vector<uint32_t> expected;
+        for (uint32_t p = 0; p < list.Data().size(); ++p) {
+            if (std::find(wasShown.begin(), wasShown.end(), list.Data()[p]) != wasShown.end()) {
+                expected.push_back(p);
+            }
+        }
+        EXPECT_EQ(selected, expected) << c.name;
+    }
+
+    // The model checked by hand: keys 40, 10, 30, 20 with the 30 in group 1.
+    GroupedGrid small;
+    const uint32_t r0 = small.Add(40, 4);
+    small.Add(10, 4);
+    const uint32_t r2 = small.Add(30, 1);
+    small.Add(20, 4);
+    DataOnlyList list(small.rows);
+    std::vector<uint32_t> selected = {0, 2};
+    uint32_t flags = 0;
+    ASSERT_TRUE(SortAndGroup(list, small.Request(0), flags, &selected).sorted);
+    ASSERT_EQ(list.Data()[0], r2);
+    ASSERT_EQ(list.Data()[3], r0);
+    EXPECT_EQ(selected, (std::vector<uint32_t>{0, 3}));
 }
 
 TEST(SortGroups, RefusalsChangeNothing) {
     GroupedGrid g;
     const uint32_t a = g.Add(2, 4);
     const uint32_t b = g.Add(1, 4);
-    const uint32_t saved[] = {a};
-    int32_t table[] = {0};
+    std::vector<uint32_t> selected = {0};
 
     DataOnlyList list(g.rows);
     uint32_t flags = 0x1;
     GroupSortRequest outOfRange = g.Request(1);
     outOfRange.keys.keyColumn = 6;
-    EXPECT_FALSE(SortAndGroup(list, outOfRange, flags, {saved, table, 1}).sorted);
+    EXPECT_FALSE(SortAndGroup(list, outOfRange, flags, &selected).sorted);
 
     DataOnlyList one({b});
-    EXPECT_FALSE(SortAndGroup(one, g.Request(1), flags, {saved, table, 1}).sorted);
+    EXPECT_FALSE(SortAndGroup(one, g.Request(1), flags, &selected).sorted);
     EXPECT_EQ(one.Data(), std::vector<uint32_t>{b});
 
     // Every scratch request of a sort that would succeed, failing in turn.
@@ -220,20 +241,21 @@ TEST(SortGroups, RefusalsChangeNothing) {
     {
         DataOnlyList probe(g.rows);
         uint32_t probeFlags = 0;
-        ASSERT_TRUE(SortAndGroup(probe, g.Request(1), probeFlags, {}).sorted);
+        std::vector<uint32_t> probeSelected = {0};
+        ASSERT_TRUE(SortAndGroup(probe, g.Request(1), probeFlags, &probeSelected).sorted);
     }
     const uint32_t requests = SortScratchFaults::RequestCount() - before;
     ASSERT_GE(requests, 2u);
     for (uint32_t nth = 1; nth <= requests; ++nth) {
         SortScratchFaults::FailNthRequest(nth);
-        EXPECT_FALSE(SortAndGroup(list, g.Request(1), flags, {saved, table, 1}).sorted) << nth;
+        EXPECT_FALSE(SortAndGroup(list, g.Request(1), flags, &selected).sorted) << nth;
     }
     SortScratchFaults::FailNthRequest(0);
 
     EXPECT_EQ(list.Data(), (std::vector<uint32_t>{a, b}));
     EXPECT_EQ(list.writes, 0);
     EXPECT_EQ(flags, 0x1u);
-    EXPECT_EQ(table[0], 0);
+    EXPECT_EQ(selected, std::vector<uint32_t>{0});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The selection the mouse leaves in the list pane: plain, Ctrl and Shift clicks, a Shift range
 // stretched by a later current cell, a press on a member of a multiple selection, modifiers as
-// they stand at the message, and more selected rows than the saved table holds.
+// they stand at the message, and selections of many more rows than a page.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -107,22 +107,48 @@ TEST_F(ListInput, ModifiersCountWhenDownAtTheMessageHoweverOftenAsked) {
     EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{0})) << "Ctrl removed the pressed row";
 }
 
-TEST_F(ListInput, MoreSelectedRowsThanTheTableHoldsRestoreOnlyTheFirst512) {
+// Far more selected rows than a page: a release on another row restores
+// every one of them, and a Shift click stretches the range to the last of them.
+TEST_F(ListInput, LargeSelectionsAreRestoredAndStretchedWhole) {
+    constexpr UINT kRows = 1200;
+    std::vector<UINT> even;
+    std::vector<UINT> firstToLast;
+    for (UINT row = 0; row < kRows - 1; ++row) {
+        firstToLast.push_back(row);
+        if (row % 2 == 0) {
+            even.push_back(row);
+        }
+    }
+    struct Case {
+        const char* name;
+        bool shift;
+        UINT press;
+        UINT release;
+        const std::vector<UINT>& selected;
+    };
+    const Case cases[] = {
+        {"press on a member, release on another row", false, 2, 3, even},
+        {"Shift click between members", true, 1, 1, firstToLast},
+    };
     ASSERT_TRUE(AddStandardColumns(grid));
-    for (int i = 0; i < 600; ++i) {
+    for (UINT i = 0; i < kRows; ++i) {
         AddKindRows(grid, {2});
     }
-    SendMessageA(pane, LB_SETTOPINDEX, 100, 0);
-    Grid_SelectAll(grid);
-    ASSERT_EQ(SendMessageA(pane, LB_GETSELCOUNT, 0, 0), 600);
-    Press(pane, RowPoint(grid, 101));
-    EXPECT_EQ(SendMessageA(pane, LB_GETSELCOUNT, 0, 0), 600);
-    Release(pane, RowPoint(grid, 103));
-    EXPECT_EQ(SendMessageA(pane, LB_GETSELCOUNT, 0, 0), 512);
-    const std::vector<UINT> selected = SelectedRows(grid);
-    ASSERT_EQ(selected.size(), 512u);
-    EXPECT_EQ(selected.front(), 0u);
-    EXPECT_EQ(selected.back(), 511u);
+    for (const Case& c : cases) {
+        StartAt(0);
+        for (UINT row : even) {
+            SendMessageA(pane, LB_SETSEL, TRUE, row);
+        }
+        SendMessageA(pane, LB_SETTOPINDEX, 0, 0);  // selecting scrolled the last row into view
+        ASSERT_EQ(SelectedRows(grid).size(), even.size()) << c.name;
+        {
+            HeldKeys keys(c.shift ? std::initializer_list<int>{VK_SHIFT}
+                                  : std::initializer_list<int>{});
+            Press(pane, RowPoint(grid, c.press));
+            Release(pane, RowPoint(grid, c.release));
+        }
+        EXPECT_EQ(SelectedRows(grid), c.selected) << c.name;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "harness.h"
 
@@ -166,6 +167,48 @@ TEST_F(Rows, SelectedRowsAreReportedUpTo512) {
     EXPECT_EQ(positions[511], 511u);
     EXPECT_EQ(positions[512], 0xDEADBEEFu) << "nothing written past 512";
     EXPECT_EQ(Grid_GetSelRows(grid, nullptr), 0);
+}
+
+// GRM_GETSELROWSEX answers the whole count and writes as many positions as it has room for,
+// ascending, never past the room.
+TEST_F(Rows, SelectedRowsExWritesWhatFitsAndCountsEveryRow) {
+    constexpr UINT kRows = 1500;
+    constexpr UINT kSelected = 700;  // every other row from 100 on
+    for (UINT i = 0; i < kRows; ++i) {
+        AddStandardRow(grid, "r", nullptr, static_cast<INT32>(i), 0, 0, 2);
+    }
+    for (UINT j = 0; j < kSelected; ++j) {
+        SendMessageA(ListPane(grid), LB_SETSEL, TRUE, 100 + 2 * j);
+    }
+    struct Case {
+        UINT room;
+        bool buffer;
+        UINT written;
+    };
+    const Case cases[] = {
+        {0, true, 0},
+        {1, true, 1},
+        {600, true, 600},
+        {kSelected, true, kSelected},
+        {kSelected + 50, true, kSelected},
+        {kSelected, false, 0},
+    };
+    constexpr UINT kUntouched = 0xDEADBEEF;
+    for (const Case& c : cases) {
+        std::vector<UINT> positions(kSelected + 60, kUntouched);
+        EXPECT_EQ(Grid_GetSelRowsEx(grid, c.room, c.buffer ? positions.data() : nullptr),
+                  static_cast<int>(kSelected))
+            << "room " << c.room;
+        for (UINT j = 0; j < positions.size(); ++j) {
+            const UINT expected = j < c.written ? 100 + 2 * j : kUntouched;
+            ASSERT_EQ(positions[j], expected) << "room " << c.room << ", entry " << j;
+        }
+    }
+    // The fixed-room message still stops at 512.
+    std::vector<UINT> positions(520, kUntouched);
+    EXPECT_EQ(Grid_GetSelRows(grid, positions.data()), 512);
+    EXPECT_EQ(positions[511], 100u + 2 * 511);
+    EXPECT_EQ(positions[512], kUntouched);
 }
 
 TEST_F(Rows, ARowWithoutColumnsIsRefused) {

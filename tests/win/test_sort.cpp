@@ -1,6 +1,7 @@
 // GRM_SORT through messages: order, groups, modes, selection and view kept.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,48 @@ TEST_F(Sort, KeepsTheSelectedRowsAndTheTopRow) {
     Grid_Sort(grid, 0, GRID_SORT_ASCENDING);
     EXPECT_EQ(Selected(), (std::vector<UINT>{9, 39}));
     EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 12);
+}
+
+// Many more selected rows than a page, scattered: every sort keeps exactly the same rows
+// selected, wherever they move.
+TEST_F(Sort, KeepsEverySelectedRowInEveryMode) {
+    struct Case {
+        UINT column;
+        UINT mode;
+    };
+    const Case cases[] = {
+        {0, GRID_SORT_ASCENDING},      {2, GRID_SORT_DESCENDING},      {0, GRID_SORT_TOGGLE},
+        {2, GRID_SORT_ASCENDING_TAIL}, {0, GRID_SORT_DESCENDING_TAIL}, {2, GRID_SORT_ASCENDING},
+    };
+    constexpr int kRows = 2000;
+    std::multiset<std::string> model;  // the names of the selected rows
+    HWND list = ListPane(grid);
+    for (int i = 0; i < kRows; ++i) {
+        const int scrambled = (i * 7919) % kRows;
+        char name[16];
+        wsprintfA(name, "n%04d", scrambled);
+        // Kind cells 1 to 4 spread the rows over the four groups.
+        AddStandardRow(grid, name, nullptr, (scrambled * 31) % 977 - 400, 0, 0, 1 + i % 4);
+        if (scrambled % 2 == 0 || scrambled % 7 == 0) {
+            SendMessageA(list, LB_SETSEL, TRUE, i);
+            model.insert(name);
+        }
+    }
+    ASSERT_GT(model.size(), 1000u);
+    for (const Case& c : cases) {
+        Grid_Sort(grid, c.column, c.mode);
+        const std::vector<std::string> names = Names();
+        std::vector<UINT> selected(model.size() + 1);
+        const int count =
+            Grid_GetSelRowsEx(grid, static_cast<UINT>(selected.size()), selected.data());
+        ASSERT_EQ(count, static_cast<int>(model.size()))
+            << "column " << c.column << ", mode " << c.mode;
+        std::multiset<std::string> kept;
+        for (int j = 0; j < count; ++j) {
+            kept.insert(names[selected[j]]);
+        }
+        EXPECT_EQ(kept, model) << "column " << c.column << ", mode " << c.mode;
+    }
 }
 
 TEST_F(Sort, AOneRowListOnlyLosesItsSelection) {

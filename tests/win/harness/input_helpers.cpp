@@ -1,5 +1,6 @@
 #include "input_helpers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -163,9 +164,11 @@ void DropQueuedMouseMessages() {
 }
 
 std::vector<UINT> SelectedRows(HWND grid) {
-    UINT positions[512] = {};
-    const int count = Grid_GetSelRows(grid, positions);
-    return std::vector<UINT>(positions, positions + (count > 0 ? count : 0));
+    std::vector<UINT> positions(std::max(Grid_GetSelRowsEx(grid, 0, nullptr), 0));
+    const int count =
+        Grid_GetSelRowsEx(grid, static_cast<UINT>(positions.size()), positions.data());
+    positions.resize(std::min<size_t>(std::max(count, 0), positions.size()));
+    return positions;
 }
 
 void AddKindRows(HWND grid, std::initializer_list<INT32> kinds) {

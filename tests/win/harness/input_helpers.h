@@ -71,7 +71,7 @@ void KeyDown(HWND pane, WPARAM virtualKey, UINT scanValue);
 void PointerAt(HWND window, POINT client);
 void DropQueuedMouseMessages();
 
-// Selected positions, in order.
+// Every selected position, in order.
 std::vector<UINT> SelectedRows(HWND grid);
 // Adds a row of the standard columns for each kind, named "r<position>".
 void AddKindRows(HWND grid, std::initializer_list<INT32> kinds);

@@ -163,36 +163,65 @@ void MessageFuzzer::ClearRows() {
     model_.rows.clear();
 }
 
-void MessageFuzzer::Selection() {
-    static const UINT kMessages[] = {GRM_SELECTALL, GRM_DESELECTALL, GRM_INVERTSELECTION,
-                                     GRM_GETSELROWS};
-    const UINT message = rng_.Pick(kMessages);
-    if (message != GRM_GETSELROWS) {
-        Send(grid_, message, rng_.Bits32(), rng_.Bits32());
-        return;
-    }
-    if (rng_.Chance(10)) {
-        if (Send(grid_, GRM_GETSELROWS, 0, 0) != 0) {
-            Fail("GRM_GETSELROWS without room claimed to have written positions");
-        }
-        return;
-    }
-    std::vector<char> buffer(kSelectionRoom * sizeof(UINT) + kGuardBytes, kGuard);
-    const LRESULT count = Send(grid_, GRM_GETSELROWS, 0, reinterpret_cast<LPARAM>(buffer.data()));
-    if (count < 0 || count > std::min<LRESULT>(kSelectionRoom, model_.RowCount()) ||
-        !GuardIntact(buffer, kSelectionRoom * sizeof(UINT))) {
-        Fail("GRM_GETSELROWS answered " + std::to_string(count) + " or overran its room");
-        return;
-    }
+namespace {
+
+// What is wrong with the first `count` positions in `buffer`: empty when they are ascending and
+// name rows.
+std::string CheckPositions(const std::vector<char>& buffer, LRESULT count, uint32_t rows) {
     UINT previous = 0;
     for (LRESULT i = 0; i < count; ++i) {
         UINT position = 0;
         std::memcpy(&position, buffer.data() + i * sizeof(UINT), sizeof position);
-        if (position >= model_.RowCount() || (i != 0 && position <= previous)) {
-            Fail("GRM_GETSELROWS gave positions out of order or past the rows");
-            return;
+        if (position >= rows || (i != 0 && position <= previous)) {
+            return "gave positions out of order or past the rows";
         }
         previous = position;
+    }
+    return "";
+}
+
+}  // namespace
+
+void MessageFuzzer::Selection() {
+    static const UINT kMessages[] = {GRM_SELECTALL, GRM_DESELECTALL, GRM_INVERTSELECTION,
+                                     GRM_GETSELROWS, GRM_GETSELROWSEX};
+    const UINT message = rng_.Pick(kMessages);
+    if (message != GRM_GETSELROWS && message != GRM_GETSELROWSEX) {
+        Send(grid_, message, rng_.Bits32(), rng_.Bits32());
+        return;
+    }
+    // The whole count, asked without room: every answer below is measured against it.
+    const LRESULT selected = Send(grid_, GRM_GETSELROWSEX, 0, 0);
+    if (selected < 0 || selected > static_cast<LRESULT>(model_.RowCount())) {
+        Fail("GRM_GETSELROWSEX counted " + std::to_string(selected) + " selected rows");
+        return;
+    }
+    const bool ex = message == GRM_GETSELROWSEX;
+    const std::string name = ex ? "GRM_GETSELROWSEX" : "GRM_GETSELROWS";
+    // GRM_GETSELROWS has a fixed room; GRM_GETSELROWSEX is given any room, at times a huge one.
+    const uint32_t room =
+        ex ? (rng_.Chance(20) ? HostileValue(rng_) : rng_.Below(2 * kSelectionRoom))
+           : kSelectionRoom;
+    if (rng_.Chance(10)) {
+        const LRESULT answer = Send(grid_, message, ex ? room : 0, 0);
+        if (answer != (ex ? selected : 0)) {
+            Fail(name + " without a buffer answered " + std::to_string(answer));
+        }
+        return;
+    }
+    // Room for exactly the positions that fit: a write past them reaches the guard.
+    const LRESULT fits = std::min<LRESULT>(room, selected);
+    std::vector<char> buffer(fits * sizeof(UINT) + kGuardBytes, kGuard);
+    const LRESULT answer =
+        Send(grid_, message, ex ? room : 0, reinterpret_cast<LPARAM>(buffer.data()));
+    if (answer != (ex ? selected : fits) || !GuardIntact(buffer, fits * sizeof(UINT))) {
+        Fail(name + " answered " + std::to_string(answer) + " of " + std::to_string(selected) +
+             " selected, or wrote past the " + std::to_string(fits) + " positions that fit");
+        return;
+    }
+    const std::string problem = CheckPositions(buffer, fits, model_.RowCount());
+    if (!problem.empty()) {
+        Fail(name + " " + problem);
     }
 }
 

@@ -1,0 +1,42 @@
+// Which rows of a grid are selected. Every read and write of the selection goes through these
+// functions, never through list box messages of the caller's own: the list pane keeps the
+// selection of an ordinary grid, and a grid that keeps it elsewhere changes only these.
+// Rows are named by position (display order), as the list pane names its items.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// The number of selected rows.
+uint32_t SelectedRowCount(const GridInstance& grid);
+
+// Every selected position, ascending, into `positions` (whose storage is reused). False, with
+// `positions` empty, when there is no memory for them.
+bool SelectedRows(const GridInstance& grid, std::vector<uint32_t>& positions);
+
+// Writes the first min(room, count) selected positions, ascending, to `positions` and returns
+// how many it wrote; nothing when `positions` is null.
+uint32_t CopySelectedRows(const GridInstance& grid, uint32_t* positions, uint32_t room);
+
+bool IsRowSelected(const GridInstance& grid, uint32_t row);
+
+// Selects or deselects one row.
+void SelectRow(const GridInstance& grid, uint32_t row, bool selected);
+
+// Selects or deselects the rows first to last, both included (first <= last).
+void SelectRowRange(const GridInstance& grid, uint32_t first, uint32_t last, bool selected);
+
+// Selects or deselects every row of an ascending list of positions, a run of neighbouring
+// positions at a time, and repaints the pane once afterwards. Positions past the last row are
+// passed over.
+void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool selected);
+
+void DeselectAllRows(const GridInstance& grid);
+
+}  // namespace vorlane
