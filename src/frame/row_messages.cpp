@@ -19,13 +19,17 @@ constexpr uint32_t kGetSelRowsRoom = 512;
 // Selects the filled rows: from position 1 when the first stored row's kind cell is 1, else
 // from 0, to the last filled position. The rest of the selection stays. One filled row and a
 // first row of kind 1 ask for the range 1 to 0, which deselects both positions, as the list
-// box takes a reversed range.
-void SelectFilledRange(const GridInstance& grid) {
+// box takes a reversed range. An owner-data grid's first row is the one shown first.
+void SelectFilledRange(GridInstance& grid) {
     const uint32_t filled = FilledRowCount(grid);
     if (filled == 0) {
         return;  // no filled rows, nothing to select
     }
-    const uint32_t first = grid.store.KindCell(0) == 1 ? 1 : 0;
+    const uint32_t firstKind = IsOwnerData(grid) ? KindCellAt(grid, 0) : grid.store.KindCell(0);
+    if (grid.destroyed) {
+        return;
+    }
+    const uint32_t first = firstKind == 1 ? 1 : 0;
     const uint32_t last = filled - 1;
     if (first <= last) {
         SelectRowRange(grid, first, last, true);
@@ -270,11 +274,11 @@ void OnInvertSelection(GridInstance& grid) {
     if (RowCount(grid) == 0) {
         return;
     }
-    std::vector<uint32_t>& table = ActiveSelectionTable();
-    SelectedRows(grid, table);
+    RowRanges& table = ActiveSelectionTable();
+    SaveSelectedRows(grid, table);
     SelectFilledRange(grid);
     SelectRows(grid, table, false);
-    SelectedRows(grid, table);
+    SaveSelectedRows(grid, table);
 }
 
 }  // namespace vorlane

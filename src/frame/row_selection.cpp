@@ -45,6 +45,35 @@ void SelectRange(const GridInstance& grid, WNDPROC listBox, uint32_t first, uint
     }
 }
 
+// Repaints the rows shown of first..last of an owner-data grid, whose list box does not know
+// their selection changed.
+void RepaintRows(const GridInstance& grid, uint32_t first, uint32_t last) {
+    const LRESULT top = SendToPane(grid, LB_GETTOPINDEX, 0, 0);
+    RECT client = {};
+    GetClientRect(grid.listPane, &client);
+    if (top < 0 || grid.rowHeight <= 0) {
+        return;
+    }
+    const uint64_t shownLast = static_cast<uint64_t>(top) + client.bottom / grid.rowHeight;
+    const uint64_t from = std::max<uint64_t>(first, static_cast<uint64_t>(top));
+    const uint64_t to = std::min<uint64_t>(last, shownLast);
+    if (from > to) {
+        return;
+    }
+    RECT rows = client;
+    rows.top = static_cast<LONG>((from - static_cast<uint64_t>(top)) * grid.rowHeight);
+    rows.bottom = static_cast<LONG>((to + 1 - static_cast<uint64_t>(top)) * grid.rowHeight);
+    InvalidateRect(grid.listPane, &rows, FALSE);
+}
+
+void SetOwnerRows(GridInstance& grid, uint32_t first, uint32_t last, bool selected) {
+    if (first > last) {
+        return;
+    }
+    grid.owner.selection.Set(first, last, selected);
+    RepaintRows(grid, first, last);
+}
+
 // Below this many runs the list box repaints the few rows it changes as cheaply as it would
 // repaint the pane once.
 constexpr size_t kRunsWorthRedrawOff = 8;
@@ -52,6 +81,9 @@ constexpr size_t kRunsWorthRedrawOff = 8;
 }  // namespace
 
 uint32_t SelectedRowCount(const GridInstance& grid) {
+    if (IsOwnerData(grid)) {
+        return static_cast<uint32_t>(grid.owner.selection.Count());  // rows fit in 32 bits
+    }
     const LRESULT count = SendToPane(grid, LB_GETSELCOUNT, 0, 0);
     return count > 0 ? static_cast<uint32_t>(count) : 0;
 }
@@ -65,32 +97,74 @@ bool SelectedRows(const GridInstance& grid, std::vector<uint32_t>& positions) {
         positions.clear();
         return false;
     }
-    positions.resize(FetchSelected(grid, positions.data(), count));
+    positions.resize(IsOwnerData(grid) ? grid.owner.selection.Write(positions.data(), count)
+                                       : FetchSelected(grid, positions.data(), count));
     return true;
+}
+
+bool SaveSelectedRows(const GridInstance& grid, RowRanges& saved) {
+    if (IsOwnerData(grid)) {
+        try {
+            saved = grid.owner.selection;
+        } catch (const std::bad_alloc&) {
+            saved.Clear();
+            return false;
+        }
+        return true;
+    }
+    std::vector<uint32_t> positions;
+    return SelectedRows(grid, positions) &&
+           saved.AssignAscending(positions.data(), positions.size());
 }
 
 uint32_t CopySelectedRows(const GridInstance& grid, uint32_t* positions, uint32_t room) {
     if (positions == nullptr) {
         return 0;
     }
+    if (IsOwnerData(grid)) {
+        return grid.owner.selection.Write(positions, room);
+    }
     // The list box takes its room as an int: a larger one is never needed.
     return FetchSelected(grid, positions, std::min(room, SelectedRowCount(grid)));
 }
 
 bool IsRowSelected(const GridInstance& grid, uint32_t row) {
+    if (IsOwnerData(grid)) {
+        return row < RowCount(grid) && grid.owner.selection.Contains(row);
+    }
     return SendToPane(grid, LB_GETSEL, row, 0) > 0;
 }
 
-void SelectRow(const GridInstance& grid, uint32_t row, bool selected) {
+void SelectRow(GridInstance& grid, uint32_t row, bool selected) {
+    if (IsOwnerData(grid)) {
+        if (row < RowCount(grid)) {
+            SetOwnerRows(grid, row, row, selected);
+        }
+        return;
+    }
     SendToPane(grid, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
 }
 
-void SelectRowRange(const GridInstance& grid, uint32_t first, uint32_t last, bool selected) {
+void SelectRowRange(GridInstance& grid, uint32_t first, uint32_t last, bool selected) {
+    if (IsOwnerData(grid)) {
+        if (first < RowCount(grid)) {
+            SetOwnerRows(grid, first, std::min(last, RowCount(grid) - 1), selected);
+        }
+        return;
+    }
     SelectRange(grid, nullptr, first, last, selected);
 }
 
 void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool selected) {
     const uint32_t rows = RowCount(grid);
+    if (IsOwnerData(grid)) {
+        for (uint32_t position : positions) {
+            if (position < rows) {
+                SetOwnerRows(grid, position, position, selected);
+            }
+        }
+        return;
+    }
     size_t runs = 0;
     for (size_t i = 1; i < positions.size(); ++i) {
         runs += positions[i] != positions[i - 1] + 1 ? 1 : 0;
@@ -120,7 +194,41 @@ void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool se
     }
 }
 
-void DeselectAllRows(const GridInstance& grid) {
+void SelectRows(GridInstance& grid, const RowRanges& rows, bool selected, uint64_t limit) {
+    std::vector<uint32_t> positions;
+    for (const RowRange& range : rows.ranges()) {
+        if (limit == 0) {
+            break;
+        }
+        const uint64_t length = std::min<uint64_t>(uint64_t{range.last} - range.first + 1, limit);
+        limit -= length;
+        const auto last = static_cast<uint32_t>(range.first + length - 1);
+        if (IsOwnerData(grid)) {
+            SelectRowRange(grid, range.first, last, selected);
+            continue;
+        }
+        // A list box selects row by row: positions cost it no more than ranges.
+        try {
+            for (uint64_t row = range.first; row <= last; ++row) {
+                positions.push_back(static_cast<uint32_t>(row));
+            }
+        } catch (const std::bad_alloc&) {
+            break;  // what fits is selected
+        }
+    }
+    if (!positions.empty()) {
+        SelectRows(grid, positions, selected);
+    }
+}
+
+void DeselectAllRows(GridInstance& grid) {
+    if (IsOwnerData(grid)) {
+        if (!grid.owner.selection.Empty()) {
+            grid.owner.selection.Clear();
+            InvalidateRect(grid.listPane, nullptr, FALSE);
+        }
+        return;
+    }
     SendToPane(grid, LB_SETSEL, FALSE, -1);
 }
 

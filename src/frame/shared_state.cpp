@@ -37,7 +37,7 @@ uint32_t FocusSide() {
     return focus != nullptr && focus == Shared().secondListPane ? 1 : 0;
 }
 
-std::vector<uint32_t>& ActiveSelectionTable() {
+RowRanges& ActiveSelectionTable() {
     SharedGridState& shared = Shared();
     return shared.selectionTables[shared.activeSide != 0 ? 1 : 0];
 }

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "store/row_ranges.h"
+
 #include "vorlane.h"
 
 namespace vorlane {
@@ -52,7 +54,8 @@ struct SharedGridState {
     // Selection tables, one per side: every selected position of a pane, ascending, as last
     // saved. A press saves its pane's selection into the active side's table, and its release (in
     // whichever pane it comes to) may restore it from there; a sort leaves the new positions.
-    std::vector<uint32_t> selectionTables[2];
+    // Kept as row ranges: a selection of millions of rows costs what its runs cost.
+    RowRanges selectionTables[2];
     uint32_t activeSide = 0;  // FocusSide() as the last press, current-cell change or look had it
 
     // Settings for every control.
@@ -96,7 +99,7 @@ void SetPaintInput(T& field, T value) {
 uint32_t FocusSide();
 
 // The selection table of the active side.
-std::vector<uint32_t>& ActiveSelectionTable();
+RowRanges& ActiveSelectionTable();
 
 // Clears every member that names a control being destroyed or its list pane: a window that is
 // gone is no drag partner, and a later window may be given its handle.

@@ -45,17 +45,15 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
         SetSortDirection(grid, column, mode);
         return;
     }
-    // The selected positions are saved, like every saving of the selection, in the active side's
-    // table, where a release looks for them; the sort leaves the rows' new positions there. The
-    // table is the sort's own while the parent may be asked to end an edit: what the parent does
-    // meanwhile cannot change the rows the sort keeps selected.
+    // The selected positions go to the sort's own list, which nothing the parent does while it is
+    // asked to end an edit can change; the rows' new positions end in the active side's table,
+    // like every saving of the selection, where a release looks for them.
     std::vector<uint32_t> selected;
-    selected.swap(ActiveSelectionTable());
     SelectedRows(grid, selected);
     DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
     if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
-        ActiveSelectionTable().swap(selected);
+        ActiveSelectionTable().AssignAscending(selected.data(), selected.size());
         return;
     }
 
@@ -73,7 +71,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
 
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
     SelectRows(grid, selected, true);
-    ActiveSelectionTable().swap(selected);
+    ActiveSelectionTable().AssignAscending(selected.data(), selected.size());
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
 }

@@ -144,13 +144,13 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
 
 // The Shift range: from the first to the last selected position, saved into `table`, stretched
 // to reach `row`; with nothing selected, `row` alone.
-void SelectRangeTo(const GridInstance& grid, std::vector<uint32_t>& table, uint32_t row) {
-    SelectedRows(grid, table);
+void SelectRangeTo(GridInstance& grid, RowRanges& table, uint32_t row) {
+    SaveSelectedRows(grid, table);
     uint32_t first = row;
     uint32_t last = row;
-    if (!table.empty()) {
-        first = std::min(table.front(), row);
-        last = std::max(table.back(), row);
+    if (!table.Empty()) {
+        first = std::min(table.ranges().front().first, row);
+        last = std::max(table.ranges().back().last, row);
     }
     SelectRowRange(grid, first, last, true);
 }
@@ -217,7 +217,7 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     grid.currentRow = static_cast<uint32_t>(row);
     ++grid.viewGeneration;
 
-    std::vector<uint32_t>& table = ActiveSelectionTable();
+    RowRanges& table = ActiveSelectionTable();
     if (grid.gesture.shiftHeld) {
         SelectRangeTo(grid, table, static_cast<uint32_t>(row));
     } else {
@@ -225,7 +225,7 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     }
     // The caret marks the current row: GRM_ENSUREVISIBLE reads the current row back from it.
     SendMessageA(grid.listPane, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
-    SelectedRows(grid, table);
+    SaveSelectedRows(grid, table);
 
     SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
     if (grid.destroyed) {

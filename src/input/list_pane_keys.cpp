@@ -33,8 +33,7 @@ void OnEnter(GridInstance& grid) {
 // Moves down only onto a filled row whose kind cell is set.
 void OnDown(GridInstance& grid) {
     const uint64_t target = uint64_t{grid.currentRow} + 1;
-    if (target >= FilledRowCount(grid) ||
-        KindCellOfRow(grid, static_cast<uint32_t>(target)) == 0) {
+    if (target >= FilledRowCount(grid) || KindCellOfRow(grid, static_cast<uint32_t>(target)) == 0) {
         return;
     }
     DeselectAllRows(grid);
@@ -45,6 +44,16 @@ void OnUp(GridInstance& grid) {
     const uint32_t target = grid.currentRow == 0 ? 0 : grid.currentRow - 1;
     DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, target);
+}
+
+// Space toggles the selection of the caret row, as the list box of an ordinary grid does; an
+// owner-data grid's list box keeps no selection to toggle.
+void ToggleCaretRow(GridInstance& grid) {
+    const LRESULT caret = SendMessageA(grid.listPane, LB_GETCARETINDEX, 0, 0);
+    if (caret >= 0 && static_cast<uint64_t>(caret) < RowCount(grid)) {
+        const auto row = static_cast<uint32_t>(caret);
+        SelectRow(grid, row, !IsRowSelected(grid, row));
+    }
 }
 
 void Scroll(GridInstance& grid, WPARAM code) {
@@ -85,6 +94,12 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
                 return false;
             }
             Scroll(grid, SB_PAGEDOWN);
+            return true;
+        case VK_SPACE:
+            if (!IsOwnerData(grid)) {
+                return false;  // the list box toggles its caret row itself
+            }
+            ToggleCaretRow(grid);
             return true;
         default: return false;
     }

@@ -50,16 +50,15 @@ bool MarkKindCell(GridInstance& grid, uint32_t row) {
 // Saves the pane's selection into the active side's table and tells whether `row` is among the
 // saved positions. `count` receives the number of selected rows.
 bool SaveSelection(const GridInstance& grid, uint32_t row, uint32_t& count) {
-    std::vector<uint32_t>& table = ActiveSelectionTable();
+    RowRanges& table = ActiveSelectionTable();
     count = SelectedRowCount(grid);
-    SelectedRows(grid, table);
-    return std::binary_search(table.begin(), table.end(), row);
+    SaveSelectedRows(grid, table);
+    return table.Contains(row);
 }
 
 // Selects again the first `count` positions saved by the press.
 void RestoreSelection(GridInstance& grid, uint32_t count) {
-    const std::vector<uint32_t>& table = ActiveSelectionTable();
-    SelectRows(grid, std::span(table).first(std::min<size_t>(count, table.size())), true);
+    SelectRows(grid, ActiveSelectionTable(), true, count);
 }
 
 // True when pane x lies on a column, both edges included; the kind column counts.

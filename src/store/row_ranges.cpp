@@ -66,6 +66,24 @@ void RowRanges::Clear() {
     count_ = 0;
 }
 
+bool RowRanges::AssignAscending(const uint32_t* positions, size_t count) {
+    Clear();
+    try {
+        for (size_t i = 0; i < count; ++i) {
+            if (!ranges_.empty() && positions[i] <= uint64_t{ranges_.back().last} + 1) {
+                ranges_.back().last = std::max(ranges_.back().last, positions[i]);
+            } else {
+                ranges_.push_back({positions[i], positions[i]});
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        Clear();
+        return false;
+    }
+    Recount();
+    return true;
+}
+
 bool RowRanges::Invert(uint32_t rowCount) {
     Truncate(rowCount);
     std::vector<RowRange> gaps;

@@ -3,6 +3,7 @@
 // operation costs what the number of ranges costs, never what the number of rows does.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +26,9 @@ class RowRanges {
     // False, with nothing changed, when memory cannot be had.
     bool Set(uint32_t first, uint32_t last, bool on);
     void Clear();
+    // Becomes the set of `positions`, which must ascend (repeats allowed). False, with the set
+    // empty, when memory cannot be had.
+    bool AssignAscending(const uint32_t* positions, size_t count);
     // Every row below `rowCount` that was not in the set is in it afterwards, and every row
     // that was is not; rows at or past `rowCount` leave the set.
     bool Invert(uint32_t rowCount);

@@ -206,10 +206,8 @@ TEST(OwnerData, CellsAreReadFromAndWrittenToTheParentsRows) {
         CellAnswer expected;
     };
     const Read reads[] = {
-        {0, 69'999, 64, {9, "row 69999"}},
-        {0, 69'999, 4, {9, "row"}},
-        {0, 65'536, 0, {9, "untouched"}},
-        {2, 65'537, 64, {0, "65537000"}},
+        {0, 69'999, 64, {9, "row 69999"}},  {0, 69'999, 4, {9, "row"}},
+        {0, 65'536, 0, {9, "untouched"}},   {2, 65'537, 64, {0, "65537000"}},
         {0, 70'000, 64, {-1, "untouched"}},
     };
     for (const Read& r : reads) {
@@ -283,12 +281,11 @@ TEST(OwnerData, InputLeavesWhatItLeavesInAGridHoldingTheSameRows) {
         UINT value;  // a row, or a virtual key
     };
     const Step steps[] = {
-        {Do::Click, 2},        {Do::CtrlClick, 4},     {Do::ShiftClick, 7},
-        {Do::Key, VK_DOWN},    {Do::Key, VK_DOWN},     {Do::CtrlClick, 3},
-        {Do::Key, VK_UP},      {Do::Key, VK_SPACE},    {Do::Key, VK_NEXT},
-        {Do::Key, VK_END},     {Do::Key, VK_HOME},     {Do::SelectAll, 0},
-        {Do::Click, 5},        {Do::Invert, 0},        {Do::Click, 6},
-        {Do::Click, 6},        {Do::Deselect, 0},      {Do::ShiftClick, 9},
+        {Do::Click, 2},     {Do::CtrlClick, 4},  {Do::ShiftClick, 7}, {Do::Key, VK_DOWN},
+        {Do::Key, VK_DOWN}, {Do::CtrlClick, 3},  {Do::Key, VK_UP},    {Do::Key, VK_SPACE},
+        {Do::Key, VK_NEXT}, {Do::Key, VK_END},   {Do::Key, VK_HOME},  {Do::SelectAll, 0},
+        {Do::Click, 5},     {Do::Invert, 0},     {Do::Click, 6},      {Do::Click, 6},
+        {Do::Deselect, 0},  {Do::ShiftClick, 9},
     };
     RecordingParent ownerParent;
     RecordingParent normalParent;
