@@ -48,7 +48,18 @@ LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lPar
 // A key the list box handles itself (Home, End, and those the pane leaves it) may move the top
 // row; the control's scroll bar follows it.
 LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    // An owner-data grid's list box is one of single selection, which moves from its selected
+    // row rather than its caret while the two differ, and refuses to move its caret by message
+    // while a row is selected: it has its caret row selected for the key, and none after.
+    const bool single = IsOwnerData(grid);
+    if (single) {
+        const LRESULT caret = CallReplaced(grid.listPane, LB_GETCARETINDEX, 0, 0);
+        CallReplaced(grid.listPane, LB_SETCURSEL, static_cast<WPARAM>(caret), 0);
+    }
     const LRESULT result = CallReplaced(grid.listPane, WM_KEYDOWN, virtualKey, keyData);
+    if (single && !grid.destroyed) {
+        CallReplaced(grid.listPane, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
     if (!grid.destroyed) {
         UpdateScrollBars(grid);
     }

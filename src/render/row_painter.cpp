@@ -187,7 +187,7 @@ class RowPainter {
     // On selected rows the current column is highlighted (column 0's highlight spans the row
     // after the image area); its text colour then holds for the rest of the row.
     void PaintCurrentCell(uint32_t column, const RECT& cell) {
-        if (column != grid_.currentColumn || (item_.itemState & ODS_SELECTED) == 0) {
+        if (column != grid_.currentColumn || !IsSelected()) {
             if (!currentCellSeen_) {
                 SetTextColor(dc_, grid_.rowTextColor);
             }

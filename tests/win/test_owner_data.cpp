@@ -249,12 +249,15 @@ std::vector<UINT> SelectionOf(HWND grid) {
     return rows;
 }
 
-// What a parent hears, less what only an owner-data grid asks.
+// What a parent hears, less what only an owner-data grid's parent is asked or told: cells, the
+// rows painted, and the mark a first press on a row of kind 9 writes into the kind cell.
 std::vector<UINT> HeardCodes(const RecordingParent& parent) {
     std::vector<UINT> codes;
-    for (UINT code : parent.Codes()) {
-        if (code != GRN_GETCELL && code != GRN_CACHEHINT) {
-            codes.push_back(code);
+    for (const GridNotify& record : parent.records) {
+        const bool ownerOnly = record.code == GRN_GETCELL || record.code == GRN_CACHEHINT ||
+                               (record.code == GRN_CELLCHANGING && record.column == 5);
+        if (!ownerOnly) {
+            codes.push_back(record.code);
         }
     }
     return codes;
