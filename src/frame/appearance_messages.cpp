@@ -82,9 +82,11 @@ void OnSetActiveLook(GridInstance& grid, bool notify, bool active) {
     Shared().activeSide = FocusSide();
 }
 
-// The client's word that files may have changed: their icons are looked up again.
+// The client's word that files may have changed: their icons are looked up again. An owner-data
+// grid's rows are asked for again too.
 void OnRedraw(GridInstance& grid) {
     ForgetFileIcons(*grid.paint);
+    grid.owner.page.Clear();
     InvalidatePanes(grid);
 }
 

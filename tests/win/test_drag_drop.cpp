@@ -7,6 +7,7 @@
 // messages are sent to the pane that the system would give them to.
 #include <gtest/gtest.h>
 
+#include "drag_pointer.h"
 #include "harness.h"
 #include "input_helpers.h"
 
@@ -48,8 +49,10 @@ struct DragGrids : ::testing::Environment {
 DragGrids* const grids =
     static_cast<DragGrids*>(::testing::AddGlobalTestEnvironment(new DragGrids));
 
-class Drag : public ::testing::Test {
+class Drag : public ::testing::Test, public DragPointer {
   protected:
+    Drag() : DragPointer(grids->parent->hwnd()) {}
+
     void SetUp() override {
         Grid_CancelEdit(first);
         Grid_CancelEdit(second);
@@ -74,42 +77,6 @@ class Drag : public ::testing::Test {
         ReleaseCapture();
     }
 
-    // A point on a row of a grid, in the parent's client coordinates.
-    POINT OnRow(HWND grid, int row, int x = 40) {
-        const LPARAM inPane = RowPoint(grid, row, x);
-        POINT point = {LOWORD(inPane), HIWORD(inPane)};
-        MapWindowPoints(ListPane(grid), window, &point, 1);
-        return point;
-    }
-    // The window the system gives a mouse message at `point` to: the capture, else the list
-    // pane under the point.
-    HWND Target(POINT point) {
-        if (GetCapture() != nullptr) {
-            return GetCapture();
-        }
-        ClientToScreen(window, &point);
-        return WindowFromPoint(point);
-    }
-    void Mouse(UINT message, POINT point, WPARAM keys) {
-        PointerAt(window, point);
-        HWND target = Target(point);
-        MapWindowPoints(window, target, &point, 1);
-        SendMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
-    }
-    void PressAt(POINT point) { Mouse(WM_LBUTTONDOWN, point, MK_LBUTTON); }
-    void MoveTo(POINT point, WPARAM keys = MK_LBUTTON) { Mouse(WM_MOUSEMOVE, point, keys); }
-    void ReleaseAt(POINT point) { Mouse(WM_LBUTTONUP, point, 0); }
-    // Moves onto the other list. The first move there still goes to the pane that holds the
-    // capture, which hands the capture over; the second is the other pane's own.
-    void CrossTo(POINT point) {
-        MoveTo(point);
-        MoveTo(point);
-    }
-    // Press, then the first move, which takes the drag origin.
-    void StartDrag(POINT point) {
-        PressAt(point);
-        MoveTo(point);
-    }
     static POINT Shifted(POINT point, int dx, int dy = 0) { return {point.x + dx, point.y + dy}; }
 
     static bool ShowsNoDrop() { return CursorShowsResource(GetCursor(), kNoDropCursor); }
@@ -119,7 +86,6 @@ class Drag : public ::testing::Test {
     static void Painted(HWND grid) { ValidateRect(ListPane(grid), nullptr); }
 
     RecordingParent& parent = *grids->parent;
-    HWND window = grids->parent->hwnd();
     HWND first = grids->first;
     HWND second = grids->second;
 };

@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "drag_pointer.h"
 #include "harness.h"
 #include "input_helpers.h"
 #include "owner_rows_parent.h"
@@ -58,6 +59,20 @@ TEST(OwnerData, RowCountsAndRefusalsAreAsTabled) {
     EXPECT_EQ(Grid_GetRowCount(owner), 0);
 }
 
+int DifferingPixels(HWND a, HWND b) {
+    const Capture first(ListPane(a));
+    const Capture second(ListPane(b));
+    int differing = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < 500; ++x) {
+            differing += first.At(x, y) != second.At(x, y) ? 1 : 0;
+        }
+    }
+    return differing;
+}
+
+// The same pixels as a grid holding the rows, also after the parent's rows changed under the
+// grid and it was asked to redraw.
 TEST(OwnerData, PaintsWhatAGridHoldingTheSameRowsPaints) {
     RecordingParent parent;
     OwnerRowsModel model;
@@ -72,16 +87,18 @@ TEST(OwnerData, PaintsWhatAGridHoldingTheSameRowsPaints) {
         SendMessageA(ListPane(grid), LB_SETTOPINDEX, 2, 0);
         RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    const Capture ownerPixels(ListPane(owner));
-    const Capture normalPixels(ListPane(normal));
-    int differing = 0;
-    for (int y = 0; y < ownerPixels.height(); ++y) {
-        for (int x = 0; x < 500; ++x) {
-            differing += ownerPixels.At(x, y) != normalPixels.At(x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(DifferingPixels(owner, normal), 0);
     EXPECT_FALSE(model.hints.empty());
+
+    for (UINT row = 3; row < 6; ++row) {
+        model.rows[row].name = "changed " + std::to_string(row);
+        Grid_SetCellText(normal, 0, row, model.rows[row].name.c_str());
+    }
+    Grid_Redraw(owner);
+    for (HWND grid : {owner, normal}) {
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    EXPECT_EQ(DifferingPixels(owner, normal), 0) << "after the parent's rows changed";
 }
 
 TEST(OwnerData, APaintAsksOnlyForTheRowsItShowsAfterNamingThem) {
@@ -332,6 +349,71 @@ TEST(OwnerData, InputLeavesWhatItLeavesInAGridHoldingTheSameRows) {
         normalParent.Clear();
         ++index;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Rows dragged from one owner-data grid onto another: inside GRN_DROP the parent moves every
+// selected row and sets both counts; both grids then show the rows where they now are.
+TEST(OwnerData, ADropMovesEverySelectedRowWhileTheParentSetsBothCounts) {
+    RecordingParent parent(760, 520);
+    HWND left = CreateGrid(parent.hwnd(), 0, 0, 300, 306, GRS_OWNERDATA, 1);
+    HWND right = CreateGrid(parent.hwnd(), 400, 0, 300, 306, GRS_OWNERDATA, 2);
+    OwnerRowsModel leftRows;
+    OwnerRowsModel rightRows;
+    for (UINT row = 0; row < 40; ++row) {
+        leftRows.rows.push_back({"left " + std::to_string(row), "", 0, 0, 0, 2});
+    }
+    for (UINT row = 0; row < 10; ++row) {
+        rightRows.rows.push_back({"right " + std::to_string(row), "", 0, 0, 0, 2});
+    }
+    for (auto [grid, model] : {std::pair{left, &leftRows}, std::pair{right, &rightRows}}) {
+        AddStandardColumns(grid);
+        model->Serve(parent, grid);
+        ASSERT_TRUE(model->Show(grid));
+    }
+    rightRows.also = [&](GridNotify& record) {
+        if (record.code != GRN_DROP) {
+            return;
+        }
+        std::vector<UINT> moved(static_cast<size_t>(Grid_GetSelRowsEx(left, 0, nullptr)));
+        Grid_GetSelRowsEx(left, static_cast<UINT>(moved.size()), moved.data());
+        std::vector<OwnerRow> taken;
+        for (auto it = moved.rbegin(); it != moved.rend(); ++it) {
+            taken.insert(taken.begin(), leftRows.rows[*it]);
+            leftRows.rows.erase(leftRows.rows.begin() + *it);
+        }
+        rightRows.rows.insert(rightRows.rows.begin() + record.dropRow, taken.begin(), taken.end());
+        leftRows.Show(left);
+        rightRows.Show(right);
+    };
+    PartnerSet partners = {};
+    partners.dragWindow = parent.hwnd();
+    Grid_SetPartners(left, &partners);
+    Grid_SetDropDivider(left, 350);
+
+    Click(ListPane(left), RowPoint(left, 2));
+    {
+        HeldKeys shift({VK_SHIFT});
+        Click(ListPane(left), RowPoint(left, 5));
+    }
+    DragPointer pointer(parent.hwnd());
+    pointer.StartDrag(pointer.OnRow(left, 3));
+    pointer.CrossTo(pointer.OnRow(right, 2));
+    pointer.ReleaseAt(pointer.OnRow(right, 2));
+    RedrawWindow(parent.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+    EXPECT_EQ(Grid_GetRowCount(left), 36);
+    EXPECT_EQ(Grid_GetRowCount(right), 14);
+    const std::pair<UINT, const char*> expected[] = {
+        {1, "right 1"}, {2, "left 2"}, {5, "left 5"}, {6, "right 2"}, {13, "right 9"}};
+    for (const auto& [row, name] : expected) {
+        EXPECT_EQ(GetCellEx(right, 0, row, 64).text, name) << row;
+    }
+    EXPECT_EQ(GetCellEx(left, 0, 2, 64).text, "left 6");
 }
 
 }  // namespace

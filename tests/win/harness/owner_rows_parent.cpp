@@ -48,8 +48,14 @@ void Keep(OwnerRowsModel& model, const GridNotify& record) {
 
 }  // namespace
 
-void OwnerRowsModel::Serve(RecordingParent& parent) {
-    parent.onNotify = [this, &parent](GridNotify& record) {
+void OwnerRowsModel::Serve(RecordingParent& parent, HWND grid) {
+    parent.onNotify = [this, &parent, grid, other = parent.onNotify](GridNotify& record) {
+        if (grid != nullptr && record.hwndGrid != grid) {
+            if (other) {
+                other(record);
+            }
+            return;
+        }
         if (record.code == GRN_GETCELL) {
             Answer(*this, record);
         } else if (record.code == GRN_CACHEHINT) {

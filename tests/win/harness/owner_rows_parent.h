@@ -32,8 +32,9 @@ class OwnerRowsModel {
 
     OwnerRow At(UINT row) const;
     // Answers the grid's GRN_GETCELL, keeps GRN_CELLCHANGING's values unless the parent vetoes
-    // them, records the hints, then calls `also`.
-    void Serve(RecordingParent& parent);
+    // them, records the hints, then calls `also`. Given a grid, only that grid's; the records of
+    // others go to the parent's handler as it was.
+    void Serve(RecordingParent& parent, HWND grid = nullptr);
     // Sets the grid's row count to the rows held (or `count`).
     BOOL Show(HWND grid) { return Grid_SetRowCount(grid, count = static_cast<UINT>(rows.size())); }
     // Adds the held rows to a normal grid of the standard columns.
