@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -414,6 +415,43 @@ TEST(OwnerData, ADropMovesEverySelectedRowWhileTheParentSetsBothCounts) {
         EXPECT_EQ(GetCellEx(right, 0, row, 64).text, name) << row;
     }
     EXPECT_EQ(GetCellEx(left, 0, 2, 64).text, "left 6");
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever the parent leaves in the buffer, the control reads a text that ends within it.
+TEST(OwnerData, WhatAParentLeavesInTheBufferIsReadAsATextThatEndsInIt) {
+    struct Case {
+        const char* name;
+        bool fillWhole;  // every unit of the buffer written, no NUL; else nothing written
+        LRESULT length;
+        size_t shownUnits;
+    };
+    const Case cases[] = {
+        {"nothing written", false, 0, 0},
+        {"the whole buffer, no end", true, 32767, 63},
+    };
+    for (const Case& c : cases) {
+        RecordingParent parent;
+        HWND grid = CreateStandardGrid(parent.hwnd(), true);
+        parent.onNotify = [&](GridNotify& record) {
+            auto* cell = reinterpret_cast<GridCellRef*>(record.value);
+            if (record.code == GRN_GETCELL && cell->column == 0 && c.fillWhole) {
+                std::memset(cell->buffer, 'x', cell->bufferSize);
+            }
+        };
+        ASSERT_TRUE(Grid_SetRowCount(grid, 5));
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const CellAnswer answer = GetCellEx(grid, 0, 1, 64);
+        EXPECT_EQ(answer.result, c.length) << c.name;
+        EXPECT_EQ(answer.text.size(), c.shownUnits) << c.name;
+        HWND editor = Grid_BeginEdit(grid, 0, 1);
+        ASSERT_NE(editor, nullptr) << c.name;
+        EXPECT_LE(GetWindowTextLengthA(editor), 32767) << c.name;
+        Grid_CancelEdit(grid);
+    }
 }
 
 }  // namespace
