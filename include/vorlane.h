@@ -44,8 +44,8 @@ extern "C" {
    GRM_SETROWCOUNT and gives each cell when asked (GRN_GETCELL); GRN_CACHEHINT names the rows
    about to be painted. Selection, keys, clicks, editing, sort arrows and drag and drop work as
    without it; edits reach the application through GRN_CELLCHANGING, GRM_SORT only sets the
-   column's direction and arrow (the application sorts, then sends GRM_REDRAW), and
-   GRM_ADDROW(S) answer -1. Fixed at creation. */
+   column's direction and arrow (the application sorts, then sends GRM_REDRAW),
+   GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation. */
 #define GRS_OWNERDATA 0x0100
 
 /* Columns and geometry. */

@@ -227,6 +227,10 @@ LRESULT OnSetCellEx(GridInstance& grid, const GridCellRef* ref) {
 }
 
 void OnClearRows(GridInstance& grid) {
+    if (IsOwnerData(grid)) {
+        OnSetRowCount(grid, 0);  // the application's rows stay its own; none are shown
+        return;
+    }
     if (grid.store.ClearRows()) {
         ForgetFileIcons(*grid.paint);  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);

@@ -58,6 +58,9 @@ TEST(OwnerData, RowCountsAndRefusalsAreAsTabled) {
     EXPECT_EQ(Grid_AddRow(owner, values), -1);
     EXPECT_EQ(Grid_AddRows(owner, 1, values), -1);
     EXPECT_EQ(Grid_GetRowCount(owner), 0);
+    ASSERT_TRUE(Grid_SetRowCount(owner, 50));
+    Grid_ClearRows(owner);
+    EXPECT_EQ(Grid_GetRowCount(owner), 0);
 }
 
 int DifferingPixels(HWND a, HWND b) {
