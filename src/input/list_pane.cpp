@@ -193,6 +193,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;
+        case WM_GETOBJECT:
+            // The list box's own object knows nothing of the rows: the grid's object answers.
+            if (IsClientObject(lParam)) {
+                return OnGetObject(grid, wParam);
+            }
+            break;
         default: break;
     }
     return CallReplaced(pane, message, wParam, lParam);
