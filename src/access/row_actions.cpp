@@ -67,7 +67,10 @@ HRESULT SelectRowAsClicked(GridInstance& grid, uint32_t row, LONG flags) {
     if (remove || row >= RowCount(grid)) {
         return S_OK;  // a Ctrl click that deselects makes nothing current
     }
-    // The release: the row becomes current, unless the parent vetoes its cell click.
+    // The release: the row becomes current; a veto of its cell click stops what follows (the
+    // caret, the scroll, GRN_CURCELLCHANGED), as it does after a click.
+    grid.currentRow = row;
+    ++grid.viewGeneration;
     ListGesture& gesture = grid.gesture;
     gesture.controlHeld = (flags & SELFLAG_ADDSELECTION) != 0;
     gesture.shiftHeld = (flags & SELFLAG_EXTENDSELECTION) != 0;
@@ -87,9 +90,6 @@ HRESULT ActivateRowAsDoubleClicked(GridInstance& grid, uint32_t row) {
         SelectRowAsClicked(grid, row, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION);
     if (clicked != S_OK) {
         return clicked;
-    }
-    if (grid.currentRow != row) {
-        return S_FALSE;  // the parent vetoed the click
     }
     grid.gesture.activationPending = true;
     Send(grid, GRM_ACTIVATECELL, 0, row);
