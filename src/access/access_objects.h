@@ -5,9 +5,11 @@
 namespace vorlane {
 
 class GridAccessible;
+class HeaderAccessible;
 
 struct AccessObjects {
-    GridAccessible* grid = nullptr;  // the rows' list: the control's and the list pane's object
+    GridAccessible* grid = nullptr;      // the rows' list: the control's and the list pane's object
+    HeaderAccessible* header = nullptr;  // the titles' list: the header pane's object
 };
 
 }  // namespace vorlane

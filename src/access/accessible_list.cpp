@@ -128,6 +128,46 @@ HRESULT AccessibleList::Resolve(const VARIANT& id, AccessTarget& target) const {
     return S_OK;
 }
 
+HRESULT NavigateChildren(uint32_t count, const AccessTarget& from, LONG direction, bool across,
+                         VARIANT* end) {
+    const LONG forward = across ? NAVDIR_RIGHT : NAVDIR_DOWN;
+    const LONG backward = across ? NAVDIR_LEFT : NAVDIR_UP;
+    int64_t child = -1;
+    if (from.self && direction == NAVDIR_FIRSTCHILD) {
+        child = 0;
+    } else if (from.self && direction == NAVDIR_LASTCHILD) {
+        child = static_cast<int64_t>(count) - 1;
+    } else if (!from.self && (direction == NAVDIR_NEXT || direction == forward)) {
+        child = static_cast<int64_t>(from.index) + 1;
+    } else if (!from.self && (direction == NAVDIR_PREVIOUS || direction == backward)) {
+        child = static_cast<int64_t>(from.index) - 1;
+    } else if (direction < NAVDIR_UP || direction > NAVDIR_LASTCHILD) {
+        return E_INVALIDARG;
+    }
+    if (child < 0 || child >= count) {
+        return S_FALSE;
+    }
+    SetLong(end, static_cast<LONG>(child) + 1);
+    return S_OK;
+}
+
+RECT ShownPart(HWND pane, HWND control) {
+    RECT client = {};
+    GetClientRect(control, &client);
+    MapWindowPoints(control, pane, reinterpret_cast<POINT*>(&client), 2);
+    RECT whole = {};
+    GetClientRect(pane, &whole);
+    RECT shown = {};
+    IntersectRect(&shown, &client, &whole);
+    return shown;
+}
+
+void ToScreen(HWND window, RECT& rect) {
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&rect, origin.x, origin.y);
+}
+
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out == nullptr ? E_OUTOFMEMORY : S_OK;

@@ -69,6 +69,18 @@ class AccessibleList : public IAccessible {
     HWND window_;         // the window this object answers for
 };
 
+// accNavigate among `count` children laid out downwards (or, `across`, rightwards): from the
+// list its first and last child, from a child the one before or after it (S_FALSE, `end` empty,
+// past either end or across the layout).
+HRESULT NavigateChildren(uint32_t count, const AccessTarget& from, LONG direction, bool across,
+                         VARIANT* end);
+
+// The part of a pane that its control shows, in the pane's client coordinates: the panes are
+// wider than the control and reach no further than its client area.
+RECT ShownPart(HWND pane, HWND control);
+// A rectangle in a window's client coordinates moved to the screen's.
+void ToScreen(HWND window, RECT& rect);
+
 // Out-parameter helpers: a BSTR of `text` (E_OUTOFMEMORY when none could be made), a VT_I4, a
 // VT_EMPTY.
 HRESULT ReturnText(const std::wstring& text, BSTR* out);

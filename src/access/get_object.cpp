@@ -4,6 +4,7 @@
 
 #include "access/access_objects.h"
 #include "access/grid_accessible.h"
+#include "access/header_accessible.h"
 #include "frame/grid_handlers.h"
 
 namespace vorlane {
@@ -17,27 +18,42 @@ AccessObjects* ObjectsOf(GridInstance& grid) {
     return grid.access.get();
 }
 
-}  // namespace
-
-LRESULT OnGetObject(GridInstance& grid, WPARAM flags) {
+// Hands out `object` of the grid's objects, made first if need be.
+template <class Object>
+LRESULT HandOut(GridInstance& grid, Object* AccessObjects::*object, WPARAM flags) {
     AccessObjects* objects = ObjectsOf(grid);
     if (objects == nullptr) {
         return 0;
     }
-    if (objects->grid == nullptr) {
-        objects->grid = new (std::nothrow) GridAccessible(grid);
-        if (objects->grid == nullptr) {
+    Object*& made = objects->*object;
+    if (made == nullptr) {
+        made = new (std::nothrow) Object(grid);
+        if (made == nullptr) {
             return 0;
         }
     }
-    const LRESULT result = LresultFromObject(IID_IAccessible, flags, objects->grid);
+    const LRESULT result = LresultFromObject(IID_IAccessible, flags, made);
     return result < 0 ? 0 : result;
+}
+
+}  // namespace
+
+LRESULT OnGetObject(GridInstance& grid, WPARAM flags) {
+    return HandOut(grid, &AccessObjects::grid, flags);
+}
+
+LRESULT OnGetHeaderObject(GridInstance& grid, WPARAM flags) {
+    return HandOut(grid, &AccessObjects::header, flags);
 }
 
 void AccessObjectsFree::operator()(AccessObjects* objects) const {
     if (objects->grid != nullptr) {
         objects->grid->Disconnect();
         objects->grid->Release();
+    }
+    if (objects->header != nullptr) {
+        objects->header->Disconnect();
+        objects->header->Release();
     }
     delete objects;
 }

@@ -26,19 +26,6 @@ uint32_t TopRow(const GridInstance& grid) {
     return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
 }
 
-// The part of the list pane that shows, in its client coordinates: the pane is wider than the
-// control and reaches below it no further than the control's client area.
-RECT ShownPaneArea(const GridInstance& grid) {
-    RECT client = {};
-    GetClientRect(grid.ownWindow, &client);
-    MapWindowPoints(grid.ownWindow, grid.listPane, reinterpret_cast<POINT*>(&client), 2);
-    RECT pane = {};
-    GetClientRect(grid.listPane, &pane);
-    RECT shown = {};
-    IntersectRect(&shown, &client, &pane);
-    return shown;
-}
-
 // A row's rectangle in the list pane's client coordinates: as wide as the columns, at its
 // place counted from the top row (far above or below the pane for rows scrolled away).
 RECT RowRect(const GridInstance& grid, uint32_t row) {
@@ -52,7 +39,7 @@ RECT RowRect(const GridInstance& grid, uint32_t row) {
 
 bool RowShown(const GridInstance& grid, uint32_t row) {
     const RECT rect = RowRect(grid, row);
-    const RECT area = ShownPaneArea(grid);
+    const RECT area = ShownPart(grid.listPane, grid.ownWindow);
     RECT both = {};
     return IntersectRect(&both, &rect, &area) != FALSE;
 }
@@ -311,9 +298,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LON
         GetWindowRect(grid.ownWindow, &rect);
     } else {
         rect = RowRect(grid, target.index);
-        POINT origin = {0, 0};
-        ClientToScreen(grid.listPane, &origin);
-        OffsetRect(&rect, origin.x, origin.y);
+        ToScreen(grid.listPane, rect);
     }
     *left = rect.left;
     *top = rect.top;
@@ -322,7 +307,6 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LON
     return S_OK;
 }
 
-// From the list: its first and last rows; from a row: the row before or after it.
 HRESULT STDMETHODCALLTYPE GridAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
     if (end == nullptr) {
         return E_POINTER;
@@ -332,24 +316,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accNavigate(LONG direction, VARIANT st
     if (const HRESULT resolved = Resolve(start, target); FAILED(resolved)) {
         return resolved;
     }
-    const uint32_t count = ChildCount(*Grid());
-    int64_t row = -1;
-    if (target.self && direction == NAVDIR_FIRSTCHILD) {
-        row = 0;
-    } else if (target.self && direction == NAVDIR_LASTCHILD) {
-        row = static_cast<int64_t>(count) - 1;
-    } else if (!target.self && (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN)) {
-        row = static_cast<int64_t>(target.index) + 1;
-    } else if (!target.self && (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP)) {
-        row = static_cast<int64_t>(target.index) - 1;
-    } else if (direction < NAVDIR_UP || direction > NAVDIR_LASTCHILD) {
-        return E_INVALIDARG;
-    }
-    if (row < 0 || row >= count) {
-        return S_FALSE;
-    }
-    SetLong(end, ChildId(static_cast<uint32_t>(row)));
-    return S_OK;
+    return NavigateChildren(ChildCount(*Grid()), target, direction, false, end);
 }
 
 // The row under a screen point; the list itself elsewhere in the control; nothing outside it.
@@ -370,7 +337,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accHitTest(LONG x, LONG y, VARIANT* id
     }
     POINT point = screen;
     ScreenToClient(grid->listPane, &point);
-    const RECT area = ShownPaneArea(*grid);
+    const RECT area = ShownPart(grid->listPane, grid->ownWindow);
     const bool onColumns = point.x < static_cast<int64_t>(grid->store.columns().TotalWidth());
     if (PtInRect(&area, point) && onColumns && grid->rowHeight > 0) {
         const uint64_t row = TopRow(*grid) + static_cast<uint64_t>(point.y / grid->rowHeight);

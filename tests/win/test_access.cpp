@@ -274,3 +274,72 @@ TEST_F(Access, AnObjectHeldAcrossTheControlsDestructionAnswersErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+// The header pane's object lists the shown titles; its default action is a title click.
+TEST_F(Access, TheHeaderListsTheShownTitlesAndClicksThem) {
+    HWND grid = CreateGrid(parent.hwnd(), 0, 0, 500, 204);
+    ColumnSetup descending{80, GRID_CELL_NUMBER, GRID_EDITOR_NONE, "Size"};
+    descending.flags = 2;  // sorts descending: its arrow points down
+    ASSERT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_TEXT, "Name"},
+                                  {0, GRID_CELL_TEXT, GRID_EDITOR_TEXT, "Hidden"},
+                                  descending,
+                                  {60, GRID_CELL_NUMBER, GRID_EDITOR_NONE, "A"},
+                                  {20, GRID_CELL_VALUE, GRID_EDITOR_NONE, "Kind"}}));
+    AccessibleRef header = AccessibleOf(HeaderPane(grid));
+    ASSERT_NE(header, nullptr);
+    LONG count = 0;
+    EXPECT_EQ(header->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 3) << "the zero-wide column and the kind column do not show";
+    EXPECT_EQ(RoleOf(header.get(), CHILDID_SELF), ROLE_SYSTEM_LIST);
+
+    struct Case {
+        LONG child;
+        int x;  // in the header pane
+        std::wstring name;
+        std::wstring sorted;
+    };
+    const Case cases[] = {{1, 50, L"Name", L"ascending"},
+                          {2, 140, L"Size", L"descending"},
+                          {3, 210, L"A", L"ascending"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.child);
+        EXPECT_EQ(RoleOf(header.get(), c.child), ROLE_SYSTEM_COLUMNHEADER);
+        EXPECT_EQ(NameOf(header.get(), c.child), c.name);
+        EXPECT_EQ(TextOf(header.get(), &IAccessible::get_accDefaultAction, c.child), L"Click");
+
+        parent.Clear();
+        const LPARAM point = MAKELPARAM(c.x, 5);
+        SendMessageA(HeaderPane(grid), WM_MOUSEMOVE, 0, point);
+        SendMessageA(HeaderPane(grid), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(HeaderPane(grid), WM_LBUTTONUP, 0, point);
+        const std::vector<GridNotify> clicked = parent.records;
+        EXPECT_EQ(DescriptionOf(header.get(), c.child), c.sorted);
+        parent.Clear();
+        EXPECT_EQ(header->accDoDefaultAction(ChildVariant(c.child)), S_OK);
+        ASSERT_EQ(parent.records.size(), 1u);
+        ASSERT_EQ(clicked.size(), 1u);
+        EXPECT_EQ(parent.records[0].code, static_cast<UINT>(GRN_HEADERCLICK));
+        EXPECT_EQ(parent.records[0].column, clicked[0].column);
+        EXPECT_EQ(parent.records[0].hwndChild, clicked[0].hwndChild);
+        EXPECT_EQ(DescriptionOf(header.get(), c.child), c.sorted);
+        for (const Case& other : cases) {
+            if (other.child != c.child) {
+                EXPECT_EQ(DescriptionOf(header.get(), other.child), L"<none>")
+                    << "one arrow at a time";
+            }
+        }
+
+        POINT middle = {c.x, 5};
+        ClientToScreen(HeaderPane(grid), &middle);
+        VARIANT hit;
+        VariantInit(&hit);
+        header->accHitTest(middle.x, middle.y, &hit);
+        EXPECT_EQ(ChildIds(hit), std::vector<LONG>{c.child});
+    }
+    DestroyWindow(grid);
+    EXPECT_EQ(NameOf(header.get(), 1), L"<error>");
+}
+
+}  // namespace
