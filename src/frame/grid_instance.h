@@ -177,6 +177,8 @@ struct GridInstance {
     // notification without any handler touching freed memory.
     int busy = 0;
     bool destroyed = false;
+
+    int quietSelection = 0;  // QuietSelection objects alive (frame/win_events.h)
 };
 
 // The instance of a grid window, or null (not a grid, or already destroyed).
