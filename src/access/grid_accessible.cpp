@@ -55,27 +55,9 @@ class Held {
     InstanceHold hold_;
 };
 
-}  // namespace
-
-uint32_t GridAccessible::ChildCount(const GridInstance& grid) const {
-    return std::min<uint32_t>(RowCount(grid), INT32_MAX - 1);
-}
-
-HRESULT STDMETHODCALLTYPE GridAccessible::get_accChildCount(LONG* count) {
-    if (count == nullptr) {
-        return E_POINTER;
-    }
-    *count = 0;
-    if (Grid() == nullptr) {
-        return kDisconnected;
-    }
-    *count = static_cast<LONG>(ChildCount(*Grid()));
-    return S_OK;
-}
-
 // The control's own window text names it; without one, the label before it (a static control,
 // its access key marker dropped), as the system names its own controls.
-static std::wstring LabelOf(HWND window) {
+std::wstring LabelOf(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
@@ -102,6 +84,24 @@ static std::wstring LabelOf(HWND window) {
         name += label[i];
     }
     return name;
+}
+
+}  // namespace
+
+uint32_t GridAccessible::ChildCount(const GridInstance& grid) const {
+    return std::min<uint32_t>(RowCount(grid), INT32_MAX - 1);
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accChildCount(LONG* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    if (Grid() == nullptr) {
+        return kDisconnected;
+    }
+    *count = static_cast<LONG>(ChildCount(*Grid()));
+    return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accName(VARIANT id, BSTR* name) {
