@@ -117,13 +117,24 @@ TEST_F(AccessEvents, ClicksKeysSortsAndCellChangesRaiseTheirEventsInOrder) {
     }
 }
 
-TEST_F(AccessEvents, TheCurrentRowIsNotReportedAsFocusedWhileThePaneHasNoFocus) {
+TEST_F(AccessEvents, TheCurrentRowIsReportedFocusedOnlyWhenThePaneHasTheFocus) {
     Make({2, 2, 2});
     EventHook hook(grid);
     ASSERT_TRUE(hook.hooked());
     SetFocus(parent.hwnd());
+    Grid_DeselectAll(grid);
+    hook.events.clear();
     Grid_SetCurCell(grid, 0, 2);
     EXPECT_EQ(hook.events, (std::vector<Event>{{EVENT_OBJECT_SELECTION, 3}}));
+    hook.events.clear();
+    SetFocus(pane);
+    EXPECT_EQ(hook.events, (std::vector<Event>{{EVENT_OBJECT_FOCUS, 3}})) << "the focus arrives";
+
+    SetFocus(parent.hwnd());
+    Grid_ClearRows(grid);
+    hook.events.clear();
+    SetFocus(pane);
+    EXPECT_EQ(hook.events, (std::vector<Event>{{EVENT_OBJECT_FOCUS, CHILDID_SELF}})) << "no rows";
 }
 
 }  // namespace
