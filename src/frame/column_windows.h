@@ -12,6 +12,10 @@
 
 namespace vorlane {
 
+// Sort indicator values: the up and the down arrow of a title.
+constexpr int32_t kAscendingArrow = 8;
+constexpr int32_t kDescendingArrow = 9;
+
 class ColumnWindows {
   public:
     // Appends an empty entry (no editor, no arrow) for the column the store has just added.

@@ -100,6 +100,16 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row);
 void OnEndEdit(GridInstance& grid, uint32_t column, uint32_t row, bool requested);
 void OnCancelEdit(GridInstance& grid);
 
+// access/: WM_GETOBJECT with OBJID_CLIENT, to the control or its list pane (the grid's object,
+// with the rows as its children) and to the header pane (the titles' object). Zero without
+// memory.
+LRESULT OnGetObject(GridInstance& grid, WPARAM flags);
+LRESULT OnGetHeaderObject(GridInstance& grid, WPARAM flags);
+// True when a WM_GETOBJECT's object identifier is OBJID_CLIENT (only its low 32 bits count).
+inline bool IsClientObject(LPARAM objectId) {
+    return static_cast<DWORD>(objectId) == static_cast<DWORD>(OBJID_CLIENT);
+}
+
 // Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,
 // input/editor_procs.cpp).
 LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame/accessibility.h"
 #include "frame/column_windows.h"
 #include "frame/painting.h"
 #include "store/grid_store.h"
@@ -145,7 +146,9 @@ struct GridInstance {
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
     EditSession edit;     // the cell being edited in place
 
-    PaintCacheHold paint;  // what painting keeps between paints (render/paint_cache.h)
+    PaintCacheHold paint;      // what painting keeps between paints (render/paint_cache.h)
+    AccessObjectsHold access;  // the accessible objects handed out (access/), made by the
+                               // first WM_GETOBJECT, disconnected by WM_DESTROY
 
     GridStore store;            // columns, cell slots, cell texts and row counts, in the
                                 // width of the grid's class (ANSI bytes or UTF-16)
@@ -174,6 +177,8 @@ struct GridInstance {
     // notification without any handler touching freed memory.
     int busy = 0;
     bool destroyed = false;
+
+    int quietSelection = 0;  // QuietSelection objects alive (frame/win_events.h)
 };
 
 // The instance of a grid window, or null (not a grid, or already destroyed).

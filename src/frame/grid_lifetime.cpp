@@ -212,6 +212,9 @@ LRESULT OnCreate(HWND window, TextWidth width) {
 }
 
 void OnDestroy(HWND window, GridInstance& grid) {
+    // A screen reader may hold the accessible objects for longer: from now on they answer an
+    // error without reading the grid.
+    grid.access.reset();
     UndoSteps(grid, kStepCount);
     grid.store.ClearRows();  // the rows' memory goes now, the instance with the last handler
     grid.destroyed = true;

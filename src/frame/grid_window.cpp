@@ -71,6 +71,11 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case LB_GETCOUNT: return OnGetRowCount(grid);
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
         case WM_MOUSEWHEEL: OnMouseWheel(window, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+        case WM_GETOBJECT:
+            if (IsClientObject(lParam)) {
+                return OnGetObject(grid, wParam);
+            }
+            break;
 
         case GRM_ADDCOLUMN: return OnAddColumn(grid, reinterpret_cast<const ColumnDesc*>(lParam));
         case GRM_ADDROW: return OnAddRow(grid, reinterpret_cast<const GridValue*>(lParam));

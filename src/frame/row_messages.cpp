@@ -8,6 +8,7 @@
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "frame/win_events.h"
 
 namespace vorlane {
 
@@ -207,6 +208,9 @@ bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* 
         LB_ERR) {
         InvalidateRect(grid.listPane, &rect, TRUE);
     }
+    if (column + 1 < ColumnCount(grid)) {
+        RaiseRowEvent(grid, EVENT_OBJECT_NAMECHANGE, row);  // the kind column never shows
+    }
     if (column == 0) {
         record.code = GRN_CELLCHANGED;
         SendNotify(grid, record);
@@ -241,6 +245,7 @@ void OnClearRows(GridInstance& grid) {
         ++grid.lookGeneration;
         grid.sortState = 0;
         grid.gesture.clickCounter = 0;
+        RaiseListEvent(grid, EVENT_OBJECT_REORDER);
     }
     SendMessageA(grid.ownWindow, WM_SIZE, 0, 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);

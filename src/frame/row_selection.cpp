@@ -4,10 +4,29 @@
 #include <new>
 
 #include "frame/row_positions.h"
+#include "frame/win_events.h"
 
 namespace vorlane {
 
 namespace {
+
+// A change of the selection as screen readers hear of it: one row's change by its own event
+// (the row that alone is selected now, or one added or removed), several rows' by one.
+void RaiseRowSelected(const GridInstance& grid, uint32_t row, bool selected) {
+    if (grid.quietSelection != 0) {
+        return;
+    }
+    DWORD event = EVENT_OBJECT_SELECTIONREMOVE;
+    if (selected) {
+        event = SelectedRowCount(grid) == 1 ? EVENT_OBJECT_SELECTION : EVENT_OBJECT_SELECTIONADD;
+    }
+    RaiseRowEvent(grid, event, row);
+}
+void RaiseSelectionWithin(const GridInstance& grid) {
+    if (grid.quietSelection == 0) {
+        RaiseListEvent(grid, EVENT_OBJECT_SELECTIONWITHIN);
+    }
+}
 
 LRESULT SendToPane(const GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(grid.listPane, message, wParam, lParam);
@@ -135,17 +154,25 @@ bool IsRowSelected(const GridInstance& grid, uint32_t row) {
     return SendToPane(grid, LB_GETSEL, row, 0) > 0;
 }
 
+// The list box is told even when the row is as asked: selecting moves its caret and anchor.
 void SelectRow(GridInstance& grid, uint32_t row, bool selected) {
+    const bool changes = row < RowCount(grid) && IsRowSelected(grid, row) != selected;
     if (IsOwnerData(grid)) {
         if (row < RowCount(grid)) {
             SetOwnerRows(grid, row, row, selected);
         }
-        return;
+    } else {
+        SendToPane(grid, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
     }
-    SendToPane(grid, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
+    if (changes) {
+        RaiseRowSelected(grid, row, selected);
+    }
 }
 
 void SelectRowRange(GridInstance& grid, uint32_t first, uint32_t last, bool selected) {
+    if (first < RowCount(grid)) {
+        RaiseSelectionWithin(grid);
+    }
     if (IsOwnerData(grid)) {
         if (first < RowCount(grid)) {
             SetOwnerRows(grid, first, std::min(last, RowCount(grid) - 1), selected);
@@ -157,6 +184,9 @@ void SelectRowRange(GridInstance& grid, uint32_t first, uint32_t last, bool sele
 
 void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool selected) {
     const uint32_t rows = RowCount(grid);
+    if (!positions.empty() && positions.front() < rows) {
+        RaiseSelectionWithin(grid);
+    }
     if (IsOwnerData(grid)) {
         for (uint32_t position : positions) {
             if (position < rows) {
@@ -222,6 +252,9 @@ void SelectRows(GridInstance& grid, const RowRanges& rows, bool selected, uint64
 }
 
 void DeselectAllRows(GridInstance& grid) {
+    if (SelectedRowCount(grid) != 0) {
+        RaiseSelectionWithin(grid);
+    }
     if (IsOwnerData(grid)) {
         if (!grid.owner.selection.Empty()) {
             grid.owner.selection.Clear();

@@ -7,6 +7,7 @@
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "frame/win_events.h"
 #include "store/sort_groups.h"
 #include "vorlane.h"
 
@@ -50,6 +51,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     // like every saving of the selection, where a release looks for them.
     std::vector<uint32_t> selected;
     SelectedRows(grid, selected);
+    QuietSelection quiet(grid);  // the same rows stay selected; the new order is reported
     DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
     if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
@@ -74,6 +76,9 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     ActiveSelectionTable().AssignAscending(selected.data(), selected.size());
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);
+    if (result.sorted) {
+        RaiseListEvent(grid, EVENT_OBJECT_REORDER);
+    }
 }
 
 }  // namespace vorlane

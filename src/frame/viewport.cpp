@@ -8,6 +8,7 @@
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "frame/win_events.h"
 
 namespace vorlane {
 
@@ -230,6 +231,9 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
     if (grid.destroyed) {
         return 0;
+    }
+    if (GetFocus() == grid.listPane) {
+        RaiseRowEvent(grid, EVENT_OBJECT_FOCUS, grid.currentRow);
     }
     GridNotify changed = MakeNotify(grid, GRN_CURCELLCHANGED, grid.currentColumn, grid.currentRow);
     SendNotify(grid, changed);

@@ -199,7 +199,8 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
-        case WM_CAPTURECHANGED: break;
+        case WM_CAPTURECHANGED:
+        case WM_GETOBJECT: break;
         default: return CallReplaced(pane, message, wParam, lParam);
     }
     InstanceHold hold(GetParent(pane));
@@ -214,6 +215,12 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDBLCLK: ReleaseOwnCapture(pane); return 0;
         case WM_CAPTURECHANGED:
             OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
+            break;
+        case WM_GETOBJECT:
+            // The static control's own object knows nothing of the titles.
+            if (IsClientObject(lParam)) {
+                return OnGetHeaderObject(grid, wParam);
+            }
             break;
         default: break;
     }

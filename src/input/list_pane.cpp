@@ -9,6 +9,7 @@
 #include "frame/owner_rows.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
+#include "frame/win_events.h"
 #include "input/drag_drop.h"
 #include "input/editing.h"
 #include "render/list_background.h"
@@ -42,7 +43,16 @@ LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lPar
     if (!CloseActiveEditor(grid)) {
         return 0;
     }
-    return CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
+    const LRESULT result = CallReplaced(pane, WM_SETFOCUS, wParam, lParam);
+    // Screen readers hear which row the focus arrived on: the current one.
+    if (!grid.destroyed && GetFocus() == pane) {
+        if (grid.currentRow < RowCount(grid)) {
+            RaiseRowEvent(grid, EVENT_OBJECT_FOCUS, grid.currentRow);
+        } else {
+            RaiseListEvent(grid, EVENT_OBJECT_FOCUS);
+        }
+    }
+    return result;
 }
 
 // A key the list box handles itself (Home, End, and those the pane leaves it) may move the top
@@ -193,6 +203,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;
+        case WM_GETOBJECT:
+            // The list box's own object knows nothing of the rows: the grid's object answers.
+            if (IsClientObject(lParam)) {
+                return OnGetObject(grid, wParam);
+            }
+            break;
         default: break;
     }
     return CallReplaced(pane, message, wParam, lParam);

@@ -11,10 +11,8 @@
 namespace vorlane {
 
 // What a column record tells the header to show; the header pane's mouse handling
-// (input/header_pane.cpp) sets them.
+// (input/header_pane.cpp) sets it. The arrows are ColumnWindows's (frame/column_windows.h).
 constexpr uint32_t kTitlePressed = 0x1;  // column flag: the title button is held down
-constexpr int32_t kAscendingArrow = 8;   // sortIndicator values: the up and the down arrow
-constexpr int32_t kDescendingArrow = 9;
 
 // Paints the header pane into the owner-draw record's device context. Reads the grid only; the
 // titles are asked of the control (GRM_GETCOLTITLE), so the parent may destroy it meanwhile.

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -18,7 +17,7 @@
 #include "render/header_painter.h"
 #include "render/paint_cache.h"
 #include "render/row_look.h"
-#include "store/number_text.h"
+#include "store/shown_cell.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -29,14 +28,9 @@ constexpr int kImageAreaWidth = 16;        // column 0's content starts after th
 constexpr int kMarkerSize = 4;             // side of the red square of a marked row
 constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
 constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
-constexpr uint32_t kPrefixedColumn = 3;    // shows its text from the fifth character
-constexpr uint32_t kHiddenPrefixLength = 4;
-constexpr uint32_t kCellTextSize = 256;  // 255 characters and the NUL
-constexpr uint32_t kPathSize = 320;      // folder prefix and column 0 text, with the NUL
-template <class Unit>
-constexpr Unit kDirectoryText[] = {'<', 'D', 'I', 'R', '>', 0};
+constexpr uint32_t kPathSize = 320;        // folder prefix and column 0 text, with the NUL
 
-// Kinds that choose an image of column 0's image list; kinds 1 and 2 also read "<DIR>".
+// Kinds that choose an image of column 0's image list (their number cells read "<DIR>").
 constexpr uint32_t kKindIndexedImage = 1;
 constexpr uint32_t kKindFolder = 2;
 constexpr int kFolderImage = 1;
@@ -62,12 +56,6 @@ size_t UnitsOf(const char* text) {
 }
 size_t UnitsOf(const char16_t* text) {
     return std::char_traits<char16_t>::length(text);
-}
-const char* MaskOf(const ColumnSet& columns, uint32_t column, char) {
-    return columns.MaskText(column);
-}
-const char16_t* MaskOf(const ColumnSet& columns, uint32_t column, char16_t) {
-    return columns.WideMaskText(column);
 }
 void DrawUnits(HDC dc, const char* text, RECT* rect, UINT format) {
     DrawTextA(dc, text, static_cast<int>(UnitsOf(text)), rect, format);
@@ -272,8 +260,8 @@ class RowPainter {
     // The prefix is the client's text, of the grid's width.
     template <class Unit>
     std::optional<ShellIcon> IconByPath() {
-        Unit text[kCellTextSize] = {};
-        ReadCell(0, text, kCellTextSize);
+        Unit text[kShownCellUnits] = {};
+        ReadCell(0, text, kShownCellUnits);
         if (text[0] == 0) {
             return std::nullopt;
         }
@@ -296,26 +284,15 @@ class RowPainter {
     // Texts are cut to 255 units of the grid's width; a cut never splits a surrogate pair.
     template <class Unit>
     void PaintContentIn(uint32_t column, const ColumnRecord& record, const RECT& cell) {
-        static constexpr Unit kNoText[1] = {};
-        Unit text[kCellTextSize] = {};
-        const Unit* shown = text;
+        Unit text[kShownCellUnits] = {};
+        uint32_t value = 0;
         if (record.cellKind == kCellText) {
-            ReadCell(column, text, kCellTextSize);
-            if (column == kPrefixedColumn) {
-                shown = UnitsOf(shown) > kHiddenPrefixLength ? text + kHiddenPrefixLength : kNoText;
-            }
+            ReadCell(column, text, kShownCellUnits);
         } else if (record.cellKind == kCellNumber) {
-            if (KindByte() == kKindIndexedImage || KindByte() == kKindFolder) {
-                std::copy(std::begin(kDirectoryText<Unit>), std::end(kDirectoryText<Unit>), text);
-            } else {
-                uint32_t value = 0;
-                ReadCell(column, &value, sizeof value);
-                FormatNumber(value, text, 10, 10, 1, 0, 1);
-            }
-            if (record.maskOffset != 0) {
-                ApplyMask(text, MaskOf(columns_, column, Unit{}));
-            }
-        } else {
+            ReadCell(column, &value, sizeof value);
+        }
+        const Unit* shown = ShownCellText(columns_, column, kindCell_, value, text);
+        if (shown == nullptr) {
             return;  // plain value columns show nothing, not even a line
         }
         DrawCellText(shown, record.cellAlign, cell);

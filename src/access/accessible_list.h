@@ -1,0 +1,90 @@
+// What the grid's accessible objects share: a list whose children are simple elements named by
+// child ids 1 to N (CHILDID_SELF, 0, is the list itself), reference counting, the IDispatch
+// that no client needs, and the tie to the grid, which the grid's destruction cuts.
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <cstdint>
+#include <string>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// Answered by every method of an object whose grid is gone.
+constexpr HRESULT kDisconnected = RPC_E_DISCONNECTED;
+
+// A child id resolved: the list itself, or the child at `index` (0-based).
+struct AccessTarget {
+    bool self = true;
+    uint32_t index = 0;
+};
+
+class AccessibleList : public IAccessible {
+  public:
+    AccessibleList(GridInstance& grid, HWND window) : grid_(&grid), window_(window) {}
+    virtual ~AccessibleList() = default;
+    AccessibleList(const AccessibleList&) = delete;
+    AccessibleList& operator=(const AccessibleList&) = delete;
+
+    // The grid is being destroyed: from now on every method answers kDisconnected.
+    void Disconnect() { grid_ = nullptr; }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IDispatch: clients call the methods directly; no type information is offered.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
+
+    // What neither list has: help, shortcuts, writable names and values, child objects.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT id, IDispatch** child) override;
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT id, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT id, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT id, LONG* topic) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT id, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT id, BSTR name) override;
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT id, BSTR value) override;
+
+  protected:
+    // The grid while it lives; null once disconnected.
+    GridInstance* Grid() const { return grid_; }
+    HWND Window() const { return window_; }
+    // The children's count, read from the live grid.
+    virtual uint32_t ChildCount(const GridInstance& grid) const = 0;
+    // Resolves a child id: E_INVALIDARG for one that names nothing, kDisconnected without grid.
+    HRESULT Resolve(const VARIANT& id, AccessTarget& target) const;
+
+  private:
+    LONG references_ = 1;
+    GridInstance* grid_;  // the grid; null after Disconnect
+    HWND window_;         // the window this object answers for
+};
+
+// accNavigate among `count` children laid out downwards (or, `across`, rightwards): from the
+// list its first and last child, from a child the one before or after it (S_FALSE, `end` empty,
+// past either end or across the layout).
+HRESULT NavigateChildren(uint32_t count, const AccessTarget& from, LONG direction, bool across,
+                         VARIANT* end);
+
+// The part of a pane that its control shows, in the pane's client coordinates: the panes are
+// wider than the control and reach no further than its client area.
+RECT ShownPart(HWND pane, HWND control);
+// A rectangle in a window's client coordinates moved to the screen's.
+void ToScreen(HWND window, RECT& rect);
+
+// Out-parameter helpers: a BSTR of `text` (E_OUTOFMEMORY when none could be made), a VT_I4, a
+// VT_EMPTY.
+HRESULT ReturnText(const std::wstring& text, BSTR* out);
+void SetLong(VARIANT* out, LONG value);
+void SetEmpty(VARIANT* out);
+
+}  // namespace vorlane

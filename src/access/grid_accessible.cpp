@@ -1,0 +1,368 @@
+#include "access/grid_accessible.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "access/child_enum.h"
+#include "access/row_actions.h"
+#include "access/row_text.h"
+#include "frame/row_positions.h"
+#include "frame/row_selection.h"
+
+namespace vorlane {
+
+namespace {
+
+LONG ChildId(uint32_t row) {
+    return static_cast<LONG>(row) + 1;
+}
+
+bool PaneHasFocus(const GridInstance& grid) {
+    return GetFocus() == grid.listPane;
+}
+
+uint32_t TopRow(const GridInstance& grid) {
+    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
+}
+
+// A row's rectangle in the list pane's client coordinates: as wide as the columns, at its
+// place counted from the top row (far above or below the pane for rows scrolled away).
+RECT RowRect(const GridInstance& grid, uint32_t row) {
+    const int64_t top = (static_cast<int64_t>(row) - TopRow(grid)) * grid.rowHeight;
+    const int64_t limit = INT32_MAX - grid.rowHeight;
+    const LONG y = static_cast<LONG>(std::clamp<int64_t>(top, -limit, limit));
+    const LONG width =
+        static_cast<LONG>(std::min<uint32_t>(grid.store.columns().TotalWidth(), INT32_MAX / 2));
+    return {0, y, width, y + grid.rowHeight};
+}
+
+bool RowShown(const GridInstance& grid, uint32_t row) {
+    const RECT rect = RowRect(grid, row);
+    const RECT area = ShownPart(grid.listPane, grid.ownWindow);
+    RECT both = {};
+    return IntersectRect(&both, &rect, &area) != FALSE;
+}
+
+// Each method that reads rows holds the instance: an owner-data grid's parent is asked for
+// cells, and may destroy the control meanwhile.
+class Held {
+  public:
+    explicit Held(GridInstance* grid) : hold_(grid != nullptr ? grid->ownWindow : nullptr) {}
+    GridInstance* get() const { return hold_.Alive() ? hold_.get() : nullptr; }
+
+  private:
+    InstanceHold hold_;
+};
+
+// The control's own window text names it; without one, the label before it (a static control,
+// its access key marker dropped), as the system names its own controls.
+std::wstring LabelOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    if (!text.empty()) {
+        return text;
+    }
+    HWND before = GetWindow(window, GW_HWNDPREV);
+    while (before != nullptr && !IsWindowVisible(before)) {
+        before = GetWindow(before, GW_HWNDPREV);
+    }
+    wchar_t className[16] = {};
+    if (before == nullptr || GetClassNameW(before, className, 16) == 0 ||
+        lstrcmpiW(className, L"Static") != 0) {
+        return {};
+    }
+    const int labelLength = GetWindowTextLengthW(before);
+    std::wstring label(static_cast<size_t>(labelLength) + 1, L'\0');
+    label.resize(static_cast<size_t>(GetWindowTextW(before, label.data(), labelLength + 1)));
+    std::wstring name;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == L'&' && i + 1 < label.size()) {
+            ++i;  // "&&" stands for "&"; any other '&' marks the access key
+        }
+        name += label[i];
+    }
+    return name;
+}
+
+}  // namespace
+
+uint32_t GridAccessible::ChildCount(const GridInstance& grid) const {
+    return std::min<uint32_t>(RowCount(grid), INT32_MAX - 1);
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accChildCount(LONG* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    if (Grid() == nullptr) {
+        return kDisconnected;
+    }
+    *count = static_cast<LONG>(ChildCount(*Grid()));
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accName(VARIANT id, BSTR* name) {
+    if (name == nullptr) {
+        return E_POINTER;
+    }
+    *name = nullptr;
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    try {
+        if (target.self) {
+            return ReturnText(LabelOf(Window()), name);
+        }
+        Held held(Grid());
+        const std::wstring text = held.get() ? RowName(*held.get(), target.index) : L"";
+        return Grid() == nullptr ? kDisconnected : ReturnText(text, name);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accDescription(VARIANT id, BSTR* description) {
+    if (description == nullptr) {
+        return E_POINTER;
+    }
+    *description = nullptr;
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    if (target.self) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    try {
+        Held held(Grid());
+        const std::wstring text = held.get() ? RowDescription(*held.get(), target.index) : L"";
+        return Grid() == nullptr ? kDisconnected : ReturnText(text, description);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accRole(VARIANT id, VARIANT* role) {
+    if (role == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(role);
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    SetLong(role, target.self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accState(VARIANT id, VARIANT* state) {
+    if (state == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(state);
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    const GridInstance& grid = *Grid();
+    const bool focused = PaneHasFocus(grid);
+    LONG flags = 0;
+    if (target.self) {
+        flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_MULTISELECTABLE;
+        if (focused) {
+            flags |= STATE_SYSTEM_FOCUSED;
+        }
+        if (!IsWindowVisible(grid.ownWindow)) {
+            flags |= STATE_SYSTEM_INVISIBLE;
+        }
+    } else {
+        flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+        if (IsRowSelected(grid, target.index)) {
+            flags |= STATE_SYSTEM_SELECTED;
+        }
+        if (focused && grid.currentRow == target.index) {
+            flags |= STATE_SYSTEM_FOCUSED;
+        }
+        if (!RowShown(grid, target.index)) {
+            flags |= STATE_SYSTEM_OFFSCREEN;
+        }
+    }
+    SetLong(state, flags);
+    return S_OK;
+}
+
+// The current row while the list pane has the focus; the list itself when it has no rows.
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accFocus(VARIANT* id) {
+    if (id == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(id);
+    const GridInstance* grid = Grid();
+    if (grid == nullptr) {
+        return kDisconnected;
+    }
+    if (!PaneHasFocus(*grid)) {
+        return S_FALSE;
+    }
+    const bool onRow = grid->currentRow < ChildCount(*grid);
+    SetLong(id, onRow ? ChildId(grid->currentRow) : CHILDID_SELF);
+    return S_OK;
+}
+
+// None: empty; one: its child id; more: an enumeration of their ids.
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accSelection(VARIANT* ids) {
+    if (ids == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(ids);
+    const GridInstance* grid = Grid();
+    if (grid == nullptr) {
+        return kDisconnected;
+    }
+    try {
+        std::vector<uint32_t> rows;
+        if (!SelectedRows(*grid, rows)) {
+            return E_OUTOFMEMORY;
+        }
+        if (rows.empty()) {
+            return S_FALSE;
+        }
+        if (rows.size() == 1) {
+            SetLong(ids, ChildId(rows.front()));
+            return S_OK;
+        }
+        std::vector<LONG> children;
+        children.reserve(rows.size());
+        for (const uint32_t row : rows) {
+            children.push_back(ChildId(row));
+        }
+        ids->vt = VT_UNKNOWN;
+        ids->punkVal = new ChildEnum(std::move(children));
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::get_accDefaultAction(VARIANT id, BSTR* action) {
+    if (action == nullptr) {
+        return E_POINTER;
+    }
+    *action = nullptr;
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    if (target.self) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    return ReturnText(L"Open", action);
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::accSelect(LONG flags, VARIANT id) {
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    Held held(Grid());
+    if (held.get() == nullptr) {
+        return kDisconnected;
+    }
+    if (target.self) {
+        if (flags != SELFLAG_TAKEFOCUS) {
+            return E_INVALIDARG;
+        }
+        SetFocus(held.get()->listPane);
+        return S_OK;
+    }
+    return SelectRowAsClicked(*held.get(), target.index, flags);
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LONG* width,
+                                                      LONG* height, VARIANT id) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+        return E_POINTER;
+    }
+    *left = *top = *width = *height = 0;
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    const GridInstance& grid = *Grid();
+    RECT rect = {};
+    if (target.self) {
+        GetWindowRect(grid.ownWindow, &rect);
+    } else {
+        rect = RowRect(grid, target.index);
+        ToScreen(grid.listPane, rect);
+    }
+    *left = rect.left;
+    *top = rect.top;
+    *width = rect.right - rect.left;
+    *height = rect.bottom - rect.top;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    if (end == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(end);
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(start, target); FAILED(resolved)) {
+        return resolved;
+    }
+    return NavigateChildren(ChildCount(*Grid()), target, direction, false, end);
+}
+
+// The row under a screen point; the list itself elsewhere in the control; nothing outside it.
+HRESULT STDMETHODCALLTYPE GridAccessible::accHitTest(LONG x, LONG y, VARIANT* id) {
+    if (id == nullptr) {
+        return E_POINTER;
+    }
+    SetEmpty(id);
+    const GridInstance* grid = Grid();
+    if (grid == nullptr) {
+        return kDisconnected;
+    }
+    RECT control = {};
+    GetWindowRect(grid->ownWindow, &control);
+    const POINT screen = {x, y};
+    if (!PtInRect(&control, screen)) {
+        return S_FALSE;
+    }
+    POINT point = screen;
+    ScreenToClient(grid->listPane, &point);
+    const RECT area = ShownPart(grid->listPane, grid->ownWindow);
+    const bool onColumns = point.x < static_cast<int64_t>(grid->store.columns().TotalWidth());
+    if (PtInRect(&area, point) && onColumns && grid->rowHeight > 0) {
+        const uint64_t row = TopRow(*grid) + static_cast<uint64_t>(point.y / grid->rowHeight);
+        if (row < ChildCount(*grid)) {
+            SetLong(id, ChildId(static_cast<uint32_t>(row)));
+            return S_OK;
+        }
+    }
+    SetLong(id, CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE GridAccessible::accDoDefaultAction(VARIANT id) {
+    AccessTarget target;
+    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+        return resolved;
+    }
+    if (target.self) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    Held held(Grid());
+    if (held.get() == nullptr) {
+        return kDisconnected;
+    }
+    return ActivateRowAsDoubleClicked(*held.get(), target.index);
+}
+
+}  // namespace vorlane

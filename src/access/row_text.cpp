@@ -1,0 +1,124 @@
+#include "access/row_text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "frame/row_positions.h"
+#include "store/shown_cell.h"
+
+namespace vorlane {
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (units <= 1) {
+        return {};
+    }
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), units);
+    wide.resize(static_cast<size_t>(units) - 1);
+    return wide;
+}
+
+std::wstring Widen(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+// Copies a text cell's units into `text`, cut as painting cuts it: to kShownCellUnits - 1
+// units, never between the halves of a surrogate pair.
+template <class Unit>
+void CopyCut(const CellContent& content, Unit (&text)[kShownCellUnits]) {
+    uint32_t length = std::min(content.length, kShownCellUnits - 1);
+    const Unit* source = static_cast<const Unit*>(content.text);
+    std::copy(source, source + length, text);
+    if constexpr (sizeof(Unit) == 2) {
+        if (length < content.length && length > 0 && text[length - 1] >= 0xD800 &&
+            text[length - 1] < 0xDC00) {
+            --length;
+        }
+    }
+    text[length] = 0;
+}
+
+// The shown text of one cell; nullopt for a column that shows nothing or a grid destroyed
+// while its parent was asked.
+template <class Unit>
+std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint32_t row,
+                                      uint32_t kindCell) {
+    Unit text[kShownCellUnits] = {};
+    uint32_t value = 0;
+    const int32_t kind = grid.store.columns().CellKind(column);
+    if (kind == kCellText || kind == kCellNumber) {
+        const std::optional<CellContent> content = CellContentAt(grid, column, row);
+        if (grid.destroyed) {
+            return std::nullopt;
+        }
+        if (content && content->isText && content->text != nullptr) {
+            CopyCut(*content, text);
+        } else if (content && !content->isText) {
+            value = content->value;
+        }
+    }
+    const Unit* shown = ShownCellText(grid.store.columns(), column, kindCell, value, text);
+    if (shown == nullptr) {
+        return std::nullopt;
+    }
+    return Widen(shown);
+}
+
+std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint32_t row,
+                                      uint32_t kindCell) {
+    return grid.store.textWidth() == TextWidth::Utf16
+               ? ShownText<char16_t>(grid, column, row, kindCell)
+               : ShownText<char>(grid, column, row, kindCell);
+}
+
+}  // namespace
+
+std::wstring RowName(GridInstance& grid, uint32_t row) {
+    const uint32_t kindCell = KindCellAt(grid, row);
+    if (grid.destroyed || ColumnCount(grid) < 2) {
+        return {};
+    }
+    return ShownText(grid, 0, row, kindCell).value_or(std::wstring());
+}
+
+std::wstring RowDescription(GridInstance& grid, uint32_t row) {
+    const uint32_t kindCell = KindCellAt(grid, row);
+    std::wstring description;
+    for (uint32_t column = 1; !grid.destroyed && column + 1 < ColumnCount(grid); ++column) {
+        if (grid.store.columns().Width(column) <= 0) {
+            continue;
+        }
+        const std::optional<std::wstring> shown = ShownText(grid, column, row, kindCell);
+        if (!shown || shown->empty()) {
+            continue;
+        }
+        const std::wstring title = ColumnTitle(grid, column);
+        if (!description.empty()) {
+            description += L"; ";
+        }
+        if (!title.empty()) {
+            description += title + L": ";
+        }
+        description += *shown;
+    }
+    return description;
+}
+
+std::wstring ColumnTitle(const GridInstance& grid, uint32_t column) {
+    constexpr uint32_t kTitleUnits = 256;
+    if (grid.store.textWidth() == TextWidth::Utf16) {
+        char16_t title[kTitleUnits] = {};
+        return grid.store.columns().GetTitle(column, title, kTitleUnits) ? Widen(title)
+                                                                         : std::wstring();
+    }
+    char title[kTitleUnits] = {};
+    return grid.store.columns().GetTitle(column, title, kTitleUnits) ? Widen(title)
+                                                                     : std::wstring();
+}
+
+}  // namespace vorlane
