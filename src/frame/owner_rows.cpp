@@ -6,6 +6,7 @@
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
+#include "frame/win_events.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -158,6 +159,7 @@ LRESULT OnSetRowCount(GridInstance& grid, uint64_t count) {
     ++grid.lookGeneration;
     UpdateScrollBars(grid);
     InvalidateRect(grid.listPane, nullptr, FALSE);
+    RaiseListEvent(grid, EVENT_OBJECT_REORDER);  // the rows a screen reader knows are others
     return 1;
 }
 
