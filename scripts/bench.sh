@@ -160,6 +160,30 @@ took="$((elapsed / 60)) min $((elapsed % 60)) s"
         done
     fi
     echo
+    echo "## Distance to the machine's limits: how to read it"
+    echo
+    echo "Three baselines stand beside the control in the same run, each with a line that"
+    echo "measures the part of the control's figure that belongs to the platform:"
+    echo
+    echo "- **Sort**: std::sort of the same keys in the grid's order, moving row indexes through"
+    echo "  an index array, in the same process (Sort tables, target <= 1.2). A grid sort also"
+    echo "  reads and writes every item's data of its list pane and repaints; the line \"std::sort"
+    echo "  as above + the list box's item pass\" adds that pass, timed on the grid's own list pane"
+    echo "  right after its sort. Its ratio is the grid's whole sort against std::sort plus the"
+    echo "  platform's pass: at or below 1 the grid's own work is no more than std::sort's."
+    echo "- **Painting**: the bare owner-drawn list box placed where the grid's list pane is, with"
+    echo "  its font and row height, drawing the same texts into the same rectangles (its pixels"
+    echo "  are compared with the list pane's first; target <= 1.1). The line \"repaint of the list"
+    echo "  pane alone\" leaves out the grid's header, which the box has none of; the line beside"
+    echo "  \"the same box with a vertical scroll bar\" gives the box the scroll bar the grid draws."
+    echo "  The store's sort on its own, without any window, against std::sort: \`sort_bench\`"
+    echo "  of bench/native (a Release build with -DVORLANE_SANITIZE=OFF)."
+    echo "- **Memory**: the raw bytes of the rows' data, texts with their terminators and 4 bytes"
+    echo "  for each of a row's four numbers (three shown, and the kind and image value) (target"
+    echo "  <= 1.25 from 100,000 rows). The line below it takes off the bare list"
+    echo "  box's own bytes per row: the list pane is that list box, and its item records are the"
+    echo "  platform's share; its notes give the best ratio any grid built on it could reach."
+    echo
     if [ -f "$bin64/results.md" ]; then
         as_section "$bin64/results.md"
     else

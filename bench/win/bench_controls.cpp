@@ -183,12 +183,13 @@ void FillListView(HWND list, const RowSet& rows, const NumberTexts& numbers,
 
 // ---- the bare list box ---------------------------------------------------------------------
 
-HWND CreateBareListBox(HostWindow& host, const RowSet& rows) {
+HWND CreateBareListBox(HostWindow& host, const RowSet& rows, DWORD style) {
     host.SetItemPainter(PaintBareRow, const_cast<RowSet*>(&rows));
     constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_MULTIPLESEL |
                              LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
-    HWND list = CreateWindowExA(0, "ListBox", nullptr, kStyle, 0, 0, kClientWidth, kClientHeight,
-                                host.get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list =
+        CreateWindowExA(0, "ListBox", nullptr, kStyle | style, 0, 0, kClientWidth, kClientHeight,
+                        host.get(), nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(list, LB_SETITEMHEIGHT, 0, kRowHeight);
     return list;
 }

@@ -63,8 +63,8 @@ void FillListView(HWND list, const RowSet& rows, const NumberTexts& numbers,
 
 // A visible owner-drawn, fixed-height, multiple-selection list box without strings, 17-pixel
 // items, filling the host's client area: the grid's list pane as the system provides it. The
-// host paints its items with PaintBareRow (texts only).
-HWND CreateBareListBox(HostWindow& host, const RowSet& rows);
+// host paints its items with PaintBareRow (texts only). `style` adds window style bits.
+HWND CreateBareListBox(HostWindow& host, const RowSet& rows, DWORD style = 0);
 // Appends one item per row from `first` to `count`, the row index as item data (LB_ADDSTRING).
 void FillBareListBox(HWND list, size_t count, size_t first = 0);
 

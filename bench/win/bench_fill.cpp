@@ -72,6 +72,35 @@ AppendFloor MeasureAppendFloor() {
     return {Median(messages), Median(ranges)};
 }
 
+// The grid's bytes per row beside the raw bytes of the rows' data, and, where the bare list box
+// was filled too, the same less what the list box itself keeps per item (its item records: the
+// platform's share, which the grid's list pane cannot do without).
+void AddDataBytesLines(ResultTable& results, size_t rows, double gridBytesPerRow,
+                       double boxBytesPerRow, const RowSet& data) {
+    ResultLine line;
+    line.section = "Memory";
+    line.rows = Count(rows);
+    line.unit = "bytes";
+    line.measurement = "private bytes per row after the fill";
+    line.ours = gridBytesPerRow;
+    line.against = "the rows' raw data (texts with terminators, 4 bytes a number)";
+    line.theirs = data.DataBytesPerRow();
+    line.target = rows >= 100000 ? Target{1.25, "<= 1.25"} : Target{};
+    results.Add(line);
+    if (boxBytesPerRow <= 0) {
+        return;
+    }
+    line.measurement = "the same, less the bare list box's bytes per row (" +
+                       Format(boxBytesPerRow, 1) + ", the platform's share)";
+    line.ours = gridBytesPerRow - boxBytesPerRow;
+    line.target = {};
+    line.notes =
+        "the grid's own bytes per row; at best (no bytes of its own beyond the data) the "
+        "first line's ratio is (data + list box) / data = " +
+        Format((line.theirs + boxBytesPerRow) / line.theirs, 2);
+    results.Add(line);
+}
+
 }  // namespace
 
 void MeasureFillAndMemory(ResultTable& results, size_t rows, bool withListView, FillMemo& memo) {
@@ -185,6 +214,7 @@ void MeasureFillAndMemory(ResultTable& results, size_t rows, bool withListView, 
             " KiB; bare list box: " + Format(boxFirst.bytesPerRow, 1) + " bytes/row";
     }
     results.Add(memory);
+    AddDataBytesLines(results, rows, gridFirst.bytesPerRow, boxFirst.bytesPerRow, data);
 
     memo.largestGrid = {rows, line.ours * static_cast<double>(rows) / 1e6, gridFirst.bytesPerRow};
 }
@@ -270,6 +300,7 @@ bool MeasureGridOnlyFill(ResultTable& results, size_t rows, const OtherBuildFill
     if (!otherMemory.section.empty()) {
         results.Add(otherMemory);
     }
+    AddDataBytesLines(results, rows, grid.bytesPerRow, 0, data);
     return complete;
 }
 #endif

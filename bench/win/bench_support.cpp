@@ -142,6 +142,15 @@ RowSet::RowSet(size_t count, Pattern pattern) {
     }
 }
 
+double RowSet::DataBytesPerRow() const {
+    if (images_.empty()) {
+        return 0;
+    }
+    constexpr size_t kNumberBytes = 4 * sizeof(INT32);
+    const auto rows = static_cast<double>(images_.size());
+    return (static_cast<double>(texts_.size()) + kNumberBytes * rows) / rows;
+}
+
 uint32_t RowSet::AddText(const char* text) {
     const uint32_t at = static_cast<uint32_t>(texts_.size());
     texts_.insert(texts_.end(), text, text + std::strlen(text) + 1);

@@ -71,6 +71,9 @@ class RowSet {
     const char* Note(size_t i) const { return texts_.data() + notes_[i]; }
     INT32 Number(size_t i, int which) const { return numbers_[3 * i + which]; }
     int Image(size_t i) const { return images_[i]; }  // 1 to 3
+    // The raw bytes of the rows' data as a grid is given it, per row: both texts with their
+    // terminators and 4 bytes for each of the four numbers (three shown, one kind and image).
+    double DataBytesPerRow() const;
 
   private:
     uint32_t AddText(const char* text);

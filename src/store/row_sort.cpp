@@ -82,6 +82,36 @@ void RadixSortByHighHalf(ScratchVector<uint64_t>& entries) {
     }
 }
 
+// Entries whose high halves already run one way need no radix passes: ascending ones are in
+// their stable order as they stand; descending ones are reversed, and each run of equal keys
+// reversed back so that its positions ascend. True when the entries were put in order here.
+bool OrderMonotonicEntries(ScratchVector<uint64_t>& entries) {
+    const size_t count = entries.size();
+    bool ascending = true;
+    bool descending = true;
+    for (size_t i = 1; i < count && (ascending || descending); ++i) {
+        const uint64_t before = entries[i - 1] >> 32;
+        const uint64_t key = entries[i] >> 32;
+        ascending = ascending && before <= key;
+        descending = descending && before >= key;
+    }
+    if (ascending) {
+        return true;
+    }
+    if (!descending) {
+        return false;
+    }
+    std::reverse(entries.begin(), entries.end());
+    size_t runBegin = 0;
+    for (size_t i = 1; i <= count; ++i) {
+        if (i == count || (entries[i] >> 32) != (entries[runBegin] >> 32)) {
+            std::reverse(entries.begin() + runBegin, entries.begin() + i);
+            runBegin = i;
+        }
+    }
+    return true;
+}
+
 bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& source,
                     bool descending, uint64_t* items) {
     // Key with the sign bit flipped, so that unsigned order is signed order, above the position.
@@ -91,7 +121,9 @@ bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& sou
                                           KeySlotPosition(offsets[i], source.keyColumn));
         keyed[i] = (uint64_t{key ^ 0x80000000u} << 32) | i;
     }
-    RadixSortByHighHalf(keyed);
+    if (!OrderMonotonicEntries(keyed)) {
+        RadixSortByHighHalf(keyed);
+    }
     return MakeItems(
         count, [&](size_t k) { return static_cast<size_t>(static_cast<uint32_t>(keyed[k])); },
         [&](size_t k) { return (keyed[k] >> 32) != (keyed[k - 1] >> 32); }, offsets, descending,
