@@ -89,6 +89,11 @@ extern "C" {
 /* Owner data only: wParam the number of rows (at most GRID_MAX_OWNER_ROWS). Keeps the selected
    rows and the current row that are still below it; 1 when set, 0 otherwise. */
 #define GRM_SETROWCOUNT (WM_USER + 0x105)
+/* Puts the selected rows (the current row when none is) on the clipboard as text, CF_UNICODETEXT
+   and CF_TEXT: the shown columns as painted, separated by tabs, each row ended by CR LF; wParam
+   non-zero puts a line of the column titles first. 1 when copied, 0 otherwise. Ctrl+C and
+   Ctrl+Insert in the list pane do the same without the titles. */
+#define GRM_COPY (WM_USER + 0x106)
 #ifdef _WIN64
 #define GRID_MAX_OWNER_ROWS 100000000u
 #else
@@ -150,6 +155,10 @@ extern "C" {
 #define GRN_BUTTON 12        /* the left button went down (buttonDown 1) or up (0) in a list */
 #define GRN_DROP 13          /* rows were dropped; hwndFrom is the drag source */
 #define GRN_SELCHANGE 14     /* the selection may have changed */
+/* A key went down in the list pane, before the control acts on it: virtualKey is its virtual
+   key, keyModifiers the GRID_KEY_ bits of Shift, Ctrl and Alt held, (column, row) the current
+   cell. Set cancel to consume the key: the control then does nothing else with it. */
+#define GRN_KEYDOWN 15
 /* Owner data: the control needs a cell (column, row). value -> a GridCellRef whose buffer the
    parent fills: for a text cell with at most bufferSize - 1 characters and a terminator in the
    grid's width; for any other cell (the kind cell too) buffer points at its 32-bit value and
@@ -157,6 +166,11 @@ extern "C" {
 #define GRN_GETCELL 20
 /* Owner data: rows value -> GridRowRange are about to be painted; the parent may fetch them. */
 #define GRN_CACHEHINT 21
+
+/* GridNotify.keyModifiers bits of GRN_KEYDOWN. */
+#define GRID_KEY_SHIFT 0x0001
+#define GRID_KEY_CONTROL 0x0002
+#define GRID_KEY_ALT 0x0004
 
 /* GRN_DROP dropRow values that name no row: above every row position a list can hold. */
 #define GRID_DROP_OTHER_LIST 0xFFFFFFF0u /* the pointer had just moved over from the other list */
@@ -287,19 +301,20 @@ typedef struct GridNotify {
 #ifdef _WIN64
     UINT headerPadding; /* NMHDR's own tail padding; always 0 */
 #endif
-    UINT column;      /* the cell named, or 0 */
-    UINT row;         /* the row named, -1 for GRN_HEADERCLICK, or 0 */
-    HWND hwndChild;   /* the active editor; the column's editor; the header pane */
-    HWND hwndGrid;    /* the control, always */
-    BOOL buttonDown;  /* GRN_BUTTON */
-    UINT dropList;    /* GRN_DROP: 0 the first list, 1 the second */
-    UINT dropRow;     /* GRN_DROP: target row, GRID_DROP_OTHER_LIST or GRID_DROP_NO_ROW */
-    BOOL rightButton; /* GRN_CELLCLICK from a right click */
-    BOOL activated;   /* GRN_CELLCLICK from Enter or a double click */
-    UINT rowKind;     /* GRN_CELLCLICK: kind word of the row last released or activated */
-    DWORD reserved;
-    LPARAM value; /* pointer to the value or text of GRN_CELLCHANG*, GRN_BEGINEDIT, ENDEDIT */
-    LONG cancel;  /* set non-zero to veto */
+    UINT column;       /* the cell named, or 0 */
+    UINT row;          /* the row named, -1 for GRN_HEADERCLICK, or 0 */
+    HWND hwndChild;    /* the active editor; the column's editor; the header pane */
+    HWND hwndGrid;     /* the control, always */
+    BOOL buttonDown;   /* GRN_BUTTON */
+    UINT dropList;     /* GRN_DROP: 0 the first list, 1 the second */
+    UINT dropRow;      /* GRN_DROP: target row, GRID_DROP_OTHER_LIST or GRID_DROP_NO_ROW */
+    BOOL rightButton;  /* GRN_CELLCLICK from a right click */
+    BOOL activated;    /* GRN_CELLCLICK from Enter or a double click */
+    UINT rowKind;      /* GRN_CELLCLICK: kind word of the row last released or activated */
+    WORD virtualKey;   /* GRN_KEYDOWN: the key's virtual key */
+    WORD keyModifiers; /* GRN_KEYDOWN: GRID_KEY_SHIFT, GRID_KEY_CONTROL, GRID_KEY_ALT held */
+    LPARAM value;      /* pointer to the value or text of GRN_CELLCHANG*, GRN_BEGINEDIT, ENDEDIT */
+    LONG cancel;       /* set non-zero to veto */
 } GridNotify;
 
 /* Record layouts. On 32-bit every record keeps its original size and offsets; on 64-bit each
@@ -341,7 +356,8 @@ VORLANE_LAYOUT(offsetof(PartnerSet, rowImageList) == 40);
 VORLANE_LAYOUT(sizeof(GridNotify) == 96 && sizeof(NMHDR) == 24);
 VORLANE_LAYOUT(offsetof(GridNotify, row) == 28 && offsetof(GridNotify, hwndChild) == 32);
 VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 40 && offsetof(GridNotify, buttonDown) == 48);
-VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 68 && offsetof(GridNotify, reserved) == 72);
+VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 68 && offsetof(GridNotify, virtualKey) == 72);
+VORLANE_LAYOUT(offsetof(GridNotify, keyModifiers) == 74);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 80 && offsetof(GridNotify, cancel) == 88);
 VORLANE_LAYOUT(sizeof(GridValue) == 8);
 VORLANE_LAYOUT(sizeof(GridCellRef) == 24 && offsetof(GridCellRef, bufferSize) == 16);
@@ -357,7 +373,8 @@ VORLANE_LAYOUT(offsetof(PartnerSet, rowImageList) == 20);
 VORLANE_LAYOUT(sizeof(GridNotify) == 64 && sizeof(NMHDR) == 12);
 VORLANE_LAYOUT(offsetof(GridNotify, row) == 16 && offsetof(GridNotify, hwndChild) == 20);
 VORLANE_LAYOUT(offsetof(GridNotify, hwndGrid) == 24 && offsetof(GridNotify, buttonDown) == 28);
-VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 48 && offsetof(GridNotify, reserved) == 52);
+VORLANE_LAYOUT(offsetof(GridNotify, rowKind) == 48 && offsetof(GridNotify, virtualKey) == 52);
+VORLANE_LAYOUT(offsetof(GridNotify, keyModifiers) == 54);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 56 && offsetof(GridNotify, cancel) == 60);
 VORLANE_LAYOUT(sizeof(GridValue) == 4);
 VORLANE_LAYOUT(sizeof(GridCellRef) == 16 && offsetof(GridCellRef, bufferSize) == 12);
@@ -489,6 +506,9 @@ static __inline UINT Grid_GetTotalWidth(HWND g) {
 }
 static __inline void Grid_SelectAll(HWND g) {
     VORLANE_SEND(g, GRM_SELECTALL, 0, 0);
+}
+static __inline BOOL Grid_Copy(HWND g, BOOL withTitles) {
+    return (BOOL)VORLANE_SEND(g, GRM_COPY, withTitles, 0);
 }
 static __inline void Grid_DeselectAll(HWND g) {
     VORLANE_SEND(g, GRM_DESELECTALL, 0, 0);

@@ -69,21 +69,21 @@ std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint3
     return Widen(shown);
 }
 
-std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint32_t row,
-                                      uint32_t kindCell) {
+}  // namespace
+
+std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, uint32_t row,
+                                          uint32_t kindCell) {
     return grid.store.textWidth() == TextWidth::Utf16
                ? ShownText<char16_t>(grid, column, row, kindCell)
                : ShownText<char>(grid, column, row, kindCell);
 }
-
-}  // namespace
 
 std::wstring RowName(GridInstance& grid, uint32_t row) {
     const uint32_t kindCell = KindCellAt(grid, row);
     if (grid.destroyed || ColumnCount(grid) < 2) {
         return {};
     }
-    return ShownText(grid, 0, row, kindCell).value_or(std::wstring());
+    return CellShownText(grid, 0, row, kindCell).value_or(std::wstring());
 }
 
 std::wstring RowDescription(GridInstance& grid, uint32_t row) {
@@ -93,7 +93,7 @@ std::wstring RowDescription(GridInstance& grid, uint32_t row) {
         if (grid.store.columns().Width(column) <= 0) {
             continue;
         }
-        const std::optional<std::wstring> shown = ShownText(grid, column, row, kindCell);
+        const std::optional<std::wstring> shown = CellShownText(grid, column, row, kindCell);
         if (!shown || shown->empty()) {
             continue;
         }

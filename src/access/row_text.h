@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "frame/grid_instance.h"
@@ -18,6 +19,11 @@ std::wstring RowName(GridInstance& grid, uint32_t row);
 // with "; ". A column shows when it is wider than 0 and of text or numbers; the kind column
 // never shows, and empty texts are left out.
 std::wstring RowDescription(GridInstance& grid, uint32_t row);
+
+// One cell as shown; nullopt for a column that shows nothing or a grid destroyed while its
+// parent was asked. `kindCell` is the row's kind cell (KindCellAt).
+std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, uint32_t row,
+                                          uint32_t kindCell);
 
 // A column's title; empty when it has none.
 std::wstring ColumnTitle(const GridInstance& grid, uint32_t column);

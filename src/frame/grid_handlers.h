@@ -94,6 +94,10 @@ void OnSetGridLines(GridInstance& grid, bool on);
 void OnSetActiveLook(GridInstance& grid, bool notify, bool active);
 void OnRedraw(GridInstance& grid);
 
+// input/clipboard_copy.cpp: the selected rows (the current row when none is) as text on the
+// clipboard; 1 when copied.
+LRESULT OnCopy(GridInstance& grid, bool withTitles);
+
 // input/editing.cpp: in-place editors.
 LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row);
 // The cell GRM_ENDEDIT names; `requested` false: nothing happens.

@@ -108,6 +108,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case GRM_SETROWHEIGHT: OnSetRowHeight(grid, static_cast<int32_t>(lParam)); return 0;
         case GRM_CLEARROWS: OnClearRows(grid); return 0;
         case GRM_SETROWCOUNT: return OnSetRowCount(grid, wParam);
+        case GRM_COPY: return OnCopy(grid, wParam != 0);
         case GRM_SORT: OnSort(grid, wParam, static_cast<uint32_t>(lParam)); return 0;
         case GRM_GETCOLTITLE:
             OnGetColTitle(grid, wParam, reinterpret_cast<void*>(lParam));

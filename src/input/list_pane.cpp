@@ -76,6 +76,23 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
     return result;
 }
 
+// The parent hears of the key first and may consume it; then the pane's own keys, then the
+// list box's.
+LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    if (ParentConsumesKey(grid, virtualKey) || grid.destroyed) {
+        return 0;
+    }
+    if (OnListKeyDown(grid, virtualKey, keyData)) {
+        return 0;
+    }
+    // An empty list has nothing a key could act on, and the list box of some platforms faults
+    // on Space when it holds no item.
+    if (RowCount(grid) == 0 && SendMessageA(grid.listPane, LB_GETCOUNT, 0, 0) == 0) {
+        return 0;
+    }
+    return OnListBoxKeyDown(grid, virtualKey, keyData);
+}
+
 // The pane shows the arrow unless its parent chooses another cursor. While the left button is
 // down in a list pane the cursor stays as the drag feedback set it (drop, no drop or the arrow).
 LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
@@ -164,6 +181,11 @@ ListGesture& PressGesture(GridInstance& grid) {
     return grid.gesture;
 }
 
+void SendContextMenu(const GridInstance& grid, POINT screen) {
+    SendMessageA(grid.notifyWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid.ownWindow),
+                 MAKELPARAM(screen.x, screen.y));
+}
+
 void ActivateCurrentRow(GridInstance& grid) {
     grid.gesture.activationPending = true;
     SendMessageA(grid.ownWindow, GRM_ACTIVATECELL, 0, grid.currentRow);
@@ -183,16 +205,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
         case WM_ERASEBKGND: return 0;  // the rows and FillListPaneOutsideRows cover everything
-        case WM_KEYDOWN:
-            if (OnListKeyDown(grid, wParam, lParam)) {
-                return 0;
-            }
-            // An empty list has nothing a key could act on, and the list box of some
-            // platforms faults on Space when it holds no item.
-            if (RowCount(grid) == 0 && SendMessageA(pane, LB_GETCOUNT, 0, 0) == 0) {
-                return 0;
-            }
-            return OnListBoxKeyDown(grid, wParam, lParam);
+        case WM_KEYDOWN: return OnListPaneKeyDown(grid, wParam, lParam);
+        case WM_CONTEXTMENU:
+            return 0;  // the pane sends its parent's context menu itself, for a click or a key
         case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
         case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;

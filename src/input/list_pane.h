@@ -39,6 +39,10 @@ ListGesture& PressGesture(GridInstance& grid);
 // release after a double click do; the mark holds while the message runs.
 void ActivateCurrentRow(GridInstance& grid);
 
+// Sends the parent WM_CONTEXTMENU from the control at a screen point, (-1, -1) for the
+// keyboard. The parent may destroy the control meanwhile: check destroyed.
+void SendContextMenu(const GridInstance& grid, POINT screen);
+
 // list_pane_mouse.cpp: presses and releases of either button, and double clicks.
 void OnListLButtonDown(GridInstance& grid, LPARAM point);
 void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point);
@@ -46,8 +50,11 @@ void OnListRButtonDown(GridInstance& grid);
 void OnListRButtonUp(GridInstance& grid);
 void OnListLButtonDblClk(GridInstance& grid);
 
-// list_pane_keys.cpp: Enter, Down, Up, Page Up and Page Down. False for any other key, which
-// the list box handles.
+// list_pane_keys.cpp: reports a key to the parent (GRN_KEYDOWN); true when the parent
+// consumed it. The parent may destroy the control meanwhile: check destroyed.
+bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey);
+// Enter, Down, Up, Page Up and Page Down, Ctrl+A, Ctrl+C and Ctrl+Insert, F2, Shift+F10 and
+// the Menu key. False for any other key, which the list box handles.
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
 
 }  // namespace vorlane

@@ -1,6 +1,10 @@
 // Keys the list pane takes over from the list box: Enter activates the one selected row, Down
 // and Up move the current cell, Page Up and Page Down scroll. A key is known by its virtual key
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
+// The commands users expect of a list come before them: Ctrl+A selects all, Ctrl+C and
+// Ctrl+Insert copy, F2 edits, Shift+F10 and the Menu key ask for the context menu.
+#include "frame/grid_handlers.h"
+#include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "input/list_pane.h"
@@ -60,9 +64,66 @@ void Scroll(GridInstance& grid, WPARAM code) {
     SendMessageA(grid.ownWindow, WM_VSCROLL, code, 0);
 }
 
+// The GRID_KEY_ bits of the modifier keys held as the key went down.
+WORD HeldModifiers() {
+    WORD held = 0;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        held |= GRID_KEY_SHIFT;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        held |= GRID_KEY_CONTROL;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        held |= GRID_KEY_ALT;
+    }
+    return held;
+}
+
+void SelectAllRows(GridInstance& grid) {
+    SendMessageA(grid.ownWindow, GRM_SELECTALL, 0, 0);
+    if (grid.destroyed) {
+        return;
+    }
+    GridNotify record = MakeNotify(grid, GRN_SELCHANGE);
+    SendNotify(grid, record);
+}
+
+// The context menu of the keyboard is at (-1, -1): the parent places it by the current cell.
+void AskForKeyboardContextMenu(const GridInstance& grid) {
+    SendContextMenu(grid, POINT{-1, -1});
+}
+
+// A command key with exactly its modifiers runs its command; true when it was one.
+bool OnCommandKey(GridInstance& grid, WPARAM virtualKey) {
+    const WORD held = HeldModifiers();
+    if (held == GRID_KEY_CONTROL && virtualKey == 'A') {
+        SelectAllRows(grid);
+    } else if (held == GRID_KEY_CONTROL && (virtualKey == 'C' || virtualKey == VK_INSERT)) {
+        OnCopy(grid, false);
+    } else if (held == 0 && virtualKey == VK_F2) {
+        SendMessageA(grid.ownWindow, GRM_BEGINEDIT, GRID_EDIT_CURRENT, grid.currentRow);
+    } else if ((held == GRID_KEY_SHIFT && virtualKey == VK_F10) ||
+               (held == 0 && virtualKey == VK_APPS)) {
+        AskForKeyboardContextMenu(grid);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
+bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey) {
+    GridNotify record = MakeNotify(grid, GRN_KEYDOWN, grid.currentColumn, grid.currentRow);
+    record.virtualKey = static_cast<WORD>(virtualKey);
+    record.keyModifiers = HeldModifiers();
+    return SendNotify(grid, record);
+}
+
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    if (OnCommandKey(grid, virtualKey)) {
+        return true;
+    }
     const uint32_t scan = ScanValue(keyData);
     switch (virtualKey) {
         case VK_RETURN:

@@ -260,17 +260,27 @@ void OnListRButtonDown(GridInstance& grid) {
 }
 
 // Only a release on the press row counts; it is handled as a left release at x 0, which always
-// hits column 0, and never begins an edit.
+// hits column 0, and never begins an edit. A release on a row then asks the parent for its
+// context menu at the cursor.
 void OnListRButtonUp(GridInstance& grid) {
     grid.gesture.rightButton = false;
     const POINT cursor = CursorInPane(grid);
-    if (RowAtPaneY(grid, cursor.y) != PressGesture(grid).pressRow) {
+    const uint32_t row = RowAtPaneY(grid, cursor.y);
+    if (row != PressGesture(grid).pressRow) {
         return;
     }
     grid.gesture.rightButton = true;
     SendMessageA(grid.listPane, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(0, cursor.y));
+    if (grid.destroyed) {
+        return;
+    }
     PressGesture(grid).clickCounter = 0;
     grid.gesture.rightButton = false;
+    if (row != kNoRow) {
+        POINT screen = {0, 0};
+        GetCursorPos(&screen);
+        SendContextMenu(grid, screen);
+    }
 }
 
 void OnListLButtonDblClk(GridInstance& grid) {

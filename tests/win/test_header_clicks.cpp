@@ -99,7 +99,8 @@ TEST_F(Header, TitleClicksSetTheArrowsAndReportTheColumnWithRowMinusOne) {
         EXPECT_EQ(r.hwndChild, HeaderPane(grid));
         EXPECT_EQ(r.hwndGrid, grid);
         EXPECT_EQ(r.buttonDown | r.dropList | r.dropRow | r.rightButton | r.activated | r.rowKind |
-                      r.reserved | static_cast<DWORD>(r.value) | static_cast<DWORD>(r.cancel),
+                      r.virtualKey | r.keyModifiers | static_cast<DWORD>(r.value) |
+                      static_cast<DWORD>(r.cancel),
                   0u);
     }
     EXPECT_EQ(Grid_GetColKind(grid, 0), GRID_CELL_TEXT);

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include <windowsx.h>
+
 #include <psapi.h>
 
 #include <cstdio>
@@ -95,6 +97,9 @@ LRESULT CALLBACK RecordingParent::Procedure(HWND window, UINT message, WPARAM wP
     auto* self = reinterpret_cast<RecordingParent*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NOTIFY && self != nullptr && lParam != 0) {
         auto* record = reinterpret_cast<GridNotify*>(lParam);
+        if (record->code == GRN_KEYDOWN && !self->hearKeys) {
+            return 0;
+        }
         self->records.push_back(*record);
         if (self->onNotify) {
             self->onNotify(*record);
@@ -102,6 +107,11 @@ LRESULT CALLBACK RecordingParent::Procedure(HWND window, UINT message, WPARAM wP
         if (self->vetoCodes.count(record->code) != 0) {
             record->cancel = 1;
         }
+        return 0;
+    }
+    if (message == WM_CONTEXTMENU && self != nullptr) {
+        self->contextMenus.push_back(
+            {reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}});
         return 0;
     }
     if (message == WM_NCDESTROY && self != nullptr) {

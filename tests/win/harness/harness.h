@@ -33,6 +33,14 @@ class RecordingParent {
     std::vector<GridNotify> records;            // every notification received, all sixteen fields
     std::set<UINT> vetoCodes;                   // codes answered with cancel = 1
     std::function<void(GridNotify&)> onNotify;  // runs inside the notification, before the veto
+    // GRN_KEYDOWN reaches records, onNotify and the vetoes only when set, so that tests of
+    // other gestures see their own notifications alone.
+    bool hearKeys = false;
+    struct ContextMenu {
+        HWND from;    // WM_CONTEXTMENU's wParam
+        POINT point;  // its screen point, (-1, -1) for the keyboard
+    };
+    std::vector<ContextMenu> contextMenus;  // every WM_CONTEXTMENU received
 
     std::vector<UINT> Codes() const;
     // Records of one code only.

@@ -1,0 +1,195 @@
+// The commands of the list pane's keys: every key is reported to the parent first (GRN_KEYDOWN)
+// and the parent may consume it; Ctrl+A selects all, Ctrl+C and Ctrl+Insert copy, F2 edits,
+// Shift+F10 and the Menu key ask for the context menu, as does a right click on a row. GRM_COPY
+// puts the rows on the clipboard as text.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "input_helpers.h"
+#include "list_input_fixture.h"
+#include "unicode_grid.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr wchar_t kUntouched[] = L"untouched";
+
+void SetClipboardText(HWND owner, const wchar_t* text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+// The clipboard's text in one format, as bytes (CF_TEXT) or UTF-16 units (CF_UNICODETEXT).
+template <class Text>
+Text ClipboardText(HWND owner, UINT format) {
+    Text text;
+    if (!OpenClipboard(owner)) {
+        return text;
+    }
+    if (HANDLE memory = GetClipboardData(format); memory != nullptr) {
+        text = static_cast<const typename Text::value_type*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
+}
+
+struct KeyCase {
+    const char* name;
+    WPARAM key;
+    UINT scan;
+    int held[2];                   // modifier keys held, 0 for none
+    WORD modifiers;                // the report's keyModifiers
+    std::vector<UINT> codesAfter;  // the notifications after the report, when not consumed
+    size_t selectedAfter = 0;      // rows selected after it, when not consumed
+    bool copies = false;
+    bool asksForMenu = false;
+};
+
+TEST_F(ListInput, EachKeyIsReportedFirstAndDoesNothingElseWhenTheParentConsumesIt) {
+    const KeyCase cases[] = {
+        {"Down", VK_DOWN, kScanDown, {0, 0}, 0, {GRN_CELLCLICK, GRN_CURCELLCHANGED}, 1},
+        {"Ctrl+A", 'A', 0x1E, {VK_CONTROL, 0}, GRID_KEY_CONTROL, {GRN_SELCHANGE}, 4},
+        {"Ctrl+C", 'C', 0x2E, {VK_CONTROL, 0}, GRID_KEY_CONTROL, {}, 0, true},
+        {"Ctrl+Insert",
+         VK_INSERT,
+         0x52 | kExtended,
+         {VK_CONTROL, 0},
+         GRID_KEY_CONTROL,
+         {},
+         false,
+         true},
+        {"F2", VK_F2, 0x3C, {0, 0}, 0, {GRN_BEGINEDIT}},
+        {"Shift+F10", VK_F10, 0x44, {VK_SHIFT, 0}, GRID_KEY_SHIFT, {}, 0, false, true},
+        {"Menu", VK_APPS, 0x5D | kExtended, {0, 0}, 0, {}, 0, false, true},
+        {"Alt+Shift+X", 'X', 0x2D, {VK_MENU, VK_SHIFT}, GRID_KEY_ALT | GRID_KEY_SHIFT, {}},
+    };
+    Make({2, 2, 6, 6});
+    parent.hearKeys = true;
+    for (const KeyCase& c : cases) {
+        for (const bool consume : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (consume ? " consumed" : " passed on"));
+            Grid_CancelEdit(grid);
+            Grid_SetCurCell(grid, 1, 1);
+            Grid_DeselectAll(grid);
+            parent.Clear();
+            parent.contextMenus.clear();
+            SetClipboardText(parent.hwnd(), kUntouched);
+            parent.vetoCodes = consume ? std::set<UINT>{GRN_KEYDOWN} : std::set<UINT>{};
+            {
+                HeldKeys held({c.held[0], c.held[1]});
+                KeyDown(pane, c.key, c.scan);
+            }
+            ASSERT_FALSE(parent.records.empty());
+            const GridNotify& report = parent.records.front();
+            EXPECT_EQ(report.code, static_cast<UINT>(GRN_KEYDOWN));
+            EXPECT_EQ(report.virtualKey, c.key);
+            EXPECT_EQ(report.keyModifiers, c.modifiers);
+            EXPECT_EQ(report.column, 1u);
+            EXPECT_EQ(report.row, 1u);
+
+            std::vector<UINT> after = parent.Codes();
+            after.erase(after.begin());
+            EXPECT_EQ(after, consume ? std::vector<UINT>{} : c.codesAfter);
+            EXPECT_EQ(SelectedRows(grid).size(), consume ? 0u : c.selectedAfter);
+            EXPECT_EQ(ClipboardText<std::wstring>(parent.hwnd(), CF_UNICODETEXT) != kUntouched,
+                      c.copies && !consume);
+            ASSERT_EQ(parent.contextMenus.size(), c.asksForMenu && !consume ? 1u : 0u);
+            if (!parent.contextMenus.empty()) {
+                EXPECT_EQ(parent.contextMenus[0].from, grid);
+                EXPECT_EQ(parent.contextMenus[0].point.x, -1);
+                EXPECT_EQ(parent.contextMenus[0].point.y, -1);
+            }
+        }
+    }
+    Grid_CancelEdit(grid);
+}
+
+TEST_F(ListInput, ARightClickOnARowAsksForTheContextMenuAtTheCursorAfterItsClick) {
+    Make({2, 2});
+    StartAt(0);
+    struct {
+        int paneY;
+        bool onRow;
+    } cases[] = {{17 + 8, true}, {17 * 5 + 8, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.paneY);
+        parent.Clear();
+        parent.contextMenus.clear();
+        POINT cursor = {30, c.paneY};
+        PointerAt(pane, cursor);
+        ClientToScreen(pane, &cursor);
+        SendMessageA(pane, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, c.paneY));
+        SendMessageA(pane, WM_RBUTTONUP, 0, MAKELPARAM(30, c.paneY));
+        ASSERT_EQ(parent.contextMenus.size(), c.onRow ? 1u : 0u);
+        if (c.onRow) {
+            EXPECT_EQ(parent.contextMenus[0].from, grid);
+            EXPECT_EQ(parent.contextMenus[0].point.x, cursor.x);
+            EXPECT_EQ(parent.contextMenus[0].point.y, cursor.y);
+            EXPECT_EQ(Grid_GetCurRow(grid), 1u);
+        }
+    }
+}
+
+struct CopyCase {
+    const char* name;
+    std::vector<UINT> selected;
+    bool titles;
+    std::wstring expected;
+};
+
+// Rows of the standard columns: a folder row, whose numbers read "<DIR>", and rows of numbers
+// formatted as painted (a 0 shows nothing).
+TEST_F(ListInput, CopyPutsTheShownColumnsOfTheSelectedRowsInBothFormats) {
+    ASSERT_TRUE(AddStandardColumns(grid));
+    AddStandardRow(grid, "docs", "a note", 7, 8, 9, 2);
+    AddStandardRow(grid, "big", "", 1234567, -5, 0, 6);
+    AddStandardRow(grid, "third", "x", 1, 2, 3, 6);
+    const CopyCase cases[] = {
+        {"the current row when none is selected",
+         {},
+         false,
+         L"big\t\t1,234,567\t4,294,967,291\t\r\n"},
+        {"selected rows in order",
+         {2, 0},
+         false,
+         L"docs\ta note\t<DIR>\t<DIR>\t<DIR>\r\nthird\tx\t1\t2\t3\r\n"},
+        {"titles first",
+         {1},
+         true,
+         L"Name\tNote\tSize\tA\tB\r\nbig\t\t1,234,567\t4,294,967,291\t\r\n"},
+    };
+    for (const CopyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartAt(1);
+        for (UINT row : c.selected) {
+            SendMessageA(pane, LB_SETSEL, TRUE, row);
+        }
+        SetClipboardText(parent.hwnd(), kUntouched);
+        EXPECT_EQ(Grid_Copy(grid, c.titles), TRUE);
+        const std::wstring wide = ClipboardText<std::wstring>(parent.hwnd(), CF_UNICODETEXT);
+        EXPECT_EQ(wide, c.expected);
+        EXPECT_EQ(ClipboardText<std::string>(parent.hwnd(), CF_TEXT),
+                  std::string(wide.begin(), wide.end()));
+    }
+
+    // A Unicode grid's texts reach CF_UNICODETEXT whole.
+    HWND wideGrid = MakeWideGrid(parent.hwnd(), u"Title");
+    AddWideRow(wideGrid, kMixed, 5);
+    Grid_SetCurCell(wideGrid, 0, 0);
+    EXPECT_EQ(Grid_Copy(wideGrid, TRUE), TRUE);
+    const Units copied = ClipboardText<Units>(parent.hwnd(), CF_UNICODETEXT);
+    EXPECT_EQ(copied, u"Title\t\r\n" + kMixed + u"\t5\r\n");
+}
+
+}  // namespace
