@@ -67,23 +67,12 @@ HRESULT STDMETHODCALLTYPE AccessibleList::get_accParent(IDispatch** parent) {
 
 // Children are simple elements: the list answers for them.
 HRESULT STDMETHODCALLTYPE AccessibleList::get_accChild(VARIANT id, IDispatch** child) {
-    if (child == nullptr) {
-        return E_POINTER;
-    }
-    *child = nullptr;
-    AccessTarget target;
-    const HRESULT resolved = Resolve(id, target);
-    return FAILED(resolved) ? resolved : S_FALSE;
+    return AnswerAbout(child, id, [](const AccessTarget&) -> HRESULT { return S_FALSE; });
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleList::get_accValue(VARIANT id, BSTR* value) {
-    if (value == nullptr) {
-        return E_POINTER;
-    }
-    *value = nullptr;
-    AccessTarget target;
-    const HRESULT resolved = Resolve(id, target);
-    return FAILED(resolved) ? resolved : DISP_E_MEMBERNOTFOUND;
+    return AnswerAbout(value, id,
+                       [](const AccessTarget&) -> HRESULT { return DISP_E_MEMBERNOTFOUND; });
 }
 
 HRESULT STDMETHODCALLTYPE AccessibleList::get_accHelp(VARIANT id, BSTR* help) {
@@ -177,6 +166,14 @@ void SetLong(VARIANT* out, LONG value) {
     VariantInit(out);
     out->vt = VT_I4;
     out->lVal = value;
+}
+
+HRESULT ReturnRect(const RECT& rect, LONG* left, LONG* top, LONG* width, LONG* height) {
+    *left = rect.left;
+    *top = rect.top;
+    *width = rect.right - rect.left;
+    *height = rect.bottom - rect.top;
+    return S_OK;
 }
 
 void SetEmpty(VARIANT* out) {

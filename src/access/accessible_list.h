@@ -7,7 +7,9 @@
 #include <oleacc.h>
 
 #include <cstdint>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "frame/grid_instance.h"
 
@@ -21,6 +23,24 @@ struct AccessTarget {
     bool self = true;
     uint32_t index = 0;
 };
+
+// Out-parameter helpers: a BSTR of `text` (E_OUTOFMEMORY when none could be made), a VT_I4, a
+// VT_EMPTY, a rectangle as left, top, width and height.
+HRESULT ReturnText(const std::wstring& text, BSTR* out);
+void SetLong(VARIANT* out, LONG value);
+void SetEmpty(VARIANT* out);
+HRESULT ReturnRect(const RECT& rect, LONG* left, LONG* top, LONG* width, LONG* height);
+
+// An out-parameter as a call begins: empty until the answer is known.
+inline void ClearOut(BSTR* out) {
+    *out = nullptr;
+}
+inline void ClearOut(VARIANT* out) {
+    SetEmpty(out);
+}
+inline void ClearOut(IDispatch** out) {
+    *out = nullptr;
+}
 
 class AccessibleList : public IAccessible {
   public:
@@ -63,6 +83,30 @@ class AccessibleList : public IAccessible {
     // Resolves a child id: E_INVALIDARG for one that names nothing, kDisconnected without grid.
     HRESULT Resolve(const VARIANT& id, AccessTarget& target) const;
 
+    // How a method about the child `id` answers: the id resolved, then `answer(target)`; memory
+    // that runs out on the way is E_OUTOFMEMORY, since no exception may leave a COM method.
+    template <typename Answer>
+    HRESULT AnswerAbout(const VARIANT& id, Answer&& answer) const {
+        try {
+            AccessTarget target;
+            if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
+                return resolved;
+            }
+            return std::forward<Answer>(answer)(target);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    // The same through the out-parameter `out`: E_POINTER without one, else cleared first.
+    template <typename Out, typename Answer>
+    HRESULT AnswerAbout(Out* out, const VARIANT& id, Answer&& answer) const {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        ClearOut(out);
+        return AnswerAbout(id, std::forward<Answer>(answer));
+    }
+
   private:
     LONG references_ = 1;
     GridInstance* grid_;  // the grid; null after Disconnect
@@ -80,11 +124,5 @@ HRESULT NavigateChildren(uint32_t count, const AccessTarget& from, LONG directio
 RECT ShownPart(HWND pane, HWND control);
 // A rectangle in a window's client coordinates moved to the screen's.
 void ToScreen(HWND window, RECT& rect);
-
-// Out-parameter helpers: a BSTR of `text` (E_OUTOFMEMORY when none could be made), a VT_I4, a
-// VT_EMPTY.
-HRESULT ReturnText(const std::wstring& text, BSTR* out);
-void SetLong(VARIANT* out, LONG value);
-void SetEmpty(VARIANT* out);
 
 }  // namespace vorlane

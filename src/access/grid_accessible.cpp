@@ -105,70 +105,42 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accChildCount(LONG* count) {
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accName(VARIANT id, BSTR* name) {
-    if (name == nullptr) {
-        return E_POINTER;
-    }
-    *name = nullptr;
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    try {
+    return AnswerAbout(name, id, [&](const AccessTarget& target) -> HRESULT {
         if (target.self) {
             return ReturnText(LabelOf(Window()), name);
         }
         Held held(Grid());
         const std::wstring text = held.get() ? RowName(*held.get(), target.index) : L"";
         return Grid() == nullptr ? kDisconnected : ReturnText(text, name);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accDescription(VARIANT id, BSTR* description) {
-    if (description == nullptr) {
-        return E_POINTER;
-    }
-    *description = nullptr;
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    if (target.self) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    try {
+    return AnswerAbout(description, id, [&](const AccessTarget& target) -> HRESULT {
+        if (target.self) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
         Held held(Grid());
         const std::wstring text = held.get() ? RowDescription(*held.get(), target.index) : L"";
         return Grid() == nullptr ? kDisconnected : ReturnText(text, description);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accRole(VARIANT id, VARIANT* role) {
-    if (role == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(role);
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    SetLong(role, target.self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
-    return S_OK;
+    return AnswerAbout(role, id, [&](const AccessTarget& target) -> HRESULT {
+        SetLong(role, target.self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
+        return S_OK;
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accState(VARIANT id, VARIANT* state) {
-    if (state == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(state);
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    const GridInstance& grid = *Grid();
+    return AnswerAbout(state, id, [&](const AccessTarget& target) -> HRESULT {
+        SetLong(state, StateFlags(*Grid(), target));
+        return S_OK;
+    });
+}
+
+LONG GridAccessible::StateFlags(const GridInstance& grid, const AccessTarget& target) const {
     const bool focused = PaneHasFocus(grid);
     LONG flags = 0;
     if (target.self) {
@@ -191,8 +163,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accState(VARIANT id, VARIANT* stat
             flags |= STATE_SYSTEM_OFFSCREEN;
         }
     }
-    SetLong(state, flags);
-    return S_OK;
+    return flags;
 }
 
 // The current row while the list pane has the focus; the list itself when it has no rows.
@@ -249,37 +220,26 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accSelection(VARIANT* ids) {
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accDefaultAction(VARIANT id, BSTR* action) {
-    if (action == nullptr) {
-        return E_POINTER;
-    }
-    *action = nullptr;
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    if (target.self) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    return ReturnText(L"Open", action);
+    return AnswerAbout(action, id, [&](const AccessTarget& target) -> HRESULT {
+        return target.self ? DISP_E_MEMBERNOTFOUND : ReturnText(L"Open", action);
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::accSelect(LONG flags, VARIANT id) {
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    Held held(Grid());
-    if (held.get() == nullptr) {
-        return kDisconnected;
-    }
-    if (target.self) {
-        if (flags != SELFLAG_TAKEFOCUS) {
-            return E_INVALIDARG;
+    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+        Held held(Grid());
+        if (held.get() == nullptr) {
+            return kDisconnected;
         }
-        SetFocus(held.get()->listPane);
-        return S_OK;
-    }
-    return SelectRowAsClicked(*held.get(), target.index, flags);
+        if (target.self) {
+            if (flags != SELFLAG_TAKEFOCUS) {
+                return E_INVALIDARG;
+            }
+            SetFocus(held.get()->listPane);
+            return S_OK;
+        }
+        return SelectRowAsClicked(*held.get(), target.index, flags);
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LONG* width,
@@ -288,35 +248,23 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LON
         return E_POINTER;
     }
     *left = *top = *width = *height = 0;
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    const GridInstance& grid = *Grid();
-    RECT rect = {};
-    if (target.self) {
-        GetWindowRect(grid.ownWindow, &rect);
-    } else {
-        rect = RowRect(grid, target.index);
-        ToScreen(grid.listPane, rect);
-    }
-    *left = rect.left;
-    *top = rect.top;
-    *width = rect.right - rect.left;
-    *height = rect.bottom - rect.top;
-    return S_OK;
+    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+        const GridInstance& grid = *Grid();
+        RECT rect = {};
+        if (target.self) {
+            GetWindowRect(grid.ownWindow, &rect);
+        } else {
+            rect = RowRect(grid, target.index);
+            ToScreen(grid.listPane, rect);
+        }
+        return ReturnRect(rect, left, top, width, height);
+    });
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
-    if (end == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(end);
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(start, target); FAILED(resolved)) {
-        return resolved;
-    }
-    return NavigateChildren(ChildCount(*Grid()), target, direction, false, end);
+    return AnswerAbout(end, start, [&](const AccessTarget& target) -> HRESULT {
+        return NavigateChildren(ChildCount(*Grid()), target, direction, false, end);
+    });
 }
 
 // The row under a screen point; the list itself elsewhere in the control; nothing outside it.
@@ -351,18 +299,16 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accHitTest(LONG x, LONG y, VARIANT* id
 }
 
 HRESULT STDMETHODCALLTYPE GridAccessible::accDoDefaultAction(VARIANT id) {
-    AccessTarget target;
-    if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-        return resolved;
-    }
-    if (target.self) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    Held held(Grid());
-    if (held.get() == nullptr) {
-        return kDisconnected;
-    }
-    return ActivateRowAsDoubleClicked(*held.get(), target.index);
+    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+        if (target.self) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        Held held(Grid());
+        if (held.get() == nullptr) {
+            return kDisconnected;
+        }
+        return ActivateRowAsDoubleClicked(*held.get(), target.index);
+    });
 }
 
 }  // namespace vorlane

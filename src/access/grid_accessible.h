@@ -27,6 +27,10 @@ class GridAccessible : public AccessibleList {
 
   protected:
     uint32_t ChildCount(const GridInstance& grid) const override;
+
+  private:
+    // The STATE_SYSTEM_ flags of the list or of one row.
+    LONG StateFlags(const GridInstance& grid, const AccessTarget& target) const;
 };
 
 }  // namespace vorlane

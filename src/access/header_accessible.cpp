@@ -56,35 +56,17 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accChildCount(LONG* count) {
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accName(VARIANT id, BSTR* name) {
-    if (name == nullptr) {
-        return E_POINTER;
-    }
-    *name = nullptr;
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(name, id, [&](const AccessTarget& target) -> HRESULT {
         if (target.self) {
             return S_FALSE;
         }
         return ReturnText(ColumnTitle(*Grid(), ColumnOfChild(*Grid(), target.index)), name);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 // The sort arrow the title shows.
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accDescription(VARIANT id, BSTR* description) {
-    if (description == nullptr) {
-        return E_POINTER;
-    }
-    *description = nullptr;
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(description, id, [&](const AccessTarget& target) -> HRESULT {
         if (target.self) {
             return S_FALSE;
         }
@@ -94,38 +76,18 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accDescription(VARIANT id, BSTR*
             case kDescendingArrow: return ReturnText(L"descending", description);
             default: return S_FALSE;
         }
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accRole(VARIANT id, VARIANT* role) {
-    if (role == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(role);
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(role, id, [&](const AccessTarget& target) -> HRESULT {
         SetLong(role, target.self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_COLUMNHEADER);
         return S_OK;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accState(VARIANT id, VARIANT* state) {
-    if (state == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(state);
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(state, id, [&](const AccessTarget& target) -> HRESULT {
         const GridInstance& grid = *Grid();
         LONG flags = 0;
         if (!target.self) {
@@ -138,9 +100,7 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accState(VARIANT id, VARIANT* st
         }
         SetLong(state, flags);
         return S_OK;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 // Titles take neither the focus nor a selection.
@@ -157,29 +117,13 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accSelection(VARIANT* ids) {
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accDefaultAction(VARIANT id, BSTR* action) {
-    if (action == nullptr) {
-        return E_POINTER;
-    }
-    *action = nullptr;
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(action, id, [&](const AccessTarget& target) -> HRESULT {
         return target.self ? DISP_E_MEMBERNOTFOUND : ReturnText(L"Click", action);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accSelect(LONG, VARIANT id) {
-    try {
-        AccessTarget target;
-        const HRESULT resolved = Resolve(id, target);
-        return FAILED(resolved) ? resolved : DISP_E_MEMBERNOTFOUND;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    return AnswerAbout(id, [](const AccessTarget&) -> HRESULT { return DISP_E_MEMBERNOTFOUND; });
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accLocation(LONG* left, LONG* top, LONG* width,
@@ -188,40 +132,20 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accLocation(LONG* left, LONG* top, L
         return E_POINTER;
     }
     *left = *top = *width = *height = 0;
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
         const GridInstance& grid = *Grid();
         RECT rect = target.self ? ShownPart(grid.headerPane, grid.ownWindow)
                                 : TitleRect(grid, ColumnOfChild(grid, target.index));
         ToScreen(grid.headerPane, rect);
-        *left = rect.left;
-        *top = rect.top;
-        *width = rect.right - rect.left;
-        *height = rect.bottom - rect.top;
-        return S_OK;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+        return ReturnRect(rect, left, top, width, height);
+    });
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accNavigate(LONG direction, VARIANT start,
                                                         VARIANT* end) {
-    if (end == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(end);
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(start, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(end, start, [&](const AccessTarget& target) -> HRESULT {
         return NavigateChildren(ChildCount(*Grid()), target, direction, true, end);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 // The title under a screen point; the list itself elsewhere in the shown header.
@@ -259,11 +183,7 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accHitTest(LONG x, LONG y, VARIANT* 
 // The pointer arriving in the middle of the title, a press and a release, as the mouse gives
 // them to the header pane (the arrival disarms a column resize armed by the real pointer).
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accDoDefaultAction(VARIANT id) {
-    try {
-        AccessTarget target;
-        if (const HRESULT resolved = Resolve(id, target); FAILED(resolved)) {
-            return resolved;
-        }
+    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
         if (target.self) {
             return DISP_E_MEMBERNOTFOUND;
         }
@@ -279,9 +199,7 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accDoDefaultAction(VARIANT id) {
             SendMessageW(pane, WM_LBUTTONUP, 0, middle);
         }
         return hold.Alive() ? S_OK : E_FAIL;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 }  // namespace vorlane
