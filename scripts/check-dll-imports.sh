@@ -16,6 +16,9 @@ if [ "$format" != "$expected" ]; then
     echo "$dll: file format $format, expected $expected"
     exit 1
 fi
+# comctl32 is taken as every version has it, with no manifest asking for version 6: image lists,
+# InitCommonControlsEx and the tooltip window class (reached by name, with the tool record's
+# version-5 size).
 system='^(kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32|ole32|oleacc|oleaut32)\.dll$'
 status=0
 while read -r name; do

@@ -97,6 +97,17 @@ struct OwnerRows {
     bool painting = false;    // the list pane's paint is under way: rows are drawn from the page
 };
 
+// The tooltip that shows a cut-off cell text or title whole, over it, while the mouse rests
+// there. The window is made by the first text that needs it (frame/cell_tip_window.cpp) and
+// destroyed with the control; the hover handling (input/cell_tips.cpp) writes what it shows.
+struct CellTip {
+    HWND window = nullptr;  // the control's tooltip; none before the first cut-off text
+    bool shown = false;     // it is showing a text now
+    HWND pane = nullptr;    // the pane of the text shown: the list pane or the header pane
+    uint32_t column = 0;    // column of the text shown
+    uint32_t row = 0;       // its row position; 0xFFFFFFFF for a title
+};
+
 struct GridInstance {
     explicit GridInstance(TextWidth width) : store(width), owner(width) {}
 
@@ -145,6 +156,7 @@ struct GridInstance {
     ListGesture gesture;  // the list pane's press, release and click count
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
     EditSession edit;     // the cell being edited in place
+    CellTip tip;          // the tooltip of cut-off texts
 
     PaintCacheHold paint;      // what painting keeps between paints (render/paint_cache.h)
     AccessObjectsHold access;  // the accessible objects handed out (access/), made by the

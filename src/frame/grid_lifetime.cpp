@@ -7,6 +7,7 @@
 
 #include <new>
 
+#include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/shared_state.h"
 #include "resource_ids.h"
@@ -215,6 +216,7 @@ void OnDestroy(HWND window, GridInstance& grid) {
     // A screen reader may hold the accessible objects for longer: from now on they answer an
     // error without reading the grid.
     grid.access.reset();
+    DestroyCellTip(grid);  // made at its first need, not by a creation step
     UndoSteps(grid, kStepCount);
     grid.store.ClearRows();  // the rows' memory goes now, the instance with the last handler
     grid.destroyed = true;

@@ -2,11 +2,13 @@
 // frame/grid_lifetime.cpp's.
 #include <algorithm>
 
+#include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
 #include "frame/grid_lifetime.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
+#include "input/cell_tips.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -56,6 +58,9 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return defaultProc(window, message, wParam, lParam);
     }
     GridInstance& grid = *hold.get();
+    if (EndsCellTip(message)) {
+        HideCellTip(grid);
+    }
 
     switch (message) {
         case WM_DESTROY: OnDestroy(window, grid); break;

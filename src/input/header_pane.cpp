@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
+#include "input/cell_tips.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
 
@@ -157,6 +159,7 @@ void PressTitle(GridInstance& grid, uint32_t mouseX) {
 }  // namespace
 
 void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    TrackTipHover(grid, grid.headerPane, keys, point);
     if (grid.resize.phase == ResizePhase::Dragging) {
         MoveResizeLine(grid, SignedX(point));
     } else {
@@ -200,16 +203,27 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
         case WM_CAPTURECHANGED:
+        case WM_MOUSEHOVER:
+        case WM_MOUSELEAVE:
         case WM_GETOBJECT: break;
-        default: return CallReplaced(pane, message, wParam, lParam);
+        default:
+            if (!EndsCellTip(message)) {
+                return CallReplaced(pane, message, wParam, lParam);
+            }
+            break;
     }
     InstanceHold hold(GetParent(pane));
     if (!hold || hold->headerPane != pane) {
         return CallReplaced(pane, message, wParam, lParam);
     }
     GridInstance& grid = *hold.get();
+    if (EndsCellTip(message)) {
+        HideCellTip(grid);
+    }
     switch (message) {
         case WM_MOUSEMOVE: OnHeaderMouseMove(grid, wParam, lParam); return 0;
+        case WM_MOUSEHOVER: OnPaneMouseHover(grid, pane, lParam); return 0;
+        case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
         case WM_LBUTTONDBLCLK: ReleaseOwnCapture(pane); return 0;

@@ -5,11 +5,13 @@
 
 #include <windowsx.h>
 
+#include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/owner_rows.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "frame/win_events.h"
+#include "input/cell_tips.h"
 #include "input/drag_drop.h"
 #include "input/editing.h"
 #include "render/list_background.h"
@@ -107,6 +109,12 @@ LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPAR
     return TRUE;
 }
 
+// The pointer may rest on a cut-off text, or be dragging rows.
+void OnListPaneMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    TrackTipHover(grid, grid.listPane, keys, point);
+    OnListMouseMove(grid, keys, point);
+}
+
 // The control scrolls by whole rows and keeps its scroll bar in step.
 void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
@@ -201,6 +209,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     if (MayMoveRows(message)) {
         ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
     }
+    if (EndsCellTip(message)) {
+        HideCellTip(grid);
+    }
 
     switch (message) {
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
@@ -212,7 +223,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
-        case WM_MOUSEMOVE: OnListMouseMove(grid, wParam, lParam); return 0;
+        case WM_MOUSEMOVE: OnListPaneMouseMove(grid, wParam, lParam); return 0;
+        case WM_MOUSEHOVER: OnPaneMouseHover(grid, pane, lParam); return 0;
+        case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;

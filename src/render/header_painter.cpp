@@ -8,6 +8,7 @@
 #include <string>
 
 #include "render/gdi_objects.h"
+#include "render/text_room.h"
 #include "vorlane.h"
 
 namespace vorlane {
@@ -15,16 +16,8 @@ namespace vorlane {
 namespace {
 
 constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
-constexpr int kArrowFromTitleRight = 6;      // arrow's left edge, from the title's right edge
-constexpr int kTextBeforeArrow = 2;          // pixels between a title's text and its arrow
 constexpr LONG kTrailingButtonRight = 9999;  // the last button runs past any pane width
 constexpr uint32_t kTitleSize = 256;         // 255 characters and the NUL
-
-// Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
-LONG PaneX(int64_t x) {
-    constexpr int64_t kLimit = 1 << 24;
-    return static_cast<LONG>(std::clamp<int64_t>(x, -kLimit, kLimit));
-}
 
 void DrawButtonFrame(HDC dc, RECT button, UINT edge) {
     DrawEdge(dc, &button, edge, BF_LEFT | BF_TOP);
@@ -73,18 +66,10 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     if (grid.destroyed) {
         return false;
     }
-    RECT text = {button.left + 3, button.top + 2, button.right - 3, button.bottom};
-    if ((record.flags & kTitlePressed) != 0) {
-        text.left += 1;
-        text.top += 1;
-        text.right += 1;
-    }
+    const TitleRoom room = TitleTextRoom(grid, column, record, button);
+    RECT text = room.text;
     const int32_t sortIndicator = grid.columnWindows.SortIndicator(column);
     const bool sorted = sortIndicator != 0;
-    const LONG arrowLeft = text.right - kArrowFromTitleRight;
-    if (sorted) {
-        text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
-    }
     if (grid.store.textWidth() == TextWidth::Utf16) {
         DrawTextW(dc, reinterpret_cast<const wchar_t*>(title.units), -1, &text,
                   TextAlignment(record.titleAlign));
@@ -94,7 +79,8 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     }
     if (sorted) {
         HICON arrow = sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
-        DrawIconEx(dc, arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, room.arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr,
+                   DI_NORMAL);
     }
     return true;
 }
@@ -115,9 +101,7 @@ void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
     // The kind column (the last) has no button.
     for (uint32_t column = 0; column + 1 < grid.store.columns().Count(); ++column) {
         const ColumnRecord record = *grid.store.columns().Get(column);
-        RECT button = item.rcItem;
-        button.left = PaneX(column == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
-        button.right = PaneX(static_cast<int64_t>(record.x) + record.width + 1);
+        const RECT button = TitleButton(column, record, item.rcItem);
         const bool pressed = (record.flags & kTitlePressed) != 0;
         DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
         if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {

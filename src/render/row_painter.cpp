@@ -17,6 +17,7 @@
 #include "render/header_painter.h"
 #include "render/paint_cache.h"
 #include "render/row_look.h"
+#include "render/text_room.h"
 #include "store/shown_cell.h"
 #include "vorlane.h"
 
@@ -24,7 +25,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kImageAreaWidth = 16;        // column 0's content starts after the row image
 constexpr int kMarkerSize = 4;             // side of the red square of a marked row
 constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
 constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
@@ -161,13 +161,10 @@ class RowPainter {
     }
 
     void PaintColumn(uint32_t column, const ColumnRecord& record) {
-        RECT cell = row_;
-        cell.left = CanvasX(static_cast<int64_t>(record.x) - origin_);
-        cell.right = CanvasX(static_cast<int64_t>(record.x) + record.width - origin_);
+        const RECT cell = CellSpan(record, row_, origin_);
         PaintCurrentCell(column, cell);
         if (column == 0) {
             PaintRowImage(cell);
-            cell.left += kImageAreaWidth;
         }
         PaintContent(column, record, cell);
     }
@@ -295,16 +292,11 @@ class RowPainter {
         if (shown == nullptr) {
             return;  // plain value columns show nothing, not even a line
         }
-        DrawCellText(shown, record.cellAlign, cell);
+        RECT room = CellTextRoom(column, cell);
+        DrawUnits(dc_, shown, &room, TextAlignment(record.cellAlign));
         if (gridLines_) {
             DrawColumnLine(column, cell);
         }
-    }
-
-    template <class Unit>
-    void DrawCellText(const Unit* text, int32_t align, const RECT& cell) {
-        RECT inner = {cell.left + 2, cell.top + 1, cell.right - 2, cell.bottom};
-        DrawUnits(dc_, text, &inner, TextAlignment(align));
     }
 
     // On the first pixel column after the cell: after every column with GRS_COLUMNLINES, else

@@ -56,17 +56,19 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// One cycle: a grid with columns and editors, two rows, painted, an edit opened and cancelled,
-// a colour set made, then destroyed. The parent forgets what it was told, so that only the
-// control's memory is measured.
+// One cycle: a grid with columns and editors, three rows, painted, the tooltip of a cut-off
+// name shown, an edit opened and cancelled, a colour set made, then destroyed. The parent forgets
+// what it was told, so that only the control's memory is measured.
 void CreateFillDestroy(RecordingParent& parent) {
     HWND grid = CreateGrid(parent.hwnd(), 0, 0, 300, 100);
     AddStandardColumns(grid);
     AddStandardRow(grid, "alpha", "one", 1, 2, 3, 2);
     AddStandardRow(grid, "beta", "two", 4, 5, 6, 0x0A);
+    AddStandardRow(grid, "a name much longer than its column", "three", 7, 8, 9, 2);
     SetPalette(grid);
     Grid_SetCurCell(grid, 0, 1);
     RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageA(ListPane(grid), WM_MOUSEHOVER, 0, MAKELPARAM(40, 2 * 17 + 8));
     Grid_BeginEdit(grid, 0, 0);
     Grid_CancelEdit(grid);
     DestroyWindow(grid);

@@ -1,0 +1,21 @@
+// The control's one tooltip window, which shows a cut-off text whole over the place it was
+// painted. Made at the first text that needs it, destroyed with the control.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "frame/grid_instance.h"
+
+namespace vorlane {
+
+// Shows `text` in `font` with its text laid exactly over `textArea` (screen coordinates),
+// making the tooltip first when the control has none. False when it could not be made.
+bool ShowCellTip(GridInstance& grid, const std::wstring& text, const RECT& textArea, HFONT font);
+// Hides the tooltip if it shows anything; the window stays for the next text.
+void HideCellTip(GridInstance& grid);
+// Destroys the tooltip, if one was made.
+void DestroyCellTip(GridInstance& grid);
+
+}  // namespace vorlane

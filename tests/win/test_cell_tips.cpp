@@ -1,0 +1,186 @@
+// Tooltips of cut-off texts: the pointer resting on a cell or a title whose painted text is cut
+// off shows the whole text laid over it, in ANSI, Unicode and owner-data grids; a text that
+// fits shows none; a move within the cell keeps it; a press, a key, a scroll, a move to another
+// cell and the pointer leaving the pane take it away; the tooltip goes with the control.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "input_helpers.h"
+#include "owner_rows_parent.h"
+#include "unicode_grid.h"
+
+using namespace testing_support;
+
+namespace {
+
+enum class Kind { Ansi, Unicode, OwnerData };
+enum class Place { Cell, Title };
+enum class Ender { Press, Key, Scroll, MoveAway, Leave };
+
+// Every grid below has column 0 at x 0, at least 100 pixels wide, then a column from x 120 to
+// 180 at least; rows are 17 pixels high. Column 0's text starts after the 16-pixel row image.
+constexpr int kInsideX = 40;
+constexpr int kOtherColumnX = 150;
+constexpr int kCellTextLeft = 16 + 2;
+constexpr int kCellTextTop = 1;
+constexpr int kTitleTextLeft = 3;
+constexpr int kTitleTextTop = 2;
+constexpr int kMargins = 10;  // most the tooltip's border and margins put before its text
+
+const Units kLong = u"a file name far longer than its column.txt";
+const Units kShort = u"a.txt";
+const Units kLongWide =
+    u"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u0438 "
+    u"\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430, "
+    u"much too long for the column " +
+    kPair;
+
+std::string Narrow(const Units& ascii) {
+    return std::string(ascii.begin(), ascii.end());
+}
+
+// The control's tooltip: a tooltip window owned by the test's parent, or null.
+HWND TipOf(HWND parent) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search = {parent, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (ClassOf(window) == "tooltips_class32" && GetWindow(window, GW_OWNER) == s->owner) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+Units TextOf(HWND window) {
+    WCHAR text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return reinterpret_cast<const char16_t*>(text);
+}
+
+// A grid whose column 0 shows `cell` in row 0 under the title `title`.
+HWND MakeGrid(RecordingParent& parent, Kind kind, const Units& cell, const Units& title,
+              OwnerRowsModel& model) {
+    switch (kind) {
+        case Kind::Ansi: {
+            HWND grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200);
+            const std::string name = Narrow(title);
+            EXPECT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_TEXT, name.c_str()},
+                                          {80, GRID_CELL_NUMBER, GRID_EDITOR_NUMBER, "Size"},
+                                          {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
+            const std::string text = Narrow(cell);
+            GridValue values[3] = {reinterpret_cast<GridValue>(text.c_str()), 5, 2};
+            EXPECT_EQ(Grid_AddRow(grid, values), 0);
+            return grid;
+        }
+        case Kind::Unicode: {
+            HWND grid = MakeWideGrid(parent.hwnd(), title);
+            EXPECT_EQ(AddWideRow(grid, cell, 5), 0);
+            return grid;
+        }
+        case Kind::OwnerData: {
+            HWND grid = CreateStandardGrid(parent.hwnd(), true);
+            model.rows = {{Narrow(cell), "note", 5}};
+            model.Serve(parent, grid);
+            model.Show(grid);
+            return grid;
+        }
+    }
+    return nullptr;
+}
+
+void End(HWND grid, HWND pane, Ender ender, LPARAM point) {
+    switch (ender) {
+        case Ender::Press:
+            SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, point);
+            SendMessageA(pane, WM_LBUTTONUP, 0, point);
+            ReleaseCapture();
+            break;
+        case Ender::Key: KeyDown(ListPane(grid), VK_DOWN, 0x50); break;
+        case Ender::Scroll: SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0); break;
+        case Ender::MoveAway:
+            SendMessageA(pane, WM_MOUSEMOVE, 0, MAKELPARAM(kOtherColumnX, HIWORD(point)));
+            break;
+        case Ender::Leave: SendMessageA(pane, WM_MOUSELEAVE, 0, 0); break;
+    }
+}
+
+TEST(CellTips, ACutOffTextShowsWholeOverItUntilAPressKeyScrollMoveOrLeave) {
+    struct Case {
+        const char* name;
+        Kind kind;
+        Place place;
+        Units text;  // the cell's or the title's
+        bool cut;
+        Ender ender;
+    };
+    const std::vector<Case> cases = {
+        {"ANSI cell cut, pressed", Kind::Ansi, Place::Cell, kLong, true, Ender::Press},
+        {"ANSI cell cut, key", Kind::Ansi, Place::Cell, kLong, true, Ender::Key},
+        {"ANSI cell that fits", Kind::Ansi, Place::Cell, kShort, false, Ender::Leave},
+        {"ANSI title cut, left", Kind::Ansi, Place::Title, kLong, true, Ender::Leave},
+        {"ANSI title cut, pressed", Kind::Ansi, Place::Title, kLong, true, Ender::Press},
+        {"ANSI title that fits", Kind::Ansi, Place::Title, u"Name", false, Ender::Leave},
+        {"Unicode cell cut, scrolled", Kind::Unicode, Place::Cell, kLongWide, true, Ender::Scroll},
+        {"Unicode cell cut, moved", Kind::Unicode, Place::Cell, kLongWide, true, Ender::MoveAway},
+        {"Unicode cell that fits", Kind::Unicode, Place::Cell, kMixed, false, Ender::Leave},
+        {"Unicode title cut, moved", Kind::Unicode, Place::Title, kLongWide, true, Ender::MoveAway},
+        {"owner-data cell cut, left", Kind::OwnerData, Place::Cell, kLong, true, Ender::Leave},
+        {"owner-data cell that fits", Kind::OwnerData, Place::Cell, kShort, false, Ender::Leave},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingParent parent;
+        OwnerRowsModel model;
+        const bool title = c.place == Place::Title;
+        HWND grid =
+            MakeGrid(parent, c.kind, title ? u"x" : c.text, title ? c.text : u"Name", model);
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        HWND pane = title ? HeaderPane(grid) : ListPane(grid);
+        const LPARAM point = title ? MAKELPARAM(kInsideX, 5) : RowPoint(grid, 0, kInsideX);
+        PointerAt(pane, {kInsideX, HIWORD(point)});
+        SendMessageA(pane, WM_MOUSEMOVE, 0, point);
+        SendMessageA(pane, WM_MOUSEHOVER, 0, point);
+
+        HWND tip = TipOf(parent.hwnd());
+        if (!c.cut) {
+            EXPECT_FALSE(tip != nullptr && IsWindowVisible(tip));
+            DestroyWindow(grid);
+            continue;
+        }
+        ASSERT_NE(tip, nullptr);
+        EXPECT_TRUE(IsWindowVisible(tip));
+        EXPECT_EQ(TextOf(tip), c.text);
+        // Its text lies where the pane drew the cut text.
+        POINT text =
+            title ? POINT{kTitleTextLeft, kTitleTextTop} : POINT{kCellTextLeft, kCellTextTop};
+        ClientToScreen(pane, &text);
+        RECT window = {};
+        GetWindowRect(tip, &window);
+        EXPECT_LE(window.left, text.x);
+        EXPECT_GE(window.left, text.x - kMargins);
+        EXPECT_LE(window.top, text.y);
+        EXPECT_GE(window.top, text.y - kMargins);
+
+        SendMessageA(pane, WM_MOUSEMOVE, 0, MAKELPARAM(kInsideX + 5, HIWORD(point)));
+        EXPECT_TRUE(IsWindowVisible(tip)) << "a move within the cell keeps it";
+        End(grid, pane, c.ender, point);
+        EXPECT_FALSE(IsWindowVisible(tip));
+
+        DestroyWindow(grid);
+        EXPECT_FALSE(IsWindow(tip)) << "the tooltip goes with the control";
+    }
+}
+
+}  // namespace
