@@ -117,6 +117,7 @@ bool MakePanes(GridInstance& grid) {
     if (grid.resizeLine == nullptr) {
         return false;
     }
+    Subclass(grid.resizeLine, ResizeLineProc);
     grid.headerPane = CreateChild(grid.ownWindow, "Static", kHeaderPaneStyle);
     if (grid.headerPane == nullptr) {
         return false;
