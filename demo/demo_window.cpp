@@ -21,7 +21,33 @@ struct DemoState {
     HWND labels[2] = {};
     HIMAGELIST folderImages = nullptr;  // 0 parent folder, 1 folder, 2 open folder (drop target)
     HFONT font = nullptr;
+    HBRUSH darkBackground = nullptr;  // --dark: the window behind the grids and the labels
 };
+
+constexpr COLORREF kDarkWindow = RGB(0x25, 0x25, 0x26);
+constexpr COLORREF kDarkLabelText = RGB(0xDC, 0xDC, 0xDC);
+
+// The demo's own light colours; --dark takes the library's dark look instead.
+void ApplyLook(HWND grid, bool dark) {
+    if (dark) {
+        Grid_ApplyDarkLook(grid, FALSE);  // the demo's font stays
+        // The sunken edge is drawn in the system's light 3D colours: flat on a dark window.
+        const LONG_PTR extended = GetWindowLongPtrW(grid, GWL_EXSTYLE);
+        SetWindowLongPtrW(grid, GWL_EXSTYLE, extended & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+        SetWindowPos(grid, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    ColorSet colors = {};
+    colors.headerBack = RGB(0xE8, 0xEC, 0xF2);
+    colors.headerText = RGB(0x20, 0x28, 0x38);
+    colors.rowBack = RGB(0xFF, 0xFF, 0xFF);
+    colors.gridLine = RGB(0xDD, 0xE2, 0xEA);
+    colors.activeCell = RGB(0x2F, 0x6F, 0xC9);
+    colors.inactiveCell = RGB(0xC8, 0xD4, 0xE4);
+    colors.rowText = RGB(0x10, 0x10, 0x10);
+    Grid_SetColors(grid, &colors);
+}
 
 DemoState& State() {
     static DemoState state;
@@ -206,6 +232,9 @@ void OnGridNotify(GridNotify& record) {
 // False (and the window is not made) when a grid cannot be created or a folder not listed.
 bool OnCreate(HWND window) {
     DemoState& state = State();
+    if (state.options.dark) {
+        state.darkBackground = CreateSolidBrush(kDarkWindow);
+    }
     state.folderImages = CreateFolderImages();
     // The font that the prefix links to a CJK font; any charset, so that every script is drawn.
     state.font =
@@ -223,15 +252,7 @@ bool OnCreate(HWND window) {
         }
         // Fonts and colours come before the columns' editors would need them.
         Grid_SetFonts(view.grid(), state.font, state.font);
-        ColorSet colors = {};
-        colors.headerBack = RGB(0xE8, 0xEC, 0xF2);
-        colors.headerText = RGB(0x20, 0x28, 0x38);
-        colors.rowBack = RGB(0xFF, 0xFF, 0xFF);
-        colors.gridLine = RGB(0xDD, 0xE2, 0xEA);
-        colors.activeCell = RGB(0x2F, 0x6F, 0xC9);
-        colors.inactiveCell = RGB(0xC8, 0xD4, 0xE4);
-        colors.rowText = RGB(0x10, 0x10, 0x10);
-        Grid_SetColors(view.grid(), &colors);
+        ApplyLook(view.grid(), state.options.dark);
         Grid_SetRowHeight(view.grid(), 18);
     }
     PartnerSet partners = {};
@@ -259,9 +280,28 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_SIZE: LayOut(window); return 0;
         case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
         case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
+        case WM_ERASEBKGND:
+            if (State().darkBackground != nullptr) {
+                RECT client;
+                GetClientRect(window, &client);
+                FillRect(reinterpret_cast<HDC>(wParam), &client, State().darkBackground);
+                return 1;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_CTLCOLORSTATIC:  // the folder labels
+            if (State().darkBackground != nullptr) {
+                SetTextColor(reinterpret_cast<HDC>(wParam), kDarkLabelText);
+                SetBkColor(reinterpret_cast<HDC>(wParam), kDarkWindow);
+                return reinterpret_cast<LRESULT>(State().darkBackground);
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_DESTROY:
             ImageList_Destroy(State().folderImages);
             DeleteObject(State().font);
+            if (State().darkBackground != nullptr) {
+                DeleteObject(State().darkBackground);
+                State().darkBackground = nullptr;
+            }
             PostQuitMessage(0);
             return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);

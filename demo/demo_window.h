@@ -10,9 +10,9 @@ class FolderView;
 struct DemoOptions {
     std::wstring leftFolder;   // empty: the sample tree's left folder
     std::wstring rightFolder;  // empty: the sample tree's right folder
-    bool writeFiles = false;
-    bool scripted = false;  // no one at the screen: errors go to the error output   // a drop
-                            // copies the files and a rename renames them, not only rows
+    bool writeFiles = false;   // a drop copies the files and a rename renames them, not only rows
+    bool scripted = false;     // no one at the screen: errors go to the error output
+    bool dark = false;         // the grids in the dark look, on a dark window
 };
 
 // A Unicode window; NULL when it or one of its grids could not be made.

@@ -1,5 +1,5 @@
 // The demo: a two-pane file browser made of two grid controls.
-//   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files]
+//   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files] [--dark]
 //                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
 //   vorlane_demo --rows N [--screenshot FILE.png]
 // With --rows it shows N generated rows instead (up to 100,000,000 in the 64-bit build,
@@ -9,7 +9,7 @@
 // does not exist is reported (in a message box, or on the error output with --screenshot) and
 // the program exits with 4. It touches
 // no file unless --write-files is given: then a drop copies the dropped files as well, and a
-// rename renames the file.
+// rename renames the file. --dark shows both grids in the dark look on a dark window.
 // With --screenshot the window is drawn once (after the gesture, if any), written to FILE.png,
 // and the program exits: with 3 when the panes do not show what the gesture must leave, with 2
 // when the picture could not be written.
@@ -50,6 +50,8 @@ Options ParseOptions() {
             options.generatedRows = static_cast<UINT>(wcstoul(args[++i], nullptr, 10));
         } else if (arg == L"--write-files") {
             options.demo.writeFiles = true;
+        } else if (arg == L"--dark") {
+            options.demo.dark = true;
         } else if (options.demo.leftFolder.empty()) {
             options.demo.leftFolder = arg;
         } else {

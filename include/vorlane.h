@@ -609,23 +609,166 @@ static __inline void Grid_SetColTitleW(HWND g, UINT column, const WCHAR* title) 
     VORLANE_SENDW(g, GRM_SETCOLTITLE, column, title);
 }
 
-/* The look of the system's own controls, read from the system colours at the call: the header in
-   the button colours, rows in the window colours, the current cell in the selection colour, grid
-   lines in the button face colour, and `font` in both panes (the default GUI font when NULL; it
-   stays the caller's). Without colours and fonts a grid shows a black header with black titles
-   and the system font. Call it again after WM_SYSCOLORCHANGE. */
+/* Looks: colour sets for GRM_SETCOLORS that follow the system, and helpers that give a grid one
+   of them together with the system's message font. Without colours and fonts a grid shows a
+   black header with black titles and the system font. Colours are read from the system at the
+   call: call the helper again after WM_SYSCOLORCHANGE (withFont FALSE keeps the fonts, and so
+   makes none). The control writes
+   the current cell's text in COLOR_HIGHLIGHTTEXT in the active look and in black in the
+   inactive one, so each look's inactive cell colour is a light one. */
+
+/* The system's own controls: the header in the button colours, rows in the window colours, the
+   current cell in the selection colour, grid lines and the inactive cell in the button face. */
+static __inline void Grid_SystemLookColors(ColorSet* colors) {
+    colors->spare1 = 0;
+    colors->headerBack = GetSysColor(COLOR_BTNFACE);
+    colors->spare2 = 0;
+    colors->rowBack = GetSysColor(COLOR_WINDOW);
+    colors->gridLine = GetSysColor(COLOR_BTNFACE);
+    colors->activeCell = GetSysColor(COLOR_HIGHLIGHT);
+    colors->inactiveCell = GetSysColor(COLOR_BTNFACE);
+    colors->headerText = GetSysColor(COLOR_BTNTEXT);
+    colors->spare3 = 0;
+    colors->rowText = GetSysColor(COLOR_WINDOWTEXT);
+}
+
+/* Light text on dark grey: a header a little lighter than the rows, grid lines just above the
+   rows, the current cell in a deep blue and, inactive, in a light blue grey under black text. */
+static __inline void Grid_DarkLookColors(ColorSet* colors) {
+    colors->spare1 = 0;
+    colors->headerBack = RGB(0x2D, 0x2D, 0x30);
+    colors->spare2 = 0;
+    colors->rowBack = RGB(0x1E, 0x1E, 0x1E);
+    colors->gridLine = RGB(0x3F, 0x3F, 0x46);
+    colors->activeCell = RGB(0x26, 0x4F, 0x78);
+    colors->inactiveCell = RGB(0xA8, 0xB8, 0xC8);
+    colors->headerText = RGB(0xF1, 0xF1, 0xF1);
+    colors->spare3 = 0;
+    colors->rowText = RGB(0xDC, 0xDC, 0xDC);
+}
+
+/* The colours a high-contrast theme sets: the header in COLOR_BTNFACE and COLOR_BTNTEXT, rows in
+   COLOR_WINDOW and COLOR_WINDOWTEXT, grid lines in COLOR_WINDOWTEXT, the current cell in
+   COLOR_HIGHLIGHT and, inactive (under black text), in the lighter of COLOR_HIGHLIGHT and
+   COLOR_HIGHLIGHTTEXT. */
+static __inline void Grid_HighContrastLookColors(ColorSet* colors) {
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    colors->spare1 = 0;
+    colors->headerBack = GetSysColor(COLOR_BTNFACE);
+    colors->spare2 = 0;
+    colors->rowBack = GetSysColor(COLOR_WINDOW);
+    colors->gridLine = GetSysColor(COLOR_WINDOWTEXT);
+    colors->activeCell = highlight;
+    colors->inactiveCell =
+        GetRValue(highlight) + GetGValue(highlight) + GetBValue(highlight) >
+                GetRValue(highlightText) + GetGValue(highlightText) + GetBValue(highlightText)
+            ? highlight
+            : highlightText;
+    colors->headerText = GetSysColor(COLOR_BTNTEXT);
+    colors->spare3 = 0;
+    colors->rowText = GetSysColor(COLOR_WINDOWTEXT);
+}
+
+/* Non-zero while the user has a high-contrast theme on (SPI_GETHIGHCONTRAST). */
+static __inline BOOL Grid_HighContrastOn(void) {
+    HIGHCONTRASTA contrast;
+    contrast.cbSize = sizeof contrast;
+    contrast.dwFlags = 0;
+    contrast.lpszDefaultScheme = NULL;
+    if (!SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0)) {
+        return FALSE;
+    }
+    return (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+/* The dots per inch of the grid's window: GetDpiForWindow where the system has it, else the
+   vertical resolution of the window's device context (96 when neither answers). */
+typedef UINT(WINAPI* VorlaneDpiForWindow)(HWND window);
+typedef BOOL(WINAPI* VorlaneParametersForDpi)(UINT action, UINT param, PVOID value, UINT update,
+                                              UINT dpi);
+static __inline UINT Grid_WindowDpi(HWND g) {
+    HMODULE user = GetModuleHandleA("user32.dll");
+    VorlaneDpiForWindow dpiForWindow =
+        user != NULL ? (VorlaneDpiForWindow)(void (*)(void))GetProcAddress(user, "GetDpiForWindow")
+                     : NULL;
+    UINT dpi = dpiForWindow != NULL ? dpiForWindow(g) : 0;
+    if (dpi == 0) {
+        HDC dc = GetDC(g);
+        if (dc != NULL) {
+            dpi = (UINT)GetDeviceCaps(dc, LOGPIXELSY);
+            ReleaseDC(g, dc);
+        }
+    }
+    return dpi != 0 ? dpi : 96;
+}
+
+/* A new font: the system's message font (SPI_GETNONCLIENTMETRICS) at the grid's DPI, through
+   SystemParametersInfoForDpi where the system has it (elsewhere the system's one DPI is the
+   window's). NULL when it cannot be had. The font is the caller's: delete it with DeleteObject
+   after the grid is destroyed. */
+static __inline HFONT Grid_CreateLookFont(HWND g) {
+    NONCLIENTMETRICSW metrics;
+    HMODULE user = GetModuleHandleA("user32.dll");
+    VorlaneParametersForDpi parametersForDpi =
+        user != NULL ? (VorlaneParametersForDpi)(void (*)(void))GetProcAddress(
+                           user, "SystemParametersInfoForDpi")
+                     : NULL;
+    BOOL read;
+    ZeroMemory(&metrics, sizeof metrics);
+    metrics.cbSize = sizeof metrics;
+    if (parametersForDpi != NULL) {
+        read = parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                Grid_WindowDpi(g));
+    } else {
+        read = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    }
+    return read ? CreateFontIndirectW(&metrics.lfMessageFont) : NULL;
+}
+
+/* Gives the grid `colors` and, when `withFont` is non-zero, a new look font (Grid_CreateLookFont)
+   in both panes. Returns that font, which is the caller's: the grid, and the editors of columns
+   added while it is the list font, use it until the grid is destroyed, so delete it with
+   DeleteObject after that (or after giving the grid other fonts and no editor was made
+   meanwhile). NULL when no font was made (none asked for, or `g` is no window); the panes then
+   keep their fonts. */
+static __inline HFONT Grid_ApplyLook(HWND g, const ColorSet* colors, BOOL withFont) {
+    HFONT font = withFont && IsWindow(g) ? Grid_CreateLookFont(g) : NULL;
+    if (font != NULL) {
+        Grid_SetFonts(g, font, font);
+    }
+    Grid_SetColors(g, colors); /* repaints both panes, with the fonts already set */
+    return font;
+}
+
+/* The three looks and the one the system asks for, given as Grid_ApplyLook gives them: each
+   returns the font it made (NULL for none), for the caller to delete after the grid. */
+static __inline HFONT Grid_ApplySystemLook(HWND g, BOOL withFont) {
+    ColorSet colors;
+    Grid_SystemLookColors(&colors);
+    return Grid_ApplyLook(g, &colors, withFont);
+}
+static __inline HFONT Grid_ApplyDarkLook(HWND g, BOOL withFont) {
+    ColorSet colors;
+    Grid_DarkLookColors(&colors);
+    return Grid_ApplyLook(g, &colors, withFont);
+}
+static __inline HFONT Grid_ApplyHighContrastLook(HWND g, BOOL withFont) {
+    ColorSet colors;
+    Grid_HighContrastLookColors(&colors);
+    return Grid_ApplyLook(g, &colors, withFont);
+}
+/* The high-contrast look while a high-contrast theme is on, else the system look. */
+static __inline HFONT Grid_ApplyLookOfSystem(HWND g, BOOL withFont) {
+    return Grid_HighContrastOn() ? Grid_ApplyHighContrastLook(g, withFont)
+                                 : Grid_ApplySystemLook(g, withFont);
+}
+
+/* The system look with `font` in both panes (the default GUI font when NULL; it stays the
+   caller's) instead of a font made for the grid. */
 static __inline void Grid_UseSystemLook(HWND g, HFONT font) {
     ColorSet colors;
-    colors.spare1 = 0;
-    colors.headerBack = GetSysColor(COLOR_BTNFACE);
-    colors.spare2 = 0;
-    colors.rowBack = GetSysColor(COLOR_WINDOW);
-    colors.gridLine = GetSysColor(COLOR_BTNFACE);
-    colors.activeCell = GetSysColor(COLOR_HIGHLIGHT);
-    colors.inactiveCell = GetSysColor(COLOR_BTNFACE);
-    colors.headerText = GetSysColor(COLOR_BTNTEXT);
-    colors.spare3 = 0;
-    colors.rowText = GetSysColor(COLOR_WINDOWTEXT);
+    Grid_SystemLookColors(&colors);
     if (font == NULL) {
         font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
     }

@@ -4,7 +4,8 @@
 # 32-bit programs, else the 64-bit one. With an X display the demo opens there; without one (or
 # with VORLANE_HEADLESS=1) it runs on a virtual display and writes a screenshot to
 # build/screenshot.png, or to the file given as the first argument (docs/screenshot.png refreshes
-# the README's picture).
+# the README's picture). Arguments after that go to the demo: `scripts/demo.sh --win64
+# docs/screenshot-dark.png --dark` refreshes the picture of the dark look.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=""
@@ -23,7 +24,12 @@ build=$root/build/$arch
 if [ -n "${DISPLAY:-}" ] && [ -z "${VORLANE_HEADLESS:-}" ]; then
     exec "$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" "$@"
 fi
-shot=$(realpath -m "${1:-$root/build/screenshot.png}")
+shot=$root/build/screenshot.png
+if [ "$#" -gt 0 ] && [ "${1#--}" = "$1" ]; then
+    shot=$1
+    shift
+fi
+shot=$(realpath -m "$shot")
 eval "$("$root/scripts/wine-session.sh" start "$build")"
 trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
 # Wine's drive Z: is the root of the file system. The picture shows two rows selected in the
@@ -31,5 +37,5 @@ trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
 # exits with 3, and so this script fails, when the panes do not show what the gesture must leave.
 "$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" \
     --screenshot "Z:${shot//\//\\}" \
-    --gesture "${VORLANE_GESTURE:-select}"
+    --gesture "${VORLANE_GESTURE:-select}" "$@"
 echo "demo: screenshot written to $shot"

@@ -115,8 +115,9 @@ inline bool IsClientObject(LPARAM objectId) {
 }
 
 // Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,
-// input/editor_procs.cpp).
+// input/editor_procs.cpp) and the resize line's painting (render/resize_line.cpp).
 LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ResizeLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK NumberEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);

@@ -129,7 +129,8 @@ struct GridInstance {
     DWORD style = 0;              // window style at creation (GRS_ painting options)
     HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
     HWND listPane = nullptr;      // owner-drawn multiple-selection "ListBox" showing the rows
-    HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column
+    HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column,
+                                  // painted in the header text colour
     bool activeLook = true;       // current cell painted in the active colours
 
     // Appearance; fonts and image lists belong to the client.

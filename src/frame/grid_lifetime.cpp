@@ -16,6 +16,8 @@ namespace vorlane {
 
 namespace {
 
+// The style names the line (a black rectangle) but its painting is the control's: it shows in
+// the header text colour (render/resize_line.cpp).
 constexpr DWORD kResizeLineStyle = WS_CHILD | WS_CLIPSIBLINGS | SS_BLACKRECT;
 constexpr DWORD kHeaderPaneStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_OWNERDRAW;
@@ -118,6 +120,7 @@ bool MakePanes(GridInstance& grid) {
     if (grid.resizeLine == nullptr) {
         return false;
     }
+    Subclass(grid.resizeLine, ResizeLineProc);
     grid.headerPane = CreateChild(grid.ownWindow, "Static", kHeaderPaneStyle);
     if (grid.headerPane == nullptr) {
         return false;

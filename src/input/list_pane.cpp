@@ -150,6 +150,18 @@ bool MayMoveRows(UINT message) {
     }
 }
 
+// The in-place editors, children of the pane, take the rows' colours once colours are set; until
+// then they keep the system's window colours, which the rows start in too.
+LRESULT OnEditorColors(const GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
+    if (!grid.ownsRowBackBrush) {
+        return CallReplaced(pane, WM_CTLCOLOREDIT, wParam, lParam);
+    }
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, grid.rowTextColor);
+    SetBkColor(dc, grid.rowBackColor);
+    return reinterpret_cast<LRESULT>(grid.rowBackBrush);
+}
+
 }  // namespace
 
 uint32_t RowAtPaneY(const GridInstance& grid, int y) {
@@ -231,6 +243,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;
+        case WM_CTLCOLOREDIT: return OnEditorColors(grid, pane, wParam, lParam);
         case WM_GETOBJECT:
             // The list box's own object knows nothing of the rows: the grid's object answers.
             if (IsClientObject(lParam)) {
