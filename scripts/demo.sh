@@ -4,7 +4,9 @@
 # 32-bit programs, else the 64-bit one. With an X display the demo opens there; without one (or
 # with VORLANE_HEADLESS=1) it runs on a virtual display and writes a screenshot to
 # build/screenshot.png, or to the file given as the first argument (docs/screenshot.png refreshes
-# the README's picture).
+# the README's picture). VORLANE_DPI sets the DPI the headless demo runs at, on a screen scaled to
+# match: `VORLANE_DPI=192 scripts/demo.sh --win64 docs/screenshot-192dpi.png` refreshes the
+# picture at 200%.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=""
@@ -24,12 +26,14 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${VORLANE_HEADLESS:-}" ]; then
     exec "$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" "$@"
 fi
 shot=$(realpath -m "${1:-$root/build/screenshot.png}")
+dpi=${VORLANE_DPI:-96}
+export VORLANE_SCREEN=$((1280 * dpi / 96))x$((1024 * dpi / 96))x24
 eval "$("$root/scripts/wine-session.sh" start "$build")"
 trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
 # Wine's drive Z: is the root of the file system. The picture shows two rows selected in the
 # left pane (VORLANE_GESTURE=drag: being dragged; drop and rename: see demo/gestures.h). The demo
 # exits with 3, and so this script fails, when the panes do not show what the gesture must leave.
-"$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" \
+"$root/scripts/wine-dpi-run.sh" "$dpi" "$build/bin/vorlane_demo.exe" \
     --screenshot "Z:${shot//\//\\}" \
     --gesture "${VORLANE_GESTURE:-select}"
 echo "demo: screenshot written to $shot"

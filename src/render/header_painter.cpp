@@ -8,15 +8,18 @@
 #include <string>
 
 #include "render/gdi_objects.h"
+#include "render/paint_cache.h"
 #include "vorlane.h"
 
 namespace vorlane {
 
 namespace {
 
-constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
+// Pixels at 96 DPI, scaled to the window's.
 constexpr int kArrowFromTitleRight = 6;      // arrow's left edge, from the title's right edge
 constexpr int kTextBeforeArrow = 2;          // pixels between a title's text and its arrow
+constexpr int kTitleInsetX = 3;              // title text from the button's left and right edges
+constexpr int kTitleInsetY = 2;              // title text from the button's top edge
 constexpr LONG kTrailingButtonRight = 9999;  // the last button runs past any pane width
 constexpr uint32_t kTitleSize = 256;         // 255 characters and the NUL
 
@@ -73,7 +76,9 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     if (grid.destroyed) {
         return false;
     }
-    RECT text = {button.left + 3, button.top + 2, button.right - 3, button.bottom};
+    const int insetX = grid.Scaled(kTitleInsetX);
+    RECT text = {button.left + insetX, button.top + grid.Scaled(kTitleInsetY),
+                 button.right - insetX, button.bottom};
     if ((record.flags & kTitlePressed) != 0) {
         text.left += 1;
         text.top += 1;
@@ -81,9 +86,9 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     }
     const int32_t sortIndicator = grid.columnWindows.SortIndicator(column);
     const bool sorted = sortIndicator != 0;
-    const LONG arrowLeft = text.right - kArrowFromTitleRight;
+    const LONG arrowLeft = text.right - grid.Scaled(kArrowFromTitleRight);
     if (sorted) {
-        text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
+        text.right = std::max(text.left, arrowLeft - grid.Scaled(kTextBeforeArrow));
     }
     if (grid.store.textWidth() == TextWidth::Utf16) {
         DrawTextW(dc, reinterpret_cast<const wchar_t*>(title.units), -1, &text,
@@ -93,8 +98,8 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
                   TextAlignment(record.titleAlign));
     }
     if (sorted) {
-        HICON arrow = sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
-        DrawIconEx(dc, arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr, DI_NORMAL);
+        grid.paint->sortArrows.Draw(dc, sortIndicator == kDescendingArrow, arrowLeft, button.top,
+                                    grid.headerTextColor);
     }
     return true;
 }

@@ -24,8 +24,13 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kImageAreaWidth = 16;        // column 0's content starts after the row image
-constexpr int kMarkerSize = 4;             // side of the red square of a marked row
+// Pixels at 96 DPI, scaled to the window's.
+constexpr int kImageAreaWidth = 16;  // column 0's content starts after the row image
+constexpr int kImageLeft = 1;        // the row image's left edge, from the cell's
+constexpr int kMarkerSize = 4;       // side of the red square of a marked row
+constexpr int kTextInsetX = 2;       // cell text from the cell's left and right edges
+constexpr int kTextInsetY = 1;       // cell text from the row's top edge
+
 constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
 constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
 constexpr uint32_t kPathSize = 320;        // folder prefix and column 0 text, with the NUL
@@ -167,7 +172,7 @@ class RowPainter {
         PaintCurrentCell(column, cell);
         if (column == 0) {
             PaintRowImage(cell);
-            cell.left += kImageAreaWidth;
+            cell.left += grid_.Scaled(kImageAreaWidth);
         }
         PaintContent(column, record, cell);
     }
@@ -184,7 +189,7 @@ class RowPainter {
         currentCellSeen_ = true;
         RECT highlight = cell;
         if (column == 0) {
-            highlight.left = cell.left + kImageAreaWidth;
+            highlight.left = cell.left + grid_.Scaled(kImageAreaWidth);
             highlight.right = CanvasX(static_cast<int64_t>(columns_.TotalWidth()) - origin_);
         }
         HBRUSH brush = grid_.activeLook ? grid_.activeCellBrush : grid_.inactiveCellBrush;
@@ -212,14 +217,16 @@ class RowPainter {
             DrawFileIcon(cell);
         }
         if (KindByte() > kMarkedAbove) {
-            RECT marker = {cell.left, cell.top, cell.left + kMarkerSize, cell.top + kMarkerSize};
+            const int side = grid_.Scaled(kMarkerSize);
+            RECT marker = {cell.left, cell.top, cell.left + side, cell.top + side};
             FillRect(dc_, &marker, grid_.markerBrush);
         }
     }
 
     void DrawImage(HIMAGELIST list, int index, const RECT& cell) {
         if (list != nullptr) {
-            ImageList_Draw(list, index, dc_, cell.left + 1, cell.top, ILD_TRANSPARENT);
+            ImageList_Draw(list, index, dc_, cell.left + grid_.Scaled(kImageLeft), cell.top,
+                           ILD_TRANSPARENT);
         }
     }
 
@@ -230,10 +237,11 @@ class RowPainter {
         if (columns_.CellKind(0) != kCellText) {
             return;  // no file name to look up
         }
-        const LONG left = item_.rcItem.left + cell.left + 1;
+        const int iconLeft = cell.left + grid_.Scaled(kImageLeft);
+        const int side = grid_.smallIconSize;
+        const LONG left = item_.rcItem.left + iconLeft;
         const LONG top = item_.rcItem.top + cell.top;
-        const RECT icon = {left, top, left + GetSystemMetrics(SM_CXSMICON),
-                           top + GetSystemMetrics(SM_CYSMICON)};
+        const RECT icon = {left, top, left + side, top + side};
         if (!RectVisible(item_.hDC, &icon)) {
             return;
         }
@@ -250,9 +258,28 @@ class RowPainter {
             }
             shown = *found;
         }
+        if (!DrawsAtSize(shown.images, side)) {
+            DrawScaled(shown, iconLeft, cell.top, side);
+            return;
+        }
         strip_.Follow(icons.generation());
-        if (!strip_.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
+        if (!strip_.Draw(shown.images, shown.index, dc_, iconLeft, cell.top)) {
             DrawImage(shown.images, shown.index, cell);
+        }
+    }
+
+    static bool DrawsAtSize(HIMAGELIST images, int side) {
+        int width = 0;
+        int height = 0;
+        return ImageList_GetIconSize(images, &width, &height) && width == side && height == side;
+    }
+
+    // The shell's list holds icons of another DPI's size: the icon is drawn stretched to `side`.
+    void DrawScaled(const ShellIcon& shown, int x, int y, int side) {
+        HICON icon = ImageList_GetIcon(shown.images, shown.index, ILD_NORMAL);
+        if (icon != nullptr) {
+            DrawIconEx(dc_, x, y, icon, side, side, 0, nullptr, DI_NORMAL);
+            DestroyIcon(icon);
         }
     }
 
@@ -303,7 +330,9 @@ class RowPainter {
 
     template <class Unit>
     void DrawCellText(const Unit* text, int32_t align, const RECT& cell) {
-        RECT inner = {cell.left + 2, cell.top + 1, cell.right - 2, cell.bottom};
+        const int insetX = grid_.Scaled(kTextInsetX);
+        RECT inner = {cell.left + insetX, cell.top + grid_.Scaled(kTextInsetY), cell.right - insetX,
+                      cell.bottom};
         DrawUnits(dc_, text, &inner, TextAlignment(align));
     }
 
