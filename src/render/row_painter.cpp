@@ -268,6 +268,7 @@ class RowPainter {
         }
     }
 
+    // True when the list's icons are `side` pixels square, as the strip draws them.
     static bool DrawsAtSize(HIMAGELIST images, int side) {
         int width = 0;
         int height = 0;
