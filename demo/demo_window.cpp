@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "dpi_scale.h"
 #include "folder_view.h"
 #include "report.h"
 #include "vorlane.h"
@@ -12,8 +13,13 @@
 namespace {
 
 const wchar_t kDemoClass[] = L"VorlaneDemoWindow";
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, newer than the build's headers
+// Sizes at 96 DPI, scaled to the window's.
 constexpr int kGap = 6;
 constexpr int kLabelHeight = 20;
+constexpr int kRowHeight = 18;
+constexpr int kFontHeight = 12;  // character height
+constexpr int kFolderImageSize = 16;
 
 struct DemoState {
     DemoOptions options;
@@ -22,6 +28,7 @@ struct DemoState {
     HIMAGELIST folderImages = nullptr;  // 0 parent folder, 1 folder, 2 open folder (drop target)
     HFONT font = nullptr;
     HBRUSH darkBackground = nullptr;  // --dark: the window behind the grids and the labels
+    UINT dpi = 96;  // the window's DPI, which every size of the layout is scaled to
 };
 
 constexpr COLORREF kDarkWindow = RGB(0x25, 0x25, 0x26);
@@ -54,6 +61,10 @@ DemoState& State() {
     return state;
 }
 
+int Px(int pixels) {
+    return ScaleFor(State().dpi, pixels);
+}
+
 HICON ShellIcon(const wchar_t* path, UINT extra) {
     SHFILEINFOW info = {};
     SHGetFileInfoW(path, FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
@@ -63,19 +74,19 @@ HICON ShellIcon(const wchar_t* path, UINT extra) {
 
 // The folder icon on a highlighted square: how a folder row looks while rows can be dropped
 // on it.
-void AddDropTargetImage(HIMAGELIST images, HICON folder) {
+void AddDropTargetImage(HIMAGELIST images, HICON folder, int size) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP color = CreateCompatibleBitmap(screen, 16, 16);
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    HBITMAP color = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
     HGDIOBJ previous = SelectObject(memory, color);
-    RECT all = {0, 0, 16, 16};
+    RECT all = {0, 0, size, size};
     HBRUSH highlight = CreateSolidBrush(RGB(0xFF, 0xC8, 0x3C));
     FillRect(memory, &all, highlight);
     DeleteObject(highlight);
-    DrawIconEx(memory, 0, 0, folder, 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(memory, 0, 0, folder, size, size, 0, nullptr, DI_NORMAL);
     SelectObject(memory, mask);
-    PatBlt(memory, 0, 0, 16, 16, BLACKNESS);  // every pixel opaque
+    PatBlt(memory, 0, 0, size, size, BLACKNESS);  // every pixel opaque
     SelectObject(memory, previous);
     ImageList_Add(images, color, mask);
     DeleteObject(color);
@@ -84,16 +95,31 @@ void AddDropTargetImage(HIMAGELIST images, HICON folder) {
     ReleaseDC(nullptr, screen);
 }
 
-HIMAGELIST CreateFolderImages() {
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0);
+// Fills `images` (emptied first) with the folder images at `size` pixels square, the shell's
+// icons scaled to it.
+void FillFolderImages(HIMAGELIST images, int size) {
+    ImageList_SetIconSize(images, size, size);
     HICON open = ShellIcon(L"folder", SHGFI_OPENICON);
     HICON closed = ShellIcon(L"folder", 0);
-    ImageList_AddIcon(images, open);    // 0: the parent folder
-    ImageList_AddIcon(images, closed);  // 1: a folder
-    AddDropTargetImage(images, open);   // 2: a folder that would receive a drop
+    ImageList_AddIcon(images, open);         // 0: the parent folder
+    ImageList_AddIcon(images, closed);       // 1: a folder
+    AddDropTargetImage(images, open, size);  // 2: a folder that would receive a drop
     DestroyIcon(open);
     DestroyIcon(closed);
+}
+
+HIMAGELIST CreateFolderImages(int size) {
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0);
+    if (images != nullptr) {
+        FillFolderImages(images, size);
+    }
     return images;
+}
+
+// The font that the prefix links to a CJK font; any charset, so that every script is drawn.
+HFONT CreateDemoFont() {
+    return CreateFontW(-Px(kFontHeight), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                       L"DejaVu Sans");
 }
 
 FolderView* ViewOf(HWND grid) {
@@ -112,16 +138,17 @@ void ShowFolder(int side) {
 void LayOut(HWND window) {
     RECT client;
     GetClientRect(window, &client);
-    int half = (client.right - 3 * kGap) / 2;
-    int gridTop = kGap + kLabelHeight;
-    int height = client.bottom - gridTop - kGap;
+    const int gap = Px(kGap);
+    int half = (client.right - 3 * gap) / 2;
+    int gridTop = gap + Px(kLabelHeight);
+    int height = client.bottom - gridTop - gap;
     for (int side = 0; side < 2; ++side) {
-        int x = kGap + side * (half + kGap);
-        MoveWindow(State().labels[side], x, kGap, half, kLabelHeight - 2, TRUE);
+        int x = gap + side * (half + gap);
+        MoveWindow(State().labels[side], x, gap, half, Px(kLabelHeight) - 2, TRUE);
         MoveWindow(State().panes[side].grid(), x, gridTop, half, height, TRUE);
     }
     // Drops at or left of the divider land in the left pane, right of it in the right one.
-    Grid_SetDropDivider(State().panes[0].grid(), kGap + half + kGap / 2);
+    Grid_SetDropDivider(State().panes[0].grid(), gap + half + gap / 2);
 }
 
 // The grid that the user works in shows the active look; the other the inactive one.
@@ -235,17 +262,16 @@ bool OnCreate(HWND window) {
     if (state.options.dark) {
         state.darkBackground = CreateSolidBrush(kDarkWindow);
     }
-    state.folderImages = CreateFolderImages();
-    // The font that the prefix links to a CJK font; any charset, so that every script is drawn.
-    state.font =
-        CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"DejaVu Sans");
+    state.dpi = DpiOf(window);
+    state.folderImages = CreateFolderImages(Px(kFolderImageSize));
+    state.font = CreateDemoFont();
     for (int side = 0; side < 2; ++side) {
         state.labels[side] =
             CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
                             window, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
         FolderView& view = state.panes[side];
-        if (!view.Create(window, side + 1, state.folderImages)) {
+        if (!view.Create(window, side + 1, state.folderImages, state.dpi)) {
             ReportError(nullptr, L"A grid of the class VorlaneClassW could not be created.",
                         state.options.scripted);
             return false;
@@ -253,7 +279,7 @@ bool OnCreate(HWND window) {
         // Fonts and colours come before the columns' editors would need them.
         Grid_SetFonts(view.grid(), state.font, state.font);
         ApplyLook(view.grid(), state.options.dark);
-        Grid_SetRowHeight(view.grid(), 18);
+        Grid_SetRowHeight(view.grid(), Px(kRowHeight));
     }
     PartnerSet partners = {};
     partners.dragWindow = window;
@@ -274,10 +300,39 @@ bool OnCreate(HWND window) {
     return true;
 }
 
+// The window moved to a screen of another DPI (or the DPI changed): the font, the images, the
+// grids' row heights and column widths and the layout are scaled to it, and each grid is told,
+// so that it scales what it sizes itself. The window takes the size the system suggests.
+void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
+    DemoState& state = State();
+    const UINT old = state.dpi;
+    state.dpi = dpi;
+    HFONT oldFont = state.font;
+    state.font = CreateDemoFont();
+    FillFolderImages(state.folderImages, Px(kFolderImageSize));
+    for (int side = 0; side < 2; ++side) {
+        HWND grid = state.panes[side].grid();
+        SendMessageW(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), TRUE);
+        Grid_DpiChanged(grid);
+        Grid_SetFonts(grid, state.font, state.font);
+        Grid_SetRowHeight(grid, Px(kRowHeight));
+        for (UINT column = 0; column < kKindColumn; ++column) {
+            Grid_SetColWidth(grid, column, MulDiv(Grid_GetColWidth(grid, column), dpi, old));
+        }
+    }
+    DeleteObject(oldFont);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut(window);
+}
+
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate(window) ? 0 : -1;
         case WM_SIZE: LayOut(window); return 0;
+        case kDpiChangedMessage:
+            OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
         case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
         case WM_ERASEBKGND:
@@ -321,9 +376,11 @@ HWND CreateDemoWindow(HINSTANCE instance, const DemoOptions& options) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = kDemoClass;
     RegisterClassExW(&windowClass);
+    // Sized for the screen's DPI: the window's own is known once it exists.
+    const UINT dpi = DpiOf(nullptr);
     return CreateWindowExW(0, kDemoClass, L"Vorlane grid control - file browser demo",
-                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1200, 520, nullptr, nullptr,
-                           instance, nullptr);
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, ScaleFor(dpi, 1200),
+                           ScaleFor(dpi, 520), nullptr, nullptr, instance, nullptr);
 }
 
 FolderView& DemoPane(int side) {

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "dpi_scale.h"
 #include "size_text.h"
 
 namespace {
@@ -73,7 +74,7 @@ bool IsFolder(const std::wstring& path) {
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages) {
+bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages, UINT dpi) {
     grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -101,7 +102,8 @@ bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages) {
     columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
-    for (const ColumnDescW& column : columns) {
+    for (ColumnDescW& column : columns) {
+        column.width = ScaleFor(dpi, column.width);  // written for 96 DPI
         Grid_AddColumnW(grid_, &column);
     }
     return true;

@@ -40,8 +40,8 @@ class FolderView {
     FolderView& operator=(const FolderView&) = delete;
 
     // Creates the grid (a child of parent) with its columns: a grid of the Unicode class, so
-    // every text below is UTF-16.
-    bool Create(HWND parent, int id, HIMAGELIST folderImages);
+    // every text below is UTF-16. Column widths are scaled from 96 DPI to `dpi`.
+    bool Create(HWND parent, int id, HIMAGELIST folderImages, UINT dpi);
     HWND grid() const { return grid_; }
     const std::wstring& folder() const { return folder_; }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "dpi_scale.h"
 #include "vorlane.h"
 
 namespace {
@@ -78,7 +79,7 @@ void AddColumns(HWND grid) {
     for (const auto& column : columns) {
         ColumnDescW desc = {};
         desc.title = column.title;
-        desc.width = column.width;
+        desc.width = ScaleFor(DpiOf(grid), column.width);  // written for 96 DPI
         desc.cellKind = column.cellKind;
         desc.cellAlign = column.align;
         desc.editorKind = GRID_EDITOR_NONE;
@@ -107,8 +108,10 @@ HWND CreateGeneratedView(HINSTANCE instance, UINT rows) {
     wchar_t title[96];
     _snwprintf(title, 96, L"Vorlane - %u generated rows", rows);
     title[95] = L'\0';
-    HWND window = CreateWindowExW(0, kViewClass, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 700, 500, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, kViewClass, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                        ScaleFor(DpiOf(nullptr), 700), ScaleFor(DpiOf(nullptr), 500), nullptr,
+                        nullptr, instance, nullptr);
     if (window == nullptr) {
         return nullptr;
     }

@@ -137,6 +137,16 @@ extern "C" {
    asked afresh for the icon of every file row it paints. */
 #define GRM_REDRAW (WM_USER + 0x29)
 
+/* DPI. The control sizes what it decides itself at its window's DPI: the default header and row
+   heights (17 pixels at 96 DPI), the sort arrows, the resize zone, the scroll step, the row image
+   room and the shell's small icons. Heights set with GRM_SETHEADERHEIGHT/GRM_SETROWHEIGHT and
+   column widths are the client's and stay as set. After the DPI changed the control must get
+   WM_DPICHANGED_AFTERPARENT (wParam, lParam 0; the system sends it to the children of a window
+   whose DPI changed where it does): it then rescales and repaints. A top-level parent that
+   handles WM_DPICHANGED moves itself to the suggested rectangle, sends it to each grid
+   (Grid_DpiChanged) and lays them out again. */
+#define GRID_WM_DPICHANGED_AFTERPARENT 0x02E3
+
 /* Editing. */
 #define GRM_BEGINEDIT (WM_USER + 0x0A)  /* wParam column (or GRID_EDIT_CURRENT), lParam row */
 #define GRM_ENDEDIT (WM_USER + 0x0B)    /* wParam MAKELONG(column, row), lParam 0 */
@@ -443,6 +453,9 @@ static __inline int Grid_GetRowHeight(HWND g) {
 }
 static __inline void Grid_SetRowHeight(HWND g, int height) {
     VORLANE_SEND(g, GRM_SETROWHEIGHT, 0, height);
+}
+static __inline void Grid_DpiChanged(HWND g) {
+    VORLANE_SEND(g, GRID_WM_DPICHANGED_AFTERPARENT, 0, 0);
 }
 static __inline void Grid_ClearRows(HWND g) {
     VORLANE_SEND(g, GRM_CLEARROWS, 0, 0);

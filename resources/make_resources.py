@@ -5,8 +5,8 @@ Run from anywhere; the files are written next to this script:
     resize.cur     cursor 102: column resize, monochrome, 32x32 and 16x16
     nodrop.cur     cursor 103: arrow with a circle and slash, 16 colours, 32x32
     drop.cur       cursor 104: arrow with stacked pages, 16 colours, 32x32
-    sort_up.ico    icon 105: red arrow pointing up, 16 colours, 16x16
-    sort_down.ico  icon 106: red arrow pointing down, 16 colours, 16x16
+    sort_up.ico    icon 105: red arrow pointing up, 16 colours, 16x16, 24x24 and 32x32
+    sort_down.ico  icon 106: red arrow pointing down, 16 colours, 16x16, 24x24 and 32x32
 
 The output depends only on this script, so running it again reproduces the checked-in files
 byte for byte.
@@ -173,21 +173,27 @@ def draw_drop():
     return c, hot
 
 
-def draw_sort_arrow(up):
-    """A small red arrow in the left part of a 16x16 icon; the rest is transparent."""
-    c = Canvas(16)
-    centre = 4
-    head_rows = [(k, 4 + k) for k in range(4)]  # half width, row: widths 1, 3, 5, 7
-    shaft_rows = range(8, 12)
-    if not up:
-        head_rows = [(k, 15 - row) for k, row in head_rows]
-        shaft_rows = [15 - row for row in shaft_rows]
-    for k, row in head_rows:
-        c.fill_rect(centre - k, row, centre + k, row, RED)
-    for row in shaft_rows:
-        c.fill_rect(centre - 1, row, centre + 1, row, RED)
-    # A darker rim keeps the arrow crisp on a light button face.
-    c.outline(RED, DARK_RED)
+def draw_sort_arrow(up, size=16):
+    """A small red arrow in the left part of a square icon of `size` pixels; the rest is
+    transparent. The shape is laid out on a 16-unit square and sampled at each pixel's centre,
+    so every size is drawn sharp rather than stretched from the 16-pixel one."""
+    c = Canvas(size)
+    scale = size / 16
+
+    def inside(x, y):
+        u, v = (x + 0.5) / scale, (y + 0.5) / scale
+        if not up:
+            v = 16 - v
+        head = 4 <= v < 8 and abs(u - 4.5) <= v - 4  # rows of widths 1, 3, 5, 7 at 16 pixels
+        shaft = 3 <= u < 6 and 8 <= v < 12
+        return head or shaft
+
+    c.fill_where(inside, RED)
+    # A darker rim keeps the arrow crisp on a light button face; as wide as a 16-unit pixel.
+    for _ in range(round(scale)):
+        c.outline(RED, DARK_RED)
+        c.fill_where(lambda x, y: c.get(x, y) == DARK_RED, RED)
+    c.fill_where(lambda x, y: c.get(x, y) == RED and not inside(x, y), DARK_RED)
     return c, None
 
 
@@ -256,14 +262,15 @@ def build_all():
     small, small_hot = draw_resize(16)
     no_drop, no_drop_hot = draw_no_drop()
     drop, drop_hot = draw_drop()
-    up, _ = draw_sort_arrow(True)
-    down, _ = draw_sort_arrow(False)
+    arrow_sizes = (16, 24, 32)  # 96, 144 and 192 DPI; other DPIs scale the nearest
+    ups = [draw_sort_arrow(True, size)[0] for size in arrow_sizes]
+    downs = [draw_sort_arrow(False, size)[0] for size in arrow_sizes]
     return {
         "resize.cur": encode_directory([(big, 1, big_hot), (small, 1, small_hot)], True),
         "nodrop.cur": encode_directory([(no_drop, 4, no_drop_hot)], True),
         "drop.cur": encode_directory([(drop, 4, drop_hot)], True),
-        "sort_up.ico": encode_directory([(up, 4, None)], False),
-        "sort_down.ico": encode_directory([(down, 4, None)], False),
+        "sort_up.ico": encode_directory([(up, 4, None) for up in ups], False),
+        "sort_down.ico": encode_directory([(down, 4, None) for down in downs], False),
     }
 
 

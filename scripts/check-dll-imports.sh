@@ -27,6 +27,13 @@ while read -r name; do
         status=1
     fi
 done < <($objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p')
+# The per-monitor DPI functions are looked up at run time: a DLL that imported them would not
+# load on a system without them.
+dpi_imports=$($objdump -p "$dll" | grep -Eo '\b(GetDpiFor[A-Za-z]*|[A-Za-z]*ForDpi)\b' | sort -u || true)
+if [ -n "$dpi_imports" ]; then
+    echo "$dll imports DPI functions by name:" $dpi_imports
+    status=1
+fi
 # A program loads the DLL for its window class; no function of it is exported.
 exports=$($objdump -p "$dll" | sed -n 's/^\s*Export Address Table\s*\([0-9a-f]*\)$/\1/p' | head -1)
 if [ -n "$exports" ] && [ $((16#$exports)) -ne 0 ]; then

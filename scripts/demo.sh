@@ -5,7 +5,9 @@
 # with VORLANE_HEADLESS=1) it runs on a virtual display and writes a screenshot to
 # build/screenshot.png, or to the file given as the first argument (docs/screenshot.png refreshes
 # the README's picture). Arguments after that go to the demo: `scripts/demo.sh --win64
-# docs/screenshot-dark.png --dark` refreshes the picture of the dark look.
+# docs/screenshot-dark.png --dark` refreshes the picture of the dark look. VORLANE_DPI sets the
+# DPI the headless demo runs at, on a screen scaled to match: `VORLANE_DPI=192 scripts/demo.sh
+# --win64 docs/screenshot-192dpi.png` refreshes the picture at 200%.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=""
@@ -30,12 +32,14 @@ if [ "$#" -gt 0 ] && [ "${1#--}" = "$1" ]; then
     shift
 fi
 shot=$(realpath -m "$shot")
+dpi=${VORLANE_DPI:-96}
+export VORLANE_SCREEN=$((1280 * dpi / 96))x$((1024 * dpi / 96))x24
 eval "$("$root/scripts/wine-session.sh" start "$build")"
 trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
 # Wine's drive Z: is the root of the file system. The picture shows two rows selected in the
 # left pane (VORLANE_GESTURE=drag: being dragged; drop and rename: see demo/gestures.h). The demo
 # exits with 3, and so this script fails, when the panes do not show what the gesture must leave.
-"$root/scripts/wine-run.sh" "$build/bin/vorlane_demo.exe" \
+"$root/scripts/wine-dpi-run.sh" "$dpi" "$build/bin/vorlane_demo.exe" \
     --screenshot "Z:${shot//\//\\}" \
     --gesture "${VORLANE_GESTURE:-select}" "$@"
 echo "demo: screenshot written to $shot"

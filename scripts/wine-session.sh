@@ -19,7 +19,8 @@ start() {
     # Virtual display: the first free number from 90 on.
     local d=90
     while [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; do d=$((d + 1)); done
-    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # VORLANE_SCREEN (WIDTHxHEIGHTxDEPTH) gives a larger screen, for pictures at a high DPI.
+    Xvfb ":$d" -screen 0 "${VORLANE_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
     echo $! > "$state/xvfb.pid"
     for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.05; done
     export DISPLAY=":$d"

@@ -96,6 +96,7 @@ void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width) {
 
 void OnSetHeaderHeight(GridInstance& grid, int32_t height) {
     grid.headerHeight = height;
+    grid.headerHeightSet = true;
     ++grid.viewGeneration;
     Relayout(grid);
     InvalidateRect(grid.headerPane, nullptr, TRUE);
@@ -106,6 +107,7 @@ void OnSetRowHeight(GridInstance& grid, int32_t height) {
         return;
     }
     grid.rowHeight = height;
+    grid.rowHeightSet = true;
     ++grid.viewGeneration;
     ++grid.lookGeneration;
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, height);

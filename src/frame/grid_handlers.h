@@ -53,6 +53,12 @@ LRESULT OnGetColWidth(GridInstance& grid, uint64_t column);
 void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width);
 void OnSetHeaderHeight(GridInstance& grid, int32_t height);
 void OnSetRowHeight(GridInstance& grid, int32_t height);
+
+// frame/dpi_messages.cpp: the window's DPI.
+// Takes `dpi` as the window's: the sizes the client has not set follow it. Lays nothing out.
+void ApplyDpi(GridInstance& grid, UINT dpi);
+// The window's DPI changed: what the control sizes itself is rescaled, laid out and repainted.
+void OnDpiChangedAfterParent(GridInstance& grid);
 void OnGetColTitle(GridInstance& grid, uint64_t column, void* buffer);
 void OnSetColTitle(GridInstance& grid, uint64_t column, const void* title);
 LRESULT OnGetColKind(GridInstance& grid, uint64_t column);

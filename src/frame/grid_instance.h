@@ -10,6 +10,7 @@
 
 #include "frame/accessibility.h"
 #include "frame/column_windows.h"
+#include "frame/dpi.h"
 #include "frame/painting.h"
 #include "store/grid_store.h"
 #include "store/row_page.h"
@@ -17,7 +18,7 @@
 
 namespace vorlane {
 
-constexpr int kDefaultHeaderHeight = 17;
+constexpr int kDefaultHeaderHeight = 17;  // at 96 DPI; scaled to the window's DPI
 constexpr int kDefaultRowHeight = 17;
 constexpr int kPaneWidth = 8192;  // both panes; horizontal scrolling moves them left
 
@@ -121,6 +122,14 @@ struct GridInstance {
     // Geometry, pixels.
     int32_t headerHeight = kDefaultHeaderHeight;  // height of the header pane
     int32_t rowHeight = kDefaultRowHeight;        // row height, also the list pane's item height
+    bool headerHeightSet = false;  // GRM_SETHEADERHEIGHT chose headerHeight: a DPI change keeps it
+    bool rowHeightSet = false;     // GRM_SETROWHEIGHT chose rowHeight: likewise
+
+    // DPI (frame/dpi.h), read at creation and at WM_DPICHANGED_AFTERPARENT.
+    UINT dpi = kBaseDpi;         // DPI of the control's window
+    int32_t smallIconSize = 16;  // side of the shell's small icons at that DPI, pixels
+    // A size the control itself decides, given in pixels at 96 DPI, at the window's DPI.
+    int32_t Scaled(int32_t pixels) const { return ScaleToDpi(pixels, dpi); }
 
     // Windows.
     HWND notifyWindow = nullptr;  // the parent at creation; receives every WM_NOTIFY
@@ -139,8 +148,6 @@ struct GridInstance {
     HCURSOR resizeCursor = nullptr;  // cursor resource 102
     HCURSOR noDropCursor = nullptr;  // cursor resource 103
     HCURSOR dropCursor = nullptr;    // cursor resource 104
-    HICON ascendingIcon = nullptr;   // icon resource 105
-    HICON descendingIcon = nullptr;  // icon resource 106
     COLORREF headerBackColor = 0;
     COLORREF headerTextColor = 0;
     COLORREF rowBackColor = 0;   // source of the row background brush

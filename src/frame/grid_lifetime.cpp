@@ -72,16 +72,13 @@ Handle LoadGridImage(int id, UINT type, int size) {
         LoadImageA(Shared().moduleInstance, MAKEINTRESOURCEA(id), type, size, size, 0));
 }
 
-// The cursors of resizing and dragging and the sort arrows of the header.
+// The cursors of resizing and dragging.
 bool LoadPointerImages(GridInstance& grid) {
     grid.resizeCursor = LoadGridImage<HCURSOR>(IDC_GRID_RESIZE, IMAGE_CURSOR, 0);
     grid.noDropCursor = LoadGridImage<HCURSOR>(IDC_GRID_NODROP, IMAGE_CURSOR, 0);
     grid.dropCursor = LoadGridImage<HCURSOR>(IDC_GRID_DROP, IMAGE_CURSOR, 0);
-    grid.ascendingIcon = LoadGridImage<HICON>(IDI_GRID_SORT_UP, IMAGE_ICON, 16);
-    grid.descendingIcon = LoadGridImage<HICON>(IDI_GRID_SORT_DOWN, IMAGE_ICON, 16);
     return grid.resizeCursor != nullptr && grid.noDropCursor != nullptr &&
-           grid.dropCursor != nullptr && grid.ascendingIcon != nullptr &&
-           grid.descendingIcon != nullptr;
+           grid.dropCursor != nullptr;
 }
 
 void FreePointerImages(GridInstance& grid) {
@@ -91,17 +88,12 @@ void FreePointerImages(GridInstance& grid) {
             *cursor = nullptr;
         }
     }
-    for (HICON* icon : {&grid.ascendingIcon, &grid.descendingIcon}) {
-        if (*icon != nullptr) {
-            DestroyIcon(*icon);
-            *icon = nullptr;
-        }
-    }
 }
 
+// Painting's state, with the sort arrows drawn at the window's DPI.
 bool MakePaintState(GridInstance& grid) {
     grid.paint = MakePaintCache();
-    return grid.paint != nullptr;
+    return grid.paint != nullptr && MakeSortArrows(*grid.paint, grid.dpi);
 }
 
 void FreePaintState(GridInstance& grid) {
@@ -204,6 +196,8 @@ LRESULT OnCreate(HWND window, TextWidth width) {
     grid->controlId = static_cast<UINT_PTR>(GetWindowLongPtrA(window, GWLP_ID));
     grid->style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     grid->owner.on = (grid->style & GRS_OWNERDATA) != 0;
+    // The sizes the control decides, at its window's DPI, before anything is made at them.
+    ApplyDpi(*grid, WindowDpi(window));
     for (size_t step = 0; step < kStepCount; ++step) {
         if (!kSteps[step].make(*grid)) {
             UndoSteps(*grid, step + 1);  // the failed step too: it may have made a part

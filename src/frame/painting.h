@@ -3,6 +3,8 @@
 // when rows or files change. Only a forward declaration here: the frame never sees inside.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -17,6 +19,10 @@ using PaintCacheHold = std::unique_ptr<PaintCache, PaintCacheFree>;
 
 // A new cache, or null when there is no memory for it.
 PaintCacheHold MakePaintCache();
+
+// Draws the header's sort arrows for `dpi` (render/sort_arrows.h), in place of those kept.
+// False when they could not be made: the ones kept before stay.
+bool MakeSortArrows(PaintCache& cache, UINT dpi);
 
 // The row's column-0 text changed: its file icon is looked up again.
 void ForgetFileIcon(PaintCache& cache, uint32_t rowOffset);

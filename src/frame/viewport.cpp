@@ -15,7 +15,7 @@ namespace vorlane {
 namespace {
 
 constexpr int kLineStepRows = 1;
-constexpr int kLineStepPixels = 5;
+constexpr int kLineStepPixels = 5;  // at 96 DPI, scaled to the window's
 constexpr int kRowsPerWheelMessage = 3;
 
 int32_t TopRow(const GridInstance& grid) {
@@ -181,7 +181,8 @@ void OnVScroll(GridInstance& grid, UINT code) {
 
 void OnHScroll(GridInstance& grid, UINT code) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
-    const int offset = ScrolledPosition(bar, grid.horizontalOffset, kLineStepPixels, code);
+    const int offset =
+        ScrolledPosition(bar, grid.horizontalOffset, grid.Scaled(kLineStepPixels), code);
     const int dx = grid.horizontalOffset - offset;
     grid.horizontalOffset = offset;
     ++grid.viewGeneration;

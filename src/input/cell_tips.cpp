@@ -81,7 +81,7 @@ std::optional<CutText> CutCell(GridInstance& grid, uint32_t column, uint32_t row
     if (grid.destroyed || !text) {
         return std::nullopt;
     }
-    const RECT room = CellTextRoom(column, CellSpan(record, item, 0));
+    const RECT room = CellTextRoom(grid, column, CellSpan(record, item, 0));
     const std::optional<RECT> place =
         CutTextPlace(grid.listPane, grid.listFont, *text, room, record.cellAlign);
     if (!place) {

@@ -27,7 +27,7 @@ namespace {
 constexpr uint32_t kNumberWidth = 10;
 constexpr uint32_t kNumberBase = 10;
 
-// A text editor sits right of the cell's image room.
+// A text editor sits right of the cell's image room (pixels at 96 DPI, scaled).
 constexpr int kTextEditorIndent = 16;
 
 HWND EditorOf(const GridInstance& grid, uint32_t column) {
@@ -105,8 +105,8 @@ void PlaceAndFill(const GridInstance& grid, const ColumnRecord& column, HWND edi
                   EditContent& buffer) {
     if (column.cellKind == kCellText) {
         const bool lines = Shared().gridLines;
-        MoveWindow(editor, column.x + kTextEditorIndent, lines ? top : top + 1,
-                   column.width - kTextEditorIndent,
+        const int indent = grid.Scaled(kTextEditorIndent);
+        MoveWindow(editor, column.x + indent, lines ? top : top + 1, column.width - indent,
                    lines ? grid.rowHeight - 1 : grid.rowHeight - 2, TRUE);
         // The parent may have rewritten the text: it never runs past what the editor shows.
         buffer.CutAt(ShownTextLimit(column));

@@ -21,6 +21,9 @@ namespace vorlane {
 namespace {
 
 constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
+// How far from a column's right edge the pointer arms a resize, pixels at 96 DPI (scaled).
+constexpr int kResizeZoneLeft = 2;
+constexpr int kResizeZoneRight = 1;
 
 uint32_t UnsignedX(LPARAM point) {
     return LOWORD(point);
@@ -50,8 +53,9 @@ int32_t ToInt32(int64_t value) {
 }
 
 // Arms a resize when the mouse, with no button held, is at most 2 pixels left or 1 pixel right
-// of a column's right edge. Columns are tried from the right, so that of columns sharing an edge
-// (width 0) the last one is taken; the kind column never is.
+// of a column's right edge (at 96 DPI; the zone scales with the window's DPI). Columns are tried
+// from the right, so that of columns sharing an edge (width 0) the last one is taken; the kind
+// column never is.
 void HoverTest(GridInstance& grid, WPARAM keys, uint32_t mouseX) {
     if ((keys & (MK_LBUTTON | MK_RBUTTON)) != 0) {
         return;
@@ -60,13 +64,16 @@ void HoverTest(GridInstance& grid, WPARAM keys, uint32_t mouseX) {
     resize.phase = ResizePhase::Idle;
     const ColumnSet& columns = grid.store.columns();
     const uint32_t count = columns.Count();
+    const auto zoneLeft = static_cast<uint32_t>(grid.Scaled(kResizeZoneLeft));
+    const auto zoneRight = static_cast<uint32_t>(grid.Scaled(kResizeZoneRight));
     for (uint32_t column = count; column-- > 0;) {
         const ColumnRecord& record = *columns.Get(column);
         const auto edge = static_cast<uint32_t>(static_cast<int64_t>(record.x) + record.width);
         resize.left = record.x;
         resize.grabOffset = static_cast<int32_t>(mouseX - edge);
-        // Unsigned: at mouse x 0, x - 1 wraps and nothing is hit.
-        const bool onEdge = mouseX - 1 <= edge && edge <= mouseX + 2;
+        // Unsigned: at a mouse x within the zone's right part of 0, x minus it wraps and nothing
+        // is hit.
+        const bool onEdge = mouseX - zoneRight <= edge && edge <= mouseX + zoneLeft;
         if (onEdge && column != count - 1) {
             resize.column = column;
             SetCursor(grid.resizeCursor);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 namespace vorlane {
 
@@ -101,6 +102,13 @@ class MemoryBitmap {
         dc_ = nullptr;
         bitmap_ = nullptr;
         originalBitmap_ = nullptr;
+    }
+
+    // Exchanges what the two hold.
+    void Swap(MemoryBitmap& other) {
+        std::swap(dc_, other.dc_);
+        std::swap(bitmap_, other.bitmap_);
+        std::swap(originalBitmap_, other.originalBitmap_);
     }
 
     HDC dc() const { return dc_; }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "render/gdi_objects.h"
+#include "render/paint_cache.h"
 #include "render/text_room.h"
 #include "vorlane.h"
 
@@ -15,7 +16,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr int kArrowSize = 17;               // arrows are drawn 17 x 17
 constexpr LONG kTrailingButtonRight = 9999;  // the last button runs past any pane width
 constexpr uint32_t kTitleSize = 256;         // 255 characters and the NUL
 
@@ -78,9 +78,8 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
                   TextAlignment(record.titleAlign));
     }
     if (sorted) {
-        HICON arrow = sortIndicator == kDescendingArrow ? grid.descendingIcon : grid.ascendingIcon;
-        DrawIconEx(dc, room.arrowLeft, button.top, arrow, kArrowSize, kArrowSize, 0, nullptr,
-                   DI_NORMAL);
+        grid.paint->sortArrows.Draw(dc, sortIndicator == kDescendingArrow, room.arrowLeft,
+                                    button.top, grid.headerTextColor);
     }
     return true;
 }

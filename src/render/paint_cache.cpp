@@ -2,6 +2,9 @@
 
 #include <new>
 
+#include "frame/dpi.h"
+#include "frame/shared_state.h"
+
 namespace vorlane {
 
 void PaintCacheFree::operator()(PaintCache* cache) const {
@@ -10,6 +13,15 @@ void PaintCacheFree::operator()(PaintCache* cache) const {
 
 PaintCacheHold MakePaintCache() {
     return PaintCacheHold(new (std::nothrow) PaintCache);
+}
+
+// The icons are asked for at their 16-pixel size scaled, which picks the icon file's best match;
+// the header draws them 17 pixels square at 96 DPI.
+bool MakeSortArrows(PaintCache& cache, UINT dpi) {
+    constexpr int kIconSize = 16;
+    constexpr int kArrowSize = 17;
+    return cache.sortArrows.Make(Shared().moduleInstance, ScaleToDpi(kIconSize, dpi),
+                                 ScaleToDpi(kArrowSize, dpi));
 }
 
 void ForgetFileIcon(PaintCache& cache, uint32_t rowOffset) {

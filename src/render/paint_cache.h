@@ -9,6 +9,7 @@
 #include "render/gdi_objects.h"
 #include "render/icon_strip.h"
 #include "render/row_look.h"
+#include "render/sort_arrows.h"
 
 namespace vorlane {
 
@@ -16,6 +17,7 @@ struct PaintCache {
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
+    SortArrows sortArrows;      // the header's arrow shapes at the window's DPI
 
     // Row painting's inputs (render/row_look.h) when the whole list pane was last invalidated by
     // a vertical scroll, and whether a row has been painted with other inputs since. While

@@ -25,6 +25,8 @@ namespace vorlane {
 
 namespace {
 
+// Pixels at 96 DPI, scaled to the window's.
+constexpr int kImageLeft = 1;              // the row image's left edge, from the cell's
 constexpr int kMarkerSize = 4;             // side of the red square of a marked row
 constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
 constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
@@ -181,7 +183,7 @@ class RowPainter {
         currentCellSeen_ = true;
         RECT highlight = cell;
         if (column == 0) {
-            highlight.left = cell.left + kImageAreaWidth;
+            highlight.left = cell.left + grid_.Scaled(kImageAreaWidth);
             highlight.right = CanvasX(static_cast<int64_t>(columns_.TotalWidth()) - origin_);
         }
         HBRUSH brush = grid_.activeLook ? grid_.activeCellBrush : grid_.inactiveCellBrush;
@@ -209,14 +211,16 @@ class RowPainter {
             DrawFileIcon(cell);
         }
         if (KindByte() > kMarkedAbove) {
-            RECT marker = {cell.left, cell.top, cell.left + kMarkerSize, cell.top + kMarkerSize};
+            const int side = grid_.Scaled(kMarkerSize);
+            RECT marker = {cell.left, cell.top, cell.left + side, cell.top + side};
             FillRect(dc_, &marker, grid_.markerBrush);
         }
     }
 
     void DrawImage(HIMAGELIST list, int index, const RECT& cell) {
         if (list != nullptr) {
-            ImageList_Draw(list, index, dc_, cell.left + 1, cell.top, ILD_TRANSPARENT);
+            ImageList_Draw(list, index, dc_, cell.left + grid_.Scaled(kImageLeft), cell.top,
+                           ILD_TRANSPARENT);
         }
     }
 
@@ -227,10 +231,11 @@ class RowPainter {
         if (columns_.CellKind(0) != kCellText) {
             return;  // no file name to look up
         }
-        const LONG left = item_.rcItem.left + cell.left + 1;
+        const int iconLeft = cell.left + grid_.Scaled(kImageLeft);
+        const int side = grid_.smallIconSize;
+        const LONG left = item_.rcItem.left + iconLeft;
         const LONG top = item_.rcItem.top + cell.top;
-        const RECT icon = {left, top, left + GetSystemMetrics(SM_CXSMICON),
-                           top + GetSystemMetrics(SM_CYSMICON)};
+        const RECT icon = {left, top, left + side, top + side};
         if (!RectVisible(item_.hDC, &icon)) {
             return;
         }
@@ -247,9 +252,29 @@ class RowPainter {
             }
             shown = *found;
         }
+        if (!DrawsAtSize(shown.images, side)) {
+            DrawScaled(shown, iconLeft, cell.top, side);
+            return;
+        }
         strip_.Follow(icons.generation());
-        if (!strip_.Draw(shown.images, shown.index, dc_, cell.left + 1, cell.top)) {
+        if (!strip_.Draw(shown.images, shown.index, dc_, iconLeft, cell.top)) {
             DrawImage(shown.images, shown.index, cell);
+        }
+    }
+
+    // True when the list's icons are `side` pixels square, as the strip draws them.
+    static bool DrawsAtSize(HIMAGELIST images, int side) {
+        int width = 0;
+        int height = 0;
+        return ImageList_GetIconSize(images, &width, &height) && width == side && height == side;
+    }
+
+    // The shell's list holds icons of another DPI's size: the icon is drawn stretched to `side`.
+    void DrawScaled(const ShellIcon& shown, int x, int y, int side) {
+        HICON icon = ImageList_GetIcon(shown.images, shown.index, ILD_NORMAL);
+        if (icon != nullptr) {
+            DrawIconEx(dc_, x, y, icon, side, side, 0, nullptr, DI_NORMAL);
+            DestroyIcon(icon);
         }
     }
 
@@ -292,7 +317,7 @@ class RowPainter {
         if (shown == nullptr) {
             return;  // plain value columns show nothing, not even a line
         }
-        RECT room = CellTextRoom(column, cell);
+        RECT room = CellTextRoom(grid_, column, cell);
         DrawUnits(dc_, shown, &room, TextAlignment(record.cellAlign));
         if (gridLines_) {
             DrawColumnLine(column, cell);

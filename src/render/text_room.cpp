@@ -9,8 +9,13 @@ namespace vorlane {
 
 namespace {
 
+// Pixels at 96 DPI, scaled to the window's.
 constexpr int kArrowFromTitleRight = 6;  // arrow's left edge, from the title's right edge
 constexpr int kTextBeforeArrow = 2;      // pixels between a title's text and its arrow
+constexpr int kTitleInsetX = 3;          // title text from the button's left and right edges
+constexpr int kTitleInsetY = 2;          // title text from the button's top edge
+constexpr int kTextInsetX = 2;           // cell text from the cell's left and right edges
+constexpr int kTextInsetY = 1;           // cell text from the row's top edge
 
 // Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
 LONG ClampedX(int64_t x) {
@@ -45,9 +50,10 @@ RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin) {
     return span;
 }
 
-RECT CellTextRoom(uint32_t column, const RECT& span) {
-    const LONG left = column == 0 ? span.left + kImageAreaWidth : span.left;
-    return {left + 2, span.top + 1, span.right - 2, span.bottom};
+RECT CellTextRoom(const GridInstance& grid, uint32_t column, const RECT& span) {
+    const LONG left = column == 0 ? span.left + grid.Scaled(kImageAreaWidth) : span.left;
+    const int insetX = grid.Scaled(kTextInsetX);
+    return {left + insetX, span.top + grid.Scaled(kTextInsetY), span.right - insetX, span.bottom};
 }
 
 RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane) {
@@ -59,15 +65,17 @@ RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane) 
 
 TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnRecord& record,
                         const RECT& button) {
-    RECT text = {button.left + 3, button.top + 2, button.right - 3, button.bottom};
+    const int insetX = grid.Scaled(kTitleInsetX);
+    RECT text = {button.left + insetX, button.top + grid.Scaled(kTitleInsetY),
+                 button.right - insetX, button.bottom};
     if ((record.flags & kTitlePressed) != 0) {
         text.left += 1;
         text.top += 1;
         text.right += 1;
     }
-    const LONG arrowLeft = text.right - kArrowFromTitleRight;
+    const LONG arrowLeft = text.right - grid.Scaled(kArrowFromTitleRight);
     if (grid.columnWindows.SortIndicator(column) != 0) {
-        text.right = std::max(text.left, arrowLeft - kTextBeforeArrow);
+        text.right = std::max(text.left, arrowLeft - grid.Scaled(kTextBeforeArrow));
     }
     return {text, arrowLeft};
 }

@@ -14,12 +14,13 @@
 
 namespace vorlane {
 
-constexpr int kImageAreaWidth = 16;  // column 0's content starts after the row image
+constexpr int kImageAreaWidth = 16;  // column 0's content starts after the row image (at 96 DPI)
 
 // A column's share of `row`, whose left edge stands at x `origin` of the list pane.
 RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin);
-// The part of a cell's span (its column's share of a row) its text is drawn in.
-RECT CellTextRoom(uint32_t column, const RECT& span);
+// The part of a cell's span (its column's share of a row) its text is drawn in, at the grid's
+// DPI.
+RECT CellTextRoom(const GridInstance& grid, uint32_t column, const RECT& span);
 
 // The button of a column's title in a header pane whose client area is `pane`.
 RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane);

@@ -84,8 +84,9 @@ TEST(Leaks, ThePlatformCountsTheIconsAndCursorsOfAControl) {
     DestroyWindow(grid);
     const int after = LiveIconsAndCursors();
     std::printf("icons and cursors: %d, with a control %d, after %d\n", before, during, after);
-    // Three cursors and two icons of its own: the count must see them come and go.
-    EXPECT_GE(during - before, 5);
+    // Three cursors of its own (the sort arrows are kept as a bitmap): the count must see them
+    // come and go.
+    EXPECT_GE(during - before, 3);
     EXPECT_EQ(after, before);
 }
 
