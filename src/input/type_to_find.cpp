@@ -8,10 +8,11 @@
 // the rows that begin with it; a longer prefix searches from the current row itself, which may
 // still match. The search wraps around past the last row.
 //
-// An owner-data grid's texts are its parent's: each row read is a GRN_GETCELL. A key looks at
-// no more than kOwnerDataFindRows rows from where the search starts, so that a grid of a
-// hundred million rows costs a keystroke a bounded number of questions; rows further on are
-// reached by typing again from nearer them.
+// A keystroke looks at a bounded number of rows from where the search starts, so that its cost
+// does not grow with the grid: an owner-data grid's texts are its parent's, each row read a
+// GRN_GETCELL, so it looks at no more than kOwnerDataFindRows; a grid that keeps its rows reads
+// each row's place through its list box, about a microsecond a row here, so it looks at no more
+// than kStoredFindRows. Rows further on are reached by typing again from nearer them.
 #include <windows.h>
 
 #include <algorithm>
@@ -30,6 +31,7 @@ namespace {
 constexpr DWORD kTypingPause = 1000;  // milliseconds after which a character starts a new prefix
 constexpr size_t kLongestPrefix = kShownCellUnits - 1;  // no shown text is longer
 constexpr uint64_t kOwnerDataFindRows = 1000;           // rows an owner-data search reads a key
+constexpr uint64_t kStoredFindRows = 100000;            // rows any other search reads a key
 
 bool IsWide(const GridInstance& grid) {
     return grid.store.textWidth() == TextWidth::Utf16;
@@ -90,7 +92,8 @@ bool MayBecomeCurrent(GridInstance& grid, uint32_t row) {
 uint32_t FindRow(GridInstance& grid, uint32_t start, const std::u16string& prefix, size_t length) {
     const uint32_t count = RowCount(grid);
     const bool numberColumn = grid.store.columns().CellKind(0) == kCellNumber;
-    const uint64_t span = IsOwnerData(grid) ? std::min<uint64_t>(count, kOwnerDataFindRows) : count;
+    const uint64_t span =
+        std::min<uint64_t>(count, IsOwnerData(grid) ? kOwnerDataFindRows : kStoredFindRows);
     for (uint64_t step = 0; step < span; ++step) {
         const auto row = static_cast<uint32_t>((uint64_t{start} + step) % count);
         const bool begins = IsWide(grid)

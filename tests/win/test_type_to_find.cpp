@@ -4,6 +4,8 @@
 // rectangle while the pane has the focus, unless the UI state hides focus cues.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -180,6 +182,25 @@ TEST(OwnerDataTyping, FindsAsAnOrdinaryGridAndAsksForBoundedRows) {
     EXPECT_GT(asked, 0u);
     EXPECT_LE(asked, 1000u);
     EXPECT_EQ(Grid_GetCurRow(owner), 0u);
+}
+
+// A keystroke looks at no more than 100,000 rows: a row further on is found from nearer it.
+TEST_F(ListInput, AKeystrokeLooksAtABoundedNumberOfRows) {
+    ASSERT_TRUE(AddStandardColumns(grid));
+    constexpr UINT kRows = 100002;
+    std::vector<GridValue> values(6 * kRows);
+    for (UINT row = 0; row < kRows; ++row) {
+        const char* name = row + 1 == kRows ? "zeta" : "r";
+        const GridValue cells[] = {reinterpret_cast<GridValue>(name), 0, 1, 2, 3, 6};
+        std::copy(std::begin(cells), std::end(cells), values.begin() + 6 * row);
+    }
+    ASSERT_EQ(Grid_AddRows(grid, kRows, values.data()), 0);
+    StartAt(0);
+    TypeAt(pane, 'z', 1000);
+    EXPECT_EQ(Grid_GetCurRow(grid), 0u);
+    StartAt(1);
+    TypeAt(pane, 'z', 5000);
+    EXPECT_EQ(Grid_GetCurRow(grid), kRows - 1);
 }
 
 struct MarkCase {
