@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <new>
 
 #include "access/row_text.h"
 #include "frame/row_positions.h"
@@ -117,13 +118,7 @@ void MakeCurrent(GridInstance& grid, uint32_t row) {
     SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, row);
 }
 
-}  // namespace
-
-void NoteListKeyDown(GridInstance& grid, bool consumed) {
-    grid.typed.swallowChars = consumed;
-}
-
-void OnListChar(GridInstance& grid, WPARAM unit, DWORD time) {
+void TypeUnit(GridInstance& grid, WPARAM unit, DWORD time) {
     TypedPrefix& typed = grid.typed;
     const auto typedUnit = static_cast<char16_t>(IsWide(grid) ? unit & 0xFFFF : unit & 0xFF);
     // Control characters (Enter, Tab, Esc, Backspace and the Ctrl letters) are not text.
@@ -155,6 +150,20 @@ void OnListChar(GridInstance& grid, WPARAM unit, DWORD time) {
     // The current row found again stays as it is, its selection with it.
     if (row != kNoRow && row != grid.currentRow && !grid.destroyed) {
         MakeCurrent(grid, row);
+    }
+}
+
+}  // namespace
+
+void NoteListKeyDown(GridInstance& grid, bool consumed) {
+    grid.typed.swallowChars = consumed;
+}
+
+void OnListChar(GridInstance& grid, WPARAM unit, DWORD time) {
+    try {
+        TypeUnit(grid, unit, time);
+    } catch (const std::bad_alloc&) {
+        grid.typed.units.clear();  // without memory for the prefix, the character finds nothing
     }
 }
 
