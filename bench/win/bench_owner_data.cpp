@@ -59,6 +59,7 @@ struct OwnerDataTimes {
     double repaint = 0;
     double jumpToLast = 0;
     double selectAll = 0;
+    double typedMiss = 0;
     double bytesPerRow = 0;
 };
 
@@ -93,6 +94,9 @@ OwnerDataTimes MeasureAt(UINT count, HIMAGELIST images) {
             Grid_SelectAll(grid);
             UpdateWindow(FindWindowExA(grid, nullptr, "ListBox", nullptr));
         });
+    // A letter that no row begins with: the search looks at every row it may before it gives up.
+    HWND pane = FindWindowExA(grid, nullptr, "ListBox", nullptr);
+    times.typedMiss = TimeStep([] {}, [&] { SendMessageA(pane, WM_CHAR, 'q', 1); });
     DestroyWindow(grid);
     SetWindowLongPtrA(host.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hostProcedure));
     PumpMessages();
@@ -124,6 +128,8 @@ void MeasureOwnerData(ResultTable& results) {
         {"jump to the last row: GRM_SETCURCELL and its paint (median of 15)", big.jumpToLast,
          small.jumpToLast},
         {"Select all: GRM_SELECTALL and its paint (median of 15)", big.selectAll, small.selectAll},
+        {"type-to-find: a letter no row begins with (median of 15)", big.typedMiss,
+         small.typedMiss},
     };
     for (const auto& step : steps) {
         line.measurement = step.what;

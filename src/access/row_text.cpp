@@ -43,26 +43,11 @@ void CopyCut(const CellContent& content, Unit (&text)[kShownCellUnits]) {
     text[length] = 0;
 }
 
-// The shown text of one cell; nullopt for a column that shows nothing or a grid destroyed
-// while its parent was asked.
 template <class Unit>
 std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint32_t row,
                                       uint32_t kindCell) {
     Unit text[kShownCellUnits] = {};
-    uint32_t value = 0;
-    const int32_t kind = grid.store.columns().CellKind(column);
-    if (kind == kCellText || kind == kCellNumber) {
-        const std::optional<CellContent> content = CellContentAt(grid, column, row);
-        if (grid.destroyed) {
-            return std::nullopt;
-        }
-        if (content && content->isText && content->text != nullptr) {
-            CopyCut(*content, text);
-        } else if (content && !content->isText) {
-            value = content->value;
-        }
-    }
-    const Unit* shown = ShownCellText(grid.store.columns(), column, kindCell, value, text);
+    const Unit* shown = CellShownUnits(grid, column, row, kindCell, text);
     if (shown == nullptr) {
         return std::nullopt;
     }
@@ -70,6 +55,31 @@ std::optional<std::wstring> ShownText(GridInstance& grid, uint32_t column, uint3
 }
 
 }  // namespace
+
+template <class Unit>
+const Unit* CellShownUnits(GridInstance& grid, uint32_t column, uint32_t row, uint32_t kindCell,
+                           Unit (&text)[kShownCellUnits]) {
+    text[0] = 0;
+    uint32_t value = 0;
+    const int32_t kind = grid.store.columns().CellKind(column);
+    if (kind == kCellText || kind == kCellNumber) {
+        const std::optional<CellContent> content = CellContentAt(grid, column, row);
+        if (grid.destroyed) {
+            return nullptr;
+        }
+        if (content && content->isText && content->text != nullptr) {
+            CopyCut(*content, text);
+        } else if (content && !content->isText) {
+            value = content->value;
+        }
+    }
+    return ShownCellText(grid.store.columns(), column, kindCell, value, text);
+}
+
+template const char* CellShownUnits(GridInstance&, uint32_t, uint32_t, uint32_t,
+                                    char (&)[kShownCellUnits]);
+template const char16_t* CellShownUnits(GridInstance&, uint32_t, uint32_t, uint32_t,
+                                        char16_t (&)[kShownCellUnits]);
 
 std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, uint32_t row,
                                           uint32_t kindCell) {

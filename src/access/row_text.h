@@ -9,6 +9,7 @@
 #include <string>
 
 #include "frame/grid_instance.h"
+#include "store/shown_cell.h"
 
 namespace vorlane {
 
@@ -24,6 +25,13 @@ std::wstring RowDescription(GridInstance& grid, uint32_t row);
 // parent was asked. `kindCell` is the row's kind cell (KindCellAt).
 std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, uint32_t row,
                                           uint32_t kindCell);
+
+// One cell as shown, in the grid's own units (code-page bytes or UTF-16), written into `text`
+// as painting writes it; the result points into `text` or to an empty text. Null for a column
+// that shows nothing or a grid destroyed while its parent was asked.
+template <class Unit>
+const Unit* CellShownUnits(GridInstance& grid, uint32_t column, uint32_t row, uint32_t kindCell,
+                           Unit (&text)[kShownCellUnits]);
 
 // A column's title; empty when it has none.
 std::wstring ColumnTitle(const GridInstance& grid, uint32_t column);

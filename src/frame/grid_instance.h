@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "frame/accessibility.h"
@@ -52,6 +53,15 @@ struct ListGesture {
     bool shiftHeld = false;    // Shift held then: a current-cell change stretches the selection
     bool rightButton = false;  // a right release is being handled as a left release
     uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
+};
+
+// Type-to-find in the list pane: the characters typed so far and when the last one came.
+// Written by the pane's key and character handlers (input/type_to_find.cpp).
+struct TypedPrefix {
+    std::u16string units;       // typed units: code-page bytes of an ANSI grid, else UTF-16
+    DWORD lastTime = 0;         // message time of the last unit typed, milliseconds
+    bool swallowChars = false;  // the parent consumed the last key down: its characters are
+                                // not typed
 };
 
 enum class ResizePhase : uint32_t { Idle = 0, Hovering = 1, Dragging = 2 };
@@ -162,6 +172,10 @@ struct GridInstance {
     HBRUSH markerBrush = nullptr;  // red 4x4 row marker
     HPEN gridPen = nullptr;
     ListGesture gesture;  // the list pane's press, release and click count
+    TypedPrefix typed;    // the list pane's type-to-find prefix
+    // UISF_ bits that the list pane's WM_UPDATEUISTATE messages set and cleared, kept here as
+    // some platforms keep none; its WM_QUERYUISTATE adds them to the platform's answer.
+    WORD paneUiState = 0;
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
     EditSession edit;     // the cell being edited in place
     CellTip tip;          // the tooltip of cut-off texts

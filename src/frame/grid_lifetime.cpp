@@ -118,8 +118,13 @@ bool MakePanes(GridInstance& grid) {
         return false;
     }
     Subclass(grid.headerPane, HeaderPaneProc);
-    grid.listPane = CreateChild(grid.ownWindow, "ListBox",
-                                grid.owner.on ? kOwnerDataListPaneStyle : kListPaneStyle);
+    // A Unicode grid's list pane is a Unicode window, so that the characters typed in it
+    // arrive as UTF-16 units rather than through the code page.
+    const DWORD listStyle = grid.owner.on ? kOwnerDataListPaneStyle : kListPaneStyle;
+    grid.listPane = grid.store.textWidth() == TextWidth::Utf16
+                        ? CreateWindowExW(0, L"ListBox", nullptr, listStyle, 0, 0, 0, 0,
+                                          grid.ownWindow, nullptr, Shared().moduleInstance, nullptr)
+                        : CreateChild(grid.ownWindow, "ListBox", listStyle);
     if (grid.listPane == nullptr) {
         return false;
     }

@@ -27,6 +27,11 @@ bool MakeSortArrows(PaintCache& cache, UINT dpi);
 // The row's column-0 text changed: its file icon is looked up again.
 void ForgetFileIcon(PaintCache& cache, uint32_t rowOffset);
 
+constexpr uint32_t kNoFocusMark = 0xFFFFFFFF;  // no row shows the focus mark
+
+// The row position whose focus mark row painting last left on screen, or kNoFocusMark.
+uint32_t MarkedRow(const PaintCache& cache);
+
 // Every row's file icon may have changed (the rows were cleared, or files changed behind the
 // control's back): all are looked up again.
 void ForgetFileIcons(PaintCache& cache);

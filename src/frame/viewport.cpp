@@ -3,6 +3,7 @@
 // bars show and drive both.
 #include <algorithm>
 
+#include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
@@ -233,6 +234,7 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     if (grid.destroyed) {
         return 0;
     }
+    RepaintFocusMark(grid);
     if (GetFocus() == grid.listPane) {
         RaiseRowEvent(grid, EVENT_OBJECT_FOCUS, grid.currentRow);
     }

@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "frame/cell_tip_window.h"
+#include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
 #include "frame/owner_rows.h"
 #include "frame/row_positions.h"
@@ -54,7 +55,36 @@ LRESULT OnListSetFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lPar
             RaiseListEvent(grid, EVENT_OBJECT_FOCUS);
         }
     }
+    RepaintFocusMark(grid);
     return result;
+}
+
+// The focus leaving the pane takes the focus mark away.
+LRESULT OnListKillFocus(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallReplaced(pane, WM_KILLFOCUS, wParam, lParam);
+    RepaintFocusMark(grid);
+    return result;
+}
+
+// The UI state's focus cues hide or show the focus mark. The pane keeps the bits itself as well
+// as passing them on: a platform that keeps no UI state still hides the mark when told to.
+LRESULT OnListUpdateUiState(GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallReplaced(pane, WM_UPDATEUISTATE, wParam, lParam);
+    const WORD flags = HIWORD(wParam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL | UISF_ACTIVE);
+    switch (LOWORD(wParam)) {
+        case UIS_SET: grid.paneUiState |= flags; break;
+        case UIS_CLEAR:
+        case UIS_INITIALIZE:  // the platform decides from the last input; nothing kept here
+            grid.paneUiState &= static_cast<WORD>(~flags);
+            break;
+        default: break;
+    }
+    RepaintFocusMark(grid);
+    return result;
+}
+
+LRESULT OnListQueryUiState(const GridInstance& grid, HWND pane) {
+    return CallReplaced(pane, WM_QUERYUISTATE, 0, 0) | grid.paneUiState;
 }
 
 // A key the list box handles itself (Home, End, and those the pane leaves it) may move the top
@@ -81,7 +111,12 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
 // The parent hears of the key first and may consume it; then the pane's own keys, then the
 // list box's.
 LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
-    if (ParentConsumesKey(grid, virtualKey) || grid.destroyed) {
+    const bool consumed = ParentConsumesKey(grid, virtualKey);
+    if (grid.destroyed) {
+        return 0;
+    }
+    NoteListKeyDown(grid, consumed);
+    if (consumed) {
         return 0;
     }
     if (OnListKeyDown(grid, virtualKey, keyData)) {
@@ -132,6 +167,7 @@ bool MayMoveRows(UINT message) {
         case WM_SETCURSOR:
         case WM_GETDLGCODE:
         case WM_GETFONT:
+        case WM_QUERYUISTATE:
         case WM_MOUSEMOVE:
         case LB_GETTOPINDEX:
         case LB_GETCARETINDEX:
@@ -229,10 +265,17 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
         case WM_ERASEBKGND: return 0;  // the rows and FillListPaneOutsideRows cover everything
         case WM_KEYDOWN: return OnListPaneKeyDown(grid, wParam, lParam);
+        case WM_CHAR:
+            // Never the list box's: its own search by character would move its caret.
+            OnListChar(grid, wParam, static_cast<DWORD>(GetMessageTime()));
+            return 0;
         case WM_CONTEXTMENU:
             return 0;  // the pane sends its parent's context menu itself, for a click or a key
         case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
-        case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
+        case WM_LBUTTONUP:
+            OnListLButtonUp(grid, wParam, lParam);
+            RepaintFocusMark(grid);  // a release may leave another row current
+            return 0;
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
         case WM_MOUSEMOVE: OnListPaneMouseMove(grid, wParam, lParam); return 0;
@@ -240,6 +283,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
+        case WM_KILLFOCUS: return OnListKillFocus(grid, pane, wParam, lParam);
+        case WM_UPDATEUISTATE: return OnListUpdateUiState(grid, pane, wParam, lParam);
+        case WM_QUERYUISTATE: return OnListQueryUiState(grid, pane);
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;

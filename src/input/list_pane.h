@@ -57,4 +57,12 @@ bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey);
 // the Menu key. False for any other key, which the list box handles.
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
 
+// type_to_find.cpp: a key down reaching the pane, and whether the parent consumed it (then
+// the characters it makes are not typed).
+void NoteListKeyDown(GridInstance& grid, bool consumed);
+// A character typed in the pane (WM_CHAR: a code-page byte of an ANSI grid, a UTF-16 unit of a
+// Unicode one) at message time `time`: extends or starts the prefix and makes the next row
+// beginning with it current.
+void OnListChar(GridInstance& grid, WPARAM unit, DWORD time);
+
 }  // namespace vorlane

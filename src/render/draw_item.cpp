@@ -1,5 +1,6 @@
 // WM_DRAWITEM: the control owner-draws both panes, the header pane as a whole and the list pane
 // row by row.
+#include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
 #include "render/header_painter.h"
 #include "render/row_painter.h"
@@ -13,7 +14,7 @@ void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
     if (item->hwndItem == grid.headerPane) {
         PaintHeader(grid, *item);
     } else if (item->hwndItem == grid.listPane) {
-        PaintRow(grid, *item);
+        PaintRow(grid, *item, ShowsFocusMark(grid, item->itemID));
     }
 }
 

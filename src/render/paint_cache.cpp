@@ -28,6 +28,10 @@ void ForgetFileIcon(PaintCache& cache, uint32_t rowOffset) {
     cache.fileIcons.Forget(rowOffset);
 }
 
+uint32_t MarkedRow(const PaintCache& cache) {
+    return cache.markedRow;
+}
+
 void ForgetFileIcons(PaintCache& cache) {
     cache.fileIcons.Invalidate();
 }

@@ -25,6 +25,10 @@ struct PaintCache {
     // may move them instead of painting them all again.
     RowLook lookAtFullRepaint;
     bool otherLookPainted = false;
+
+    // The row position painted last with the focus mark, or kNoFocusMark; cleared when that
+    // row is painted without it.
+    uint32_t markedRow = kNoFocusMark;
 };
 
 }  // namespace vorlane

@@ -354,7 +354,7 @@ class RowPainter {
 
 }  // namespace
 
-void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
+void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
     if (item.itemID == static_cast<UINT>(-1) || item.hDC == nullptr) {
         return;
     }
@@ -388,6 +388,14 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item) {
         ScopedSelect font(canvas, grid.listFont);
         ScopedSelect pen(canvas, grid.gridPen);
         RowPainter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height).Paint();
+    }
+    if (focusMark) {
+        // Inverted on the freshly composed row, never twice over the same pixels.
+        const RECT whole = {0, 0, width, height};
+        DrawFocusRect(canvas, &whole);
+        cache.markedRow = item.itemID;
+    } else if (cache.markedRow == item.itemID) {
+        cache.markedRow = kNoFocusMark;
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
 }

@@ -12,6 +12,8 @@ namespace vorlane {
 // grid's inputs are only read; what painting writes is its own, in the grid's PaintCache: the
 // canvas rows are composed on, the shell icons it looked up, and the mark that a row was painted
 // under other inputs than the last full repaint's (otherLookPainted, read by vertical scrolling).
-void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item);
+// `focusMark` draws the system focus rectangle over the row (the keyboard's current row while
+// the list pane has the focus), and the cache remembers which row shows it.
+void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark);
 
 }  // namespace vorlane

@@ -104,6 +104,7 @@ class GridStore {
     // only a-z fold). Refused (false, nothing changed) for a table that maps 0 to anything but 0
     // or any other unit to 0: the sort reads a folded 0 as the end of a text.
     bool SetFoldTable(const uint16_t* fold);
+    const uint16_t* foldTable() const { return fold_; }
     // What a sort by `keyColumn` reads: the table, the pool, the key kind, the text width and
     // the folding table. Valid until the next append.
     SortSource KeySource(uint32_t keyColumn) const;

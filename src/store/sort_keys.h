@@ -35,18 +35,17 @@ inline uint32_t LoadSortSlot(const uint8_t* table, size_t tableSize, uint64_t po
     return value;
 }
 
+// A byte key's byte as it compares: a-z mapped to A-Z, taken as unsigned.
+inline uint32_t FoldTextByte(unsigned char byte) {
+    return byte - uint32_t{'a'} < 26u ? byte - 0x20u : byte;
+}
+
 // Text keys compare byte by byte with only a-z mapped to A-Z, bytes taken as unsigned; a text
 // that ends where the other goes on sorts first. Negative, zero or positive like strcmp.
 inline int CompareTextKeys(const unsigned char* a, const unsigned char* b) {
     for (;; ++a, ++b) {
-        unsigned ca = *a;
-        unsigned cb = *b;
-        if (ca - 'a' < 26u) {
-            ca -= 0x20;
-        }
-        if (cb - 'a' < 26u) {
-            cb -= 0x20;
-        }
+        const uint32_t ca = FoldTextByte(*a);
+        const uint32_t cb = FoldTextByte(*b);
         if (ca != cb) {
             return ca < cb ? -1 : 1;
         }
@@ -79,6 +78,28 @@ inline int CompareWideTextKeys(const char16_t* a, const char16_t* b, const uint1
             return 0;
         }
     }
+}
+
+// True when `text` (NUL-terminated) begins with the `length` units of `prefix`, each unit
+// compared as the sort compares texts of its width: bytes by CompareTextKeys, UTF-16 units by
+// CompareWideTextKeys through `fold`. An empty prefix begins every text.
+inline bool StartsWithTextKey(const unsigned char* text, const unsigned char* prefix,
+                              size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == 0 || FoldTextByte(text[i]) != FoldTextByte(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+inline bool StartsWithWideTextKey(const char16_t* text, const char16_t* prefix, size_t length,
+                                  const uint16_t* fold) {
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == 0 || FoldWideUnit(fold, text[i]) != FoldWideUnit(fold, prefix[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Resolves text slots to NUL-terminated strings without ever reading past the pool: an offset is

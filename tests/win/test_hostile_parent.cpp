@@ -31,7 +31,8 @@ constexpr UINT kRows = 3;
 const char kNewText[] = "new";
 
 // How the notification is brought about: by the client's message, or by the user's gesture
-// (a click, a second click, Enter or Tab in the editor). GRN_DROP comes by its message both ways.
+// (a click, a second click, Enter or Tab in the editor). GRN_DROP comes by its message both ways,
+// GRN_KEYDOWN by a key both ways.
 enum class Road { Message, Gesture };
 
 enum class Hostility {
@@ -67,6 +68,7 @@ const char* NameOf(UINT code) {
         case GRN_CELLCHANGED: return "CellChanged";
         case GRN_BUTTON: return "Button";
         case GRN_DROP: return "Drop";
+        case GRN_KEYDOWN: return "KeyDown";
         default: return "SelChange";
     }
 }
@@ -106,6 +108,7 @@ class HostileParent : public ::testing::TestWithParam<Case> {
         ClickRow(0);
         Grid_CancelEdit(grid);
         parent->Clear();
+        parent->hearKeys = true;
         parent->onNotify = [this](GridNotify& record) { OnNotify(record); };
     }
 
@@ -143,13 +146,14 @@ class HostileParent : public ::testing::TestWithParam<Case> {
             case GRN_CELLCHANGED: Grid_SetCellText(grid, kNameColumn, 1, kNewText); break;
             case GRN_BUTTON: Grid_NotifyButton(grid); break;
             case GRN_DROP: Grid_NotifyDrop(grid); break;
+            case GRN_KEYDOWN: KeyDown(ListPane(grid), VK_DOWN, 0x50); break;  // the Down key
             default: Grid_SetActiveLook(grid, TRUE, TRUE); break;
         }
     }
 
     // The user's gesture or the client's message that starts it all.
     void Drive() {
-        if (Way() == Road::Message || Code() == GRN_DROP) {
+        if (Way() == Road::Message || Code() == GRN_DROP || Code() == GRN_KEYDOWN) {
             SendOwnMessage();
             return;
         }
@@ -286,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(
     EveryCodeAndHostility, HostileParent,
     ::testing::Combine(::testing::Values(GRN_HEADERCLICK, GRN_CELLCLICK, GRN_CURCELLCHANGED,
                                          GRN_BEGINEDIT, GRN_ENDEDIT, GRN_CELLCHANGING,
-                                         GRN_CELLCHANGED, GRN_BUTTON, GRN_DROP, GRN_SELCHANGE),
+                                         GRN_CELLCHANGED, GRN_BUTTON, GRN_DROP, GRN_SELCHANGE,
+                                         GRN_KEYDOWN),
                        ::testing::Values(Road::Message, Road::Gesture),
                        ::testing::Values(Hostility::DestroyControl, Hostility::DestroyParent,
                                          Hostility::ClearRows, Hostility::Sort,

@@ -4,12 +4,14 @@
 // puts the rows on the clipboard as text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "harness.h"
 #include "input_helpers.h"
 #include "list_input_fixture.h"
+#include "owner_rows_parent.h"
 #include "unicode_grid.h"
 
 using namespace testing_support;
@@ -190,6 +192,42 @@ TEST_F(ListInput, CopyPutsTheShownColumnsOfTheSelectedRowsInBothFormats) {
     EXPECT_EQ(Grid_Copy(wideGrid, TRUE), TRUE);
     const Units copied = ClipboardText<Units>(parent.hwnd(), CF_UNICODETEXT);
     EXPECT_EQ(copied, u"Title\t\r\n" + kMixed + u"\t5\r\n");
+}
+
+// An owner-data grid copies what its parent serves exactly as an ordinary grid of the same
+// rows copies them: selected rows, or the current one, with or without the titles.
+TEST(OwnerDataCopy, CopiesAsAnOrdinaryGridOfTheSameRows) {
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.rows = {
+        {"docs", "a note", 7, 8, 9, 2}, {"big", "", 1234567, -5, 0, 6}, {"x", "y", 1, 2, 3, 6}};
+    HWND owner = CreateStandardGrid(parent.hwnd(), true);
+    HWND plain = CreateStandardGrid(parent.hwnd(), false, 0, 250);
+    model.Serve(parent, owner);
+    model.Show(owner);
+    model.Fill(plain);
+    const struct {
+        std::vector<UINT> selected;
+        bool titles;
+    } cases[] = {{{}, false}, {{0, 2}, true}, {{1}, false}};
+    for (const auto& c : cases) {
+        std::wstring copies[2];
+        for (HWND grid : {owner, plain}) {
+            Grid_SetCurCell(grid, 0, 1);
+            Grid_DeselectAll(grid);
+            for (UINT row : c.selected) {
+                Grid_SetCurCell(grid, 0, row);  // a current cell is selected with it
+            }
+            SetClipboardText(parent.hwnd(), kUntouched);
+            EXPECT_EQ(Grid_Copy(grid, c.titles), TRUE);
+            copies[grid == owner ? 0 : 1] =
+                ClipboardText<std::wstring>(parent.hwnd(), CF_UNICODETEXT);
+        }
+        EXPECT_EQ(copies[0], copies[1]);
+        EXPECT_NE(copies[0], kUntouched);
+        EXPECT_EQ(std::count(copies[0].begin(), copies[0].end(), L'\n'),
+                  std::max<size_t>(c.selected.size(), 1) + (c.titles ? 1 : 0));
+    }
 }
 
 }  // namespace

@@ -151,6 +151,21 @@ void KeyDown(HWND pane, WPARAM virtualKey, UINT scanValue) {
     SendMessageA(pane, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanValue << 16)));
 }
 
+void SetThreadMessageTime(DWORD time) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_F24;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.ki.time = time;
+    SendInput(1, &input, sizeof input);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        if (message.wParam == VK_F24) {
+            break;
+        }
+    }
+}
+
 void PointerAt(HWND window, POINT client) {
     ClientToScreen(window, &client);
     SetCursorPos(client.x, client.y);

@@ -66,6 +66,11 @@ void Click(HWND pane, LPARAM point);
 // WM_KEYDOWN with a scan value (the scan code, 0x100 for an extended key).
 void KeyDown(HWND pane, WPARAM virtualKey, UINT scanValue);
 
+// Makes GetMessageTime read `time` (not 0) in this thread, as if the last message retrieved had
+// come then: a key release of an unused key stamped with it is put through the input queue and
+// taken out again. Needs a window of this thread to have the keyboard focus.
+void SetThreadMessageTime(DWORD time);
+
 // Puts the pointer at a point of a window's client area, and throws away the mouse messages
 // that this may have queued, so that only the messages a test sends reach the panes.
 void PointerAt(HWND window, POINT client);
