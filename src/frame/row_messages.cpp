@@ -117,6 +117,10 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
     // Rows appended at the end move neither the caret nor the top row: one look at the view
     // leaves it as a look after every row would.
     ShowAppendedRows(grid);
+    // A batch is a whole fill or a large part of one: what was grown ahead of it goes back.
+    if (!grid.destroyed) {
+        grid.store.TrimMemory();
+    }
     return firstPosition;
 }
 

@@ -22,9 +22,12 @@ namespace {
 constexpr LRESULT kListDialogCode = DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 
 // An owner-data grid fetches the rows to be painted first, so that no client code runs while
-// the list box paints.
+// the list box paints. Otherwise a paint means that the rows stopped coming for now: the store
+// gives back the memory it grew ahead of them.
 LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsOwnerData(grid)) {
+    if (!IsOwnerData(grid)) {
+        grid.store.TrimMemory();
+    } else {
         RECT area = {};
         GetUpdateRect(grid.listPane, &area, FALSE);
         if (!FetchRowsForPaint(grid, area)) {
