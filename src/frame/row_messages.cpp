@@ -242,7 +242,8 @@ void OnClearRows(GridInstance& grid) {
     if (grid.store.ClearRows()) {
         ForgetFileIcons(*grid.paint);  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
-        grid.listItemRoom = 0;  // the list box lets its item storage go
+        grid.itemsInAddedOrder = true;  // an empty list; the grid's appends keep the order
+        grid.listItemRoom = 0;          // the list box lets its item storage go
         grid.currentColumn = 0;
         grid.currentRow = 0;
         ++grid.viewGeneration;

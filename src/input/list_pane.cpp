@@ -115,6 +115,22 @@ void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
 }
 
+// Messages that add, remove or rewrite the list box's items (the grid's own appends reach the
+// list box without passing here).
+bool ChangesItems(UINT message) {
+    switch (message) {
+        case LB_ADDSTRING:
+        case LB_INSERTSTRING:
+        case LB_DELETESTRING:
+        case LB_SETITEMDATA:
+        case LB_RESETCONTENT:
+        case LB_SETCOUNT:
+        case LB_DIR:
+        case LB_ADDFILE: return true;
+        default: return false;
+    }
+}
+
 // The list box moves its top row and caret itself while it handles a message: keys, scrolls,
 // selections, item changes, its own resizing, its timer. Only messages that paint, ask or are
 // answered here without it leave them where they are.
@@ -203,6 +219,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     GridInstance& grid = *hold.get();
     if (MayMoveRows(message)) {
         ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
+    }
+    if (ChangesItems(message)) {
+        grid.itemsInAddedOrder = false;  // a sort reads the items again
     }
 
     switch (message) {
