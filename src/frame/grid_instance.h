@@ -187,7 +187,12 @@ struct GridInstance {
     GridStore store;            // columns, cell slots, cell texts and row counts, in the
                                 // width of the grid's class (ANSI bytes or UTF-16)
     uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
-    OwnerRows owner;            // an owner-data grid's rows; unused otherwise
+    // True while the list pane's items are the stored rows in the order they were added (item i
+    // holds row offset i * row size), as after a fill: a sort then need not read them. Any
+    // message that changes the pane's items from outside, and any sort that rewrites them,
+    // clears it; clearing the rows sets it again.
+    bool itemsInAddedOrder = true;
+    OwnerRows owner;  // an owner-data grid's rows; unused otherwise
 
     ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record
 

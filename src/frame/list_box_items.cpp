@@ -11,6 +11,7 @@ uint32_t ListBoxItems::GetData(int32_t index) const {
 }
 
 void ListBoxItems::SetData(int32_t index, uint32_t data) {
+    rewritten_ = true;
     Send(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
 }
 

@@ -116,6 +116,9 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
     }
     // Rows appended at the end move neither the caret nor the top row: one look at the view
     // leaves it as a look after every row would.
+    // The memory grown ahead of the rows goes back at the list pane's next paint, when the
+    // rows have stopped coming: a fill in batches copies the store no more than one row at a
+    // time would.
     ShowAppendedRows(grid);
     return firstPosition;
 }
@@ -238,7 +241,8 @@ void OnClearRows(GridInstance& grid) {
     if (grid.store.ClearRows()) {
         ForgetFileIcons(*grid.paint);  // row offsets start over
         SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
-        grid.listItemRoom = 0;  // the list box lets its item storage go
+        grid.itemsInAddedOrder = true;  // an empty list; the grid's appends keep the order
+        grid.listItemRoom = 0;          // the list box lets its item storage go
         grid.currentColumn = 0;
         grid.currentRow = 0;
         ++grid.viewGeneration;

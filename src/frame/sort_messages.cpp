@@ -63,9 +63,18 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     const GroupSortRequest request = RequestFor(grid, key, mode);
     uint32_t flags = grid.store.columns().Get(key)->flags;
     // The list box's own procedure, which the pane's procedure passes item messages on to.
-    ListBoxItems list(grid.listPane,
-                      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA)));
+    // Reading every item costs about as much as writing it: rows still in the order they were
+    // added are known without asking.
+    const auto procedure =
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA));
+    const bool inAddedOrder =
+        grid.itemsInAddedOrder && CallReplaced(grid.listPane, LB_GETCOUNT, 0, 0) ==
+                                      static_cast<LRESULT>(grid.store.RowCount());
+    ListBoxItems list(grid.listPane, procedure, inAddedOrder ? grid.store.RowSize() : 0);
     const GroupSortResult result = SortAndGroup(list, request, flags, &selected);
+    if (list.Rewritten()) {
+        grid.itemsInAddedOrder = false;
+    }
     if (result.sorted) {
         grid.store.SetColumnFlags(key, flags);
         grid.sortState = result.sortState;

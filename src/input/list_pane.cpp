@@ -25,9 +25,12 @@ namespace {
 constexpr LRESULT kListDialogCode = DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 
 // An owner-data grid fetches the rows to be painted first, so that no client code runs while
-// the list box paints.
+// the list box paints. Otherwise a paint means that the rows stopped coming for now: the store
+// gives back the memory it grew ahead of them.
 LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsOwnerData(grid)) {
+    if (!IsOwnerData(grid)) {
+        grid.store.TrimMemory();
+    } else {
         RECT area = {};
         GetUpdateRect(grid.listPane, &area, FALSE);
         if (!FetchRowsForPaint(grid, area)) {
@@ -155,6 +158,22 @@ void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
 }
 
+// Messages that add, remove or rewrite the list box's items (the grid's own appends reach the
+// list box without passing here).
+bool ChangesItems(UINT message) {
+    switch (message) {
+        case LB_ADDSTRING:
+        case LB_INSERTSTRING:
+        case LB_DELETESTRING:
+        case LB_SETITEMDATA:
+        case LB_RESETCONTENT:
+        case LB_SETCOUNT:
+        case LB_DIR:
+        case LB_ADDFILE: return true;
+        default: return false;
+    }
+}
+
 // The list box moves its top row and caret itself while it handles a message: keys, scrolls,
 // selections, item changes, its own resizing, its timer. Only messages that paint, ask or are
 // answered here without it leave them where they are.
@@ -259,6 +278,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (EndsCellTip(message)) {
         HideCellTip(grid);
+    }
+    if (ChangesItems(message)) {
+        grid.itemsInAddedOrder = false;  // a sort reads the items again
     }
 
     switch (message) {

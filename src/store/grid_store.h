@@ -84,6 +84,14 @@ class GridStore {
     // without memory.
     bool WriteCell(uint32_t rowOffset, uint32_t column, const void* source);
 
+    // Gives back the memory the cell table and the string pool hold for rows not yet appended,
+    // when a fill is over: growth reserves up to half again what is stored. Appends after it
+    // obtain memory again as they need it. Every view of the table and the pool moves.
+    void TrimMemory() {
+        table_.Trim();
+        pool_.Trim();
+    }
+
     // Frees the cell table and the string pool and zeroes the row counts, when rows exist; the
     // columns, their titles and masks stay. True when there were rows to clear.
     bool ClearRows();

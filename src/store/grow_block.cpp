@@ -25,9 +25,11 @@ bool GrowBlock::ObtainMemory(uint64_t bytes) {
     if (bytes > kMaxCapacity) {
         return false;
     }
-    // Half as much again as now, so a block grown step by step is copied only O(log n) times
-    // and carries at most half its size unused.
-    uint64_t wanted = RoundUpToStep(static_cast<uint64_t>(reserved_) * 3 / 2);
+    // Half as much again as now (a quarter once large), so a block grown step by step is copied
+    // only O(log n) times and carries at most half (a quarter) of its size unused.
+    const uint64_t held = reserved_;
+    const uint64_t growth = held < kLargeBlock ? held / 2 : held / 4;
+    uint64_t wanted = RoundUpToStep(held + growth);
     if (wanted < bytes) {
         wanted = bytes;
     }
@@ -115,6 +117,7 @@ void GrowBlock::Release() {
     reserved_ = 0;
     used_ = 0;
     capacity_ = 0;
+    trimmedAt_ = 0;
 }
 
 void GrowBlock::TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
@@ -127,6 +130,22 @@ void GrowBlock::TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
         used_ = used;
         capacity_ = capacity;  // the memory underneath stays, for later appends
     }
+}
+
+void GrowBlock::Trim() {
+    if (!Exists() || reserved_ <= capacity_ ||
+        (trimmedAt_ != 0 && uint64_t{capacity_} < uint64_t{trimmedAt_} + trimmedAt_ / 2)) {
+        return;
+    }
+    void* exact = ResizeStoreMemory(nullptr, capacity_);
+    if (exact == nullptr) {
+        return;  // the block keeps its memory, as large as it was
+    }
+    std::memcpy(exact, memory_, capacity_);
+    FreeStoreMemory(memory_);
+    memory_ = static_cast<uint8_t*>(exact);
+    reserved_ = capacity_;
+    trimmedAt_ = capacity_;
 }
 
 void GrowBlock::DropReserveIfAbsent() {

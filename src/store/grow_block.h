@@ -1,7 +1,10 @@
 // A growable run of bytes addressed by 32-bit byte offsets: the base of the cell table and the
 // string pools. Its logical size moves in fixed steps of 0x20000 bytes (the accounting every
 // caller sees through used() and capacity()); the memory underneath is obtained geometrically,
-// so growing step by step never copies the whole block once per step.
+// so growing step by step never copies the whole block once per step: by half again while the
+// block is small, by a quarter once it is large, so that a large block carries less unused
+// memory and needs less beside it while it moves. Trim gives back what lies past the capacity
+// once a fill is over.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +31,11 @@ class GrowBlock {
     uint32_t capacity() const { return capacity_; }
     // The block's bytes, or null while it does not exist. Any append may move them.
     const uint8_t* bytes() const { return Exists() ? memory_ : nullptr; }
-    // Bytes of memory actually held: at least capacity(), at most about half as much again.
+    // Bytes of memory actually held: at least capacity(), at most about half as much again
+    // (a quarter once past kLargeBlock), and exactly capacity() after Trim.
     size_t reserved() const { return reserved_; }
+    // Size from which the memory underneath grows by a quarter instead of by half.
+    static constexpr size_t kLargeBlock = size_t{32} << 20;
     uint8_t* bytes() { return Exists() ? memory_ : nullptr; }
 
     // Creates the block at one step, zeroed, with `initialUsed` bytes counted as in use.
@@ -59,13 +65,22 @@ class GrowBlock {
     void TruncateTo(bool existed, uint32_t used, uint32_t capacity);
     // Frees memory held by ReserveRoom for a block that was never created.
     void DropReserveIfAbsent();
+    // Gives back the memory held past capacity(): the bytes move to a block of exactly that size
+    // (shrinking in place would keep the memory on some heaps). After one such trim the next
+    // waits until the capacity has grown by half: a fill that pauses often (a paint between
+    // batches) would otherwise copy the block at every step, and so copies it O(log n) times.
+    // Nothing changes when nothing is held past the capacity, the block has not grown enough
+    // since or the new block cannot be had. Any bytes() pointer is stale after a trim, and room
+    // obtained by ReserveRoom beyond the capacity is gone.
+    void Trim();
 
   private:
     // True when `extra` more bytes fit in the existing block as it is: the common case.
     bool HasRoom(uint64_t extra) const { return Exists() && used_ + extra <= capacity_; }
     bool MakeRoomSlowly(uint64_t extra, uint32_t initialUsed);
     bool ReserveRoomSlowly(uint64_t extra, uint32_t initialUsed);
-    // Makes the memory underneath hold at least `bytes`, growing it by half at least.
+    // Makes the memory underneath hold at least `bytes`, growing it by a half (small) or a
+    // quarter (large) at least.
     bool ObtainMemory(uint64_t bytes);
     // The capacity MakeRoom reaches for `extra` more bytes, or 0 when it would pass the limit.
     uint64_t CapacityFor(uint64_t extra, uint32_t initialUsed) const;
@@ -74,6 +89,7 @@ class GrowBlock {
     size_t reserved_ = 0;        // bytes of memory_ obtained
     uint32_t used_ = 0;          // bytes in use
     uint32_t capacity_ = 0;      // logical size in steps of kStep; 0 while absent
+    uint32_t trimmedAt_ = 0;     // capacity at the last trim that gave memory back; 0: none yet
 };
 
 }  // namespace vorlane

@@ -74,6 +74,8 @@ class StringPool {
     void TruncateTo(bool existed, uint32_t used, uint32_t capacity) {
         block_.TruncateTo(existed, used, capacity);
     }
+    // Gives back the memory held past capacity() (see GrowBlock::Trim); bytes() moves.
+    void Trim() { block_.Trim(); }
     // Frees every string; the pool no longer exists.
     void Release() { block_.Release(); }
 

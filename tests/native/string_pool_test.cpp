@@ -208,6 +208,69 @@ TEST(CellTableSlots, GrowthStepsByOneLogicallyButAllocatesGeometrically) {
     EXPECT_EQ(table.ReadSlot(steps * kStep - 4), steps * kStep / 4 - 1);
 }
 
+// A trim keeps every byte and the accounting, and gives back what is held past the capacity
+// unless the block has grown by less than half since its last trim or the memory is refused.
+TEST(GrowBlockTrim, GivesBackMemoryPastTheCapacityKeepingEveryByte) {
+    struct Case {
+        const char* name;
+        uint32_t stepsBeforeFirstTrim;  // 0: no earlier trim
+        uint32_t steps;                 // filled before the trim looked at
+        bool refuseMemory;
+        bool trims;
+    };
+    const Case cases[] = {
+        {"first trim", 0, 9, false, true},
+        {"grown by half since the last trim", 8, 14, false, true},
+        {"grown by less than half since", 8, 11, false, false},
+        {"memory refused", 0, 9, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CellTable table;
+        uint32_t value = 0;
+        auto fillTo = [&](uint32_t steps) {
+            while (table.used() < steps * kStep) {
+                ASSERT_TRUE(table.AppendSlot(value++));
+            }
+            ASSERT_TRUE(table.AppendSlot(value++));  // one slot into the next step
+        };
+        if (c.stepsBeforeFirstTrim != 0) {
+            fillTo(c.stepsBeforeFirstTrim);
+            table.Trim();
+            ASSERT_EQ(table.reserved(), table.capacity());
+        }
+        fillTo(c.steps);
+        ASSERT_GT(table.reserved(), table.capacity());
+        const testing::BlockImage before = testing::ImageOf(table);
+        const size_t reservedBefore = table.reserved();
+        StoreMemoryFaults::FailNthAllocation(c.refuseMemory ? 1 : 0);
+        table.Trim();
+        StoreMemoryFaults::FailNthAllocation(0);
+        EXPECT_EQ(testing::ImageOf(table), before);
+        EXPECT_EQ(table.reserved(), c.trims ? table.capacity() : reservedBefore);
+        ASSERT_TRUE(table.AppendSlot(7));  // appends go on after a trim
+        EXPECT_EQ(table.ReadSlot(table.used() - 4), 7u);
+    }
+}
+
+// A fill trimmed after every step (a paint between batches) still copies its block only
+// O(log n) times: every copy is one allocation.
+TEST(GrowBlockTrim, TrimmingAfterEveryStepKeepsCopiesFew) {
+    CellTable table;
+    const uint32_t start = StoreMemoryFaults::AllocationCount();
+    const uint32_t steps = 128;
+    for (uint32_t i = 0; i < steps * kStep / 4; ++i) {
+        ASSERT_TRUE(table.AppendSlot(i));
+        if ((i + 1) % (kStep / 4) == 0) {
+            table.Trim();
+        }
+    }
+    EXPECT_EQ(table.capacity(), steps * kStep);
+    EXPECT_LE(StoreMemoryFaults::AllocationCount() - start, 30u)
+        << StoreMemoryFaults::AllocationCount() - start;
+    EXPECT_EQ(table.ReadSlot(steps * kStep - 4), steps * kStep / 4 - 1);
+}
+
 TEST(GrowBlockLimits, GrowNeedsAnExistingBlockAndReleaseEmptiesIt) {
     GrowBlock block;
     EXPECT_FALSE(block.Grow());

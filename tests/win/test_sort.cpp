@@ -1,6 +1,7 @@
 // GRM_SORT through messages: order, groups, modes, selection and view kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -172,3 +173,56 @@ TEST_F(Sort, WithFewerThanSixColumnsEveryRowIsInTheLastGroup) {
 }
 
 }  // namespace
+
+// A sort of rows still in the order they were added does not read the list pane's items; any
+// change of the items from outside makes it read them again. Item data a client repeats or
+// re-adds shows the difference: the rows sorted are the ones the pane shows.
+TEST_F(Sort, ItemsChangedFromOutsideAreReadAgain) {
+    struct Case {
+        const char* name;
+        void (*change)(HWND grid, HWND list);
+    };
+    const Case cases[] = {
+        {"fresh fill", [](HWND, HWND) {}},
+        {"item data repeated",
+         [](HWND, HWND list) {
+             SendMessageA(list, LB_SETITEMDATA, 1, SendMessageA(list, LB_GETITEMDATA, 0, 0));
+         }},
+        {"item deleted and added again",
+         [](HWND, HWND list) {
+             const LRESULT first = SendMessageA(list, LB_GETITEMDATA, 0, 0);
+             SendMessageA(list, LB_DELETESTRING, 2, 0);
+             SendMessageA(list, LB_ADDSTRING, 0, first);
+         }},
+        {"sorted before by another column",
+         [](HWND grid, HWND) { Grid_Sort(grid, 2, GRID_SORT_DESCENDING); }},
+        {"cleared and filled again", [](HWND grid, HWND) { Grid_ClearRows(grid); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid_ClearRows(grid);
+        for (const char* name : {"d", "b", "e", "a", "c"}) {
+            AddStandardRow(grid, name, nullptr, name[0] % 3, 0, 0, 4);
+        }
+        c.change(grid, ListPane(grid));
+        if (Grid_GetRowCount(grid) == 0) {
+            for (const char* name : {"d", "b", "e", "a", "c"}) {
+                AddStandardRow(grid, name, nullptr, 0, 0, 0, 4);
+            }
+        }
+        std::vector<std::string> expected = Names();
+        std::sort(expected.begin(), expected.end());
+        // The row shown first stays selected wherever it goes: the sort knows which row each
+        // position showed.
+        const std::string first = Names()[0];
+        SendMessageA(ListPane(grid), LB_SETSEL, TRUE, 0);
+        Grid_Sort(grid, 0, GRID_SORT_ASCENDING);
+        const std::vector<std::string> names = Names();
+        EXPECT_EQ(names, expected);
+        const std::vector<UINT> selected = Selected();
+        ASSERT_FALSE(selected.empty());
+        for (UINT position : selected) {
+            EXPECT_EQ(names[position], first);
+        }
+    }
+}
