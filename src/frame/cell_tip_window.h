@@ -15,6 +15,9 @@ namespace vorlane {
 bool ShowCellTip(GridInstance& grid, const std::wstring& text, const RECT& textArea, HFONT font);
 // Hides the tooltip if it shows anything; the window stays for the next text.
 void HideCellTip(GridInstance& grid);
+// True for the messages, to the control or a pane, after which a tip shown no longer matches
+// the screen: presses, keys, scrolls, moves and changes of the cells, columns or rows.
+bool EndsCellTip(UINT message);
 // Destroys the tooltip, if one was made.
 void DestroyCellTip(GridInstance& grid);
 

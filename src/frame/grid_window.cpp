@@ -8,7 +8,6 @@
 #include "frame/grid_lifetime.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
-#include "input/cell_tips.h"
 #include "vorlane.h"
 
 namespace vorlane {

@@ -149,41 +149,4 @@ void OnPaneMouseLeave(GridInstance& grid) {
     HideCellTip(grid);
 }
 
-bool EndsCellTip(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_MOUSEWHEEL:
-        case WM_MOUSEHWHEEL:
-        case WM_SIZE:
-        case WM_MOVE:
-        case WM_SHOWWINDOW:
-        case WM_ENABLE:
-        case WM_CANCELMODE:
-        case GRM_ADDCOLUMN:
-        case GRM_SETCELL:
-        case GRM_SETCELLEX:
-        case GRM_SETCURCELL:
-        case GRM_ENSUREVISIBLE:
-        case GRM_BEGINEDIT:
-        case GRM_SETCOLWIDTH:
-        case GRM_SETCOLTITLE:
-        case GRM_SETHEADERHEIGHT:
-        case GRM_SETROWHEIGHT:
-        case GRM_SETFONTS:
-        case GRM_CLEARROWS:
-        case GRM_SETROWCOUNT:
-        case GRM_SORT:
-        case GRM_RESTORETOPINDEX: return true;
-        default: return false;
-    }
-}
-
 }  // namespace vorlane

@@ -19,8 +19,4 @@ void OnPaneMouseHover(GridInstance& grid, HWND pane, LPARAM point);
 // WM_MOUSELEAVE in a pane.
 void OnPaneMouseLeave(GridInstance& grid);
 
-// True for the messages, to the control or a pane, after which a tip shown no longer matches
-// the screen: presses, keys, scrolls, moves and changes of the cells, columns or rows.
-bool EndsCellTip(UINT message);
-
 }  // namespace vorlane

@@ -23,24 +23,6 @@ LONG ClampedX(int64_t x) {
     return static_cast<LONG>(std::clamp<int64_t>(x, -kLimit, kLimit));
 }
 
-// The window's device context for the length of a measure.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 }  // namespace
 
 RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin) {
@@ -89,7 +71,7 @@ std::optional<RECT> CutTextPlace(HWND window, HFONT font, const std::wstring& te
     if (text.empty()) {
         return std::nullopt;
     }
-    WindowDc dc(window);
+    WindowDC dc(window);
     if (dc.get() == nullptr) {
         return std::nullopt;
     }
