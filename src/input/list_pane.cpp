@@ -294,10 +294,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CONTEXTMENU:
             return 0;  // the pane sends its parent's context menu itself, for a click or a key
         case WM_LBUTTONDOWN: OnListLButtonDown(grid, lParam); return 0;
-        case WM_LBUTTONUP:
-            OnListLButtonUp(grid, wParam, lParam);
-            RepaintFocusMark(grid);  // a release may leave another row current
-            return 0;
+        case WM_LBUTTONUP: OnListLButtonUp(grid, wParam, lParam); return 0;
         case WM_RBUTTONDOWN: OnListRButtonDown(grid); return 0;
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
         case WM_MOUSEMOVE: OnListPaneMouseMove(grid, wParam, lParam); return 0;

@@ -7,6 +7,7 @@
 // may also destroy this control or clear its rows: the gesture then stops where it is.
 #include <algorithm>
 
+#include "frame/focus_mark.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
@@ -184,7 +185,11 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     Send(grid, GRM_SETACTIVELOOK, WM_LBUTTONDOWN, 1);
 }
 
-void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
+namespace {
+
+// The release as the list pane handles it: capture and cursor, GRN_BUTTON, a drop or the
+// click's selection, current cell and activation.
+void ReleaseLeftButton(GridInstance& grid, WPARAM keys, LPARAM point) {
     RowDrag& drag = Shared().drag;
     ListGesture& gesture = grid.gesture;
     ReleaseCapture();
@@ -252,6 +257,13 @@ void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
         return;
     }
     FinishClick(grid, row);
+}
+
+}  // namespace
+
+void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point) {
+    ReleaseLeftButton(grid, keys, point);
+    RepaintFocusMark(grid);  // a release may leave another row current
 }
 
 void OnListRButtonDown(GridInstance& grid) {
