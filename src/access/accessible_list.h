@@ -97,6 +97,28 @@ class AccessibleList : public IAccessible {
             return E_OUTOFMEMORY;
         }
     }
+    // accLocation: E_POINTER without all four out-parameters, else them zeroed, the child
+    // resolved and the rectangle `rectOf(target)` (screen coordinates) returned in them.
+    template <typename RectOf>
+    HRESULT AnswerLocation(LONG* left, LONG* top, LONG* width, LONG* height, const VARIANT& id,
+                           RectOf&& rectOf) const {
+        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+            return E_POINTER;
+        }
+        *left = *top = *width = *height = 0;
+        return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+            return ReturnRect(rectOf(target), left, top, width, height);
+        });
+    }
+    // A method about the object as a whole that answers through `out`: E_POINTER without it,
+    // else `out` emptied, then kDisconnected once the grid is gone, S_OK to go on.
+    HRESULT OpenWhole(VARIANT* out) const {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        SetEmpty(out);
+        return grid_ == nullptr ? kDisconnected : S_OK;
+    }
     // The same through the out-parameter `out`: E_POINTER without one, else cleared first.
     template <typename Out, typename Answer>
     HRESULT AnswerAbout(Out* out, const VARIANT& id, Answer&& answer) const {

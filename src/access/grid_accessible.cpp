@@ -168,14 +168,10 @@ LONG GridAccessible::StateFlags(const GridInstance& grid, const AccessTarget& ta
 
 // The current row while the list pane has the focus; the list itself when it has no rows.
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accFocus(VARIANT* id) {
-    if (id == nullptr) {
-        return E_POINTER;
+    if (const HRESULT opened = OpenWhole(id); opened != S_OK) {
+        return opened;
     }
-    SetEmpty(id);
     const GridInstance* grid = Grid();
-    if (grid == nullptr) {
-        return kDisconnected;
-    }
     if (!PaneHasFocus(*grid)) {
         return S_FALSE;
     }
@@ -186,14 +182,10 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accFocus(VARIANT* id) {
 
 // None: empty; one: its child id; more: an enumeration of their ids.
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accSelection(VARIANT* ids) {
-    if (ids == nullptr) {
-        return E_POINTER;
+    if (const HRESULT opened = OpenWhole(ids); opened != S_OK) {
+        return opened;
     }
-    SetEmpty(ids);
     const GridInstance* grid = Grid();
-    if (grid == nullptr) {
-        return kDisconnected;
-    }
     try {
         std::vector<uint32_t> rows;
         if (!SelectedRows(*grid, rows)) {
@@ -244,11 +236,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accSelect(LONG flags, VARIANT id) {
 
 HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LONG* width,
                                                       LONG* height, VARIANT id) {
-    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
-        return E_POINTER;
-    }
-    *left = *top = *width = *height = 0;
-    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+    return AnswerLocation(left, top, width, height, id, [&](const AccessTarget& target) {
         const GridInstance& grid = *Grid();
         RECT rect = {};
         if (target.self) {
@@ -257,7 +245,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accLocation(LONG* left, LONG* top, LON
             rect = RowRect(grid, target.index);
             ToScreen(grid.listPane, rect);
         }
-        return ReturnRect(rect, left, top, width, height);
+        return rect;
     });
 }
 
@@ -269,14 +257,10 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accNavigate(LONG direction, VARIANT st
 
 // The row under a screen point; the list itself elsewhere in the control; nothing outside it.
 HRESULT STDMETHODCALLTYPE GridAccessible::accHitTest(LONG x, LONG y, VARIANT* id) {
-    if (id == nullptr) {
-        return E_POINTER;
+    if (const HRESULT opened = OpenWhole(id); opened != S_OK) {
+        return opened;
     }
-    SetEmpty(id);
     const GridInstance* grid = Grid();
-    if (grid == nullptr) {
-        return kDisconnected;
-    }
     RECT control = {};
     GetWindowRect(grid->ownWindow, &control);
     const POINT screen = {x, y};

@@ -105,11 +105,8 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accState(VARIANT id, VARIANT* st
 
 // Titles take neither the focus nor a selection.
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accFocus(VARIANT* id) {
-    if (id == nullptr) {
-        return E_POINTER;
-    }
-    SetEmpty(id);
-    return Grid() == nullptr ? kDisconnected : S_FALSE;
+    const HRESULT opened = OpenWhole(id);
+    return opened == S_OK ? S_FALSE : opened;
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accSelection(VARIANT* ids) {
@@ -128,16 +125,12 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accSelect(LONG, VARIANT id) {
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accLocation(LONG* left, LONG* top, LONG* width,
                                                         LONG* height, VARIANT id) {
-    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
-        return E_POINTER;
-    }
-    *left = *top = *width = *height = 0;
-    return AnswerAbout(id, [&](const AccessTarget& target) -> HRESULT {
+    return AnswerLocation(left, top, width, height, id, [&](const AccessTarget& target) {
         const GridInstance& grid = *Grid();
         RECT rect = target.self ? ShownPart(grid.headerPane, grid.ownWindow)
                                 : TitleRect(grid, ColumnOfChild(grid, target.index));
         ToScreen(grid.headerPane, rect);
-        return ReturnRect(rect, left, top, width, height);
+        return rect;
     });
 }
 
@@ -150,14 +143,10 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accNavigate(LONG direction, VARIANT 
 
 // The title under a screen point; the list itself elsewhere in the shown header.
 HRESULT STDMETHODCALLTYPE HeaderAccessible::accHitTest(LONG x, LONG y, VARIANT* id) {
-    if (id == nullptr) {
-        return E_POINTER;
+    if (const HRESULT opened = OpenWhole(id); opened != S_OK) {
+        return opened;
     }
-    SetEmpty(id);
     const GridInstance* grid = Grid();
-    if (grid == nullptr) {
-        return kDisconnected;
-    }
     try {
         POINT point = {x, y};
         ScreenToClient(grid->headerPane, &point);
