@@ -131,5 +131,8 @@ LRESULT CALLBACK NumberEditorProc(HWND editor, UINT message, WPARAM wParam, LPAR
 // frame/subclass.cpp: replacing a child's procedure, keeping the old one in GWLP_USERDATA.
 void Subclass(HWND child, WNDPROC procedure);
 LRESULT CallReplaced(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+// The child's replaced procedure, for a caller that sends it many messages in a row: looked up
+// once, not for every message. Null when the child was never replaced.
+WNDPROC ReplacedProcedure(HWND child);
 
 }  // namespace vorlane

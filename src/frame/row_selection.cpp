@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "frame/grid_handlers.h"
 #include "frame/row_positions.h"
 #include "frame/win_events.h"
 
@@ -207,7 +208,7 @@ void SelectRows(GridInstance& grid, std::span<const uint32_t> positions, bool se
     // pane's procedure costs as much again as the selecting. What that procedure does for a
     // message, once is enough here.
     ++grid.viewGeneration;
-    const auto listBox = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA));
+    const WNDPROC listBox = ReplacedProcedure(grid.listPane);
     size_t i = 0;
     while (i < positions.size() && positions[i] < rows) {
         size_t end = i + 1;

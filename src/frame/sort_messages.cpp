@@ -65,8 +65,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     // The list box's own procedure, which the pane's procedure passes item messages on to.
     // Reading every item costs about as much as writing it: rows still in the order they were
     // added are known without asking.
-    const auto procedure =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(grid.listPane, GWLP_USERDATA));
+    const WNDPROC procedure = ReplacedProcedure(grid.listPane);
     const bool inAddedOrder =
         grid.itemsInAddedOrder && CallReplaced(grid.listPane, LB_GETCOUNT, 0, 0) ==
                                       static_cast<LRESULT>(grid.store.RowCount());

@@ -14,8 +14,12 @@ void Subclass(HWND child, WNDPROC procedure) {
     SetWindowLongPtrA(child, GWLP_USERDATA, replaced);
 }
 
+WNDPROC ReplacedProcedure(HWND child) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_USERDATA));
+}
+
 LRESULT CallReplaced(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto replaced = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_USERDATA));
+    WNDPROC replaced = ReplacedProcedure(child);
     const bool wide = IsWindowUnicode(child) != FALSE;
     if (replaced == nullptr) {
         return wide ? DefWindowProcW(child, message, wParam, lParam)
