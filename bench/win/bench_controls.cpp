@@ -14,13 +14,6 @@ namespace {
 const char* const kTitles[kShownColumns] = {"Name", "Note", "Size", "Count", "Total"};
 constexpr int kRowHeight = 17;
 
-int ColumnLeft(int column) {
-    return column < 2 ? column * kTextWidth : 2 * kTextWidth + (column - 2) * kNumberWidth;
-}
-int ColumnWidth(int column) {
-    return column < 2 ? kTextWidth : kNumberWidth;
-}
-
 // A row whose numbers show: kind 3. Its image comes from the high 16 bits when non-zero, else
 // from the shell.
 GridValue KindCell(const RowSet& rows, size_t i, RowIcons icons) {
@@ -81,6 +74,16 @@ void PaintBareRow(const DRAWITEMSTRUCT& item, void* context) {
 }
 
 }  // namespace
+
+int ColumnLeft(int column) {
+    return column < 2 ? column * kTextWidth : 2 * kTextWidth + (column - 2) * kNumberWidth;
+}
+int ColumnWidth(int column) {
+    return column < 2 ? kTextWidth : kNumberWidth;
+}
+const char* ColumnTitle(int column) {
+    return column >= 0 && column < kShownColumns ? kTitles[column] : "";
+}
 
 // ---- the grid ------------------------------------------------------------------------------
 

@@ -26,6 +26,11 @@ constexpr int kShownColumns = 5;
 constexpr UINT kNameColumn = 0;  // text key of the sorts
 constexpr UINT kSizeColumn = 2;  // number key of the sorts
 
+// The left edge, width and title of a shown column.
+int ColumnLeft(int column);
+int ColumnWidth(int column);
+const char* ColumnTitle(int column);
+
 // ---- the grid ------------------------------------------------------------------------------
 
 // A visible grid filling the host's client area, with its six columns and no rows. With

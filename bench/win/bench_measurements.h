@@ -63,6 +63,11 @@ bool MeasureSortKeepingSelection(ResultTable& results, size_t rows);
 // repaint beside the bare list box drawing texts only.
 void MeasurePainting(ResultTable& results, size_t rows);
 
+// The full repaint of texts only beside the bare list box and a bare owner-drawn static drawing
+// the same texts and titles in the same rectangles, and the repaint's parts (header, list pane,
+// the grid window's own paint cycle) each beside the platform's cost of it.
+void MeasurePaintingFloor(ResultTable& results, size_t rows);
+
 // Full repaints and line scrolls of rows standing for real files, whose icons the grid asks the
 // shell for at every paint; the list view was given the icon indices when it was filled.
 void MeasureShellIconPainting(ResultTable& results);

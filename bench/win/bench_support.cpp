@@ -195,9 +195,18 @@ HostWindow::~HostWindow() {
     PumpMessages();
 }
 
-void HostWindow::SetItemPainter(ItemPainter painter, void* context) {
-    painter_ = painter;
-    context_ = context;
+void HostWindow::SetItemPainter(ItemPainter painter, void* context, UINT controlType) {
+    Painter& slot = controlType == ODT_STATIC ? staticPainter_ : listBoxPainter_;
+    slot = {painter, context};
+}
+
+bool HostWindow::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const Painter& painter = item.CtlType == ODT_STATIC ? staticPainter_ : listBoxPainter_;
+    if (painter.paint == nullptr) {
+        return false;
+    }
+    painter.paint(item, painter.context);
+    return true;
 }
 
 LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -207,8 +216,8 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_DRAWITEM && host != nullptr && host->painter_ != nullptr) {
-        host->painter_(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), host->context_);
+    if (message == WM_DRAWITEM && host != nullptr &&
+        host->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
         return TRUE;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -94,7 +94,8 @@ constexpr int kClientWidth = 1000;
 constexpr int kClientHeight = 700;
 
 // A visible top-level window whose client area is kClientWidth x kClientHeight. Its procedure
-// forwards WM_DRAWITEM to the painter set with SetItemPainter (the bare list box's parent).
+// forwards WM_DRAWITEM to the painter set with SetItemPainter for the control's type (the bare
+// list box's and the bare title strip's parent).
 class HostWindow {
   public:
     using ItemPainter = void (*)(const DRAWITEMSTRUCT& item, void* context);
@@ -104,13 +105,21 @@ class HostWindow {
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
     HWND get() const { return window_; }
-    void SetItemPainter(ItemPainter painter, void* context);
+    // `controlType`: ODT_LISTBOX or ODT_STATIC.
+    void SetItemPainter(ItemPainter painter, void* context, UINT controlType = ODT_LISTBOX);
+    // Paints the item with the painter of its control's type; false when there is none. For
+    // windows between the host and its controls.
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    struct Painter {
+        ItemPainter paint = nullptr;
+        void* context = nullptr;
+    };
     HWND window_ = nullptr;
-    ItemPainter painter_ = nullptr;
-    void* context_ = nullptr;
+    Painter listBoxPainter_;
+    Painter staticPainter_;
 };
 
 // Four solid-colour 16 x 16 images, shared by the grid (row image list) and the list view.

@@ -3,7 +3,8 @@
 // filling and the memory it takes, sorting, full repaints and line scrolling; the 64-bit build
 // also fills the grid alone with 10,000,000 rows.
 //
-//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only fill|sort|paint|owner]
+//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only
+//   fill|sort|paint|paint-floor|owner]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
@@ -184,6 +185,10 @@ int main(int argc, char** argv) {
         if (wanted("paint") && !largest) {
             std::fprintf(stderr, "painting, %zu rows\n", rows);
             bench::MeasurePainting(results, rows);
+        }
+        if ((wanted("paint") || options.only == "paint-floor") && !largest) {
+            std::fprintf(stderr, "painting beside its floor, %zu rows\n", rows);
+            bench::MeasurePaintingFloor(results, rows);
         }
     }
     if (wanted("paint")) {

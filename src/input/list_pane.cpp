@@ -26,7 +26,9 @@ constexpr LRESULT kListDialogCode = DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 
 // An owner-data grid fetches the rows to be painted first, so that no client code runs while
 // the list box paints. Otherwise a paint means that the rows stopped coming for now: the store
-// gives back the memory it grew ahead of them.
+// gives back the memory it grew ahead of them. The pane's paint begins here and its device
+// context goes to the list box (as the paint message's HDC), so that the background outside the
+// rows and the rows are drawn on one device context.
 LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsOwnerData(grid)) {
         grid.store.TrimMemory();
@@ -37,10 +39,17 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
             return 0;  // the control is gone
         }
     }
-    FillListPaneOutsideRows(grid);
+    HWND pane = grid.listPane;
+    PAINTSTRUCT paint = {};
+    const bool ownPaint = wParam == 0;
+    HDC dc = ownPaint ? BeginPaint(pane, &paint) : reinterpret_cast<HDC>(wParam);
+    FillListPaneOutsideRows(grid, dc);
     grid.owner.painting = IsOwnerData(grid);
-    const LRESULT result = CallReplaced(grid.listPane, message, wParam, lParam);
+    const LRESULT result = CallReplaced(pane, message, reinterpret_cast<WPARAM>(dc), lParam);
     grid.owner.painting = false;
+    if (ownPaint && dc != nullptr) {
+        EndPaint(pane, &paint);
+    }
     return result;
 }
 

@@ -8,9 +8,9 @@
 
 namespace vorlane {
 
-void FillListPaneOutsideRows(const GridInstance& grid) {
+void FillListPaneOutsideRows(const GridInstance& grid, HDC dc) {
     RECT client;
-    if (grid.listPane == nullptr || !GetClientRect(grid.ownWindow, &client)) {
+    if (grid.listPane == nullptr || dc == nullptr || !GetClientRect(grid.ownWindow, &client)) {
         return;
     }
     // In list pane coordinates; a control lower than its header shows no list at all.
@@ -27,11 +27,6 @@ void FillListPaneOutsideRows(const GridInstance& grid) {
         return;
     }
 
-    // Not clipped to the update region: the whole uncovered area is filled every time.
-    WindowDC dc(grid.listPane);
-    if (dc.get() == nullptr) {
-        return;
-    }
     // Column widths can add up to more than a pane holds; the pane is kPaneWidth wide.
     auto paneX = [](int64_t x) {
         return static_cast<LONG>(x < 0 ? 0 : (x > kPaneWidth ? kPaneWidth : x));
@@ -39,12 +34,12 @@ void FillListPaneOutsideRows(const GridInstance& grid) {
     const LONG bottom = static_cast<LONG>(paneHeight);
     if (rowsRight < right) {
         RECT strip = {paneX(rowsRight), 0, paneX(right), bottom};
-        FillRect(dc.get(), &strip, grid.rowBackBrush);
+        FillRect(dc, &strip, grid.rowBackBrush);
         right = rowsRight;
     }
     if (rowsEnd < paneHeight) {
         RECT below = {0, static_cast<LONG>(rowsEnd < 0 ? 0 : rowsEnd), paneX(right), bottom};
-        FillRect(dc.get(), &below, grid.rowBackBrush);
+        FillRect(dc, &below, grid.rowBackBrush);
     }
 }
 

@@ -5,7 +5,8 @@
 
 namespace vorlane {
 
-// Fills those parts with the row background brush, before the list box paints its rows.
-void FillListPaneOutsideRows(const GridInstance& grid);
+// Fills those parts with the row background brush on `dc`, the list pane's paint device context,
+// before the list box paints its rows.
+void FillListPaneOutsideRows(const GridInstance& grid, HDC dc);
 
 }  // namespace vorlane

@@ -386,7 +386,8 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
     }
     {
         ScopedSelect font(canvas, grid.listFont);
-        ScopedSelect pen(canvas, grid.gridPen);
+        // The pen draws only grid lines; selecting it in and out costs every row otherwise.
+        ScopedSelect pen(canvas, Shared().gridLines ? grid.gridPen : nullptr);
         RowPainter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height).Paint();
     }
     if (focusMark) {

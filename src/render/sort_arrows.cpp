@@ -49,11 +49,33 @@ bool SortArrows::Make(HINSTANCE module, int iconSize, int size) {
     return true;
 }
 
-void SortArrows::Draw(HDC dc, bool descending, int x, int y, COLORREF colour) const {
+SortArrows::~SortArrows() {
+    if (brush_ != nullptr) {
+        DeleteObject(brush_);
+    }
+}
+
+HBRUSH SortArrows::BrushOf(COLORREF colour) {
+    if (brush_ != nullptr && brushColour_ == colour) {
+        return brush_;
+    }
+    HBRUSH brush = CreateSolidBrush(colour);
+    if (brush == nullptr) {
+        return nullptr;
+    }
+    if (brush_ != nullptr) {
+        DeleteObject(brush_);
+    }
+    brush_ = brush;
+    brushColour_ = colour;
+    return brush_;
+}
+
+void SortArrows::Draw(HDC dc, bool descending, int x, int y, COLORREF colour) {
     if (!shapes_.holds()) {
         return;
     }
-    HBRUSH brush = CreateSolidBrush(colour);
+    HBRUSH brush = BrushOf(colour);
     if (brush == nullptr) {
         return;
     }
@@ -67,7 +89,6 @@ void SortArrows::Draw(HDC dc, bool descending, int x, int y, COLORREF colour) co
     }
     SetTextColor(dc, text);
     SetBkColor(dc, back);
-    DeleteObject(brush);
 }
 
 }  // namespace vorlane

@@ -16,12 +16,22 @@ class SortArrows {
     // the shapes kept before stay.
     bool Make(HINSTANCE module, int iconSize, int size);
     // Paints the arrow's shape at (x, y) of `dc` in `colour`; the pixels around it stay.
-    void Draw(HDC dc, bool descending, int x, int y, COLORREF colour) const;
+    void Draw(HDC dc, bool descending, int x, int y, COLORREF colour);
     int size() const { return size_; }
 
+    SortArrows() = default;
+    ~SortArrows();
+    SortArrows(const SortArrows&) = delete;
+    SortArrows& operator=(const SortArrows&) = delete;
+
   private:
-    MemoryBitmap shapes_;  // ascending then descending, side by side: black where the arrow is
-    int size_ = 0;         // side of each shape, pixels
+    // The brush of `colour`, kept from one paint to the next while the colour stays.
+    HBRUSH BrushOf(COLORREF colour);
+
+    MemoryBitmap shapes_;       // ascending then descending, side by side: black where the arrow is
+    int size_ = 0;              // side of each shape, pixels
+    HBRUSH brush_ = nullptr;    // the arrows' colour, made at the first paint that drew one
+    COLORREF brushColour_ = 0;  // the colour of brush_
 };
 
 }  // namespace vorlane

@@ -158,6 +158,25 @@ TEST_F(Header, ATitleWithAnArrowShowsWholeLeftOfTheArrow) {
     grid = nullptr;
 }
 
+// The arrow takes the header text colour of each paint, also after the colours changed.
+TEST_F(Header, AnArrowShowsInTheHeaderTextColourOfEachPaint) {
+    const RECT arrowPart = {92, 1, 100, kHeight - 1};  // column 0's title right end - 6 on
+    grid = MakeGrid();
+    Click(grid, 50);
+    TestPalette other = palette;
+    other.headerText = RGB(16, 128, 48);
+    struct Case {
+        const TestPalette* colors;
+        COLORREF gone;  // the text colour of the paint before
+    };
+    for (const Case& step : {Case{&other, palette.headerText}, Case{&palette, other.headerText}}) {
+        SetPalette(grid, *step.colors);
+        const Capture shown = Titles();
+        EXPECT_GT(CountPixels(shown, arrowPart, step.colors->headerText), 0);
+        EXPECT_EQ(CountPixels(shown, arrowPart, step.gone), 0);
+    }
+}
+
 TEST_F(Header, AClickReportsTheTitleWhereTheButtonWentDown) {
     grid = MakeGrid();
     Mouse(grid, WM_MOUSEMOVE, 40);

@@ -1,11 +1,14 @@
 // Row fills read back from the screen: unselected, selected and current cells in the active and
-// inactive looks, the current cell's text colour, the list pane's uncovered areas, and the GDI
-// objects the colours leave behind.
+// inactive looks, the current cell's text colour, the list pane's uncovered areas, a paint into
+// a given device context, and the GDI objects the colours leave behind.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "harness.h"
 #include "painting_fixture.h"
 #include "painting_helpers.h"
+#include "screen_pixels.h"
 
 using namespace testing_support;
 
@@ -114,6 +117,32 @@ TEST_F(Painting, TheAreaOutsideTheRowsTakesTheRowBackgroundWhateverWasThere) {
     EXPECT_TRUE(AllPixels(rows, {0, 3 * kRow, client.right, paneHeight}, palette.rowBack))
         << "below the rows";
     EXPECT_TRUE(AllPixels(rows, {0, 0, 261, 3 * kRow}, palette.rowBack)) << "the rows";
+}
+
+// A paint message that brings its own device context gets the rows and the area outside them
+// drawn there, as the screen shows them.
+TEST_F(Painting, APaintIntoAGivenDeviceContextDrawsWhatTheScreenShows) {
+    MakeGrid(0, 3);
+    AddRow(grid, {Text("named"), Text("noted"), 1234, kPlainRow});
+    Select(1);
+    RECT client;
+    GetClientRect(grid, &client);
+    const int width = client.right;
+    const int height = client.bottom - Grid_GetHeaderHeight(grid);
+    const Capture screen = Rows();
+    DibCanvas canvas(width, height);
+    std::fill(canvas.bits(), canvas.bits() + width * height, 0x00FF00FF);
+    SendMessageA(ListPane(grid), WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+    GdiFlush();
+    int differing = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const DWORD pixel = canvas.bits()[y * width + x];
+            const COLORREF color = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+            differing += color != screen.At(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(Painting, SettingColoursTwiceLeavesOneObjectOfEachKind) {
