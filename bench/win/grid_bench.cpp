@@ -3,12 +3,13 @@
 // filling and the memory it takes, sorting, full repaints and line scrolling; the 64-bit build
 // also fills the grid alone with 10,000,000 rows.
 //
-//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N] [--only
-//   fill|sort|paint|paint-floor|owner]
+//   vorlane_winbench.exe [--max-rows N] [--max-rows-other N]
+//                        [--only fill|memory|sort|paint|paint-floor|owner]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
-// --max-rows leaves out the larger sizes and --only the other measurements (for quick checks);
+// --max-rows leaves out the larger sizes and --only the other measurements (for quick checks;
+// --only memory is the fill and its memory without the batched fills);
 // --max-rows-other leaves out the larger sizes of every measurement but the 10,000,000-row fill.
 // --figures writes the grid's largest fill (rows, seconds, bytes per row) as key=value lines;
 // --beside reads such a file from another build's run, with the lines `run=` (which run measured
@@ -170,9 +171,11 @@ int main(int argc, char** argv) {
             !largest ||
             (memo.listViewBytesPerRow > 0 &&
              memo.listViewBytesPerRow * static_cast<double>(rows) < bench::kListViewBudgetBytes);
-        if (wanted("fill")) {
+        if (wanted("fill") || options.only == "memory") {
             std::fprintf(stderr, "fill and memory, %zu rows\n", rows);
             bench::MeasureFillAndMemory(results, rows, listViewFits, memo);
+        }
+        if (wanted("fill")) {
             bench::MeasureBatchFill(results, rows);
         }
         if (wanted("sort")) {

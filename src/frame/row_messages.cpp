@@ -41,15 +41,18 @@ void SelectFilledRange(GridInstance& grid) {
 
 // The list box may grow its item array by a few items at a time, copying it whole each time, so
 // that a fill of millions of rows costs time growing with the square of the count. Storage is
-// reserved ahead for half again the items held, which keeps the copies few. False when the
-// list box has no memory for the room asked.
+// reserved ahead for half again the items held, an eighth once the array is large: the copies
+// stay few, and the room a finished fill leaves unused (the list box never gives it back) stays
+// small beside the rows. False when the list box has no memory for the room asked.
 bool ReserveListItems(GridInstance& grid, uint64_t items) {
     if (items <= grid.listItemRoom) {
         return true;
     }
     constexpr uint64_t kLeastRoom = 256;
+    constexpr uint64_t kLargeRoom = 65536;
     const uint64_t held = grid.listItemRoom;
-    const uint64_t room = std::max({items, held + held / 2, kLeastRoom});
+    const uint64_t growth = held < kLargeRoom ? held / 2 : held / 8;
+    const uint64_t room = std::max({items, held + growth, kLeastRoom});
     if (CallReplaced(grid.listPane, LB_INITSTORAGE, static_cast<WPARAM>(room - held), 0) ==
         LB_ERRSPACE) {
         return false;

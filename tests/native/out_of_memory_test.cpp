@@ -107,6 +107,27 @@ TEST(OutOfMemory, RowsGrowingPoolAndTableSeveralSteps) {
     EXPECT_EQ(refusals, 2);
 }
 
+// Past kLargeBlock both blocks move into ranges of their own: a refused commit there leaves
+// them on the heap as they were.
+TEST(OutOfMemory, RowsMakingPoolAndTableLarge) {
+    const std::string large(GrowBlock::kLargeBlock, 'L');
+    const uint32_t count = static_cast<uint32_t>(GrowBlock::kLargeBlock / 8);  // 8 bytes a row
+    std::vector<intptr_t> rows;
+    for (uint32_t row = 0; row < count; ++row) {
+        rows.push_back(row == 0 ? Text(large.c_str()) : Text("f"));
+        rows.push_back(static_cast<intptr_t>(row));
+    }
+    int refusals = RefusalsWithEachAllocationFailing<GridStore>(
+        FillBothBlocksToTheStep,
+        [&](GridStore& s) {
+            return s.AppendRows(rows.data(), count) == kStep &&
+                   s.table().capacity() >= GrowBlock::kLargeBlock &&
+                   s.pool().capacity() >= GrowBlock::kLargeBlock;
+        },
+        StoreSnapshot);
+    EXPECT_EQ(refusals, 2);
+}
+
 TEST(OutOfMemory, TextCellRewriteGrowingThePool) {
     int refusals = RefusalsWithEachAllocationFailing<GridStore>(
         FillBothBlocksToTheStep,

@@ -223,6 +223,11 @@ TEST(GrowBlockTrim, GivesBackMemoryPastTheCapacityKeepingEveryByte) {
         {"grown by half since the last trim", 8, 14, false, true},
         {"grown by less than half since", 8, 11, false, false},
         {"memory refused", 0, 9, true, false},
+        // A large block gives its pages back in place, needing no memory for it.
+        {"large block", 0, GrowBlock::kLargeBlock / kStep + 9, false, true},
+        {"large block, memory refused", 0, GrowBlock::kLargeBlock / kStep + 9, true, true},
+        {"large block, trimmed a step ago", GrowBlock::kLargeBlock / kStep + 8,
+         GrowBlock::kLargeBlock / kStep + 9, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -243,10 +248,14 @@ TEST(GrowBlockTrim, GivesBackMemoryPastTheCapacityKeepingEveryByte) {
         ASSERT_GT(table.reserved(), table.capacity());
         const testing::BlockImage before = testing::ImageOf(table);
         const size_t reservedBefore = table.reserved();
+        const uint8_t* bytesBefore = table.bytes();
         StoreMemoryFaults::FailNthAllocation(c.refuseMemory ? 1 : 0);
         table.Trim();
         StoreMemoryFaults::FailNthAllocation(0);
         EXPECT_EQ(testing::ImageOf(table), before);
+        if (table.capacity() >= GrowBlock::kLargeBlock) {
+            EXPECT_EQ(table.bytes(), bytesBefore) << "a large block trims in place";
+        }
         EXPECT_EQ(table.reserved(), c.trims ? table.capacity() : reservedBefore);
         ASSERT_TRUE(table.AppendSlot(7));  // appends go on after a trim
         EXPECT_EQ(table.ReadSlot(table.used() - 4), 7u);

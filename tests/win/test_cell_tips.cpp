@@ -43,23 +43,24 @@ std::string Narrow(const Units& ascii) {
     return std::string(ascii.begin(), ascii.end());
 }
 
+struct TipSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedTip(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<TipSearch*>(data);
+    if (ClassOf(window) == "tooltips_class32" && GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The control's tooltip: a tooltip window owned by the test's parent, or null.
 HWND TipOf(HWND parent) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search = {parent, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (ClassOf(window) == "tooltips_class32" && GetWindow(window, GW_OWNER) == s->owner) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TipSearch search = {parent, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
