@@ -47,6 +47,10 @@ extern "C" {
    column's direction and arrow (the application sorts, then sends GRM_REDRAW),
    GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation. */
 #define GRS_OWNERDATA 0x0100
+/* GRN_DROP reports a drop onto no row as GRID_DROP_OTHER_LIST and GRID_DROP_NO_ROW, values no
+   row position takes, instead of 77777 and 88888, which rows of a grid of more than 77,776 rows
+   do take. Set it on every grid whose drops may land past row 77,776. */
+#define GRS_HIGHDROPVALUES 0x0200
 
 /* Columns and geometry. */
 #define GRM_ADDCOLUMN (WM_USER + 0x01)       /* lParam ColumnDesc*; 0 added, 1 refused */
@@ -103,6 +107,14 @@ extern "C" {
 /* Sorting. */
 #define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
 #define GRM_GETSORTSTATE (WM_USER + 0x1D) /* 1 when the last sorted column's flags are non-zero */
+/* Sets the arrow of one column's title without sorting: wParam the column, lParam one of
+   GRID_SORTARROW_; every other column loses its arrow. For a parent that orders the rows itself
+   (an owner-data grid). After GRM_SORT the sorted column's arrow shows the direction its rows
+   now stand in. */
+#define GRM_SETSORTARROW (WM_USER + 0x10E)
+#define GRID_SORTARROW_NONE 0
+#define GRID_SORTARROW_ASCENDING 1
+#define GRID_SORTARROW_DESCENDING 2
 
 /* Viewport and current cell. */
 #define GRM_SETCURCELL (WM_USER + 0x03)    /* wParam column, lParam row; 1 when it became current */
@@ -182,9 +194,13 @@ extern "C" {
 #define GRID_KEY_CONTROL 0x0002
 #define GRID_KEY_ALT 0x0004
 
-/* GRN_DROP dropRow values that name no row: above every row position a list can hold. */
-#define GRID_DROP_OTHER_LIST 0xFFFFFFF0u /* the pointer had just moved over from the other list */
-#define GRID_DROP_NO_ROW 0xFFFFFFF1u     /* over a list, but not over a row of kind word 2 */
+/* GRN_DROP dropRow values that name no row. By default a grid reports the first two, which
+   are also row positions of a grid of more than 77,776 rows; a grid with GRS_HIGHDROPVALUES
+   reports the last two, above every row position a list can hold. */
+#define GRID_DROP_OTHER_LIST_LOW 77777u  /* the pointer had just moved over from the other list */
+#define GRID_DROP_NO_ROW_LOW 88888u      /* over a list, but not over a row of kind word 2 */
+#define GRID_DROP_OTHER_LIST 0xFFFFFFF0u /* the same, with GRS_HIGHDROPVALUES */
+#define GRID_DROP_NO_ROW 0xFFFFFFF1u     /* the same, with GRS_HIGHDROPVALUES */
 
 /* GRM_SORT modes. Every sort shows the rows in four groups, one after the other: rows whose
    column 5 holds 1, 2 or 3 in its low byte in groups 1 to 3, all others in group 4 (every row
@@ -317,7 +333,7 @@ typedef struct GridNotify {
     HWND hwndGrid;     /* the control, always */
     BOOL buttonDown;   /* GRN_BUTTON */
     UINT dropList;     /* GRN_DROP: 0 the first list, 1 the second */
-    UINT dropRow;      /* GRN_DROP: target row, GRID_DROP_OTHER_LIST or GRID_DROP_NO_ROW */
+    UINT dropRow;      /* GRN_DROP: target row, or a GRID_DROP_ value (above) */
     BOOL rightButton;  /* GRN_CELLCLICK from a right click */
     BOOL activated;    /* GRN_CELLCLICK from Enter or a double click */
     UINT rowKind;      /* GRN_CELLCLICK: kind word of the row last released or activated */
@@ -462,6 +478,9 @@ static __inline void Grid_ClearRows(HWND g) {
 }
 static __inline void Grid_Sort(HWND g, UINT column, int mode) {
     VORLANE_SEND(g, GRM_SORT, column, mode);
+}
+static __inline void Grid_SetSortArrow(HWND g, UINT column, int arrow) {
+    VORLANE_SEND(g, GRM_SETSORTARROW, column, arrow);
 }
 static __inline void Grid_GetColTitle(HWND g, UINT column, char* buffer) {
     VORLANE_SEND(g, GRM_GETCOLTITLE, column, buffer);
