@@ -1,12 +1,14 @@
 #include "demo_window.h"
 
-#include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "dpi_scale.h"
 #include "folder_view.h"
+#include "pane_commands.h"
+#include "pane_look.h"
 #include "report.h"
 #include "vorlane.h"
 
@@ -31,31 +33,6 @@ struct DemoState {
     UINT dpi = 96;  // the window's DPI, which every size of the layout is scaled to
 };
 
-constexpr COLORREF kDarkWindow = RGB(0x25, 0x25, 0x26);
-constexpr COLORREF kDarkLabelText = RGB(0xDC, 0xDC, 0xDC);
-
-// The demo's own light colours; --dark takes the library's dark look instead.
-void ApplyLook(HWND grid, bool dark) {
-    if (dark) {
-        Grid_ApplyDarkLook(grid, FALSE);  // the demo's font stays
-        // The sunken edge is drawn in the system's light 3D colours: flat on a dark window.
-        const LONG_PTR extended = GetWindowLongPtrW(grid, GWL_EXSTYLE);
-        SetWindowLongPtrW(grid, GWL_EXSTYLE, extended & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-        SetWindowPos(grid, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
-    }
-    ColorSet colors = {};
-    colors.headerBack = RGB(0xE8, 0xEC, 0xF2);
-    colors.headerText = RGB(0x20, 0x28, 0x38);
-    colors.rowBack = RGB(0xFF, 0xFF, 0xFF);
-    colors.gridLine = RGB(0xDD, 0xE2, 0xEA);
-    colors.activeCell = RGB(0x2F, 0x6F, 0xC9);
-    colors.inactiveCell = RGB(0xC8, 0xD4, 0xE4);
-    colors.rowText = RGB(0x10, 0x10, 0x10);
-    Grid_SetColors(grid, &colors);
-}
-
 DemoState& State() {
     static DemoState state;
     return state;
@@ -65,63 +42,6 @@ int Px(int pixels) {
     return ScaleFor(State().dpi, pixels);
 }
 
-HICON ShellIcon(const wchar_t* path, UINT extra) {
-    SHFILEINFOW info = {};
-    SHGetFileInfoW(path, FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
-                   SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES | extra);
-    return info.hIcon;
-}
-
-// The folder icon on a highlighted square: how a folder row looks while rows can be dropped
-// on it.
-void AddDropTargetImage(HIMAGELIST images, HICON folder, int size) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP color = CreateCompatibleBitmap(screen, size, size);
-    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-    HGDIOBJ previous = SelectObject(memory, color);
-    RECT all = {0, 0, size, size};
-    HBRUSH highlight = CreateSolidBrush(RGB(0xFF, 0xC8, 0x3C));
-    FillRect(memory, &all, highlight);
-    DeleteObject(highlight);
-    DrawIconEx(memory, 0, 0, folder, size, size, 0, nullptr, DI_NORMAL);
-    SelectObject(memory, mask);
-    PatBlt(memory, 0, 0, size, size, BLACKNESS);  // every pixel opaque
-    SelectObject(memory, previous);
-    ImageList_Add(images, color, mask);
-    DeleteObject(color);
-    DeleteObject(mask);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-}
-
-// Fills `images` (emptied first) with the folder images at `size` pixels square, the shell's
-// icons scaled to it.
-void FillFolderImages(HIMAGELIST images, int size) {
-    ImageList_SetIconSize(images, size, size);
-    HICON open = ShellIcon(L"folder", SHGFI_OPENICON);
-    HICON closed = ShellIcon(L"folder", 0);
-    ImageList_AddIcon(images, open);         // 0: the parent folder
-    ImageList_AddIcon(images, closed);       // 1: a folder
-    AddDropTargetImage(images, open, size);  // 2: a folder that would receive a drop
-    DestroyIcon(open);
-    DestroyIcon(closed);
-}
-
-HIMAGELIST CreateFolderImages(int size) {
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0);
-    if (images != nullptr) {
-        FillFolderImages(images, size);
-    }
-    return images;
-}
-
-// The font that the prefix links to a CJK font; any charset, so that every script is drawn.
-HFONT CreateDemoFont() {
-    return CreateFontW(-Px(kFontHeight), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                       L"DejaVu Sans");
-}
-
 FolderView* ViewOf(HWND grid) {
     for (FolderView& view : State().panes) {
         if (view.grid() == grid) {
@@ -129,6 +49,10 @@ FolderView* ViewOf(HWND grid) {
         }
     }
     return nullptr;
+}
+
+int SideOf(const FolderView& view) {
+    return &view == &State().panes[0] ? 0 : 1;
 }
 
 void ShowFolder(int side) {
@@ -203,17 +127,18 @@ void OnGridNotify(GridNotify& record) {
         case GRN_HEADERCLICK: view->SortByTitle(record.column); break;
         case GRN_CELLCLICK:
             if (record.activated) {
-                const std::wstring before = view->folder();
-                if (view->OpenRow(Grid_GetCurRow(record.hwndGrid))) {
-                    ShowFolder(view == &State().panes[0] ? 0 : 1);
-                } else {
-                    const UINT row = Grid_GetCurRow(record.hwndGrid);
-                    const bool up = (view->KindAt(row) & 0xFF) == kParentRow;
-                    ReportError(GetParent(record.hwndGrid),
-                                MissingFolderText(before + L"\\" +
-                                                  (up ? std::wstring(L"..") : view->NameAt(row))),
-                                State().options.scripted);
-                }
+                OpenActivated(*view, record.row, record.rowKind, State().options.scripted);
+                ShowFolder(SideOf(*view));
+            }
+            break;
+        case GRN_KEYDOWN:
+            // Tab and Shift+Tab take the keyboard to the other pane: of two, either way leads
+            // there.
+            if (record.virtualKey == VK_TAB && (record.keyModifiers & ~GRID_KEY_SHIFT) == 0) {
+                HWND other = State().panes[1 - SideOf(*view)].grid();
+                SetFocus(other);
+                FollowFocus(other);
+                record.cancel = 1;
             }
             break;
         case GRN_BEGINEDIT:
@@ -264,22 +189,23 @@ bool OnCreate(HWND window) {
     }
     state.dpi = DpiOf(window);
     state.folderImages = CreateFolderImages(Px(kFolderImageSize));
-    state.font = CreateDemoFont();
+    state.font = CreateDemoFont(Px(kFontHeight));
     for (int side = 0; side < 2; ++side) {
         state.labels[side] =
             CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
                             window, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(state.labels[side], WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
         FolderView& view = state.panes[side];
-        if (!view.Create(window, side + 1, state.folderImages, state.dpi)) {
+        if (!view.Create(window, side + 1)) {
             ReportError(nullptr, L"A grid of the class VorlaneClassW could not be created.",
                         state.options.scripted);
             return false;
         }
-        // Fonts and colours come before the columns' editors would need them.
+        // Fonts and colours come before the columns, whose editors and layout take them.
         Grid_SetFonts(view.grid(), state.font, state.font);
         ApplyLook(view.grid(), state.options.dark);
         Grid_SetRowHeight(view.grid(), Px(kRowHeight));
+        view.AddColumns(state.folderImages, state.dpi);
     }
     PartnerSet partners = {};
     partners.dragWindow = window;
@@ -308,7 +234,7 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
     const UINT old = state.dpi;
     state.dpi = dpi;
     HFONT oldFont = state.font;
-    state.font = CreateDemoFont();
+    state.font = CreateDemoFont(Px(kFontHeight));
     FillFolderImages(state.folderImages, Px(kFolderImageSize));
     for (int side = 0; side < 2; ++side) {
         HWND grid = state.panes[side].grid();
@@ -326,6 +252,18 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
     LayOut(window);
 }
 
+// A pane asks for its context menu; false when the window is not one of the panes.
+bool OnContextMenu(HWND window, HWND grid, LPARAM screen) {
+    FolderView* view = ViewOf(grid);
+    if (view == nullptr) {
+        return false;
+    }
+    ShowPaneMenu(window, *view, POINT{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)},
+                 State().options.scripted);
+    ShowFolder(SideOf(*view));  // Open may have listed another folder
+    return true;
+}
+
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate(window) ? 0 : -1;
@@ -335,6 +273,11 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
         case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
+        case WM_CONTEXTMENU:
+            if (!OnContextMenu(window, reinterpret_cast<HWND>(wParam), lParam)) {
+                return DefWindowProcW(window, message, wParam, lParam);
+            }
+            return 0;
         case WM_ERASEBKGND:
             if (State().darkBackground != nullptr) {
                 RECT client;

@@ -74,14 +74,15 @@ bool IsFolder(const std::wstring& path) {
 
 }  // namespace
 
-bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages, UINT dpi) {
+bool FolderView::Create(HWND parent, int id) {
     grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES, 0, 0, 0, 0,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
-    if (grid_ == nullptr) {
-        return false;
-    }
+    return grid_ != nullptr;
+}
+
+void FolderView::AddColumns(HIMAGELIST folderImages, UINT dpi) {
     ColumnDescW columns[6] = {};
     columns[kNameColumn] = {prefix_,          200, L"Name", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_TEXT,   0,   nullptr, folderImages,    0,
@@ -106,7 +107,6 @@ bool FolderView::Create(HWND parent, int id, HIMAGELIST folderImages, UINT dpi) 
         column.width = ScaleFor(dpi, column.width);  // written for 96 DPI
         Grid_AddColumnW(grid_, &column);
     }
-    return true;
 }
 
 bool FolderView::Open(const std::wstring& folder) {
@@ -177,9 +177,13 @@ INT32 FolderView::KindAt(UINT row) const {
 bool FolderView::OpenRow(UINT row) {
     INT32 kind = KindAt(row) & 0xFF;
     if (kind == kParentRow) {
-        return Open(ParentOf(folder_));
+        return OpenParent();
     }
     return kind != kFolderRow || Open(folder_ + L"\\" + NameAt(row));
+}
+
+bool FolderView::OpenParent() {
+    return folder_.size() > 3 && Open(ParentOf(folder_));
 }
 
 void FolderView::AddRowFrom(const FolderView& source, UINT row) {

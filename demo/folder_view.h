@@ -39,9 +39,12 @@ class FolderView {
     FolderView(const FolderView&) = delete;
     FolderView& operator=(const FolderView&) = delete;
 
-    // Creates the grid (a child of parent) with its columns: a grid of the Unicode class, so
-    // every text below is UTF-16. Column widths are scaled from 96 DPI to `dpi`.
-    bool Create(HWND parent, int id, HIMAGELIST folderImages, UINT dpi);
+    // Creates the grid (a child of parent), still without columns: a grid of the Unicode class,
+    // so every text below is UTF-16. Its fonts and look are set before AddColumns, so that the
+    // columns' editors and layout take them from the start.
+    bool Create(HWND parent, int id);
+    // Adds the columns; their widths are scaled from 96 DPI to `dpi`.
+    void AddColumns(HIMAGELIST folderImages, UINT dpi);
     HWND grid() const { return grid_; }
     const std::wstring& folder() const { return folder_; }
 
@@ -51,6 +54,8 @@ class FolderView {
     // Opens the folder row at `row`, or the parent folder for the ".." row. False when that
     // folder cannot be listed (the view stays as it was).
     bool OpenRow(UINT row);
+    // Opens the folder above this one. False when there is none or it cannot be listed.
+    bool OpenParent();
     // Adds a copy of another view's row, unless it is a ".." row or this view already has a row
     // of that name.
     void AddRowFrom(const FolderView& source, UINT row);

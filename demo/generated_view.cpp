@@ -46,6 +46,12 @@ void FillCell(GridCellRef& cell) {
     }
 }
 
+// The title of the column the rows are ordered by shows their direction.
+void ShowOrder(const GeneratedRows& rows) {
+    Grid_SetSortArrow(rows.grid, rows.sortColumn,
+                      rows.descending ? GRID_SORTARROW_DESCENDING : GRID_SORTARROW_ASCENDING);
+}
+
 void OnNotify(const GridNotify& record) {
     GeneratedRows& rows = Rows();
     switch (record.code) {
@@ -54,8 +60,7 @@ void OnNotify(const GridNotify& record) {
             // The rows are generated in order: sorting is choosing the direction.
             rows.descending = rows.sortColumn == record.column ? !rows.descending : false;
             rows.sortColumn = record.column;
-            Grid_Sort(rows.grid, record.column,
-                      rows.descending ? GRID_SORT_DESCENDING : GRID_SORT_ASCENDING);
+            ShowOrder(rows);
             Grid_Redraw(rows.grid);
             break;
         default: break;
@@ -81,6 +86,7 @@ void AddColumns(HWND grid) {
         desc.title = column.title;
         desc.width = ScaleFor(DpiOf(grid), column.width);  // written for 96 DPI
         desc.cellKind = column.cellKind;
+        desc.titleAlign = column.align;  // numbers and their titles alike
         desc.cellAlign = column.align;
         desc.editorKind = GRID_EDITOR_NONE;
         Grid_AddColumnW(grid, &desc);
@@ -132,6 +138,6 @@ HWND CreateGeneratedView(HINSTANCE instance, UINT rows) {
         DestroyWindow(window);
         return nullptr;
     }
-    Grid_Sort(grid, kName, GRID_SORT_ASCENDING);
+    ShowOrder(Rows());
     return window;
 }

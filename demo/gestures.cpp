@@ -1,5 +1,6 @@
 #include "gestures.h"
 
+#include "command_gestures.h"
 #include "demo_window.h"
 #include "folder_view.h"
 #include "vorlane.h"
@@ -166,6 +167,8 @@ bool PlayGesture(HWND window, const std::wstring& gesture) {
         shown = right.RowOf(dropped[0]) >= 0 && right.RowOf(dropped[1]) >= 0 && SortedByName(right);
     } else if (gesture == L"rename") {
         shown = PlayRenames(left);
+    } else if (gesture == L"commands") {
+        shown = PlayCommandChecks();
     }
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return shown;

@@ -1,6 +1,6 @@
 // The demo: a two-pane file browser made of two grid controls.
 //   vorlane_demo [LEFT_FOLDER [RIGHT_FOLDER]] [--write-files] [--dark]
-//                [--screenshot FILE.png [--gesture select|drag|drop|rename]]
+//                [--screenshot FILE.png [--gesture select|drag|drop|rename|commands]]
 //   vorlane_demo --rows N [--screenshot FILE.png]
 // With --rows it shows N generated rows instead (up to 100,000,000 in the 64-bit build,
 // 10,000,000 in the 32-bit one), kept by the demo and given to the grid as it asks for them;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <utility>
 
+#include "store/rank_shapes.h"
 #include "store/rank_tree.h"
 #include "store/sort_scratch.h"
 
@@ -17,15 +18,6 @@ struct PendingRange {
     size_t begin;
     size_t end;
     int budget;
-};
-
-// What one pass over a range tells about it.
-struct RangeShape {
-    uint32_t low;   // smallest rank code
-    uint32_t high;  // largest rank code
-    size_t shared;  // items whose key other rows share (odd codes)
-    bool nonDecreasing;
-    bool nonIncreasing;
 };
 
 int DefaultBudget(size_t count) {
@@ -96,108 +88,6 @@ class RankQuicksort {
         }
     }
 
-    // All keys equal: every step's upward scan runs to the end and the pivot is swapped there,
-    // leaving the rest for the next step; the net effect moves the first item to the end.
-    void RotateLeftByOne(size_t begin, size_t end) {
-        std::rotate(items_ + begin, items_ + begin + 1, items_ + end);
-    }
-
-    RangeShape Measure(size_t begin, size_t end) const {
-        uint32_t previous = CodeAt(begin);
-        RangeShape shape{previous, previous, previous & 1u, true, true};
-        for (size_t k = begin + 1; k < end; ++k) {
-            const uint32_t code = CodeAt(k);
-            shape.low = std::min(shape.low, code);
-            shape.high = std::max(shape.high, code);
-            shape.shared += code & 1u;
-            shape.nonDecreasing = shape.nonDecreasing && code >= previous;
-            shape.nonIncreasing = shape.nonIncreasing && code <= previous;
-            previous = code;
-        }
-        return shape;
-    }
-
-    // Non-decreasing: each pivot is the smallest key; its upward scan stops at the first larger
-    // key, and the run of keys equal to it ends up rotated left by one.
-    void ResolveNonDecreasing(size_t begin, size_t end) {
-        size_t runBegin = begin;
-        while (runBegin < end) {
-            size_t runEnd = runBegin + 1;
-            while (runEnd < end && CodeAt(runEnd) == CodeAt(runBegin)) {
-                ++runEnd;
-            }
-            if (runEnd - runBegin >= 2) {
-                RotateLeftByOne(runBegin, runEnd);
-            }
-            runBegin = runEnd;
-        }
-    }
-
-    // Non-increasing: the pivot is the largest key and goes to the end, which brings the
-    // smallest key to the front; that one is a pivot with nothing below it and stays. What is
-    // left is again non-increasing, until the remaining keys are all equal.
-    void ResolveNonIncreasing(size_t begin, size_t end) {
-        uint64_t* a = items_;
-        size_t first = begin;
-        size_t last = end - 1;
-        while (first < last) {
-            if (CodeAt(first) == CodeAt(last)) {
-                RotateLeftByOne(first, last + 1);
-                return;
-            }
-            std::swap(a[first], a[last]);
-            --last;
-            if (first == last) {
-                return;
-            }
-            if (CodeAt(first + 1) == CodeAt(first)) {
-                RotateLeftByOne(first, last + 1);
-                return;
-            }
-            ++first;
-        }
-    }
-
-    // Whether no two items of the range share a key. Items with unique keys (even codes) cannot
-    // collide; the few with shared keys are checked exactly.
-    bool IsDistinct(size_t begin, size_t end, const RangeShape& shape) {
-        if (shape.shared == 0) {
-            return true;
-        }
-        if (shape.shared > tuning_.sharedCheckLimit) {
-            return false;
-        }
-        sharedCodes_.clear();
-        for (size_t k = begin; k < end; ++k) {
-            const uint32_t code = CodeAt(k);
-            if (code & 1u) {
-                sharedCodes_.push_back(code);
-            }
-        }
-        std::sort(sharedCodes_.begin(), sharedCodes_.end());
-        return std::adjacent_find(sharedCodes_.begin(), sharedCodes_.end()) == sharedCodes_.end();
-    }
-
-    // Distinct keys have exactly one sorted order. A range holds every item whose key lies
-    // strictly between its smallest and largest, so its dense ranks are consecutive and each
-    // item's place follows from its rank alone.
-    void PlaceDistinct(size_t begin, size_t end, const RangeShape& shape) {
-        const uint32_t lowRank = shape.low >> 1;
-        if ((shape.high >> 1) - lowRank + size_t{1} != end - begin) {
-            std::sort(items_ + begin, items_ + end);  // not reached for ranges of this sort
-            return;
-        }
-        for (size_t k = begin; k < end; ++k) {
-            for (;;) {
-                const size_t target = begin + ((CodeAt(k) >> 1) - lowRank);
-                if (target == k) {
-                    break;
-                }
-                std::swap(items_[k], items_[target]);
-            }
-        }
-    }
-
     // Few distinct keys: with the count of every key at hand, a pivot that is the range's
     // smallest or largest key is resolved at the cost of the items it settles; any other pivot
     // splits the keys, so plain partitions happen at most once per key along any path.
@@ -214,7 +104,7 @@ class RankQuicksort {
                 return;
             }
             if (lowest == highest) {
-                RotateLeftByOne(begin, end);
+                RotateLeftByOne(items_, begin, end);
                 return;
             }
             const uint32_t pivot = CodeAt(begin);
@@ -225,7 +115,7 @@ class RankQuicksort {
                 while (CodeAt(larger) == pivot) {
                     ++larger;
                 }
-                RotateLeftByOne(begin, larger);
+                RotateLeftByOne(items_, begin, larger);
                 counts_[pivot - low] -= static_cast<uint32_t>(larger - begin);
                 begin = larger;
                 while (counts_[lowest - low] == 0) {
@@ -251,19 +141,20 @@ class RankQuicksort {
     // Ranges finished by their shape alone; false leaves the range to partitioning.
     bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape) {
         if (shape.low == shape.high) {
-            RotateLeftByOne(begin, end);
+            RotateLeftByOne(items_, begin, end);
             return true;
         }
         if (tuning_.useRunShapes && shape.nonDecreasing) {
-            ResolveNonDecreasing(begin, end);
+            ResolveNonDecreasing(items_, begin, end);
             return true;
         }
         if (tuning_.useRunShapes && shape.nonIncreasing) {
-            ResolveNonIncreasing(begin, end);
+            ResolveNonIncreasing(items_, begin, end);
             return true;
         }
-        if (tuning_.useDistinctRanges && IsDistinct(begin, end, shape)) {
-            PlaceDistinct(begin, end, shape);
+        if (tuning_.useDistinctRanges &&
+            KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)) {
+            PlaceDistinct(items_, begin, end, shape);
             return true;
         }
         if (shape.high - shape.low <= tuning_.fewSpread) {
@@ -286,7 +177,7 @@ class RankQuicksort {
                 SortSmall(begin, end);
                 return;
             }
-            if (ResolveByShape(begin, end, Measure(begin, end))) {
+            if (ResolveByShape(begin, end, MeasureRange(items_, begin, end))) {
                 return;
             }
             if (budget <= 0) {
@@ -359,7 +250,7 @@ class RankQuicksort {
                 uint32_t high;
                 tree_.MinMax(range.begin, range.end - 1, low, high);
                 if (low == high) {
-                    RotateLeftByOne(range.begin, range.end);
+                    RotateLeftByOne(items_, range.begin, range.end);
                     break;
                 }
                 if (high - low <= tuning_.fewSpread) {

@@ -1,0 +1,254 @@
+#include "command_gestures.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "demo_window.h"
+#include "folder_view.h"
+#include "report.h"
+#include "vorlane.h"
+
+namespace {
+
+HWND ListPaneOf(HWND grid) {
+    return FindWindowExW(grid, nullptr, L"ListBox", nullptr);
+}
+
+// Handles the messages waiting, as the demo's loop would.
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void HoldKey(int key, bool down) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[key] = down ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+LPARAM KeyData(UINT key) {
+    const bool extended = key == VK_APPS;
+    return 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16 |
+           (extended ? LPARAM{1} << 24 : 0);
+}
+
+// A key pressed in the focused window (held modifiers in the thread's key state), translated.
+void PressKey(UINT key, int modifier = 0) {
+    if (modifier != 0) {
+        HoldKey(modifier, true);
+    }
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, KeyData(key));
+    Pump();
+    if (modifier != 0) {
+        HoldKey(modifier, false);
+    }
+}
+
+// The client point of a row's middle in the list pane.
+POINT RowPoint(HWND grid, UINT row) {
+    RECT cell = {};
+    Grid_GetCellRect(grid, 0, row, &cell);
+    return POINT{40, (cell.top + cell.bottom) / 2};
+}
+
+void Click(HWND grid, UINT row, bool twice) {
+    HWND pane = ListPaneOf(grid);
+    const POINT at = RowPoint(grid, row);
+    SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageW(pane, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    if (twice) {
+        SendMessageW(pane, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageW(pane, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    }
+    Pump();
+}
+
+// The grid reads a right click's row from the cursor.
+void RightClick(HWND grid, UINT row) {
+    HWND pane = ListPaneOf(grid);
+    POINT at = RowPoint(grid, row);
+    POINT screen = at;
+    ClientToScreen(pane, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(pane, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageW(pane, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    Pump();
+}
+
+// The menu that opens next: where it was seen, and the item letter typed into it.
+struct MenuChoice {
+    WPARAM letter = 0;
+    RECT seen = {};
+    bool shown = false;
+    int ticks = 0;
+};
+
+MenuChoice& Choice() {
+    static MenuChoice choice;
+    return choice;
+}
+
+// Runs inside the menu's own loop: reads the menu's place and types the item's letter.
+void CALLBACK ChooseInMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    MenuChoice& choice = Choice();
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+        GetWindowRect(menu, &choice.seen);
+        choice.shown = true;
+        PostMessageW(menu, WM_KEYDOWN, choice.letter, KeyData(static_cast<UINT>(choice.letter)));
+        KillTimer(nullptr, timer);
+    } else if (++choice.ticks > 100) {
+        KillTimer(nullptr, timer);  // no menu came
+    }
+}
+
+void ArmMenu(WPARAM letter) {
+    Choice() = MenuChoice{};
+    Choice().letter = letter;
+    SetTimer(nullptr, 0, 20, ChooseInMenu);
+}
+
+// Where the menu of a key must open: below the current cell's left end.
+POINT BelowCurrentCell(HWND grid) {
+    RECT cell = {};
+    Grid_GetCellRect(grid, Grid_GetCurCol(grid), Grid_GetCurRow(grid), &cell);
+    POINT x = {cell.left, 0};
+    POINT y = {0, cell.bottom};
+    ClientToScreen(grid, &x);
+    ClientToScreen(ListPaneOf(grid), &y);
+    return POINT{x.x, y.y};
+}
+
+// Opens the menu with the Menu key; true when it opened below the current cell.
+bool MenuByKey(const FolderView& view, WPARAM letter) {
+    const POINT expected = BelowCurrentCell(view.grid());
+    ArmMenu(letter);
+    PressKey(VK_APPS);
+    const RECT& seen = Choice().seen;
+    return Choice().shown && std::abs(seen.left - expected.x) <= 1 &&
+           std::abs(seen.top - expected.y) <= 1;
+}
+
+void MenuByClick(FolderView& view, UINT row, WPARAM letter) {
+    ArmMenu(letter);
+    RightClick(view.grid(), row);
+}
+
+UINT RowNamed(const FolderView& view, const wchar_t* name) {
+    return static_cast<UINT>(view.RowOf(name));
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const auto* chars =
+            data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+        if (chars != nullptr) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+struct Panes {
+    FolderView& left;
+    FolderView& right;
+    std::wstring start;  // the left pane's folder before each case
+};
+
+std::wstring ParentOf(const std::wstring& folder) {
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+struct CommandCase {
+    const wchar_t* name;
+    bool (*play)(Panes& panes);  // plays the gesture; true when the panes show what it must leave
+};
+
+const CommandCase kCases[] = {
+    {L"a double click on '..' with a file current opens the parent folder",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"todo.txt"), false);
+         Click(p.left.grid(), 0, true);
+         return p.left.folder() == ParentOf(p.start);
+     }},
+    {L"Enter on '..' opens the parent folder",
+     [](Panes& p) {
+         Click(p.left.grid(), 1, false);
+         PressKey(VK_UP);
+         PressKey(VK_RETURN);
+         return p.left.folder() == ParentOf(p.start);
+     }},
+    {L"Open of the Menu key's menu opens the current folder, the menu below the current cell",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"Documents"), false);
+         return MenuByKey(p.left, 'O') && p.left.folder() == p.start + L"\\Documents";
+     }},
+    {L"Open of a right click's menu on '..' opens the parent folder, the menu at the cursor",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"todo.txt"), false);
+         POINT cursor = {};
+         MenuByClick(p.left, 0, 'O');
+         GetCursorPos(&cursor);
+         return Choice().shown && Choice().seen.left == cursor.x &&
+                p.left.folder() == ParentOf(p.start);
+     }},
+    {L"Rename of a right click's menu edits the name of the row clicked",
+     [](Panes& p) {
+         const UINT row = RowNamed(p.left, L"notes.txt");
+         MenuByClick(p.left, row, 'R');
+         wchar_t text[MAX_PATH] = {};
+         GetWindowTextW(GetFocus(), text, MAX_PATH);
+         wchar_t className[16] = {};
+         GetClassNameW(GetFocus(), className, 16);
+         const bool editing =
+             lstrcmpiW(className, L"Edit") == 0 && std::wstring(text) == L"notes.txt";
+         PressKey(VK_ESCAPE);
+         return editing && Grid_GetCurRow(p.left.grid()) == row;
+     }},
+    {L"Copy of the Menu key's menu puts the current row on the clipboard",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"setup.ini"), false);
+         return MenuByKey(p.left, 'C') && ClipboardText().rfind(L"setup.ini\t", 0) == 0;
+     }},
+    {L"Select all of the Menu key's menu selects every row but '..'",
+     [](Panes& p) {
+         Click(p.left.grid(), 1, false);
+         const bool shown = MenuByKey(p.left, 'A');
+         const int count = Grid_GetRowCount(p.left.grid());
+         return shown && Grid_GetSelRowsEx(p.left.grid(), 0, nullptr) == count - 1;
+     }},
+    {L"Tab takes the keyboard to the right pane and Shift+Tab back",
+     [](Panes& p) {
+         Click(p.left.grid(), 1, false);
+         PressKey(VK_TAB);
+         const bool right = IsChild(p.right.grid(), GetFocus()) != FALSE;
+         PressKey(VK_TAB, VK_SHIFT);
+         return right && IsChild(p.left.grid(), GetFocus()) != FALSE;
+     }},
+};
+
+}  // namespace
+
+bool PlayCommandChecks() {
+    Panes panes = {DemoPane(0), DemoPane(1), DemoPane(0).folder()};
+    bool passed = true;
+    for (const CommandCase& test : kCases) {
+        panes.left.Open(panes.start);
+        SetFocus(panes.left.grid());
+        Pump();
+        if (!test.play(panes)) {
+            ReportError(nullptr, std::wstring(L"failed: ") + test.name, true);
+            passed = false;
+        }
+    }
+    panes.left.Open(panes.start);
+    return passed;
+}
