@@ -13,6 +13,7 @@
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "input/cell_tips.h"
+#include "input/column_hits.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
 
@@ -21,9 +22,6 @@ namespace vorlane {
 namespace {
 
 constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
-// How far from a column's right edge the pointer arms a resize, pixels at 96 DPI (scaled).
-constexpr int kResizeZoneLeft = 2;
-constexpr int kResizeZoneRight = 1;
 
 uint32_t UnsignedX(LPARAM point) {
     return LOWORD(point);
@@ -52,35 +50,24 @@ int32_t ToInt32(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-// Arms a resize when the mouse, with no button held, is at most 2 pixels left or 1 pixel right
-// of a column's right edge (at 96 DPI; the zone scales with the window's DPI). Columns are tried
-// from the right, so that of columns sharing an edge (width 0) the last one is taken; the kind
-// column never is.
+// Arms a resize when the mouse, with no button held, is near a shown column's right edge
+// (ColumnEdgeAtX); the kind column and hidden columns never are.
 void HoverTest(GridInstance& grid, WPARAM keys, uint32_t mouseX) {
     if ((keys & (MK_LBUTTON | MK_RBUTTON)) != 0) {
         return;
     }
     HeaderResize& resize = grid.resize;
     resize.phase = ResizePhase::Idle;
-    const ColumnSet& columns = grid.store.columns();
-    const uint32_t count = columns.Count();
-    const auto zoneLeft = static_cast<uint32_t>(grid.Scaled(kResizeZoneLeft));
-    const auto zoneRight = static_cast<uint32_t>(grid.Scaled(kResizeZoneRight));
-    for (uint32_t column = count; column-- > 0;) {
-        const ColumnRecord& record = *columns.Get(column);
-        const auto edge = static_cast<uint32_t>(static_cast<int64_t>(record.x) + record.width);
-        resize.left = record.x;
-        resize.grabOffset = static_cast<int32_t>(mouseX - edge);
-        // Unsigned: at a mouse x within the zone's right part of 0, x minus it wraps and nothing
-        // is hit.
-        const bool onEdge = mouseX - zoneRight <= edge && edge <= mouseX + zoneLeft;
-        if (onEdge && column != count - 1) {
-            resize.column = column;
-            SetCursor(grid.resizeCursor);
-            resize.phase = ResizePhase::Hovering;
-            return;
-        }
+    const std::optional<uint32_t> column = ColumnEdgeAtX(grid, mouseX);
+    if (!column) {
+        return;
     }
+    const ColumnRecord& record = *grid.store.columns().Get(*column);
+    resize.left = record.x;
+    resize.grabOffset = static_cast<int32_t>(int64_t{mouseX} - record.x - record.room);
+    resize.column = *column;
+    SetCursor(grid.resizeCursor);
+    resize.phase = ResizePhase::Hovering;
 }
 
 // The resize line: one pixel wide, the control's full height, above the panes.
@@ -150,12 +137,14 @@ void FinishTitleClick(GridInstance& grid) {
     }
 }
 
-// Presses the first column, the kind column included, whose right edge lies right of the mouse.
+// Presses the first column in display order, the kind column included, whose right edge lies
+// right of the mouse; hidden columns take no room and are never hit.
 void PressTitle(GridInstance& grid, uint32_t mouseX) {
     const ColumnSet& columns = grid.store.columns();
-    for (uint32_t column = 0; column < columns.Count(); ++column) {
+    for (uint32_t position = 0; position < columns.Count(); ++position) {
+        const uint32_t column = columns.ColumnAt(position);
         const ColumnRecord& record = *columns.Get(column);
-        if (static_cast<int64_t>(record.x) + record.width > static_cast<int64_t>(mouseX)) {
+        if (static_cast<int64_t>(record.x) + record.room > static_cast<int64_t>(mouseX)) {
             grid.store.SetColumnFlags(column, record.flags | kTitlePressed);
             RepaintNow(grid.headerPane);
             return;

@@ -3,6 +3,8 @@
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
 // The commands users expect of a list come before them: Ctrl+A selects all, Ctrl+C and
 // Ctrl+Insert copy, F2 edits, Shift+F10 and the Menu key ask for the context menu.
+#include <optional>
+
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
@@ -77,6 +79,17 @@ WORD HeldModifiers() {
         held |= GRID_KEY_ALT;
     }
     return held;
+}
+
+// Tab and Shift+Tab move the current cell to the next or the previous shown column, in the
+// order the user sees them.
+void OnTab(GridInstance& grid) {
+    const bool back = (HeldModifiers() & GRID_KEY_SHIFT) != 0;
+    const std::optional<uint32_t> next =
+        grid.store.columns().ShownNeighbour(grid.currentColumn, !back);
+    if (next) {
+        SendMessageA(grid.ownWindow, GRM_SETCURCELL, *next, grid.currentRow);
+    }
 }
 
 void SelectAllRows(GridInstance& grid) {
@@ -155,6 +168,12 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
                 return false;
             }
             Scroll(grid, SB_PAGEDOWN);
+            return true;
+        case VK_TAB:
+            if ((HeldModifiers() & ~GRID_KEY_SHIFT) != 0) {
+                return false;
+            }
+            OnTab(grid);
             return true;
         case VK_SPACE:
             if (!IsOwnerData(grid)) {

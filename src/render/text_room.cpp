@@ -28,7 +28,7 @@ LONG ClampedX(int64_t x) {
 RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin) {
     RECT span = row;
     span.left = ClampedX(static_cast<int64_t>(record.x) - origin);
-    span.right = ClampedX(static_cast<int64_t>(record.x) + record.width - origin);
+    span.right = ClampedX(static_cast<int64_t>(record.x) + record.room - origin);
     return span;
 }
 
@@ -38,10 +38,10 @@ RECT CellTextRoom(const GridInstance& grid, uint32_t column, const RECT& span) {
     return {left + insetX, span.top + grid.Scaled(kTextInsetY), span.right - insetX, span.bottom};
 }
 
-RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane) {
+RECT TitleButton(const ColumnRecord& record, const RECT& pane) {
     RECT button = pane;
-    button.left = ClampedX(column == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
-    button.right = ClampedX(static_cast<int64_t>(record.x) + record.width + 1);
+    button.left = ClampedX(record.x == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
+    button.right = ClampedX(static_cast<int64_t>(record.x) + record.room + 1);
     return button;
 }
 
