@@ -62,6 +62,9 @@ LRESULT OnGetColOrder(const GridInstance& grid, uint64_t room, uint32_t* order);
 LRESULT OnSetColHidden(GridInstance& grid, uint64_t column, bool hidden);
 LRESULT OnGetColHidden(const GridInstance& grid, uint64_t column);
 
+// input/column_fit.cpp: fits a column (or every shown one) to its texts; the new width.
+LRESULT OnAutoSizeColumn(GridInstance& grid, uint64_t column, bool fill);
+
 // input/column_hits.cpp: what lies at a point of the control's client area (GRM_HITTEST).
 LRESULT OnHitTest(GridInstance& grid, GridHitTest* hit);
 

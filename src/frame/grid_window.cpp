@@ -120,6 +120,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return OnGetColOrder(grid, wParam, reinterpret_cast<uint32_t*>(lParam));
         case GRM_SETCOLHIDDEN: return OnSetColHidden(grid, wParam, lParam != 0);
         case GRM_GETCOLHIDDEN: return OnGetColHidden(grid, wParam);
+        case GRM_AUTOSIZECOLUMN: return OnAutoSizeColumn(grid, wParam, lParam == GRID_FIT_FILL);
         case GRM_HITTEST: return OnHitTest(grid, reinterpret_cast<GridHitTest*>(lParam));
         case GRM_SORT: OnSort(grid, wParam, static_cast<uint32_t>(lParam)); return 0;
         case GRM_GETCOLTITLE:

@@ -7,12 +7,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+
+#include <windowsx.h>
 
 #include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "input/cell_tips.h"
+#include "input/column_fit.h"
 #include "input/column_hits.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
@@ -79,28 +83,14 @@ void MoveResizeLine(const GridInstance& grid, int32_t mouseX) {
     UpdateWindow(grid.resizeLine);
 }
 
-// The same column of the other width partner takes this one's width (from B to A unless this
-// control is A). Nothing is sent unless both partners are windows.
-void MirrorWidth(const GridInstance& grid, uint32_t column) {
-    const SharedGridState& shared = Shared();
-    HWND source = shared.widthPartnerB;
-    HWND target = shared.widthPartnerA;
-    if (grid.ownWindow == shared.widthPartnerA) {
-        std::swap(source, target);
-    }
-    if (!IsWindow(source) || !IsWindow(target)) {
-        return;
-    }
-    const LRESULT width = SendMessageA(source, GRM_GETCOLWIDTH, column, 0);
-    SendMessageA(target, GRM_SETCOLWIDTH, column, width);
-}
-
 void FinishResize(GridInstance& grid, int32_t mouseX) {
     HeaderResize& resize = grid.resize;
     resize.phase = ResizePhase::Idle;
     const uint32_t column = resize.column;
+    const int32_t width = ToInt32(DraggedEdge(resize, mouseX) - resize.left);
+    const bool changed = width != grid.store.columns().Width(column);
     // Setting the width lays out every later column and the total width again.
-    grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(resize, mouseX) - resize.left));
+    grid.store.SetColumnWidth(column, width);
     ++grid.viewGeneration;
     ++grid.lookGeneration;
     ShowWindow(grid.resizeLine, SW_HIDE);
@@ -111,6 +101,24 @@ void FinishResize(GridInstance& grid, int32_t mouseX) {
     RepaintNow(grid.headerPane);
     RepaintNow(grid.listPane);
     MirrorWidth(grid, column);
+    if (changed && !grid.destroyed) {
+        NotifyColumnWidth(grid, column);
+    }
+}
+
+// A double click on a column's edge fits the column to its texts; the next press on the edge
+// drags it again.
+void OnHeaderDoubleClick(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
+    ReleaseOwnCapture(pane);
+    const std::optional<uint32_t> column = ColumnEdgeAtX(grid, UnsignedX(point));
+    if (!column) {
+        return;
+    }
+    grid.resize.phase = ResizePhase::Idle;
+    FitColumns(grid, *column, false, true);
+    if (!grid.destroyed) {
+        HoverTest(grid, keys & ~static_cast<WPARAM>(MK_LBUTTON), UnsignedX(point));
+    }
 }
 
 // Every arrow goes; the pressed title, if any, is released, gets its arrow and is reported.
@@ -149,6 +157,27 @@ void PressTitle(GridInstance& grid, uint32_t mouseX) {
             RepaintNow(grid.headerPane);
             return;
         }
+    }
+}
+
+// The parent's menu for the header: wParam the header pane, the screen point of a right click,
+// or (-1, -1) for a key.
+void AskForHeaderMenu(GridInstance& grid, LPARAM screenPoint) {
+    SendMessageA(grid.notifyWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid.headerPane),
+                 screenPoint);
+}
+
+void OnHeaderRButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
+    POINT screen = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ClientToScreen(pane, &screen);
+    AskForHeaderMenu(grid, MAKELPARAM(screen.x, screen.y));
+}
+
+// Shift+F10 while the header has the focus: the system's default handling turns it into this
+// pane's own WM_CONTEXTMENU at (-1, -1); a click's own reached the parent at the release.
+void OnHeaderContextMenu(GridInstance& grid, LPARAM point) {
+    if (point == static_cast<LPARAM>(static_cast<DWORD>(-1)) || point == -1) {
+        AskForHeaderMenu(grid, MAKELPARAM(-1, -1));
     }
 }
 
@@ -198,6 +227,8 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU:
         case WM_CAPTURECHANGED:
         case WM_MOUSEHOVER:
         case WM_MOUSELEAVE:
@@ -222,7 +253,9 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
-        case WM_LBUTTONDBLCLK: ReleaseOwnCapture(pane); return 0;
+        case WM_LBUTTONDBLCLK: OnHeaderDoubleClick(grid, pane, wParam, lParam); return 0;
+        case WM_RBUTTONUP: OnHeaderRButtonUp(grid, pane, lParam); return 0;
+        case WM_CONTEXTMENU: OnHeaderContextMenu(grid, lParam); return 0;
         case WM_CAPTURECHANGED:
             OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
             break;

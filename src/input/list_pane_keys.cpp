@@ -9,6 +9,7 @@
 #include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
+#include "input/column_fit.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
 
@@ -113,6 +114,8 @@ bool OnCommandKey(GridInstance& grid, WPARAM virtualKey) {
         SelectAllRows(grid);
     } else if (held == GRID_KEY_CONTROL && (virtualKey == 'C' || virtualKey == VK_INSERT)) {
         OnCopy(grid, false);
+    } else if (held == GRID_KEY_CONTROL && virtualKey == VK_ADD) {
+        FitColumns(grid, kAllColumns, false, true);
     } else if (held == 0 && virtualKey == VK_F2) {
         SendMessageA(grid.ownWindow, GRM_BEGINEDIT, GRID_EDIT_CURRENT, grid.currentRow);
     } else if ((held == GRID_KEY_SHIFT && virtualKey == VK_F10) ||

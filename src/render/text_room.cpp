@@ -62,6 +62,17 @@ TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnR
     return {text, arrowLeft};
 }
 
+int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth) {
+    const int image = column == 0 ? grid.Scaled(kImageAreaWidth) : 0;
+    return textWidth + image + 2 * grid.Scaled(kTextInsetX);
+}
+
+int TitleWidthFor(const GridInstance& grid, int textWidth) {
+    // A pressed title's text stands a pixel to the right.
+    return textWidth + 2 * grid.Scaled(kTitleInsetX) + 1 + grid.Scaled(kArrowFromTitleRight) +
+           grid.Scaled(kTextBeforeArrow);
+}
+
 HFONT PaintedFont(HFONT font) {
     return font != nullptr ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }

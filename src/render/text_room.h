@@ -34,6 +34,11 @@ struct TitleRoom {
 TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnRecord& record,
                         const RECT& button);
 
+// The width a column needs to show, uncut, a cell text `textWidth` pixels wide (column 0's image
+// room included), or a title that wide with room for a sort arrow beside it.
+int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth);
+int TitleWidthFor(const GridInstance& grid, int textWidth);
+
 // The font a text is painted in: the grid's, or without one the default of a new device
 // context, which painting then keeps.
 HFONT PaintedFont(HFONT font);
