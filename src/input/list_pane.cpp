@@ -142,6 +142,26 @@ LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData)
     return OnListBoxKeyDown(grid, virtualKey, keyData);
 }
 
+// A system key (F10, or any key with Alt held) is reported as any key is, and Shift+F10 asks for
+// the context menu as the Menu key does. Everything else such a key does (the window menu, a
+// menu's mnemonic, F10 entering the menu bar) is the system's own handling, unless the parent
+// consumed the key; then the characters it makes are dropped too.
+LRESULT OnListPaneSysKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    const bool consumed = ParentConsumesKey(grid, virtualKey);
+    if (grid.destroyed) {
+        return 0;
+    }
+    NoteListKeyDown(grid, consumed);
+    if (consumed) {
+        return 0;
+    }
+    if (OnListCommandKey(grid, virtualKey)) {
+        NoteListKeyDown(grid, true);
+        return 0;
+    }
+    return CallReplaced(grid.listPane, WM_SYSKEYDOWN, virtualKey, keyData);
+}
+
 // The pane shows the arrow unless its parent chooses another cursor. While the left button is
 // down in a list pane the cursor stays as the drag feedback set it (drop, no drop or the arrow).
 LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPARAM lParam) {
@@ -296,6 +316,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
         case WM_ERASEBKGND: return 0;  // the rows and FillListPaneOutsideRows cover everything
         case WM_KEYDOWN: return OnListPaneKeyDown(grid, wParam, lParam);
+        case WM_SYSKEYDOWN: return OnListPaneSysKeyDown(grid, wParam, lParam);
+        case WM_SYSCHAR:
+            if (grid.typed.swallowChars) {
+                return 0;  // its key was consumed
+            }
+            break;
         case WM_CHAR:
             // Never the list box's: its own search by character would move its caret.
             OnListChar(grid, wParam, static_cast<DWORD>(GetMessageTime()));

@@ -53,6 +53,9 @@ void OnListLButtonDblClk(GridInstance& grid);
 // list_pane_keys.cpp: reports a key to the parent (GRN_KEYDOWN); true when the parent
 // consumed it. The parent may destroy the control meanwhile: check destroyed.
 bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey);
+// A command key with exactly its modifiers runs its command (Ctrl+A, Ctrl+C, Ctrl+Insert, F2,
+// Shift+F10, the Menu key); true when it was one.
+bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey);
 // Enter, Down, Up, Page Up and Page Down, Ctrl+A, Ctrl+C and Ctrl+Insert, F2, Shift+F10 and
 // the Menu key. False for any other key, which the list box handles.
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
