@@ -300,6 +300,8 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     // The editor's identifier names the cell too, for the client to read, as GRM_ENDEDIT takes
     // a cell: MAKELONG(column, row), the row's low 16 bits. The edit itself keeps the whole cell.
     SetWindowLongPtrA(editor, GWLP_ID, static_cast<LONG_PTR>(MAKELONG(j, i)));
+    // The editor shows the list's font as it is now, whatever it was when the column was added.
+    SendMessageA(editor, WM_SETFONT, SendMessageA(grid.listPane, WM_GETFONT, 0, 0), FALSE);
     PlaceAndFill(grid, *grid.store.columns().Get(j), editor, top, buffer);
     ShowWindow(editor, SW_SHOW);
     SetFocus(editor);
