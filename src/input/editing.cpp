@@ -150,7 +150,7 @@ void ReadEditorContent(HWND editor, int32_t cellKind, EditContent& buffer) {
     }
 }
 
-// Asks the parent about the end of the edit, then writes, deselects and hides as EndEdit
+// Asks the parent about the end of the edit, then writes and hides as EndEdit
 // describes; `closing` tells an end the user or the platform began.
 void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
     EditSession& edit = grid.edit;
@@ -194,9 +194,9 @@ void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
             return;
         }
     }
-    // An edit begun meanwhile (from inside a notification) has already closed this one.
+    // An edit begun meanwhile (from inside a notification) has already closed this one. The
+    // selection stays as it is: the edited row is still the one the user acts on.
     if (edit.editor != nullptr && edit.editor == ending) {
-        DeselectAllRows(grid);
         edit.editor = nullptr;
         HideEditorQuietly(grid, ending);
     }
