@@ -95,8 +95,10 @@ void DoubleClickAt(HWND window, POINT client) {
     LeftButton(false);
 }
 
-void DragFromTo(HWND window, POINT from, POINT to) {
-    MouseTo(window, from);
+void DragTo(HWND window, POINT to) {
+    POINT from = {};
+    GetCursorPos(&from);
+    ScreenToClient(window, &from);
     LeftButton(true);
     constexpr int kSteps = 4;
     for (int step = 1; step <= kSteps; ++step) {
@@ -104,6 +106,11 @@ void DragFromTo(HWND window, POINT from, POINT to) {
                          from.y + (to.y - from.y) * step / kSteps});
     }
     LeftButton(false);
+}
+
+void DragFromTo(HWND window, POINT from, POINT to) {
+    MouseTo(window, from);
+    DragTo(window, to);
 }
 
 void RunMessagesFor(DWORD milliseconds) {

@@ -23,7 +23,10 @@ void LeftButton(bool down);
 // A click and a double click (two clicks within the double-click time) at a point of a window.
 void ClickAt(HWND window, POINT client);
 void DoubleClickAt(HWND window, POINT client);
-// The left button pressed at `from`, the pointer moved to `to` in steps, released there.
+// The left button pressed where the pointer is, the pointer moved to `to` (a point of the
+// window's client area) in steps, and the button released there.
+void DragTo(HWND window, POINT to);
+// The pointer moved to `from` first.
 void DragFromTo(HWND window, POINT from, POINT to);
 
 // Runs this thread's messages, timers included, for `milliseconds`.
