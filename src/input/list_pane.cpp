@@ -187,6 +187,25 @@ void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
 }
 
+// Messages after which a second click's edit no longer opens: another press, a key, a scroll,
+// the focus leaving, the pane going.
+bool CancelsPendingEdit(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_MOUSEWHEEL:
+        case WM_VSCROLL:
+        case WM_KILLFOCUS:
+        case WM_DESTROY: return true;
+        default: return false;
+    }
+}
+
 // Messages that add, remove or rewrite the list box's items (the grid's own appends reach the
 // list box without passing here).
 bool ChangesItems(UINT message) {
@@ -308,6 +327,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     if (EndsCellTip(message)) {
         HideCellTip(grid);
     }
+    if (CancelsPendingEdit(message)) {
+        CancelPendingEdit(grid);
+    }
     if (ChangesItems(message)) {
         grid.itemsInAddedOrder = false;  // a sort reads the items again
     }
@@ -336,6 +358,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEHOVER: OnPaneMouseHover(grid, pane, lParam); return 0;
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
+        case WM_TIMER:
+            if (wParam == kPendingEditTimer) {
+                OnPendingEditTimer(grid);
+                return 0;
+            }
+            break;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_KILLFOCUS: return OnListKillFocus(grid, pane, wParam, lParam);
         case WM_UPDATEUISTATE: return OnListUpdateUiState(grid, pane, wParam, lParam);

@@ -130,7 +130,7 @@ DoubleClickTime::~DoubleClickTime() {
 }
 
 void DoubleClickTime::LetPass() {
-    RunMessagesFor(GetDoubleClickTime() * 2 + 50);
+    RunMessagesFor(GetDoubleClickTime() + 100);
 }
 
 }  // namespace testing_support
