@@ -123,6 +123,9 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
 // The parent hears of the key first and may consume it; then the pane's own keys, then the
 // list box's.
 LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    if (AbandonDragOnKey(grid, virtualKey)) {
+        return 0;
+    }
     const bool consumed = ParentConsumesKey(grid, virtualKey);
     if (grid.destroyed) {
         return 0;

@@ -12,6 +12,7 @@
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "input/drag_drop.h"
 #include "input/list_pane.h"
 #include "input/modifiers.h"
 #include "vorlane.h"
@@ -139,6 +140,7 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     }
     drag.external = false;
     drag.buttonDown = true;
+    drag.abandoned = false;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
@@ -190,11 +192,18 @@ void ReleaseLeftButton(GridInstance& grid, WPARAM keys, LPARAM point) {
     if (Gone(grid)) {
         return;
     }
+    if (drag.abandoned) {
+        drag.abandoned = false;  // Escape has ended this gesture already
+        return;
+    }
     drag.buttonDown = false;
     drag.external = false;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
+    }
+    if (drag.dropAllowed && !IsOnListPane(grid.listPane, point)) {
+        SetPaintInput(drag.dropAllowed, false);  // released away from the list: no drop
     }
     if (drag.dropAllowed) {
         // A drop changes no selection, current cell or focus: the parent moves the rows.

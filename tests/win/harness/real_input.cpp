@@ -95,7 +95,7 @@ void DoubleClickAt(HWND window, POINT client) {
     LeftButton(false);
 }
 
-void DragTo(HWND window, POINT to) {
+void DragTo(HWND window, POINT to, bool release) {
     POINT from = {};
     GetCursorPos(&from);
     ScreenToClient(window, &from);
@@ -105,7 +105,9 @@ void DragTo(HWND window, POINT to) {
         MouseTo(window, {from.x + (to.x - from.x) * step / kSteps,
                          from.y + (to.y - from.y) * step / kSteps});
     }
-    LeftButton(false);
+    if (release) {
+        LeftButton(false);
+    }
 }
 
 void DragFromTo(HWND window, POINT from, POINT to) {

@@ -24,8 +24,8 @@ void LeftButton(bool down);
 void ClickAt(HWND window, POINT client);
 void DoubleClickAt(HWND window, POINT client);
 // The left button pressed where the pointer is, the pointer moved to `to` (a point of the
-// window's client area) in steps, and the button released there.
-void DragTo(HWND window, POINT to);
+// window's client area) in steps, and the button released there unless `release` is false.
+void DragTo(HWND window, POINT to, bool release = true);
 // The pointer moved to `from` first.
 void DragFromTo(HWND window, POINT from, POINT to);
 
