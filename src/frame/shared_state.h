@@ -41,6 +41,8 @@ struct RowDrag {
     uint32_t dropRow = 0;       // target row, kDropOtherList, kDropNoRow or 0
     uint32_t shownDropRow = 0;  // last mark shown: a row, kDropNoRow or kDropNone
     uint32_t dropSide = 0;      // 0 first list, 1 second list
+    bool abandoned = false;     // Escape ended the drag: until the next press, the button's
+                                // moves and its release do nothing
 };
 
 struct SharedGridState {

@@ -196,6 +196,14 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
     ReleaseOwnCapture(pane);
 }
 
+void OnHeaderLButtonDblClk(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
+    if (grid.resize.phase == ResizePhase::Hovering) {
+        OnHeaderLButtonDown(grid, pane, keys, point);
+    } else {
+        ReleaseOwnCapture(pane);
+    }
+}
+
 void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture) {
     if (grid.resize.phase == ResizePhase::Dragging && newCapture != pane) {
         grid.resize.phase = ResizePhase::Idle;
@@ -233,7 +241,7 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
-        case WM_LBUTTONDBLCLK: ReleaseOwnCapture(pane); return 0;
+        case WM_LBUTTONDBLCLK: OnHeaderLButtonDblClk(grid, pane, wParam, lParam); return 0;
         case WM_CAPTURECHANGED:
             OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
             break;
