@@ -71,6 +71,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_HSCROLL: OnHScroll(grid, LOWORD(wParam)); break;
         case WM_VSCROLL: OnVScroll(grid, LOWORD(wParam)); break;
+        case WM_NOTIFY: return OnTipNotify(grid, reinterpret_cast<const NMHDR*>(lParam));
         case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(grid.rowBackBrush);
         case LB_GETCOUNT: return OnGetRowCount(grid);
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
