@@ -49,7 +49,8 @@ extern "C" {
 #define GRS_OWNERDATA 0x0100
 /* GRN_DROP reports a drop onto no row as GRID_DROP_OTHER_LIST and GRID_DROP_NO_ROW, values no
    row position takes, instead of 77777 and 88888, which rows of a grid of more than 77,776 rows
-   do take. Set it on every grid whose drops may land past row 77,776. */
+   do take. Set it on every grid whose drops may land past row 77,776; the receiving grid's
+   style at the drop decides. */
 #define GRS_HIGHDROPVALUES 0x0200
 
 /* Columns and geometry. */
