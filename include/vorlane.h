@@ -110,8 +110,10 @@ extern "C" {
 #define GRM_GETSORTSTATE (WM_USER + 0x1D) /* 1 when the last sorted column's flags are non-zero */
 /* Sets the arrow of one column's title without sorting: wParam the column, lParam one of
    GRID_SORTARROW_; every other column loses its arrow. For a parent that orders the rows itself
-   (an owner-data grid). After GRM_SORT the sorted column's arrow shows the direction its rows
-   now stand in. */
+   (an owner-data grid). The column's direction for GRID_SORT_TOGGLE and GRM_GETSORTSTATE stay
+   as they are. Returns 0, or 1 (nothing changed) for a column without a title (the kind column
+   or one not below the count) or another lParam. After GRM_SORT the sorted column's arrow
+   shows the direction its rows now stand in. */
 #define GRM_SETSORTARROW (WM_USER + 0x10E)
 #define GRID_SORTARROW_NONE 0
 #define GRID_SORTARROW_ASCENDING 1

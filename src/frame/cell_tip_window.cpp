@@ -133,6 +133,7 @@ bool EndsCellTip(UINT message) {
         case GRM_CLEARROWS:
         case GRM_SETROWCOUNT:
         case GRM_SORT:
+        case GRM_SETSORTARROW:
         case GRM_RESTORETOPINDEX: return true;
         default: return false;
     }
