@@ -106,7 +106,7 @@ extern "C" {
 #endif
 
 /* Sorting. */
-#define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
+#define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode (see GridSortMode) */
 #define GRM_GETSORTSTATE (WM_USER + 0x1D) /* 1 when the last sorted column's flags are non-zero */
 /* Sets the arrow of one column's title without sorting: wParam the column, lParam one of
    GRID_SORTARROW_; every other column loses its arrow. For a parent that orders the rows itself
@@ -222,6 +222,8 @@ enum GridSortMode {
     GRID_SORT_ASCENDING_TAIL = 3,
     /* As GRID_SORT_TOGGLE, always from the largest value down. */
     GRID_SORT_DESCENDING_TAIL = 4
+    /* Any other mode acts as GRID_SORT_TOGGLE. Whatever the mode, the sorted column's title then
+       shows the arrow of the direction its rows stand in. */
 };
 
 /* Cell kinds (ColumnDesc.cellKind); any other value is a plain value cell, never drawn. */
