@@ -18,9 +18,10 @@
 
 namespace vorlane {
 
-// Drop-row values that name no row, above every position a list pane can hold.
-constexpr uint32_t kDropOtherList = GRID_DROP_OTHER_LIST;
-constexpr uint32_t kDropNoRow = GRID_DROP_NO_ROW;
+// Drop-row values that name no row, above every position a list pane can hold. A drag keeps
+// these whatever the grids; GRN_DROP reports them as the receiving grid's style asks.
+constexpr uint32_t kDropOtherList = 0xFFFFFFF0;
+constexpr uint32_t kDropNoRow = 0xFFFFFFF1;
 constexpr uint32_t kDropNone = 0xFFFFFFF2;
 
 // A row drag: from a left press in a list pane (or an external drag the application announced)

@@ -191,23 +191,35 @@ TEST_F(Drag, ADropOnTheOtherListNamesTheSourceInTheButtonAndDropNotifications) {
 
 // The first move over the second list is judged on the first list, which still holds the
 // capture. Where that found no target either, the drop row tells that the pointer came straight
-// from the other list.
+// from the other list. The receiving grid's style chooses the values that say so.
 TEST_F(Drag, AnywhereElseOnTheOtherListDropsWithNoRow) {
     const struct {
-        int row;  // of the second list: kind 1, below the last row, kind 5
+        int row;      // of the second list: kind 1, below the last row, kind 5
+        DWORD style;  // the receiving grid's GRS_ bits
         UINT dropRow;
-    } cases[] = {{1, GRID_DROP_NO_ROW}, {12, GRID_DROP_NO_ROW}, {3, GRID_DROP_OTHER_LIST}};
+    } cases[] = {
+        {1, 0, GRID_DROP_NO_ROW_LOW},
+        {12, 0, GRID_DROP_NO_ROW_LOW},
+        {3, 0, GRID_DROP_OTHER_LIST_LOW},
+        {1, GRS_HIGHDROPVALUES, GRID_DROP_NO_ROW},
+        {12, GRS_HIGHDROPVALUES, GRID_DROP_NO_ROW},
+        {3, GRS_HIGHDROPVALUES, GRID_DROP_OTHER_LIST},
+    };
+    const LONG_PTR style = GetWindowLongPtrA(second, GWL_STYLE);
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.row << ", style " << c.style);
+        SetWindowLongPtrA(second, GWL_STYLE, (style & ~GRS_HIGHDROPVALUES) | c.style);
         SendMessageA(ListPane(first), WM_MOUSEMOVE, 0, 0);
         parent.Clear();
         StartDrag(OnRow(first, 0));
         CrossTo(OnRow(second, c.row));
-        EXPECT_TRUE(ShowsDrop()) << "row " << c.row;
+        EXPECT_TRUE(ShowsDrop());
         ReleaseAt(OnRow(second, c.row));
-        ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u) << "row " << c.row;
-        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, c.dropRow) << "row " << c.row;
+        ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, c.dropRow);
         EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropList, 1u);
     }
+    SetWindowLongPtrA(second, GWL_STYLE, style);
 }
 
 TEST_F(Drag, RowsOfKindZeroAndOneAreNeverDragged) {
@@ -297,7 +309,7 @@ TEST_F(Drag, AnExternalDragDropsAnywhereAndNamesTheExternalSource) {
     EXPECT_EQ(parent.records[2].hwndFrom, grids->external);
     EXPECT_EQ(drop.idFrom, 1u);
     EXPECT_EQ(drop.dropList, 0u);
-    EXPECT_EQ(drop.dropRow, static_cast<UINT>(GRID_DROP_NO_ROW));
+    EXPECT_EQ(drop.dropRow, static_cast<UINT>(GRID_DROP_NO_ROW_LOW));
 }
 
 TEST_F(Drag, PanesAreRepaintedOnlyWhenTheMarkChanges) {
