@@ -41,7 +41,8 @@ void PressKey(UINT key, int modifier = 0) {
     if (modifier != 0) {
         HoldKey(modifier, true);
     }
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, KeyData(key));
+    // A keyboard delivers F10, with or without Shift, as a system key.
+    PostMessageW(GetFocus(), key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN, key, KeyData(key));
     Pump();
     if (modifier != 0) {
         HoldKey(modifier, false);
@@ -123,11 +124,12 @@ POINT BelowCurrentCell(HWND grid) {
     return POINT{x.x, y.y};
 }
 
-// Opens the menu with the Menu key; true when it opened below the current cell.
-bool MenuByKey(const FolderView& view, WPARAM letter) {
+// Opens the menu with the Menu key (or another key and modifier); true when it opened below the
+// current cell.
+bool MenuByKey(const FolderView& view, WPARAM letter, UINT key = VK_APPS, int modifier = 0) {
     const POINT expected = BelowCurrentCell(view.grid());
     ArmMenu(letter);
-    PressKey(VK_APPS);
+    PressKey(key, modifier);
     const RECT& seen = Choice().seen;
     return Choice().shown && std::abs(seen.left - expected.x) <= 1 &&
            std::abs(seen.top - expected.y) <= 1;
@@ -217,6 +219,12 @@ const CommandCase kCases[] = {
      [](Panes& p) {
          Click(p.left.grid(), RowNamed(p.left, L"setup.ini"), false);
          return MenuByKey(p.left, 'C') && ClipboardText().rfind(L"setup.ini\t", 0) == 0;
+     }},
+    {L"Copy of the Shift+F10 menu puts the current row on the clipboard",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"notes.txt"), false);
+         return MenuByKey(p.left, 'C', VK_F10, VK_SHIFT) &&
+                ClipboardText().rfind(L"notes.txt\t", 0) == 0;
      }},
     {L"Select all of the Menu key's menu selects every row but '..'",
      [](Panes& p) {

@@ -49,7 +49,8 @@ extern "C" {
 #define GRS_OWNERDATA 0x0100
 /* GRN_DROP reports a drop onto no row as GRID_DROP_OTHER_LIST and GRID_DROP_NO_ROW, values no
    row position takes, instead of 77777 and 88888, which rows of a grid of more than 77,776 rows
-   do take. Set it on every grid whose drops may land past row 77,776. */
+   do take. Set it on every grid whose drops may land past row 77,776; the receiving grid's
+   style at the drop decides. */
 #define GRS_HIGHDROPVALUES 0x0200
 /* A title pressed and moved beyond the system's drag distance drags its column to another place
    of the display order (GRN_COLUMNORDER); Escape or a release outside the header cancels. */
@@ -132,12 +133,14 @@ extern "C" {
 #endif
 
 /* Sorting. */
-#define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode 0..5 (see GridSortMode) */
+#define GRM_SORT (WM_USER + 0x13)         /* wParam column, lParam mode (see GridSortMode) */
 #define GRM_GETSORTSTATE (WM_USER + 0x1D) /* 1 when the last sorted column's flags are non-zero */
 /* Sets the arrow of one column's title without sorting: wParam the column, lParam one of
    GRID_SORTARROW_; every other column loses its arrow. For a parent that orders the rows itself
-   (an owner-data grid). After GRM_SORT the sorted column's arrow shows the direction its rows
-   now stand in. */
+   (an owner-data grid). The column's direction for GRID_SORT_TOGGLE and GRM_GETSORTSTATE stay
+   as they are. Returns 0, or 1 (nothing changed) for a column without a title (the kind column
+   or one not below the count) or another lParam. After GRM_SORT the sorted column's arrow
+   shows the direction its rows now stand in. */
 #define GRM_SETSORTARROW (WM_USER + 0x10E)
 #define GRID_SORTARROW_NONE 0
 #define GRID_SORTARROW_ASCENDING 1
@@ -251,6 +254,8 @@ enum GridSortMode {
     GRID_SORT_ASCENDING_TAIL = 3,
     /* As GRID_SORT_TOGGLE, always from the largest value down. */
     GRID_SORT_DESCENDING_TAIL = 4
+    /* Any other mode acts as GRID_SORT_TOGGLE. Whatever the mode, the sorted column's title then
+       shows the arrow of the direction its rows stand in. */
 };
 
 /* Cell kinds (ColumnDesc.cellKind); any other value is a plain value cell, never drawn. */

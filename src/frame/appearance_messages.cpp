@@ -57,6 +57,10 @@ void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont) {
     ++grid.lookGeneration;
     SendMessageA(grid.headerPane, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), FALSE);
     SendMessageA(grid.listPane, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), FALSE);
+    // An open editor follows at once; a closed one takes the font when it opens.
+    if (grid.edit.editor != nullptr) {
+        SendMessageA(grid.edit.editor, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), TRUE);
+    }
 }
 
 void OnSetGridLines(GridInstance& grid, bool on) {

@@ -1,6 +1,8 @@
 // A tracking tooltip: it shows only when told, where told, so that its text lands on the cell's
 // own text. Its one tool belongs to the control; it lets the mouse through to the pane below,
-// which keeps the hover and the clicks.
+// which keeps the hover and the clicks. The control owns it: a tooltip notifies its owner (its
+// custom drawing among other things), and a window made with a child window as its parent is
+// owned by that child's top-level window, which must hear only from its grids.
 #include "frame/cell_tip_window.h"
 
 #include <commctrl.h>
@@ -27,8 +29,8 @@ TTTOOLINFOW ToolInfo(const GridInstance& grid, const wchar_t* text) {
     return tool;
 }
 
-// A tooltip of the grid's width (ANSI or Unicode, as its class), owned by the control, with its
-// one tool. Null when any part fails.
+// A tooltip of the grid's width (ANSI or Unicode, as its class), owned by the control itself, not
+// by its top-level window, with its one tool. Null when any part fails.
 HWND MakeTipWindow(const GridInstance& grid) {
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
@@ -42,6 +44,7 @@ HWND MakeTipWindow(const GridInstance& grid) {
     if (tip == nullptr) {
         return nullptr;
     }
+    SetWindowLongPtrW(tip, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(grid.ownWindow));
     TTTOOLINFOW tool = ToolInfo(grid, L"");
     if (SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
         DestroyWindow(tip);
@@ -90,6 +93,14 @@ void DestroyCellTip(GridInstance& grid) {
     }
 }
 
+LRESULT OnTipNotify(const GridInstance& grid, const NMHDR* header) {
+    if (header != nullptr && header->hwndFrom == grid.tip.window && grid.tip.window != nullptr &&
+        header->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+        return CDRF_DODEFAULT;
+    }
+    return 0;  // the tooltip's other notifications (shown, hidden) ask for nothing
+}
+
 bool EndsCellTip(UINT message) {
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -122,6 +133,7 @@ bool EndsCellTip(UINT message) {
         case GRM_CLEARROWS:
         case GRM_SETROWCOUNT:
         case GRM_SORT:
+        case GRM_SETSORTARROW:
         case GRM_RESTORETOPINDEX: return true;
         default: return false;
     }

@@ -18,6 +18,8 @@ void HideCellTip(GridInstance& grid);
 // True for the messages, to the control or a pane, after which a tip shown no longer matches
 // the screen: presses, keys, scrolls, moves and changes of the cells, columns or rows.
 bool EndsCellTip(UINT message);
+// WM_NOTIFY to the control, which comes only from its own tooltip: the tooltip draws itself.
+LRESULT OnTipNotify(const GridInstance& grid, const NMHDR* header);
 // Destroys the tooltip, if one was made.
 void DestroyCellTip(GridInstance& grid);
 

@@ -96,8 +96,10 @@ void OnInvertSelection(GridInstance& grid);
 // frame/owner_rows.cpp: the rows of an owner-data grid.
 LRESULT OnSetRowCount(GridInstance& grid, uint64_t count);
 
-// frame/sort_messages.cpp: sorting.
+// frame/sort_messages.cpp: sorting, and the arrows of the titles.
 void OnSort(GridInstance& grid, uint64_t column, uint32_t mode);
+// 0 done; 1 refused (no such column with a title, or no such arrow), nothing changed.
+LRESULT OnSetSortArrow(GridInstance& grid, uint64_t column, LPARAM arrow);
 
 // render/row_look.cpp: before a vertical scroll. The list box moves the rows it keeps on screen
 // and paints only those it uncovers; the whole pane is invalidated unless that shows what

@@ -53,6 +53,8 @@ struct ListGesture {
     bool shiftHeld = false;    // Shift held then: a current-cell change stretches the selection
     bool rightButton = false;  // a right release is being handled as a left release
     uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
+    bool editPending = false;  // a second click's edit waits out the double-click time on the
+                               // list pane's timer (input/list_pane_mouse.cpp)
 };
 
 // Type-to-find in the list pane: the characters typed so far and when the last one came.

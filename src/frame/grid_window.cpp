@@ -71,6 +71,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_HSCROLL: OnHScroll(grid, LOWORD(wParam)); break;
         case WM_VSCROLL: OnVScroll(grid, LOWORD(wParam)); break;
+        case WM_NOTIFY: return OnTipNotify(grid, reinterpret_cast<const NMHDR*>(lParam));
         case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(grid.rowBackBrush);
         case LB_GETCOUNT: return OnGetRowCount(grid);
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
@@ -141,6 +142,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             OnActivateCell(grid, wParam, static_cast<ULONG_PTR>(lParam));
             return 0;
         case GRM_GETSORTSTATE: return grid.sortState;
+        case GRM_SETSORTARROW: return OnSetSortArrow(grid, wParam, lParam);
         case GRM_GETTOPINDEX: return grid.rememberedTopRow;
         case GRM_RESTORETOPINDEX: OnRestoreTopIndex(grid); return 0;
         case GRM_GETSELROWS: return OnGetSelRows(grid, reinterpret_cast<uint32_t*>(lParam));

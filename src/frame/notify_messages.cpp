@@ -39,12 +39,31 @@ void OnNotifyButton(GridInstance& grid) {
     SendNotify(grid, record);
 }
 
+namespace {
+
+// The drop row as the receiving grid reports it. The drag keeps values no row position takes;
+// a grid reports them as the low values its callers compare with, unless its window style, as it
+// stands at the drop, asks for the values no row takes.
+UINT ReportedDropRow(const GridInstance& grid, uint32_t dropRow) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(grid.ownWindow, GWL_STYLE));
+    if ((style & GRS_HIGHDROPVALUES) != 0) {
+        return dropRow;
+    }
+    switch (dropRow) {
+        case kDropOtherList: return GRID_DROP_OTHER_LIST_LOW;
+        case kDropNoRow: return GRID_DROP_NO_ROW_LOW;
+        default: return dropRow;
+    }
+}
+
+}  // namespace
+
 void OnNotifyDrop(GridInstance& grid) {
     RowDrag& drag = Shared().drag;
     SetPaintInput(drag.dropAllowed, true);  // hwndFrom names the drag source
     GridNotify record = MakeNotify(grid, GRN_DROP);
     record.dropList = drag.dropSide;
-    record.dropRow = drag.dropRow;
+    record.dropRow = ReportedDropRow(grid, drag.dropRow);
     SendNotify(grid, record);
     SetPaintInput(drag.dropAllowed, false);
 }

@@ -18,9 +18,10 @@
 
 namespace vorlane {
 
-// Drop-row values that name no row, above every position a list pane can hold.
-constexpr uint32_t kDropOtherList = GRID_DROP_OTHER_LIST;
-constexpr uint32_t kDropNoRow = GRID_DROP_NO_ROW;
+// Drop-row values that name no row, above every position a list pane can hold. A drag keeps
+// these whatever the grids; GRN_DROP reports them as the receiving grid's style asks.
+constexpr uint32_t kDropOtherList = 0xFFFFFFF0;
+constexpr uint32_t kDropNoRow = 0xFFFFFFF1;
 constexpr uint32_t kDropNone = 0xFFFFFFF2;
 
 // A row drag: from a left press in a list pane (or an external drag the application announced)
@@ -41,6 +42,8 @@ struct RowDrag {
     uint32_t dropRow = 0;       // target row, kDropOtherList, kDropNoRow or 0
     uint32_t shownDropRow = 0;  // last mark shown: a row, kDropNoRow or kDropNone
     uint32_t dropSide = 0;      // 0 first list, 1 second list
+    bool abandoned = false;     // Escape ended the drag: until the next press, the button's
+                                // moves and its release do nothing
 };
 
 struct SharedGridState {

@@ -1,5 +1,6 @@
 // GRM_SORT: reorders the display by one column and gathers the rows into their groups, keeping
-// the selected rows selected at their new places and the view at its top row.
+// the selected rows selected at their new places and the view at its top row; GRM_SETSORTARROW:
+// the titles' arrows alone.
 #include <vector>
 
 #include "frame/grid_handlers.h"
@@ -25,6 +26,30 @@ GroupSortRequest RequestFor(const GridInstance& grid, uint32_t column, uint32_t 
     return request;
 }
 
+// Only `column`'s title shows an arrow, `indicator` (0: none); the header is repainted when any
+// arrow changed.
+void ShowOnlyArrow(GridInstance& grid, uint32_t column, int32_t indicator) {
+    bool changed = false;
+    const uint32_t count = grid.store.columns().Count();
+    for (uint32_t other = 0; other < count; ++other) {
+        const int32_t wanted = other == column ? indicator : 0;
+        if (grid.columnWindows.SortIndicator(other) != wanted) {
+            grid.columnWindows.SetSortIndicator(other, wanted);
+            changed = true;
+        }
+    }
+    if (changed) {
+        InvalidateRect(grid.headerPane, nullptr, FALSE);
+    }
+}
+
+// After a sort the column's arrow shows the direction its rows now stand in: the title click
+// that asked for the sort drew the direction the column had before it.
+void ShowSortedArrow(GridInstance& grid, uint32_t column, uint32_t flags) {
+    ShowOnlyArrow(grid, column,
+                  (flags & kDescendingFlag) != 0 ? kDescendingArrow : kAscendingArrow);
+}
+
 // A grid whose rows the application keeps sorts nothing itself: the column takes the mode's
 // direction and its title the arrow; the application sorts its rows and asks for a redraw.
 void SetSortDirection(GridInstance& grid, uint64_t column, uint32_t mode) {
@@ -36,7 +61,7 @@ void SetSortDirection(GridInstance& grid, uint64_t column, uint32_t mode) {
     const uint32_t flags = ApplySortDirection(grid.store.columns().Get(key)->flags, mode);
     grid.store.SetColumnFlags(key, flags);
     grid.sortState = flags != 0 ? 1 : 0;
-    InvalidateRect(grid.headerPane, nullptr, FALSE);
+    ShowSortedArrow(grid, key, flags);
 }
 
 }  // namespace
@@ -77,6 +102,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     if (result.sorted) {
         grid.store.SetColumnFlags(key, flags);
         grid.sortState = result.sortState;
+        ShowSortedArrow(grid, key, flags);
     }  // else no scratch memory: the order stays, and so does the selection restored below
 
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
@@ -87,6 +113,23 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     if (result.sorted) {
         RaiseListEvent(grid, EVENT_OBJECT_REORDER);
     }
+}
+
+LRESULT OnSetSortArrow(GridInstance& grid, uint64_t column, LPARAM arrow) {
+    // The kind column, the last, has no title to show an arrow on.
+    const uint32_t count = ColumnCount(grid);
+    if (count == 0 || column >= count - 1) {
+        return 1;
+    }
+    int32_t indicator = 0;
+    switch (arrow) {
+        case GRID_SORTARROW_NONE: break;
+        case GRID_SORTARROW_ASCENDING: indicator = kAscendingArrow; break;
+        case GRID_SORTARROW_DESCENDING: indicator = kDescendingArrow; break;
+        default: return 1;
+    }
+    ShowOnlyArrow(grid, static_cast<uint32_t>(column), indicator);
+    return 0;
 }
 
 }  // namespace vorlane

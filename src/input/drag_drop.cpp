@@ -5,6 +5,8 @@
 // drop row changes.
 #include "input/drag_drop.h"
 
+#include <windowsx.h>
+
 #include <cstdint>
 
 #include "frame/shared_state.h"
@@ -130,17 +132,70 @@ void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
     }
 }
 
+// When this move gave the capture to the other registered list pane, the move is that pane's
+// too, in its coordinates: the mark and the drop follow the list the pointer went to at once.
+void HandOnMove(HWND pane, WPARAM keys) {
+    const SharedGridState& shared = Shared();
+    HWND holder = GetCapture();
+    if (holder == pane || holder == nullptr ||
+        (holder != shared.firstListPane && holder != shared.secondListPane)) {
+        return;
+    }
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    ScreenToClient(holder, &pointer);
+    SendMessageA(holder, WM_MOUSEMOVE, keys, MAKELPARAM(pointer.x, pointer.y));
+}
+
+// True when the window at a screen point is a grid's list pane, not a window above it or a part
+// of a window beside or below it.
+bool IsListPaneAt(POINT screen) {
+    HWND window = WindowFromPoint(screen);
+    const GridInstance* owner = window != nullptr ? InstanceOf(GetParent(window)) : nullptr;
+    return owner != nullptr && owner->listPane == window;
+}
+
+bool PointerOnListPane() {
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    return IsListPaneAt(pointer);
+}
+
 }  // namespace
 
-void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+bool IsOnListPane(HWND pane, LPARAM point) {
+    POINT screen = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ClientToScreen(pane, &screen);
+    return IsListPaneAt(screen);
+}
+
+bool AbandonDragOnKey(GridInstance& grid, WPARAM virtualKey) {
+    RowDrag& drag = Shared().drag;
+    if (virtualKey != VK_ESCAPE || !drag.buttonDown || drag.abandoned) {
+        return false;
+    }
+    drag.abandoned = true;
+    drag.buttonDown = false;
+    SetPaintInput(drag.dropAllowed, false);
+    UpdateMark(grid.listPane, kNoRow, 0);  // takes the mark away
+    ReleaseCapture();
+    ShowArrow();
+    SendMessageA(grid.ownWindow, GRM_NOTIFYBUTTON, 0, 0);
+    return true;
+}
+
+namespace {
+
+void TrackMove(GridInstance& grid, WPARAM keys, LPARAM point) {
     RowDrag& drag = Shared().drag;
     SetPaintInput(drag.dropAllowed, false);
     HWND pane = grid.listPane;
     uint32_t row = kNoRow;
     uint32_t kind = 0;
 
-    // Only the left button alone drags: any other button or Shift or Ctrl gives no feedback.
-    if (keys != MK_LBUTTON) {
+    // Only the left button alone drags: any other button or Shift or Ctrl gives no feedback,
+    // and neither does the button of an abandoned drag.
+    if (keys != MK_LBUTTON || drag.abandoned) {
         ShowArrow();
         UpdateMark(pane, row, kind);
         return;
@@ -164,11 +219,26 @@ void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
         ShowArrow();
         return;
     }
+    // Away from the list panes (beside or below them, or over another window) nothing drops.
+    if (!PointerOnListPane()) {
+        SetCursor(grid.noDropCursor);
+        UpdateMark(pane, row, kind);
+        return;
+    }
 
     row = RowAtPoint(grid, point);
     kind = KindWord(KindCellOfRow(grid, row));
     ChooseCursor(grid, x, row, kind);
     UpdateMark(pane, row, kind);
+}
+
+}  // namespace
+
+void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    TrackMove(grid, keys, point);
+    if (!grid.destroyed && keys == MK_LBUTTON && !Shared().drag.abandoned) {
+        HandOnMove(grid.listPane, keys);
+    }
 }
 
 }  // namespace vorlane

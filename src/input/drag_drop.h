@@ -12,4 +12,13 @@ namespace vorlane {
 // pointer is in, chooses the cursor, allows or forbids a drop, and marks the target row.
 void OnListMouseMove(GridInstance& grid, WPARAM keys, LPARAM point);
 
+// Escape while the left button is down in a list pane abandons the drag: no drop, the capture
+// and the mark go, the arrow shows, GRN_BUTTON reports the gesture over, and the moves and the
+// release still to come do nothing. True when the key was taken so.
+bool AbandonDragOnKey(GridInstance& grid, WPARAM virtualKey);
+
+// True when a release at `point` (the pane's client coordinates) is on a grid's list pane, not
+// on a window above it or beside it: only there can rows be dropped.
+bool IsOnListPane(HWND pane, LPARAM point);
+
 }  // namespace vorlane

@@ -150,7 +150,7 @@ void ReadEditorContent(HWND editor, int32_t cellKind, EditContent& buffer) {
     }
 }
 
-// Asks the parent about the end of the edit, then writes, deselects and hides as EndEdit
+// Asks the parent about the end of the edit, then writes and hides as EndEdit
 // describes; `closing` tells an end the user or the platform began.
 void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
     EditSession& edit = grid.edit;
@@ -194,9 +194,9 @@ void AskAndFinish(GridInstance& grid, CellAddress cell, bool closing) {
             return;
         }
     }
-    // An edit begun meanwhile (from inside a notification) has already closed this one.
+    // An edit begun meanwhile (from inside a notification) has already closed this one. The
+    // selection stays as it is: the edited row is still the one the user acts on.
     if (edit.editor != nullptr && edit.editor == ending) {
-        DeselectAllRows(grid);
         edit.editor = nullptr;
         HideEditorQuietly(grid, ending);
     }
@@ -300,6 +300,8 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     // The editor's identifier names the cell too, for the client to read, as GRM_ENDEDIT takes
     // a cell: MAKELONG(column, row), the row's low 16 bits. The edit itself keeps the whole cell.
     SetWindowLongPtrA(editor, GWLP_ID, static_cast<LONG_PTR>(MAKELONG(j, i)));
+    // The editor shows the list's font as it is now, whatever it was when the column was added.
+    SendMessageA(editor, WM_SETFONT, SendMessageA(grid.listPane, WM_GETFONT, 0, 0), FALSE);
     PlaceAndFill(grid, *grid.store.columns().Get(j), editor, top, buffer);
     ShowWindow(editor, SW_SHOW);
     SetFocus(editor);

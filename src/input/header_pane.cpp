@@ -214,6 +214,18 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
     ReleaseOwnCapture(pane);
 }
 
+// A double click on a column's edge fits the column to its texts, and the edge, moved there,
+// is armed again for the next drag; elsewhere it is the press it replaces.
+void OnHeaderLButtonDblClk(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
+    if (ColumnEdgeAtX(grid, UnsignedX(point))) {
+        OnHeaderDoubleClick(grid, pane, keys, point);
+    } else if (grid.resize.phase == ResizePhase::Hovering) {
+        OnHeaderLButtonDown(grid, pane, keys, point);
+    } else {
+        ReleaseOwnCapture(pane);
+    }
+}
+
 void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture) {
     if (grid.resize.phase == ResizePhase::Dragging && newCapture != pane) {
         grid.resize.phase = ResizePhase::Idle;
@@ -253,7 +265,7 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
-        case WM_LBUTTONDBLCLK: OnHeaderDoubleClick(grid, pane, wParam, lParam); return 0;
+        case WM_LBUTTONDBLCLK: OnHeaderLButtonDblClk(grid, pane, wParam, lParam); return 0;
         case WM_RBUTTONUP: OnHeaderRButtonUp(grid, pane, lParam); return 0;
         case WM_CONTEXTMENU: OnHeaderContextMenu(grid, lParam); return 0;
         case WM_CAPTURECHANGED:

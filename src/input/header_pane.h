@@ -15,6 +15,9 @@ void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point);
 void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point);
 // Applies a dragged width, or reports the pressed title.
 void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point);
+// The second press of a double click: on a hovered edge it starts a drag as any press does, so
+// that the release leaves the edge hovered again; on a title it presses nothing.
+void OnHeaderLButtonDblClk(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point);
 // A drag that loses the mouse capture ends where it is, with nothing applied.
 void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture);
 

@@ -123,6 +123,9 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
 // The parent hears of the key first and may consume it; then the pane's own keys, then the
 // list box's.
 LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    if (AbandonDragOnKey(grid, virtualKey)) {
+        return 0;
+    }
     const bool consumed = ParentConsumesKey(grid, virtualKey);
     if (grid.destroyed) {
         return 0;
@@ -140,6 +143,26 @@ LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData)
         return 0;
     }
     return OnListBoxKeyDown(grid, virtualKey, keyData);
+}
+
+// A system key (F10, or any key with Alt held) is reported as any key is, and Shift+F10 asks for
+// the context menu as the Menu key does. Everything else such a key does (the window menu, a
+// menu's mnemonic, F10 entering the menu bar) is the system's own handling, unless the parent
+// consumed the key; then the characters it makes are dropped too.
+LRESULT OnListPaneSysKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
+    const bool consumed = ParentConsumesKey(grid, virtualKey);
+    if (grid.destroyed) {
+        return 0;
+    }
+    NoteListKeyDown(grid, consumed);
+    if (consumed) {
+        return 0;
+    }
+    if (OnListCommandKey(grid, virtualKey)) {
+        NoteListKeyDown(grid, true);
+        return 0;
+    }
+    return CallReplaced(grid.listPane, WM_SYSKEYDOWN, virtualKey, keyData);
 }
 
 // The pane shows the arrow unless its parent chooses another cursor. While the left button is
@@ -165,6 +188,25 @@ void OnListPaneMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
 // The control scrolls by whole rows and keeps its scroll bar in step.
 void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
+}
+
+// Messages after which a second click's edit no longer opens: another press, a key, a scroll,
+// the focus leaving, the pane going.
+bool CancelsPendingEdit(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_MOUSEWHEEL:
+        case WM_VSCROLL:
+        case WM_KILLFOCUS:
+        case WM_DESTROY: return true;
+        default: return false;
+    }
 }
 
 // Messages that add, remove or rewrite the list box's items (the grid's own appends reach the
@@ -288,6 +330,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     if (EndsCellTip(message)) {
         HideCellTip(grid);
     }
+    if (CancelsPendingEdit(message)) {
+        CancelPendingEdit(grid);
+    }
     if (ChangesItems(message)) {
         grid.itemsInAddedOrder = false;  // a sort reads the items again
     }
@@ -296,6 +341,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_PAINT: return OnListPaint(grid, message, wParam, lParam);
         case WM_ERASEBKGND: return 0;  // the rows and FillListPaneOutsideRows cover everything
         case WM_KEYDOWN: return OnListPaneKeyDown(grid, wParam, lParam);
+        case WM_SYSKEYDOWN: return OnListPaneSysKeyDown(grid, wParam, lParam);
+        case WM_SYSCHAR:
+            if (grid.typed.swallowChars) {
+                return 0;  // its key was consumed
+            }
+            break;
         case WM_CHAR:
             // Never the list box's: its own search by character would move its caret.
             OnListChar(grid, wParam, static_cast<DWORD>(GetMessageTime()));
@@ -310,6 +361,12 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEHOVER: OnPaneMouseHover(grid, pane, lParam); return 0;
         case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
+        case WM_TIMER:
+            if (wParam == kPendingEditTimer) {
+                OnPendingEditTimer(grid);
+                return 0;
+            }
+            break;
         case WM_SETFOCUS: return OnListSetFocus(grid, pane, wParam, lParam);
         case WM_KILLFOCUS: return OnListKillFocus(grid, pane, wParam, lParam);
         case WM_UPDATEUISTATE: return OnListUpdateUiState(grid, pane, wParam, lParam);

@@ -43,16 +43,26 @@ void ActivateCurrentRow(GridInstance& grid);
 // keyboard. The parent may destroy the control meanwhile: check destroyed.
 void SendContextMenu(const GridInstance& grid, POINT screen);
 
+// The list pane's timer of a second click's edit.
+constexpr UINT_PTR kPendingEditTimer = 0x5644;
+
 // list_pane_mouse.cpp: presses and releases of either button, and double clicks.
 void OnListLButtonDown(GridInstance& grid, LPARAM point);
 void OnListLButtonUp(GridInstance& grid, WPARAM keys, LPARAM point);
 void OnListRButtonDown(GridInstance& grid);
 void OnListRButtonUp(GridInstance& grid);
 void OnListLButtonDblClk(GridInstance& grid);
+// A second click's edit opens when the double-click time has passed (the pane's timer), unless a
+// press, a key, a scroll or the focus leaving cancelled it first.
+void OnPendingEditTimer(GridInstance& grid);
+void CancelPendingEdit(GridInstance& grid);
 
 // list_pane_keys.cpp: reports a key to the parent (GRN_KEYDOWN); true when the parent
 // consumed it. The parent may destroy the control meanwhile: check destroyed.
 bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey);
+// A command key with exactly its modifiers runs its command (Ctrl+A, Ctrl+C, Ctrl+Insert, F2,
+// Shift+F10, the Menu key); true when it was one.
+bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey);
 // Enter, Down, Up, Page Up and Page Down, Ctrl+A, Ctrl+C and Ctrl+Insert, F2, Shift+F10 and
 // the Menu key. False for any other key, which the list box handles.
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);

@@ -107,8 +107,9 @@ void AskForKeyboardContextMenu(const GridInstance& grid) {
     SendContextMenu(grid, POINT{-1, -1});
 }
 
-// A command key with exactly its modifiers runs its command; true when it was one.
-bool OnCommandKey(GridInstance& grid, WPARAM virtualKey) {
+}  // namespace
+
+bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey) {
     const WORD held = HeldModifiers();
     if (held == GRID_KEY_CONTROL && virtualKey == 'A') {
         SelectAllRows(grid);
@@ -127,8 +128,6 @@ bool OnCommandKey(GridInstance& grid, WPARAM virtualKey) {
     return true;
 }
 
-}  // namespace
-
 bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey) {
     GridNotify record = MakeNotify(grid, GRN_KEYDOWN, grid.currentColumn, grid.currentRow);
     record.virtualKey = static_cast<WORD>(virtualKey);
@@ -137,7 +136,7 @@ bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey) {
 }
 
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
-    if (OnCommandKey(grid, virtualKey)) {
+    if (OnListCommandKey(grid, virtualKey)) {
         return true;
     }
     const uint32_t scan = ScanValue(keyData);

@@ -1,16 +1,18 @@
 // Presses and releases in the list pane. A press selects by the modifiers and prepares a drag;
-// a release makes the row current, begins an edit on a second click, activates after a double
-// click, or ends a drag with a drop. The right button is handled as the left one on the row
-// under the cursor. The gesture is the pressed grid's (ListGesture): a release that a drag has
-// carried into the other grid's pane continues it. It is looked up afresh after every message
-// that can reach the parent, which may destroy the pressed grid meanwhile. Every such message
-// may also destroy this control or clear its rows: the gesture then stops where it is.
+// a release makes the row current, begins an edit on a second click once the double-click time
+// has passed without another press, activates after a double click, or ends a drag with a drop. The
+// right button is handled as the left one on the row under the cursor. The gesture is the pressed
+// grid's (ListGesture): a release that a drag has carried into the other grid's pane continues it.
+// It is looked up afresh after every message that can reach the parent, which may destroy the
+// pressed grid meanwhile. Every such message may also destroy this control or clear its rows: the
+// gesture then stops where it is.
 #include <algorithm>
 
 #include "frame/focus_mark.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "input/drag_drop.h"
 #include "input/list_pane.h"
 #include "input/modifiers.h"
 #include "vorlane.h"
@@ -117,19 +119,11 @@ void FinishClick(GridInstance& grid, uint32_t row) {
     PressGesture(grid).pressDeselected = false;
     const bool editable = (KindCellOfRow(grid, row) & 0xFF) != kKindPlain;
     if (PressGesture(grid).clickCounter > 1 && editable && !grid.gesture.controlHeld) {
-        const LRESULT column = Send(grid, GRM_GETCURCOL);
-        if (Gone(grid)) {
-            return;
-        }
-        const LRESULT current = Send(grid, GRM_GETCURROW);
-        if (Gone(grid)) {
-            return;
-        }
-        Send(grid, GRM_BEGINEDIT, static_cast<WPARAM>(column), current);
+        // The edit waits out the double-click time: a press meanwhile makes this click the
+        // first of a double click, which activates the row instead.
+        grid.gesture.editPending = true;
+        SetTimer(grid.listPane, kPendingEditTimer, GetDoubleClickTime(), nullptr);
         PressGesture(grid).clickCounter = 0;
-        if (Gone(grid)) {
-            return;
-        }
     }
     PressGesture(grid).clickCounter += 1;
 }
@@ -146,6 +140,7 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     }
     drag.external = false;
     drag.buttonDown = true;
+    drag.abandoned = false;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
@@ -197,11 +192,18 @@ void ReleaseLeftButton(GridInstance& grid, WPARAM keys, LPARAM point) {
     if (Gone(grid)) {
         return;
     }
+    if (drag.abandoned) {
+        drag.abandoned = false;  // Escape has ended this gesture already
+        return;
+    }
     drag.buttonDown = false;
     drag.external = false;
     Send(grid, GRM_NOTIFYBUTTON);
     if (Gone(grid)) {
         return;
+    }
+    if (drag.dropAllowed && !IsOnListPane(grid.listPane, point)) {
+        SetPaintInput(drag.dropAllowed, false);  // released away from the list: no drop
     }
     if (drag.dropAllowed) {
         // A drop changes no selection, current cell or focus: the parent moves the rows.
@@ -293,6 +295,30 @@ void OnListRButtonUp(GridInstance& grid) {
         GetCursorPos(&screen);
         SendContextMenu(grid, screen);
     }
+}
+
+void CancelPendingEdit(GridInstance& grid) {
+    if (grid.gesture.editPending) {
+        grid.gesture.editPending = false;
+        KillTimer(grid.listPane, kPendingEditTimer);
+    }
+}
+
+void OnPendingEditTimer(GridInstance& grid) {
+    KillTimer(grid.listPane, kPendingEditTimer);
+    if (!grid.gesture.editPending) {
+        return;
+    }
+    grid.gesture.editPending = false;
+    const LRESULT column = Send(grid, GRM_GETCURCOL);
+    if (Gone(grid)) {
+        return;
+    }
+    const LRESULT current = Send(grid, GRM_GETCURROW);
+    if (Gone(grid)) {
+        return;
+    }
+    Send(grid, GRM_BEGINEDIT, static_cast<WPARAM>(column), current);
 }
 
 void OnListLButtonDblClk(GridInstance& grid) {

@@ -97,6 +97,15 @@ ShellIcon AskShell(const ShellPath& path, DWORD attributes, UINT flags) {
     return {images, images != nullptr ? index : 0};
 }
 
+// Whether the path names a folder, which shows the shell's folder icon whatever its name. Read
+// only where the type's icon would otherwise be taken without asking about the file, once per
+// row until the kept icons stop counting: the answer is kept with the row's icon.
+bool IsFolder(const ShellPath& path) {
+    const DWORD attributes =
+        path.wide != nullptr ? GetFileAttributesW(path.wide) : GetFileAttributesA(path.bytes);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 ShellIcon TypeIcon(const ShellPath& path) {
     return AskShell(path, FILE_ATTRIBUTE_NORMAL, SHGFI_USEFILEATTRIBUTES);
 }
@@ -109,7 +118,7 @@ ShellIcon LookUp(FileIconCache& cache, uint32_t rowOffset, const ShellPath& path
         return {cache.images(), *kept};
     }
     ShellIcon icon;
-    if (extension != nullptr) {
+    if (extension != nullptr && !IsFolder(path)) {
         if (const std::optional<int> typeIcon = cache.FindType(extension)) {
             icon = {cache.images(), *typeIcon};
         } else if (TypeHasOneIcon(extension)) {

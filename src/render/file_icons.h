@@ -1,8 +1,9 @@
 // The shell's small icon of a file row. A lookup by path touches the file system and is the
 // costliest step of painting a row, so each row's answer is kept (FileIconCache); and since the
 // files of most types all show their type's icon, that icon is looked up once per type, without
-// touching the files at all. Types whose files each show their own icon (programs, shortcuts,
-// icon files, types with an icon handler) and names without an extension are looked up by path.
+// opening the files: only whether the name is a folder is read, once per row. Types whose files
+// each show their own icon (programs, shortcuts, icon files, types with an icon handler), names
+// without an extension and folders are looked up by path.
 #pragma once
 
 #include <windows.h>

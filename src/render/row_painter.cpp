@@ -7,12 +7,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
-#include "render/file_icons.h"
+#include "render/row_file_icon.h"
 #include "render/gdi_objects.h"
 #include "render/header_painter.h"
 #include "render/paint_cache.h"
@@ -30,7 +29,6 @@ constexpr int kImageLeft = 1;              // the row image's left edge, from th
 constexpr int kMarkerSize = 4;             // side of the red square of a marked row
 constexpr uint32_t kMarkedAbove = 9;       // kind bytes above this are marked ...
 constexpr uint32_t kMarkedKindOffset = 8;  // ... and stand for the kind 8 lower
-constexpr uint32_t kPathSize = 320;        // folder prefix and column 0 text, with the NUL
 
 // Kinds that choose an image of column 0's image list (their number cells read "<DIR>").
 constexpr uint32_t kKindIndexedImage = 1;
@@ -38,21 +36,8 @@ constexpr uint32_t kKindFolder = 2;
 constexpr int kFolderImage = 1;
 constexpr int kDropTargetImage = 2;
 
-// Appends `text` (null: nothing) to `out` from index `at`, cut so that `out`, `size` units long,
-// keeps its NUL. Returns the index of that NUL.
-template <class Unit>
-uint32_t AppendCut(Unit* out, uint32_t at, uint32_t size, const Unit* text) {
-    if (text != nullptr) {
-        while (at + 1 < size && *text != 0) {
-            out[at++] = *text++;
-        }
-    }
-    out[at] = 0;
-    return at;
-}
-
 // What differs between the widths of row text: bytes of an ANSI grid, UTF-16 units of a
-// Unicode one, each drawn and handed to the shell through the functions of its width.
+// Unicode one, each drawn through the functions of its width.
 size_t UnitsOf(const char* text) {
     return std::strlen(text);
 }
@@ -66,13 +51,6 @@ void DrawUnits(HDC dc, const char16_t* text, RECT* rect, UINT format) {
     DrawTextW(dc, reinterpret_cast<const wchar_t*>(text), static_cast<int>(UnitsOf(text)), rect,
               format);
 }
-const char* ShellPathOf(const char* path) {
-    return path;
-}
-const wchar_t* ShellPathOf(const char16_t* path) {
-    return reinterpret_cast<const wchar_t*>(path);
-}
-
 // Column edges are 32-bit sums of client-given widths; GDI coordinates must stay far smaller.
 LONG CanvasX(int64_t x) {
     constexpr int64_t kLimit = 1 << 24;
@@ -134,11 +112,8 @@ class RowPainter {
                                   : (item_.itemState & ODS_SELECTED) != 0;
     }
 
-    // The row's cell from the store, or from the cells fetched for an owner-data row.
     bool ReadCell(uint32_t column, void* destination, uint32_t destinationUnits) const {
-        return IsOwnerData(grid_)
-                   ? grid_.owner.page.Read(item_.itemID, column, destination, destinationUnits)
-                   : grid_.store.ReadCell(RowOffset(), column, destination, destinationUnits);
+        return ReadPaintedCell(grid_, item_, column, destination, destinationUnits);
     }
 
     // The row's last pixel row; everything after it stays above the line.
@@ -207,7 +182,7 @@ class RowPainter {
             const bool target = IsDropTarget(item_.hwndItem, item_.itemID);
             DrawImage(columnImages, target ? kDropTargetImage : kFolderImage, cell);
         } else {
-            DrawFileIcon(cell);
+            DrawFileIcon(grid_, icons_, strip_, item_, dc_, cell);
         }
         if (KindByte() > kMarkedAbove) {
             const int side = grid_.Scaled(kMarkerSize);
@@ -221,77 +196,6 @@ class RowPainter {
             ImageList_Draw(list, index, dc_, cell.left + grid_.Scaled(kImageLeft), cell.top,
                            ILD_TRANSPARENT);
         }
-    }
-
-    // A file row shows the shell's small icon of the folder prefix joined with its text. The
-    // lookup is skipped where the icon could not show (scrolled out of view, or outside the area
-    // being repainted).
-    void DrawFileIcon(const RECT& cell) {
-        if (columns_.CellKind(0) != kCellText) {
-            return;  // no file name to look up
-        }
-        const int iconLeft = cell.left + grid_.Scaled(kImageLeft);
-        const int side = grid_.smallIconSize;
-        const LONG left = item_.rcItem.left + iconLeft;
-        const LONG top = item_.rcItem.top + cell.top;
-        const RECT icon = {left, top, left + side, top + side};
-        if (!RectVisible(item_.hDC, &icon)) {
-            return;
-        }
-        FileIconCache& icons = icons_;
-        const bool wide = grid_.store.textWidth() == TextWidth::Utf16;
-        icons.FollowPrefix(columns_.Get(0)->folderPrefix, grid_.store.textWidth());
-        ShellIcon shown;
-        if (const std::optional<int> kept = icons.Find(IconKey())) {
-            shown = {icons.images(), *kept};
-        } else {
-            std::optional<ShellIcon> found = wide ? IconByPath<char16_t>() : IconByPath<char>();
-            if (!found) {
-                return;
-            }
-            shown = *found;
-        }
-        if (!DrawsAtSize(shown.images, side)) {
-            DrawScaled(shown, iconLeft, cell.top, side);
-            return;
-        }
-        strip_.Follow(icons.generation());
-        if (!strip_.Draw(shown.images, shown.index, dc_, iconLeft, cell.top)) {
-            DrawImage(shown.images, shown.index, cell);
-        }
-    }
-
-    // True when the list's icons are `side` pixels square, as the strip draws them.
-    static bool DrawsAtSize(HIMAGELIST images, int side) {
-        int width = 0;
-        int height = 0;
-        return ImageList_GetIconSize(images, &width, &height) && width == side && height == side;
-    }
-
-    // The shell's list holds icons of another DPI's size: the icon is drawn stretched to `side`.
-    void DrawScaled(const ShellIcon& shown, int x, int y, int side) {
-        HICON icon = ImageList_GetIcon(shown.images, shown.index, ILD_NORMAL);
-        if (icon != nullptr) {
-            DrawIconEx(dc_, x, y, icon, side, side, 0, nullptr, DI_NORMAL);
-            DestroyIcon(icon);
-        }
-    }
-
-    // The icon of the file the folder prefix and the row's text name; none for an empty text.
-    // The prefix is the client's text, of the grid's width.
-    template <class Unit>
-    std::optional<ShellIcon> IconByPath() {
-        Unit text[kShownCellUnits] = {};
-        ReadCell(0, text, kShownCellUnits);
-        if (text[0] == 0) {
-            return std::nullopt;
-        }
-        Unit path[kPathSize];
-        const auto* prefix =
-            static_cast<const Unit*>(static_cast<const void*>(columns_.Get(0)->folderPrefix));
-        const uint32_t prefixEnd = AppendCut(path, 0, kPathSize, prefix);
-        AppendCut(path, prefixEnd, kPathSize, static_cast<const Unit*>(text));
-        return FileIconOf(icons_, IconKey(), ShellPathOf(path));
     }
 
     void PaintContent(uint32_t column, const ColumnRecord& record, const RECT& cell) {
@@ -333,10 +237,6 @@ class RowPainter {
         MoveToEx(dc_, cell.right, cell.top, nullptr);
         LineTo(dc_, cell.right, cell.bottom);
     }
-
-    uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
-    // What the row's file icon is kept under: its row offset, or an owner-data row's position.
-    uint32_t IconKey() const { return IsOwnerData(grid_) ? item_.itemID : RowOffset(); }
 
     const GridInstance& grid_;
     FileIconCache& icons_;

@@ -1,8 +1,10 @@
 // Tooltips of cut-off texts: the pointer resting on a cell or a title whose painted text is cut
 // off shows the whole text laid over it, in ANSI, Unicode and owner-data grids; a text that
 // fits shows none; a move within the cell keeps it; a press, a key, a scroll, a move to another
-// cell and the pointer leaving the pane take it away; the tooltip goes with the control.
+// cell and the pointer leaving the pane take it away; the tooltip goes with the control, and
+// the windows above the control hear nothing from it.
 #include <gtest/gtest.h>
+#include <windowsx.h>
 
 #include <memory>
 #include <string>
@@ -44,22 +46,22 @@ std::string Narrow(const Units& ascii) {
 }
 
 struct TipSearch {
-    HWND owner;
+    HWND grid;
     HWND found;
 };
 
 BOOL CALLBACK FindOwnedTip(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<TipSearch*>(data);
-    if (ClassOf(window) == "tooltips_class32" && GetWindow(window, GW_OWNER) == search->owner) {
+    if (ClassOf(window) == "tooltips_class32" && GetWindow(window, GW_OWNER) == search->grid) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-// The control's tooltip: a tooltip window owned by the test's parent, or null.
-HWND TipOf(HWND parent) {
-    TipSearch search = {parent, nullptr};
+// The control's tooltip: a tooltip window the control owns, or null.
+HWND TipOf(HWND grid) {
+    TipSearch search = {grid, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindOwnedTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -70,21 +72,23 @@ Units TextOf(HWND window) {
     return reinterpret_cast<const char16_t*>(text);
 }
 
+HWND MakeAnsiGrid(HWND parent, const Units& cell, const Units& title) {
+    HWND grid = CreateGrid(parent, 0, 0, 400, 200);
+    const std::string name = Narrow(title);
+    EXPECT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_TEXT, name.c_str()},
+                                  {80, GRID_CELL_NUMBER, GRID_EDITOR_NUMBER, "Size"},
+                                  {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
+    const std::string text = Narrow(cell);
+    GridValue values[3] = {reinterpret_cast<GridValue>(text.c_str()), 5, 2};
+    EXPECT_EQ(Grid_AddRow(grid, values), 0);
+    return grid;
+}
+
 // A grid whose column 0 shows `cell` in row 0 under the title `title`.
 HWND MakeGrid(RecordingParent& parent, Kind kind, const Units& cell, const Units& title,
               OwnerRowsModel& model) {
     switch (kind) {
-        case Kind::Ansi: {
-            HWND grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200);
-            const std::string name = Narrow(title);
-            EXPECT_TRUE(AddColumns(grid, {{100, GRID_CELL_TEXT, GRID_EDITOR_TEXT, name.c_str()},
-                                          {80, GRID_CELL_NUMBER, GRID_EDITOR_NUMBER, "Size"},
-                                          {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
-            const std::string text = Narrow(cell);
-            GridValue values[3] = {reinterpret_cast<GridValue>(text.c_str()), 5, 2};
-            EXPECT_EQ(Grid_AddRow(grid, values), 0);
-            return grid;
-        }
+        case Kind::Ansi: return MakeAnsiGrid(parent.hwnd(), cell, title);
         case Kind::Unicode: {
             HWND grid = MakeWideGrid(parent.hwnd(), title);
             EXPECT_EQ(AddWideRow(grid, cell, 5), 0);
@@ -99,6 +103,14 @@ HWND MakeGrid(RecordingParent& parent, Kind kind, const Units& cell, const Units
         }
     }
     return nullptr;
+}
+
+// The pointer comes to rest at `point` of the pane, as the system reports it: a move, then the
+// hover.
+void RestOn(HWND pane, LPARAM point) {
+    PointerAt(pane, {GET_X_LPARAM(point), GET_Y_LPARAM(point)});
+    SendMessageA(pane, WM_MOUSEMOVE, 0, point);
+    SendMessageA(pane, WM_MOUSEHOVER, 0, point);
 }
 
 void End(HWND grid, HWND pane, Ender ender, LPARAM point) {
@@ -150,11 +162,9 @@ TEST(CellTips, ACutOffTextShowsWholeOverItUntilAPressKeyScrollMoveOrLeave) {
         RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         HWND pane = title ? HeaderPane(grid) : ListPane(grid);
         const LPARAM point = title ? MAKELPARAM(kInsideX, 5) : RowPoint(grid, 0, kInsideX);
-        PointerAt(pane, {kInsideX, HIWORD(point)});
-        SendMessageA(pane, WM_MOUSEMOVE, 0, point);
-        SendMessageA(pane, WM_MOUSEHOVER, 0, point);
+        RestOn(pane, point);
 
-        HWND tip = TipOf(parent.hwnd());
+        HWND tip = TipOf(grid);
         if (!c.cut) {
             EXPECT_FALSE(tip != nullptr && IsWindowVisible(tip));
             DestroyWindow(grid);
@@ -181,6 +191,33 @@ TEST(CellTips, ACutOffTextShowsWholeOverItUntilAPressKeyScrollMoveOrLeave) {
 
         DestroyWindow(grid);
         EXPECT_FALSE(IsWindow(tip)) << "the tooltip goes with the control";
+    }
+}
+
+// The tooltip shows and paints while the top-level window, the grid's parent or its
+// grandparent, records every WM_NOTIFY it gets: each one comes from a grid.
+TEST(CellTips, TheTopLevelWindowHearsFromNoWindowButTheGrid) {
+    for (bool nested : {false, true}) {
+        SCOPED_TRACE(nested ? "grid in a child window" : "grid a child of the top level");
+        RecordingParent top;
+        HWND holder = top.hwnd();
+        if (nested) {
+            holder = CreateWindowExA(0, "Static", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 500, 300,
+                                     top.hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        }
+        HWND grid = MakeAnsiGrid(holder, kLong, u"Name");
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        top.Clear();
+        RestOn(ListPane(grid), RowPoint(grid, 0, kInsideX));
+        HWND tip = TipOf(grid);
+        ASSERT_NE(tip, nullptr);
+        ASSERT_TRUE(IsWindowVisible(tip));
+        RedrawWindow(tip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages();
+        for (const GridNotify& record : top.records) {
+            EXPECT_EQ(record.hwndFrom, grid) << "code " << static_cast<int>(record.code);
+        }
+        DestroyWindow(grid);
     }
 }
 

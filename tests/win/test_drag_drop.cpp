@@ -10,6 +10,8 @@
 #include "drag_pointer.h"
 #include "harness.h"
 #include "input_helpers.h"
+#include "painting_helpers.h"
+#include "real_input.h"
 
 using namespace testing_support;
 
@@ -18,6 +20,8 @@ namespace {
 constexpr int kDivider = 350;  // parent x between the first grid (0..300) and the third (400..)
 constexpr int kNoDropCursor = 103;
 constexpr int kDropCursor = 104;
+constexpr COLORREF kFolderColor = RGB(0, 0, 200);
+constexpr COLORREF kTargetColor = RGB(220, 0, 0);
 
 struct DragGrids : ::testing::Environment {
     void SetUp() override {
@@ -27,8 +31,9 @@ struct DragGrids : ::testing::Environment {
         second = CreateGrid(parent->hwnd(), 400, 0, 300, 306, 0, 2);
         external = CreateWindowExA(0, "Static", nullptr, WS_CHILD, 0, 0, 1, 1, parent->hwnd(),
                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        images = SolidImageList({kFolderColor, kFolderColor, kTargetColor});
         for (HWND grid : {first, middle, second}) {
-            AddStandardColumns(grid);
+            AddColumnsWithImages(grid, images);
         }
         AddKindRows(first, {2, 2, 1, 0, 2, 5});
         for (int i = 0; i < 30; ++i) {
@@ -37,13 +42,27 @@ struct DragGrids : ::testing::Environment {
         AddKindRows(middle, {2, 2});
         AddKindRows(second, {2, 1, 2, 5});
     }
-    void TearDown() override { delete parent; }
+    void TearDown() override {
+        delete parent;
+        ImageList_Destroy(images);
+    }
+    // The standard columns, column 0 with images: 1 for rows of kind 2, 2 while one is the drop
+    // target.
+    static void AddColumnsWithImages(HWND grid, HIMAGELIST columnImages) {
+        ColumnDesc name = ColumnSetup{100, GRID_CELL_TEXT, GRID_EDITOR_TEXT, "Name"}.Desc();
+        name.imageList = columnImages;
+        AddColumnDescs(grid, {name, ColumnSetup{80, GRID_CELL_TEXT, GRID_EDITOR_TEXT}.Desc(),
+                              ColumnSetup{80, GRID_CELL_NUMBER, GRID_EDITOR_NUMBER}.Desc(),
+                              Column(60, GRID_CELL_NUMBER), Column(60, GRID_CELL_NUMBER),
+                              Column(0, GRID_CELL_VALUE)});
+    }
 
     RecordingParent* parent = nullptr;
     HWND first = nullptr;
     HWND middle = nullptr;
     HWND second = nullptr;
     HWND external = nullptr;
+    HIMAGELIST images = nullptr;
 };
 
 DragGrids* const grids =
@@ -172,23 +191,35 @@ TEST_F(Drag, ADropOnTheOtherListNamesTheSourceInTheButtonAndDropNotifications) {
 
 // The first move over the second list is judged on the first list, which still holds the
 // capture. Where that found no target either, the drop row tells that the pointer came straight
-// from the other list.
+// from the other list. The receiving grid's style chooses the values that say so.
 TEST_F(Drag, AnywhereElseOnTheOtherListDropsWithNoRow) {
     const struct {
-        int row;  // of the second list: kind 1, below the last row, kind 5
+        int row;      // of the second list: kind 1, below the last row, kind 5
+        DWORD style;  // the receiving grid's GRS_ bits
         UINT dropRow;
-    } cases[] = {{1, GRID_DROP_NO_ROW}, {12, GRID_DROP_NO_ROW}, {3, GRID_DROP_OTHER_LIST}};
+    } cases[] = {
+        {1, 0, GRID_DROP_NO_ROW_LOW},
+        {12, 0, GRID_DROP_NO_ROW_LOW},
+        {3, 0, GRID_DROP_OTHER_LIST_LOW},
+        {1, GRS_HIGHDROPVALUES, GRID_DROP_NO_ROW},
+        {12, GRS_HIGHDROPVALUES, GRID_DROP_NO_ROW},
+        {3, GRS_HIGHDROPVALUES, GRID_DROP_OTHER_LIST},
+    };
+    const LONG_PTR style = GetWindowLongPtrA(second, GWL_STYLE);
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.row << ", style " << c.style);
+        SetWindowLongPtrA(second, GWL_STYLE, (style & ~GRS_HIGHDROPVALUES) | c.style);
         SendMessageA(ListPane(first), WM_MOUSEMOVE, 0, 0);
         parent.Clear();
         StartDrag(OnRow(first, 0));
         CrossTo(OnRow(second, c.row));
-        EXPECT_TRUE(ShowsDrop()) << "row " << c.row;
+        EXPECT_TRUE(ShowsDrop());
         ReleaseAt(OnRow(second, c.row));
-        ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u) << "row " << c.row;
-        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, c.dropRow) << "row " << c.row;
+        ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+        EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, c.dropRow);
         EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropList, 1u);
     }
+    SetWindowLongPtrA(second, GWL_STYLE, style);
 }
 
 TEST_F(Drag, RowsOfKindZeroAndOneAreNeverDragged) {
@@ -278,7 +309,7 @@ TEST_F(Drag, AnExternalDragDropsAnywhereAndNamesTheExternalSource) {
     EXPECT_EQ(parent.records[2].hwndFrom, grids->external);
     EXPECT_EQ(drop.idFrom, 1u);
     EXPECT_EQ(drop.dropList, 0u);
-    EXPECT_EQ(drop.dropRow, static_cast<UINT>(GRID_DROP_NO_ROW));
+    EXPECT_EQ(drop.dropRow, static_cast<UINT>(GRID_DROP_NO_ROW_LOW));
 }
 
 TEST_F(Drag, PanesAreRepaintedOnlyWhenTheMarkChanges) {
@@ -352,6 +383,89 @@ TEST_F(Drag, TheFirstAndTheThirdControlCreatedAreTheDragPartners) {
     EXPECT_EQ(drop.idFrom, 1u);
     EXPECT_EQ(drop.dropList, 0u);
     EXPECT_EQ(drop.dropRow, 4u);
+}
+
+// With the real mouse and keyboard. A drag ends without a drop when Escape abandons it, or when
+// the button comes up anywhere but on a list pane; away from the lists the cursor says so.
+TEST_F(Drag, ADragAbandonedOrReleasedOffTheListsDropsNothing) {
+    const struct {
+        const char* name;
+        POINT to;     // where the drag goes, in the parent
+        bool escape;  // Escape before the release
+        bool drops;
+    } cases[] = {
+        {"on the other list", OnRow(second, 2), false, true},
+        {"Escape on the other list", OnRow(second, 2), true, false},
+        {"right of the other list", {730, 100}, false, false},
+        {"below the other list", {500, 420}, false, false},
+        {"on the parent between the lists", {360, 100}, false, false},
+    };
+    DoubleClickTime quick(50);  // each press is a press of its own, not a double click
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DoubleClickTime::LetPass();
+        FocusForKeys(ListPane(first));
+        MouseTo(window, OnRow(first, 0));
+        parent.Clear();
+        DragTo(window, c.to, false);
+        EXPECT_EQ(ShowsDrop(), c.drops || c.escape);
+        EXPECT_EQ(ShowsNoDrop(), !c.drops && !c.escape);
+        if (c.escape) {
+            TypeChord({VK_ESCAPE});
+            EXPECT_TRUE(ShowsArrow());
+            MouseTo(window, Shifted(c.to, 3));
+            EXPECT_TRUE(ShowsArrow()) << "the drag stays abandoned";
+        }
+        LeftButton(false);
+        EXPECT_EQ(parent.OfCode(GRN_DROP).size(), c.drops ? 1u : 0u);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+    ParkPointer();
+}
+
+// While rows are dragged over a row of kind 2 that takes them, the row shows image 2 of column
+// 0's images; the other rows of kind 2 keep image 1.
+TEST_F(Drag, TheDropRowShowsTheDropTargetImageDuringARealDrag) {
+    const RECT images[2] = {{0, 0, 20, 17}, {0, 34, 20, 51}};  // rows 0 and 2 of the second list
+    const struct {
+        const char* name;
+        HWND from;
+        int fromRow;
+        bool oneMove;  // a single move from the press straight onto the row, nothing after it
+    } cases[] = {{"from the other list", first, 0, false},
+                 {"within the list", second, 3, false},
+                 {"one move from the other list", first, 0, true}};
+    DoubleClickTime quick(50);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DoubleClickTime::LetPass();
+        FocusForKeys(ListPane(c.from));
+        parent.Clear();
+        if (c.oneMove) {
+            StartDrag(OnRow(c.from, c.fromRow));
+            MoveTo(OnRow(second, 2));
+            DropQueuedMouseMessages();  // the real button is up: only the moves sent here count
+        } else {
+            MouseTo(window, OnRow(c.from, c.fromRow));
+            DragTo(window, OnRow(second, 2), false);
+            RunMessagesFor(50);
+        }
+        const Capture shown(ListPane(second));
+        EXPECT_GT(CountPixels(shown, images[1], kTargetColor), 50);
+        EXPECT_EQ(CountPixels(shown, images[0], kTargetColor), 0);
+        EXPECT_GT(CountPixels(shown, images[0], kFolderColor), 50);
+        if (c.oneMove) {
+            ReleaseAt(OnRow(second, 2));
+            ASSERT_EQ(parent.OfCode(GRN_DROP).size(), 1u);
+            EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropList, 1u);
+            EXPECT_EQ(parent.OfCode(GRN_DROP)[0].dropRow, 2u);
+        } else {
+            TypeChord({VK_ESCAPE});
+            LeftButton(false);
+        }
+        RunMessagesFor(50);
+    }
+    ParkPointer();
 }
 
 }  // namespace

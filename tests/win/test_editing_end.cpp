@@ -8,12 +8,15 @@
 
 #include "editing_fixture.h"
 #include "harness.h"
+#include "input_helpers.h"
+#include "painting_helpers.h"
+#include "real_input.h"
 
 using namespace testing_support;
 
 namespace {
 
-TEST_F(Editing, EnterInATextEditorReportsTheEndThenWritesTheCellThenDeselectsTheRows) {
+TEST_F(Editing, EnterInATextEditorReportsTheEndThenWritesTheCellAndKeepsTheSelection) {
     Grid_SelectAll(grid);
     HWND editor = Begin(0, 1);
     ASSERT_EQ(editor, editors[0]);
@@ -29,8 +32,8 @@ TEST_F(Editing, EnterInATextEditorReportsTheEndThenWritesTheCellThenDeselectsThe
     EXPECT_EQ(end.hwndFrom, grid);
     EXPECT_EQ(end.idFrom, 9u);
     EXPECT_EQ(texts, (std::vector<std::string>{"renamed", "renamed"}));
-    EXPECT_EQ(selectedAtNotify, (std::vector<int>{3, 3, 3})) << "rows deselected only at the end";
-    EXPECT_EQ(SelectedCount(), 0);
+    EXPECT_EQ(selectedAtNotify, (std::vector<int>{3, 3, 3}));
+    EXPECT_EQ(SelectedCount(), 3);
     EXPECT_EQ(CellText(0, 1), "renamed");
     EXPECT_FALSE(IsWindowVisible(editor));
     EXPECT_EQ(ReportedEditor(), nullptr);
@@ -42,6 +45,39 @@ TEST_F(Editing, EnterInATextEditorReportsTheEndThenWritesTheCellThenDeselectsThe
     Type(editor, VK_RETURN);
     EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_ENDEDIT, GRN_CELLCHANGING}));
     EXPECT_EQ(CellText(kLimitedColumn, 0), "new");
+}
+
+// From the keyboard: F2, a character, Enter. The edited row stays selected, and is painted so.
+TEST_F(Editing, AnEditEndedWithEnterLeavesItsRowSelectedAndPaintedSelected) {
+    const TestPalette palette;
+    SetPalette(grid, palette);
+    const struct {
+        UINT column;
+        const char* text;  // the cell's text afterwards, or null for a number cell
+    } cases[] = {{0, "x"}, {kPlacedColumn, "x"}, {kNumberColumn, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.column);
+        FocusForKeys(list);
+        Grid_SetCurCell(grid, c.column, 1);
+        ASSERT_EQ(SelectedRows(grid), (std::vector<UINT>{1}));
+        TypeChord({VK_F2});
+        ASSERT_TRUE(IsWindowVisible(editors[c.column]));
+        TypeChord({c.text != nullptr ? WORD{'X'} : WORD{'7'}});
+        TypeChord({VK_RETURN});
+        ASSERT_FALSE(IsWindowVisible(editors[c.column]));
+        if (c.text != nullptr) {
+            EXPECT_EQ(CellText(c.column, 1), c.text);
+        }
+        EXPECT_EQ(SelectedRows(grid), (std::vector<UINT>{1}));
+        EXPECT_NE(SendMessageA(list, LB_GETSEL, 1, 0), 0);
+        UpdateWindow(list);
+        const Capture shown(list);
+        const RECT row = {0, 17, 330, 34};  // left of the columns' end
+        EXPECT_EQ(CountPixels(shown, row, palette.rowBack), 0);
+        EXPECT_GT(CountPixels(shown, row, palette.activeCell) +
+                      CountPixels(shown, row, palette.inactiveCell),
+                  100);
+    }
 }
 
 TEST_F(Editing, AParentThatVetoesTheEndKeepsTheCellAndTheHiddenEditorStaysActive) {
@@ -78,7 +114,7 @@ TEST_F(Editing, TheListPaneTakingTheFocusEndsTheEditUnwritten) {
     EXPECT_EQ(texts, (std::vector<std::string>{"left behind"}));
     EXPECT_EQ(CellText(0, 2), "gamma");
     EXPECT_FALSE(IsWindowVisible(editor));
-    EXPECT_EQ(SelectedCount(), 0);
+    EXPECT_EQ(SelectedCount(), 3);
     EXPECT_EQ(ReportedEditor(), nullptr);
 }
 

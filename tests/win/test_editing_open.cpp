@@ -74,6 +74,39 @@ TEST_F(Editing, ANumberEditorCoversTheCellShowsTheValueUnmaskedAndReportsItParse
     EXPECT_EQ(TextOf(editor), "") << "0 opens empty";
 }
 
+// An editor shows the list's font as it is when the editor opens, or as it is set while open.
+TEST_F(Editing, AnEditorShowsTheFontTheListHasNow) {
+    LOGFONTA look = {};
+    look.lfHeight = -19;
+    lstrcpyA(look.lfFaceName, "Courier New");
+    HFONT fonts[2] = {CreateFontIndirectA(&look), nullptr};
+    look.lfHeight = -11;
+    fonts[1] = CreateFontIndirectA(&look);
+    const struct {
+        UINT column;
+        bool setWhileOpen;
+    } cases[] = {{0, false}, {kNumberColumn, false}, {0, true}, {kNumberColumn, true}};
+    int turn = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "column " << c.column << " set while open " << c.setWhileOpen);
+        const HFONT font = fonts[turn++ % 2];
+        if (!c.setWhileOpen) {
+            Grid_SetFonts(grid, font, font);
+        }
+        HWND editor = Begin(c.column, 1);
+        ASSERT_NE(editor, nullptr);
+        if (c.setWhileOpen) {
+            Grid_SetFonts(grid, font, font);
+        }
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(editor, WM_GETFONT, 0, 0)), font);
+        Grid_CancelEdit(grid);
+    }
+    DestroyWindow(grid);
+    DeleteObject(fonts[0]);
+    DeleteObject(fonts[1]);
+}
+
 TEST_F(Editing, ANumberEditorDropsEveryCharacterButDigitsMinusAndBackspace) {
     HWND editor = Begin(kNumberColumn, 1);
     ClearRecords();

@@ -5,7 +5,8 @@
 // The grids are made once for the whole program, the first of them first so that its list pane
 // is the process's first list pane (the drag side): an ANSI grid of 90,000 rows and a Unicode
 // grid of 70,000, each of a text column, a number column holding the row's position and the kind
-// column (2: every row a drop target).
+// column (2: every row a drop target). The ANSI grid reports drops onto no row with the values no
+// row takes (GRS_HIGHDROPVALUES).
 #include <gtest/gtest.h>
 #include <windowsx.h>
 
@@ -42,7 +43,7 @@ void AddNumberedRows(HWND grid, UINT count, GridValue text, bool wide) {
 struct FarGrids : ::testing::Environment {
     void SetUp() override {
         parent = new RecordingParent(760, 520);
-        ansi = CreateGrid(parent->hwnd(), 0, 0, 320, 300, 0, 1);
+        ansi = CreateGrid(parent->hwnd(), 0, 0, 320, 300, GRS_HIGHDROPVALUES, 1);
         AddColumns(ansi, {{120, GRID_CELL_TEXT, GRID_EDITOR_TEXT},
                           {80, GRID_CELL_NUMBER, GRID_EDITOR_NUMBER},
                           {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}});

@@ -1,7 +1,8 @@
 // File rows keep the shell's icon once looked up, and look it up again after each event that
 // may change it: the row's name written, the rows cleared, the folder prefix's text rewritten
 // behind the client's pointer, and GRM_REDRAW. The probe is a file that becomes a folder
-// between two paints: a grid that asks the shell again shows the folder icon.
+// between two paints: a grid that asks the shell again shows the folder icon, also for a name
+// whose type's icon is kept for every file of the type.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -48,16 +49,19 @@ class FileIcons : public ::testing::Test {
         root = std::string(temp) + "vorlane-icons-" + std::to_string(GetCurrentProcessId());
         first = root + "\\a\\";
         second = root + "\\b\\";
-        for (const std::string& folder : {root, first, second, first + "dir", second + "item"}) {
+        for (const std::string& folder :
+             {root, first, second, first + "dir", second + "item", second + "item.ini"}) {
             CreateDirectoryA(folder.c_str(), nullptr);
         }
         MakeFile(first + "file");
     }
     void TearDown() override {
-        DeleteFileA((first + "file").c_str());
-        DeleteFileA((first + "item").c_str());
+        for (const char* name : {"file", "item", "item.ini"}) {
+            DeleteFileA((first + name).c_str());
+        }
         for (const std::string& folder :
-             {first + "item", first + "dir", second + "item", first, second, root}) {
+             {first + "item", first + "item.ini", first + "dir", second + "item",
+              second + "item.ini", first, second, root}) {
             RemoveDirectoryA(folder.c_str());
         }
     }
@@ -81,8 +85,9 @@ class FileIcons : public ::testing::Test {
     RecordingParent parent;
     TestPalette palette;
     std::string root;
-    std::string first;   // holds "file" (a file), "dir" (a folder) and the probe "item"
-    std::string second;  // holds "item", a folder
+    std::string first;   // holds "file" (a file), "dir" (a folder) and the probes "item" and
+                         // "item.ini"
+    std::string second;  // holds "item" and "item.ini", folders
 };
 
 TEST_F(FileIcons, EachEventThatMayChangeAnIconAsksTheShellAgain) {
@@ -95,6 +100,7 @@ TEST_F(FileIcons, EachEventThatMayChangeAnIconAsksTheShellAgain) {
 
     char prefix[MAX_PATH] = "";
     HWND grid = nullptr;
+    const char* probe = nullptr;
     struct Case {
         const char* event;
         std::function<void()> happen;
@@ -102,26 +108,33 @@ TEST_F(FileIcons, EachEventThatMayChangeAnIconAsksTheShellAgain) {
     };
     const Case cases[] = {
         {"a plain repaint", [] {}, false},
-        {"the name written, even unchanged", [&] { Grid_SetCellText(grid, 0, 0, "item"); }, true},
+        {"the name written, even unchanged", [&] { Grid_SetCellText(grid, 0, 0, probe); }, true},
         {"the rows cleared and the row added again",
          [&] {
              Grid_ClearRows(grid);
-             AddRow(grid, {Text("item"), kFileRow});
+             AddRow(grid, {Text(probe), kFileRow});
          },
          true},
         {"the prefix's text rewritten behind the same pointer",
          [&] { std::strcpy(prefix, second.c_str()); }, true},
         {"GRM_REDRAW", [&] { Grid_Redraw(grid); }, true},
     };
-    for (const Case& c : cases) {
-        std::strcpy(prefix, first.c_str());
-        MakeFile(first + "item");
-        grid = MakeGrid(prefix, {"item"});
-        ASSERT_EQ(IconOfFirstRow(grid), fileIcon) << c.event;
-        MakeFolder(first + "item");
-        c.happen();
-        EXPECT_EQ(IconOfFirstRow(grid), c.asksAgain ? folderIcon : fileIcon) << c.event;
-        DestroyWindow(grid);
+    // A name with the extension of a type whose files all show one icon is a folder as well as
+    // a name without one.
+    for (const char* name : {"item", "item.ini"}) {
+        probe = name;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << probe << ": " << c.event);
+            std::strcpy(prefix, first.c_str());
+            MakeFile(first + probe);
+            grid = MakeGrid(prefix, {probe});
+            const std::vector<COLORREF> before = IconOfFirstRow(grid);
+            ASSERT_NE(before, folderIcon);
+            MakeFolder(first + probe);
+            c.happen();
+            EXPECT_EQ(IconOfFirstRow(grid), c.asksAgain ? folderIcon : before);
+            DestroyWindow(grid);
+        }
     }
 }
 

@@ -1,10 +1,14 @@
-// Title clicks in the header pane: the sort arrows they set and where they show, and the
-// GRN_HEADERCLICK they report, for a press that moves and for a double click.
+// Title clicks in the header pane: the sort arrows they set and where they show, the arrow after
+// the parent sorts and as GRM_SETSORTARROW sets it, and the GRN_HEADERCLICK they report, for a
+// press that moves and for a double click.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
+#include "access_helpers.h"
 #include "harness.h"
 #include "header_fixture.h"
 #include "painting_helpers.h"
@@ -198,6 +202,101 @@ TEST_F(Header, ADoubleClickOnATitleReportsOneClickAndOnlyReleasesTheCapture) {
     Mouse(grid, WM_LBUTTONUP, 120);
     ASSERT_EQ(parent.Codes(), std::vector<UINT>{GRN_HEADERCLICK});
     EXPECT_EQ(parent.records[0].column, 1u);
+}
+
+// The arrows of the first two titles as a screen reader reads them.
+std::vector<std::wstring> Arrows(IAccessible* header) {
+    return {DescriptionOf(header, 1), DescriptionOf(header, 2)};
+}
+
+// The parent answers each real title click by sorting that column in the step's mode; the arrow
+// then shows the order the rows stand in.
+TEST_F(Header, AfterTheParentSortsTheClickedColumnItsArrowShowsTheRowsOrder) {
+    grid = MakeGrid();
+    for (const char* name : {"b", "c", "a", "d"}) {
+        GridValue values[3] = {reinterpret_cast<GridValue>(name), 0, 3};
+        ASSERT_GE(Grid_AddRow(grid, values), 0);
+    }
+    int mode = 0;
+    parent.onNotify = [&](GridNotify& note) {
+        if (note.code == GRN_HEADERCLICK) {
+            Grid_Sort(note.hwndGrid, note.column, mode);
+        }
+    };
+    ComScope com;
+    AccessibleRef header = AccessibleOf(HeaderPane(grid));
+    ASSERT_NE(header, nullptr);
+    const int modes[] = {GRID_SORT_TOGGLE,          GRID_SORT_TOGGLE,         GRID_SORT_TOGGLE,
+                         GRID_SORT_DESCENDING,      GRID_SORT_ASCENDING,      GRID_SORT_ASCENDING,
+                         GRID_SORT_DESCENDING_TAIL, GRID_SORT_ASCENDING_TAIL, 7};
+    int step = 0;
+    for (int each : modes) {
+        SCOPED_TRACE(testing::Message() << "step " << step << ", mode " << each);
+        mode = each;
+        parent.Clear();
+        RealClick(grid, step++ % 2 == 0 ? 30 : 70);  // apart: no double click
+        ASSERT_EQ(parent.Codes(), std::vector<UINT>{GRN_HEADERCLICK});
+        std::vector<std::string> names;
+        for (UINT row = 0; row < 4; ++row) {
+            char text[8] = {};
+            Grid_GetCell(grid, 0, row, text);
+            names.push_back(text);
+        }
+        const bool up = std::is_sorted(names.begin(), names.end());
+        ASSERT_NE(up, std::is_sorted(names.rbegin(), names.rend()));
+        EXPECT_EQ(Arrows(header.get()),
+                  (std::vector<std::wstring>{up ? L"ascending" : L"descending", L"<none>"}));
+    }
+}
+
+// GRM_SETSORTARROW sets one title's arrow and takes the others' away, in grids of rows and of
+// owner data alike; a column without a title or an arrow of no kind is refused and changes
+// nothing. GRM_SORT of an owner-data grid shows the direction it set.
+TEST_F(Header, SetSortArrowShowsOneArrowAndRefusesWhatIsNoArrowOrTitle) {
+    for (DWORD style : {DWORD{0}, DWORD{GRS_OWNERDATA}}) {
+        SCOPED_TRACE(testing::Message() << "style " << style);
+        grid = MakeGrid(0, style);
+        ComScope com;
+        AccessibleRef header = AccessibleOf(HeaderPane(grid));
+        ASSERT_NE(header, nullptr);
+        const int sortState = Grid_GetSortState(grid);
+        auto set = [made = grid](WPARAM column, LPARAM arrow) {
+            return [=] { return SendMessageA(made, GRM_SETSORTARROW, column, arrow); };
+        };
+        struct Case {
+            const char* what;
+            std::function<LRESULT()> act;
+            LRESULT result;
+            std::vector<std::wstring> arrows;  // of columns 0 and 1 afterwards
+        };
+        const Case cases[] = {
+            {"up on 0", set(0, GRID_SORTARROW_ASCENDING), 0, {L"ascending", L"<none>"}},
+            {"down on 1", set(1, GRID_SORTARROW_DESCENDING), 0, {L"<none>", L"descending"}},
+            {"arrow 3", set(0, 3), 1, {L"<none>", L"descending"}},
+            {"arrow -1", set(0, -1), 1, {L"<none>", L"descending"}},
+            {"the kind column", set(2, GRID_SORTARROW_ASCENDING), 1, {L"<none>", L"descending"}},
+            {"column 99", set(99, GRID_SORTARROW_NONE), 1, {L"<none>", L"descending"}},
+            {"column -1",
+             set(static_cast<WPARAM>(-1), GRID_SORTARROW_ASCENDING),
+             1,
+             {L"<none>", L"descending"}},
+            {"none on 0", set(0, GRID_SORTARROW_NONE), 0, {L"<none>", L"<none>"}},
+            {"up on 1", set(1, GRID_SORTARROW_ASCENDING), 0, {L"<none>", L"ascending"}},
+        };
+        for (const Case& c : cases) {
+            EXPECT_EQ(c.act(), c.result) << c.what;
+            EXPECT_EQ(Arrows(header.get()), c.arrows) << c.what;
+            EXPECT_EQ(Grid_GetSortState(grid), sortState) << c.what;
+        }
+        if (style == GRS_OWNERDATA) {
+            Grid_Sort(grid, 0, GRID_SORT_DESCENDING);
+            EXPECT_EQ(Arrows(header.get()), (std::vector<std::wstring>{L"descending", L"<none>"}));
+            Grid_Sort(grid, 0, GRID_SORT_TOGGLE);
+            EXPECT_EQ(Arrows(header.get()), (std::vector<std::wstring>{L"ascending", L"<none>"}));
+        }
+        DestroyWindow(grid);
+    }
+    grid = nullptr;
 }
 
 }  // namespace

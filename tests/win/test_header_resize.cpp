@@ -7,6 +7,7 @@
 #include "harness.h"
 #include "header_fixture.h"
 #include "painting_helpers.h"
+#include "real_input.h"
 
 using namespace testing_support;
 
@@ -29,6 +30,38 @@ TEST_F(Header, TheEdgeAt100IsHoveredFrom98To101AndTheKindColumnsNever) {
     Mouse(grid, WM_MOUSEMOVE, 100, MK_LBUTTON);
     Mouse(grid, WM_MOUSEMOVE, 100, MK_RBUTTON);
     EXPECT_FALSE(ResizeCursorShown()) << "no hover while a button is held";
+}
+
+// With the real mouse: whatever clicks came before on the edge, its next drag resizes.
+TEST_F(Header, AnEdgeDraggedAfterClicksOnItIsResizedNotClicked) {
+    grid = MakeGrid();
+    HWND header = HeaderPane(grid);
+    FocusForKeys(parent.hwnd());
+    const struct {
+        const char* name;
+        int clicks;
+    } cases[] = {{"no click", 0}, {"a click", 1}, {"a double click", 2}};
+    DoubleClickTime quick(150);
+    int width = 100;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const POINT edge = {width, 5};
+        MouseTo(header, edge);
+        if (c.clicks == 1) {
+            ClickAt(header, edge);
+        } else if (c.clicks == 2) {
+            DoubleClickAt(header, edge);  // fits the column: its edge moves
+            width = Grid_GetColWidth(grid, 0);
+            MouseTo(header, {width, 5});
+        }
+        DoubleClickTime::LetPass();
+        parent.Clear();
+        DragTo(header, {width + 20, 5});  // pressed where the clicks left the pointer
+        width += 20;
+        EXPECT_EQ(Grid_GetColWidth(grid, 0), width);
+        EXPECT_TRUE(parent.OfCode(GRN_HEADERCLICK).empty());
+    }
+    ParkPointer();
 }
 
 TEST_F(Header, DraggingAnEdgeTo130ShowsTheLineAndSetsTheWidth) {

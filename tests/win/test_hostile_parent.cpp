@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "real_input.h"
 #include "input_helpers.h"
 #include "painting_helpers.h"
 
@@ -159,11 +160,15 @@ class HostileParent : public ::testing::TestWithParam<Case> {
         }
         switch (Code()) {
             case GRN_HEADERCLICK: ClickTitle(); break;
-            case GRN_BEGINEDIT:
-                // A click makes row 1 current; a second click on it begins the edit.
+            case GRN_BEGINEDIT: {
+                // A click makes row 1 current; a second click on it begins the edit once the
+                // double-click time has passed.
+                DoubleClickTime quick(50);
                 ClickRow(1);
                 ClickRow(1);
+                DoubleClickTime::LetPass();
                 break;
+            }
             case GRN_ENDEDIT:
             case GRN_CELLCHANGING:
             case GRN_CELLCHANGED: {

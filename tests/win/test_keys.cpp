@@ -12,6 +12,7 @@
 #include "input_helpers.h"
 #include "list_input_fixture.h"
 #include "owner_rows_parent.h"
+#include "real_input.h"
 #include "unicode_grid.h"
 
 using namespace testing_support;
@@ -48,60 +49,80 @@ Text ClipboardText(HWND owner, UINT format) {
 
 struct KeyCase {
     const char* name;
-    WPARAM key;
-    UINT scan;
-    int held[2];                   // modifier keys held, 0 for none
+    std::vector<WORD> chord;       // pressed in order, released in reverse
     WORD modifiers;                // the report's keyModifiers
     std::vector<UINT> codesAfter;  // the notifications after the report, when not consumed
     size_t selectedAfter = 0;      // rows selected after it, when not consumed
     bool copies = false;
     bool asksForMenu = false;
+    bool keyMenu = false;  // the system's own handling enters the menu, when not consumed
 };
 
+// Keys come from the keyboard: F10 and every Alt combination as system keys. The system's
+// handling of a key shows as WM_SYSCOMMAND SC_KEYMENU, to the pane or to the top-level window
+// (swallowed here, so that no menu opens).
 TEST_F(ListInput, EachKeyIsReportedFirstAndDoesNothingElseWhenTheParentConsumesIt) {
     const KeyCase cases[] = {
-        {"Down", VK_DOWN, kScanDown, {0, 0}, 0, {GRN_CELLCLICK, GRN_CURCELLCHANGED}, 1},
-        {"Ctrl+A", 'A', 0x1E, {VK_CONTROL, 0}, GRID_KEY_CONTROL, {GRN_SELCHANGE}, 4},
-        {"Ctrl+C", 'C', 0x2E, {VK_CONTROL, 0}, GRID_KEY_CONTROL, {}, 0, true},
-        {"Ctrl+Insert",
-         VK_INSERT,
-         0x52 | kExtended,
-         {VK_CONTROL, 0},
-         GRID_KEY_CONTROL,
+        {"Down", {VK_DOWN}, 0, {GRN_CELLCLICK, GRN_CURCELLCHANGED}, 1},
+        {"Ctrl+A", {VK_CONTROL, 'A'}, GRID_KEY_CONTROL, {GRN_SELCHANGE}, 4},
+        {"Ctrl+C", {VK_CONTROL, 'C'}, GRID_KEY_CONTROL, {}, 0, true},
+        {"Ctrl+Insert", {VK_CONTROL, VK_INSERT}, GRID_KEY_CONTROL, {}, 0, true},
+        {"F2", {VK_F2}, 0, {GRN_BEGINEDIT}},
+        {"Shift+F10", {VK_SHIFT, VK_F10}, GRID_KEY_SHIFT, {}, 0, false, true},
+        {"Menu", {VK_APPS}, 0, {}, 0, false, true},
+        {"F10", {VK_F10}, 0, {}, 0, false, false, true},
+        {"Alt+Q", {VK_MENU, 'Q'}, GRID_KEY_ALT, {}, 0, false, false, true},
+        {"Alt+Shift+J",
+         {VK_MENU, VK_SHIFT, 'J'},
+         GRID_KEY_ALT | GRID_KEY_SHIFT,
          {},
+         0,
+         false,
          false,
          true},
-        {"F2", VK_F2, 0x3C, {0, 0}, 0, {GRN_BEGINEDIT}},
-        {"Shift+F10", VK_F10, 0x44, {VK_SHIFT, 0}, GRID_KEY_SHIFT, {}, 0, false, true},
-        {"Menu", VK_APPS, 0x5D | kExtended, {0, 0}, 0, {}, 0, false, true},
-        {"Alt+Shift+X", 'X', 0x2D, {VK_MENU, VK_SHIFT}, GRID_KEY_ALT | GRID_KEY_SHIFT, {}},
     };
     Make({2, 2, 6, 6});
     parent.hearKeys = true;
+    MessageSpy paneMenu(pane, MessageSpy::Slot::ReplacedProcedure, {WM_SYSCOMMAND},
+                        {WM_SYSCOMMAND});
+    MessageSpy topMenu(parent.hwnd(), MessageSpy::Slot::WindowProcedure, {WM_SYSCOMMAND},
+                       {WM_SYSCOMMAND});
     for (const KeyCase& c : cases) {
         for (const bool consume : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (consume ? " consumed" : " passed on"));
             Grid_CancelEdit(grid);
+            FocusForKeys(pane);
             Grid_SetCurCell(grid, 1, 1);
             Grid_DeselectAll(grid);
             parent.Clear();
             parent.contextMenus.clear();
+            paneMenu.Clear();
+            topMenu.Clear();
             SetClipboardText(parent.hwnd(), kUntouched);
             parent.vetoCodes = consume ? std::set<UINT>{GRN_KEYDOWN} : std::set<UINT>{};
-            {
-                HeldKeys held({c.held[0], c.held[1]});
-                KeyDown(pane, c.key, c.scan);
+            const WORD key = c.chord.back();
+            if (c.chord.size() == 1) {
+                TypeChord({key});
+            } else if (c.chord.size() == 2) {
+                TypeChord({c.chord[0], key});
+            } else {
+                TypeChord({c.chord[0], c.chord[1], key});
             }
-            ASSERT_FALSE(parent.records.empty());
-            const GridNotify& report = parent.records.front();
-            EXPECT_EQ(report.code, static_cast<UINT>(GRN_KEYDOWN));
-            EXPECT_EQ(report.virtualKey, c.key);
-            EXPECT_EQ(report.keyModifiers, c.modifiers);
-            EXPECT_EQ(report.column, 1u);
-            EXPECT_EQ(report.row, 1u);
 
-            std::vector<UINT> after = parent.Codes();
-            after.erase(after.begin());
+            // Every key of the chord is reported, modifiers included; the last one is checked.
+            std::vector<UINT> after;
+            const GridNotify* report = nullptr;
+            for (const GridNotify& record : parent.records) {
+                if (record.code != GRN_KEYDOWN) {
+                    after.push_back(record.code);
+                } else if (record.virtualKey == key && report == nullptr) {
+                    report = &record;
+                }
+            }
+            ASSERT_NE(report, nullptr);
+            EXPECT_EQ(report->keyModifiers, c.modifiers);
+            EXPECT_EQ(report->column, 1u);
+            EXPECT_EQ(report->row, 1u);
             EXPECT_EQ(after, consume ? std::vector<UINT>{} : c.codesAfter);
             EXPECT_EQ(SelectedRows(grid).size(), consume ? 0u : c.selectedAfter);
             EXPECT_EQ(ClipboardText<std::wstring>(parent.hwnd(), CF_UNICODETEXT) != kUntouched,
@@ -112,6 +133,13 @@ TEST_F(ListInput, EachKeyIsReportedFirstAndDoesNothingElseWhenTheParentConsumesI
                 EXPECT_EQ(parent.contextMenus[0].point.x, -1);
                 EXPECT_EQ(parent.contextMenus[0].point.y, -1);
             }
+            size_t keyMenus = 0;
+            for (const MessageSpy* spy : {&paneMenu, &topMenu}) {
+                for (const MessageSpy::Message& m : spy->messages) {
+                    keyMenus += (m.wParam & 0xFFF0) == SC_KEYMENU ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(keyMenus, c.keyMenu && !consume ? 1u : 0u);
         }
     }
     Grid_CancelEdit(grid);

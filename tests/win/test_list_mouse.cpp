@@ -6,6 +6,8 @@
 #include "harness.h"
 #include "input_helpers.h"
 #include "list_input_fixture.h"
+#include "painting_helpers.h"
+#include "real_input.h"
 
 using namespace testing_support;
 
@@ -34,7 +36,10 @@ TEST_F(ListInput, SecondSingleClickOnTheCurrentRowBeginsAnEditAndThenEveryOtherC
 
     parent.Clear();
     spy->Clear();
+    DoubleClickTime quick(100);
     Click(pane, RowPoint(grid, 1, 200));
+    EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty()) << "the edit waits for the double-click time";
+    DoubleClickTime::LetPass();
     EXPECT_EQ(Notes(parent.records), ClickNotes(1, 2));
     EXPECT_EQ(spy->Codes(),
               (std::vector<UINT>{GRM_SETCURCELL, GRM_GETCURCOL, GRM_GETCURROW, GRM_BEGINEDIT}));
@@ -44,8 +49,10 @@ TEST_F(ListInput, SecondSingleClickOnTheCurrentRowBeginsAnEditAndThenEveryOtherC
 
     spy->Clear();
     Click(pane, RowPoint(grid, 1));
+    DoubleClickTime::LetPass();
     EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty()) << "a further edit needs two more clicks";
     Click(pane, RowPoint(grid, 1));
+    DoubleClickTime::LetPass();
     EXPECT_EQ(spy->Of(GRM_BEGINEDIT).size(), 1u);
 }
 
@@ -68,6 +75,54 @@ TEST_F(ListInput, DoubleClickActivatesTheCurrentRowInsteadOfEditing) {
     parent.Clear();
     Click(pane, RowPoint(grid, 2));
     EXPECT_EQ(Notes(parent.records), ClickNotes(2, 2));
+}
+
+// With the real mouse, on the current row: a single click edits once the double-click time has
+// passed; a double click activates and never edits; a press, a key or the focus leaving within
+// that time cancels the edit.
+TEST_F(ListInput, ASecondClickEditsOnlyWhenNoSecondPressFollowsInTheDoubleClickTime) {
+    enum class Then { Nothing, SecondPress, Key, FocusLeaves };
+    const struct {
+        const char* name;
+        Then then;
+        bool edits;
+        bool activates;
+    } cases[] = {
+        {"a single click", Then::Nothing, true, false},
+        {"a double click", Then::SecondPress, false, true},
+        {"a click then a key", Then::Key, false, false},
+        {"a click then the focus elsewhere", Then::FocusLeaves, false, false},
+    };
+    Make({2, 2, 2, 2});
+    DoubleClickTime quick(150);
+    const LPARAM onRow = RowPoint(grid, 1);
+    const POINT point = {LOWORD(onRow), HIWORD(onRow)};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartAt(0);
+        auto spy = SpyOnControl();
+        FocusForKeys(pane);
+        ClickAt(pane, point);  // the row becomes current
+        DoubleClickTime::LetPass();
+        parent.Clear();
+        ClickAt(pane, point);
+        switch (c.then) {
+            case Then::SecondPress:
+                LeftButton(true);
+                LeftButton(false);
+                break;
+            case Then::Key: TypeChord({VK_SHIFT}); break;
+            case Then::FocusLeaves: SetFocus(parent.hwnd()); break;
+            case Then::Nothing: break;
+        }
+        EXPECT_TRUE(spy->Of(GRM_BEGINEDIT).empty()) << "nothing before the double-click time";
+        DoubleClickTime::LetPass();
+        EXPECT_EQ(spy->Of(GRM_BEGINEDIT).size(), c.edits ? 1u : 0u);
+        const std::vector<GridNotify> clicks = parent.OfCode(GRN_CELLCLICK);
+        ASSERT_FALSE(clicks.empty());
+        EXPECT_EQ(clicks.back().activated, c.activates ? TRUE : FALSE);
+    }
+    ParkPointer();
 }
 
 TEST_F(ListInput, RightClickSelectsAndMakesCurrentLikeALeftClickButNeverEdits) {
@@ -106,10 +161,13 @@ TEST_F(ListInput, AClickInAnotherGridDoesNotCountTowardsAnEdit) {
     MessageSpy edits(other, MessageSpy::Slot::WindowProcedure, {GRM_BEGINEDIT}, {GRM_BEGINEDIT});
     StartAt(0);
 
+    DoubleClickTime quick(100);
     Click(pane, RowPoint(grid, 1));
     Click(ListPane(other), RowPoint(other, 0));  // the other grid's current row
+    DoubleClickTime::LetPass();
     EXPECT_TRUE(edits.messages.empty()) << "one click in each grid is no second click";
     Click(ListPane(other), RowPoint(other, 0));
+    DoubleClickTime::LetPass();
     EXPECT_EQ(edits.Codes(), (std::vector<UINT>{GRM_BEGINEDIT}));
 }
 

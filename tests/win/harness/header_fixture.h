@@ -24,8 +24,8 @@ class Header : public ::testing::Test {
         ReleaseCapture();
     }
     // Column 0 at x 0 width 100, column 1 at x 100 width 50, the kind column at 150 width 20.
-    HWND MakeGrid(int y = 0) {
-        HWND made = CreateGrid(parent.hwnd(), 0, y, 400, 200, 0, kGridId);
+    HWND MakeGrid(int y = 0, DWORD style = 0) {
+        HWND made = CreateGrid(parent.hwnd(), 0, y, 400, 200, style, kGridId);
         ColumnDesc name = Column(100, GRID_CELL_TEXT, "Name");
         ColumnDesc a = Column(50, GRID_CELL_NUMBER, "A");
         name.editorKind = a.editorKind = GRID_EDITOR_TEXT;  // no arrow before a title click
@@ -40,6 +40,18 @@ class Header : public ::testing::Test {
         Mouse(grid, WM_MOUSEMOVE, x);
         Mouse(grid, WM_LBUTTONDOWN, x, MK_LBUTTON);
         Mouse(grid, WM_LBUTTONUP, x);
+    }
+    // A click of the real mouse on the header at x: the system delivers the press and release.
+    static void RealClick(HWND grid, int x) {
+        POINT point = {x, 5};
+        ClientToScreen(HeaderPane(grid), &point);
+        SetCursorPos(point.x, point.y);
+        INPUT inputs[2] = {};
+        inputs[0].type = inputs[1].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, inputs, sizeof(INPUT));
+        PumpMessages();
     }
     static void Drag(HWND grid, int from, int to) {
         Mouse(grid, WM_MOUSEMOVE, from);
