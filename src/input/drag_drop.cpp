@@ -132,8 +132,10 @@ void UpdateMark(HWND pane, uint32_t row, uint32_t kind) {
     }
 }
 
-// When this move gave the capture to the other registered list pane, the move is that pane's
-// too, in its coordinates: the mark and the drop follow the list the pointer went to at once.
+// When this move gave the capture to the other registered list pane and the pointer is over that
+// pane, the move is that pane's too, in its coordinates: the mark and the drop follow the list
+// the pointer went to at once. A pointer still over this pane (the zones need not follow the
+// panes' places) stays this pane's.
 void HandOnMove(HWND pane, WPARAM keys) {
     const SharedGridState& shared = Shared();
     HWND holder = GetCapture();
@@ -143,6 +145,9 @@ void HandOnMove(HWND pane, WPARAM keys) {
     }
     POINT pointer = {0, 0};
     GetCursorPos(&pointer);
+    if (WindowFromPoint(pointer) != holder) {
+        return;
+    }
     ScreenToClient(holder, &pointer);
     SendMessageA(holder, WM_MOUSEMOVE, keys, MAKELPARAM(pointer.x, pointer.y));
 }
