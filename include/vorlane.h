@@ -52,9 +52,6 @@ extern "C" {
    do take. Set it on every grid whose drops may land past row 77,776; the receiving grid's
    style at the drop decides. */
 #define GRS_HIGHDROPVALUES 0x0200
-/* A title pressed and moved beyond the system's drag distance drags its column to another place
-   of the display order (GRN_COLUMNORDER); Escape or a release outside the header cancels. */
-#define GRS_DRAGCOLUMNS 0x0400
 
 /* Columns and geometry. */
 #define GRM_ADDCOLUMN (WM_USER + 0x01)       /* lParam ColumnDesc*; 0 added, 1 refused */
@@ -218,9 +215,6 @@ extern "C" {
 #define GRN_GETCELL 20
 /* Owner data: rows value -> GridRowRange are about to be painted; the parent may fetch them. */
 #define GRN_CACHEHINT 21
-/* A title was dragged to another place: column the column, row its new display position. Set
-   cancel to keep the order; otherwise the control applies it after the answer. */
-#define GRN_COLUMNORDER 16
 /* The user changed a column's width (a drag's release, an edge's double click, Ctrl+plus). */
 #define GRN_COLUMNWIDTH 17
 
