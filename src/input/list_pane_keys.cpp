@@ -3,10 +3,13 @@
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
 // The commands users expect of a list come before them: Ctrl+A selects all, Ctrl+C and
 // Ctrl+Insert copy, F2 edits, Shift+F10 and the Menu key ask for the context menu.
+#include <optional>
+
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
+#include "input/column_fit.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
 
@@ -79,6 +82,17 @@ WORD HeldModifiers() {
     return held;
 }
 
+// Tab and Shift+Tab move the current cell to the next or the previous shown column, in the
+// order the user sees them.
+void OnTab(GridInstance& grid) {
+    const bool back = (HeldModifiers() & GRID_KEY_SHIFT) != 0;
+    const std::optional<uint32_t> next =
+        grid.store.columns().ShownNeighbour(grid.currentColumn, !back);
+    if (next) {
+        SendMessageA(grid.ownWindow, GRM_SETCURCELL, *next, grid.currentRow);
+    }
+}
+
 void SelectAllRows(GridInstance& grid) {
     SendMessageA(grid.ownWindow, GRM_SELECTALL, 0, 0);
     if (grid.destroyed) {
@@ -101,6 +115,8 @@ bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey) {
         SelectAllRows(grid);
     } else if (held == GRID_KEY_CONTROL && (virtualKey == 'C' || virtualKey == VK_INSERT)) {
         OnCopy(grid, false);
+    } else if (held == GRID_KEY_CONTROL && virtualKey == VK_ADD) {
+        FitColumns(grid, kAllColumns, false, true);
     } else if (held == 0 && virtualKey == VK_F2) {
         SendMessageA(grid.ownWindow, GRM_BEGINEDIT, GRID_EDIT_CURRENT, grid.currentRow);
     } else if ((held == GRID_KEY_SHIFT && virtualKey == VK_F10) ||
@@ -154,6 +170,12 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
                 return false;
             }
             Scroll(grid, SB_PAGEDOWN);
+            return true;
+        case VK_TAB:
+            if ((HeldModifiers() & ~GRID_KEY_SHIFT) != 0) {
+                return false;
+            }
+            OnTab(grid);
             return true;
         case VK_SPACE:
             if (!IsOwnerData(grid)) {

@@ -29,6 +29,10 @@ class GridStore {
         return columns_.SetTitle(index, title);
     }
     bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
+    bool SetColumnOrder(const uint32_t* order, uint32_t count) {
+        return columns_.SetOrder(order, count);
+    }
+    bool SetColumnHidden(uint32_t index, bool hidden) { return columns_.SetHidden(index, hidden); }
     const ColumnSet& columns() const { return columns_; }
 
     // Appends a row: one slot per column, in column order. `values` holds one entry per column:
