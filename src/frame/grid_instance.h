@@ -49,12 +49,14 @@ struct ListGesture {
     bool activationPending = false;  // a double click awaits its activation; also set while
                                      // Enter's or a release's GRM_ACTIVATECELL runs
     // Read by this grid's GRM_SETCURCELL and GRM_ACTIVATECELL, which the pane's handlers send.
-    bool controlHeld = false;  // Ctrl held at the pane's last press or release
-    bool shiftHeld = false;    // Shift held then: a current-cell change stretches the selection
-    bool rightButton = false;  // a right release is being handled as a left release
-    uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
-    bool editPending = false;  // a second click's edit waits out the double-click time on the
-                               // list pane's timer (input/list_pane_mouse.cpp)
+    bool controlHeld = false;    // Ctrl held at the pane's last press or release
+    bool shiftHeld = false;      // Shift held then: a current-cell change stretches the selection
+    bool rightButton = false;    // a right release is being handled as a left release
+    uint32_t rowKind = 0;        // kind word of the row last released on or activated with Enter
+    bool editPending = false;    // a second click's edit waits out the double-click time on the
+                                 // list pane's timer (input/list_pane_mouse.cpp)
+    bool tabFromEditor = false;  // the Tab the pane handles was handed on by a closing editor:
+                                 // it moves the current cell (input/editor_procs.cpp)
 };
 
 // Type-to-find in the list pane: the characters typed so far and when the last one came.

@@ -82,8 +82,8 @@ WORD HeldModifiers() {
     return held;
 }
 
-// Tab and Shift+Tab move the current cell to the next or the previous shown column, in the
-// order the user sees them.
+// The Tab (or Shift+Tab) an editor hands on moves the current cell to the next (or previous)
+// shown column, in the order the user sees them.
 void OnTab(GridInstance& grid) {
     const bool back = (HeldModifiers() & GRID_KEY_SHIFT) != 0;
     const std::optional<uint32_t> next =
@@ -172,7 +172,9 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
             Scroll(grid, SB_PAGEDOWN);
             return true;
         case VK_TAB:
-            if ((HeldModifiers() & ~GRID_KEY_SHIFT) != 0) {
+            // Only the Tab that ends an edit moves the current cell; in the list itself Tab stays
+            // the parent's (a dialog's focus, or GRN_KEYDOWN).
+            if (!grid.gesture.tabFromEditor || (HeldModifiers() & ~GRID_KEY_SHIFT) != 0) {
                 return false;
             }
             OnTab(grid);
