@@ -11,14 +11,10 @@ namespace vorlane {
 
 class ListBoxItems final : public ListItems {
   public:
-    // `addedOrderStride`: the row size when the pane's items are known to be the rows in the
-    // order they were added, else 0 (see ListItems::AddedOrderStride).
-    explicit ListBoxItems(HWND listPane, WNDPROC listBoxProcedure = nullptr,
-                          uint32_t addedOrderStride = 0)
-        : pane_(listPane), procedure_(listBoxProcedure), addedOrderStride_(addedOrderStride) {}
+    explicit ListBoxItems(HWND listPane, WNDPROC listBoxProcedure = nullptr)
+        : pane_(listPane), procedure_(listBoxProcedure) {}
 
     int32_t Count() const override;
-    uint32_t AddedOrderStride() const override { return addedOrderStride_; }
     // True once an item's data was written.
     bool Rewritten() const { return rewritten_; }
     uint32_t GetData(int32_t index) const override;
@@ -31,7 +27,6 @@ class ListBoxItems final : public ListItems {
     }
     HWND pane_;
     WNDPROC procedure_;  // the list box's own procedure, or null to send
-    uint32_t addedOrderStride_;
     bool rewritten_ = false;
 };
 

@@ -66,10 +66,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     // Reading every item costs about as much as writing it: rows still in the order they were
     // added are known without asking.
     const WNDPROC procedure = ReplacedProcedure(grid.listPane);
-    const bool inAddedOrder =
-        grid.itemsInAddedOrder && CallReplaced(grid.listPane, LB_GETCOUNT, 0, 0) ==
-                                      static_cast<LRESULT>(grid.store.RowCount());
-    ListBoxItems list(grid.listPane, procedure, inAddedOrder ? grid.store.RowSize() : 0);
+    ListBoxItems list(grid.listPane, procedure);
     const GroupSortResult result = SortAndGroup(list, request, flags, &selected);
     if (list.Rewritten()) {
         grid.itemsInAddedOrder = false;
