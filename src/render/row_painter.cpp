@@ -109,7 +109,7 @@ class RowPainter {
           dc_(dc),
           columns_(grid.store.columns()),
           kindCell_(IsOwnerData(grid) ? grid.owner.page.KindCell(item.itemID)
-                                      : grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
+                                      : grid.store.KindCell(RowOffsetAt(grid, item.itemID))),
           origin_(item.rcItem.left),
           row_{0, 0, width, height},
           gridLines_(Shared().gridLines) {}
@@ -335,7 +335,7 @@ class RowPainter {
         LineTo(dc_, cell.right, cell.bottom);
     }
 
-    uint32_t RowOffset() const { return static_cast<uint32_t>(item_.itemData); }
+    uint32_t RowOffset() const { return RowOffsetAt(grid_, item_.itemID); }
     // What the row's file icon is kept under: its row offset, or an owner-data row's position.
     uint32_t IconKey() const { return IsOwnerData(grid_) ? item_.itemID : RowOffset(); }
 

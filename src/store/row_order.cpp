@@ -4,15 +4,6 @@
 
 namespace vorlane {
 
-uint32_t RowOrder::At(uint32_t position) const {
-    if (position >= size()) {
-        return kNoRow;
-    }
-    uint32_t rowOffset = 0;
-    std::memcpy(&rowOffset, block_.bytes() + size_t{position} * kEntrySize, kEntrySize);
-    return rowOffset;
-}
-
 void RowOrder::SetData(int32_t position, uint32_t rowOffset) {
     if (position < 0 || static_cast<uint32_t>(position) >= size()) {
         return;

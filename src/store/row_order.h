@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "store/grow_block.h"
 #include "store/list_items.h"
@@ -19,7 +20,14 @@ class RowOrder final : public ListItems {
     int32_t Count() const override { return static_cast<int32_t>(size()); }
     uint32_t size() const { return block_.used() / kEntrySize; }
     // The row offset shown at `position`; kNoRow past the last position.
-    uint32_t At(uint32_t position) const;
+    uint32_t At(uint32_t position) const {
+        if (position >= size()) {
+            return kNoRow;
+        }
+        uint32_t rowOffset = 0;
+        std::memcpy(&rowOffset, block_.bytes() + size_t{position} * kEntrySize, kEntrySize);
+        return rowOffset;
+    }
     uint32_t GetData(int32_t position) const override {
         return position < 0 ? kNoRow : At(static_cast<uint32_t>(position));
     }
