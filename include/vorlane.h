@@ -45,7 +45,11 @@ extern "C" {
    about to be painted. Selection, keys, clicks, editing, sort arrows and drag and drop work as
    without it; edits reach the application through GRN_CELLCHANGING, GRM_SORT only sets the
    column's direction and arrow (the application sorts, then sends GRM_REDRAW),
-   GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation. */
+   GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation.
+   The list pane (a child list box) of every grid answers LB_GETCOUNT, LB_GETITEMDATA (a stored
+   row's offset, 0 with owner data), LB_GETSEL(COUNT/ITEMS) and LB_GETTOPINDEX; it refuses with
+   LB_ERR what would change its items (LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+   LB_SETITEMDATA, LB_RESETCONTENT, LB_SETCOUNT, LB_DIR, LB_ADDFILE). */
 #define GRS_OWNERDATA 0x0100
 /* GRN_DROP reports a drop onto no row as GRID_DROP_OTHER_LIST and GRID_DROP_NO_ROW, values no
    row position takes, instead of 77777 and 88888, which rows of a grid of more than 77,776 rows

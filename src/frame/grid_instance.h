@@ -151,7 +151,8 @@ struct GridInstance {
     UINT_PTR controlId = 0;       // the control's identifier at creation
     DWORD style = 0;              // window style at creation (GRS_ painting options)
     HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
-    HWND listPane = nullptr;      // owner-drawn multiple-selection "ListBox" showing the rows
+    HWND listPane = nullptr;      // owner-drawn data-less "ListBox" showing the rows: it keeps
+                                  // their count and (unless owner data) their selection
     HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column,
                                   // painted in the header text colour
     bool activeLook = true;       // current cell painted in the active colours
@@ -188,14 +189,8 @@ struct GridInstance {
     AccessObjectsHold access;  // the accessible objects handed out (access/), made by the
                                // first WM_GETOBJECT, disconnected by WM_DESTROY
 
-    GridStore store;            // columns, cell slots, cell texts and row counts, in the
-                                // width of the grid's class (ANSI bytes or UTF-16)
-    uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
-    // True while the list pane's items are the stored rows in the order they were added (item i
-    // holds row offset i * row size), as after a fill: a sort then need not read them. Any
-    // message that changes the pane's items from outside, and any sort that rewrites them,
-    // clears it; clearing the rows sets it again.
-    bool itemsInAddedOrder = true;
+    GridStore store;  // columns, cell slots, cell texts, the rows' display order and row counts,
+                      // in the width of the grid's class (ANSI bytes or UTF-16)
     OwnerRows owner;  // an owner-data grid's rows; unused otherwise
 
     ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record

@@ -87,7 +87,7 @@ class RowPainter {
           dc_(dc),
           columns_(grid.store.columns()),
           kindCell_(IsOwnerData(grid) ? grid.owner.page.KindCell(item.itemID)
-                                      : grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
+                                      : grid.store.KindCell(RowOffsetAt(grid, item.itemID))),
           origin_(item.rcItem.left),
           row_{0, 0, width, height},
           gridLines_(Shared().gridLines) {}
