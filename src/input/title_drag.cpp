@@ -234,6 +234,7 @@ bool ReleaseTitleDrag(GridInstance& grid, POINT point) {
     const uint32_t column = drag.column;
     const uint32_t target = drag.target;
     GridNotify record = MakeNotify(grid, GRN_COLUMNORDER, column, target);
+    record.hwndFrom = grid.ownWindow;
     record.hwndChild = grid.headerPane;
     if (!SendNotify(grid, record) && !grid.destroyed) {
         MoveColumn(grid, column, target);

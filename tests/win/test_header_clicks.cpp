@@ -445,6 +445,21 @@ TEST_F(Header, DraggedTitlesMoveTheirColumnsReportedAndVetoable) {
         ParkPointer();
     }
     parent.vetoCodes.clear();
+    // A parent that destroys the control on hearing of the move meets no fault.
+    grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, GRS_DRAGCOLUMNS, kGridId);
+    ASSERT_TRUE(
+        AddColumnDescs(grid, {Column(60, GRID_CELL_TEXT, "a"), Column(60, GRID_CELL_TEXT, "b"),
+                              Column(0, GRID_CELL_VALUE)}));
+    parent.onNotify = [this](GridNotify& record) {
+        if (record.code == GRN_COLUMNORDER) {
+            DestroyWindow(grid);
+        }
+    };
+    MouseTo(HeaderPane(grid), POINT{30, 5});
+    DragTo(HeaderPane(grid), POINT{100, 5});
+    parent.onNotify = nullptr;
+    EXPECT_FALSE(IsWindow(grid));
+    EXPECT_EQ(OwnedWindowsShown(grid), 0);
     grid = nullptr;
 }
 
