@@ -16,6 +16,7 @@
 #include "store/grid_store.h"
 #include "store/row_page.h"
 #include "store/row_ranges.h"
+#include "vorlane.h"
 
 namespace vorlane {
 
@@ -37,6 +38,15 @@ struct SettledView {
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
 };
 
+// How GRM_SETCURCELL changes the selection for the row it makes current. The list pane's keys
+// and clicks choose it for the one message they send next; the message takes it back to Add.
+enum class MoveSelection : uint8_t {
+    Add,         // adds the row, or with Shift held at the last press stretches the selection
+    Alone,       // the row alone
+    FromAnchor,  // the rows from the anchor to the row, alone
+    None,        // leaves the selection as it is
+};
+
 // A left press in this grid's list pane and what follows it: the release (which a drag may
 // carry into the other grid's list pane, where it continues this gesture; see RowDrag), double
 // clicks, and the count that turns a second click on the current row into an edit. Written by
@@ -55,6 +65,9 @@ struct ListGesture {
     uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
     bool editPending = false;  // a second click's edit waits out the double-click time on the
                                // list pane's timer (input/list_pane_mouse.cpp)
+    MoveSelection moveSelection = MoveSelection::Add;  // for the next GRM_SETCURCELL
+    uint32_t anchorRow = 0;  // where a range of GRS_LISTCONVENTIONS starts: the row last made
+                             // current other than by a range
 };
 
 // Type-to-find in the list pane: the characters typed so far and when the last one came.
@@ -221,6 +234,11 @@ struct GridInstance {
 
     int quietSelection = 0;  // QuietSelection objects alive (frame/win_events.h)
 };
+
+// The grid has the keys, clicks and texts of the system's list view (GRS_LISTCONVENTIONS).
+inline bool UsesListConventions(const GridInstance& grid) {
+    return (grid.style & GRS_LISTCONVENTIONS) != 0;
+}
 
 // The instance of a grid window, or null (not a grid, or already destroyed).
 GridInstance* InstanceOf(HWND grid);

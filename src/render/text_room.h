@@ -33,6 +33,13 @@ struct TitleRoom {
 TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnRecord& record,
                         const RECT& button);
 
+// How painting ends a text cut off by its room: with "..." for a grid of GRS_LISTCONVENTIONS
+// (DT_END_ELLIPSIS), else where the room ends (0).
+UINT CutTextEnding(const GridInstance& grid);
+// The alignment by which a cut text lies in its room as painted: an ended text fills the room
+// from its left edge whatever the alignment, otherwise the text's own alignment places it.
+int32_t CutTextAlignment(const GridInstance& grid, int32_t align);
+
 // The font a text is painted in: the grid's, or without one the default of a new device
 // context, which painting then keeps.
 HFONT PaintedFont(HFONT font);
