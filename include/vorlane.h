@@ -45,7 +45,11 @@ extern "C" {
    about to be painted. Selection, keys, clicks, editing, sort arrows and drag and drop work as
    without it; edits reach the application through GRN_CELLCHANGING, GRM_SORT only sets the
    column's direction and arrow (the application sorts, then sends GRM_REDRAW),
-   GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation. */
+   GRM_ADDROW(S) answer -1 and GRM_CLEARROWS sets the count to 0. Fixed at creation.
+   The list pane (a child list box) of every grid answers LB_GETCOUNT, LB_GETITEMDATA (a stored
+   row's offset, 0 with owner data), LB_GETSEL(COUNT/ITEMS) and LB_GETTOPINDEX; it refuses with
+   LB_ERR what would change its items (LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+   LB_SETITEMDATA, LB_RESETCONTENT, LB_SETCOUNT, LB_DIR, LB_ADDFILE). */
 #define GRS_OWNERDATA 0x0100
 /* GRN_DROP reports a drop onto no row as GRID_DROP_OTHER_LIST and GRID_DROP_NO_ROW, values no
    row position takes, instead of 77777 and 88888, which rows of a grid of more than 77,776 rows
@@ -107,6 +111,30 @@ extern "C" {
    non-zero puts a line of the column titles first. 1 when copied, 0 otherwise. Ctrl+C and
    Ctrl+Insert in the list pane do the same without the titles. */
 #define GRM_COPY (WM_USER + 0x106)
+
+/* Columns as the user sees them. Messages keep naming columns by number; painting, hit testing,
+   keys, editing, copy, tooltips and accessibility follow the display order, without hidden ones. */
+/* wParam the count, lParam UINT[count]: every column but the kind column, once each, in display
+   order. 1 when taken; 0, nothing changed, for any other array. */
+#define GRM_SETCOLORDER (WM_USER + 0x107)
+/* wParam room, lParam UINT[room]: writes at most room columns of the display order and returns
+   how many it holds (every column but the kind column), whatever the room. */
+#define GRM_GETCOLORDER (WM_USER + 0x108)
+/* wParam a column or GRID_ALL_COLUMNS (every shown one), lParam GRID_FIT_TEXTS or GRID_FIT_FILL:
+   the width fits the title and the texts as shown; returns the new width, 0 for no column. */
+#define GRM_AUTOSIZECOLUMN (WM_USER + 0x109)
+#define GRM_SETCOLHIDDEN (WM_USER + 0x10A) /* wParam column, lParam non-zero hides; 1 done */
+#define GRM_GETCOLHIDDEN (WM_USER + 0x10B) /* wParam column; 1 hidden (the kind column too) */
+#define GRM_HITTEST (WM_USER + 0x10C)      /* lParam GridHitTest*: fills it; returns the area */
+#define GRID_ALL_COLUMNS 0xFFFFFFFFu       /* GRM_AUTOSIZECOLUMN wParam: every shown column */
+#define GRID_FIT_TEXTS 0                   /* GRM_AUTOSIZECOLUMN lParam: the widest text */
+#define GRID_FIT_FILL 1 /* the same, and the last shown column fills the client width */
+/* GridHitTest.area values. */
+#define GRID_HT_NOWHERE 0    /* outside the titles and the rows' cells */
+#define GRID_HT_TITLE 1      /* on a column's title */
+#define GRID_HT_COLUMNEDGE 2 /* on a column's right edge in the header, where a drag resizes */
+#define GRID_HT_CELL 3       /* on a cell of a row */
+#define GRID_HT_BELOWROWS 4  /* in the list pane below the last row */
 #ifdef _WIN64
 #define GRID_MAX_OWNER_ROWS 100000000u
 #else
@@ -199,6 +227,8 @@ extern "C" {
 #define GRN_GETCELL 20
 /* Owner data: rows value -> GridRowRange are about to be painted; the parent may fetch them. */
 #define GRN_CACHEHINT 21
+/* The user changed a column's width (a drag's release, an edge's double click, Ctrl+plus). */
+#define GRN_COLUMNWIDTH 17
 
 /* GridNotify.keyModifiers bits of GRN_KEYDOWN. */
 #define GRID_KEY_SHIFT 0x0001
@@ -325,6 +355,14 @@ typedef struct GridCellRect {
     RECT rect;   /* x in the control's client coordinates, y in the list pane's */
 } GridCellRect;
 
+/* What lies at a point, for GRM_HITTEST; column and row are -1 where the area names none. */
+typedef struct GridHitTest {
+    POINT point; /* the control's client coordinates; not changed */
+    UINT area;   /* GRID_HT_ */
+    UINT column; /* the column of a title, an edge or a cell, or -1 */
+    UINT row;    /* the row of a cell, or -1 */
+} GridHitTest;
+
 /* A run of rows by position, both ends included: GRN_CACHEHINT. */
 typedef struct GridRowRange {
     UINT firstRow;
@@ -382,6 +420,8 @@ VORLANE_LAYOUT(offsetof(ColumnDescW, mask) == offsetof(ColumnDesc, mask));
 VORLANE_LAYOUT(offsetof(ColumnDescW, reserved) == offsetof(ColumnDesc, reserved));
 VORLANE_LAYOUT(sizeof(GridCellRect) == 24 && offsetof(GridCellRect, rect) == 8);
 VORLANE_LAYOUT(sizeof(GridRowRange) == 8 && offsetof(GridRowRange, lastRow) == 4);
+VORLANE_LAYOUT(sizeof(GridHitTest) == 20 && offsetof(GridHitTest, area) == 8);
+VORLANE_LAYOUT(offsetof(GridHitTest, column) == 12 && offsetof(GridHitTest, row) == 16);
 VORLANE_LAYOUT(offsetof(GridCellRef, row) == 4 && offsetof(GridCellRef, buffer) == 8);
 #if defined(_WIN64)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 72);
@@ -554,6 +594,24 @@ static __inline void Grid_SelectAll(HWND g) {
 }
 static __inline BOOL Grid_Copy(HWND g, BOOL withTitles) {
     return (BOOL)VORLANE_SEND(g, GRM_COPY, withTitles, 0);
+}
+static __inline BOOL Grid_SetColOrder(HWND g, UINT count, const UINT* order) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETCOLORDER, count, order);
+}
+static __inline UINT Grid_GetColOrder(HWND g, UINT room, UINT* order) {
+    return (UINT)VORLANE_SEND(g, GRM_GETCOLORDER, room, order);
+}
+static __inline int Grid_AutoSizeColumn(HWND g, UINT column, UINT fit) {
+    return (int)VORLANE_SEND(g, GRM_AUTOSIZECOLUMN, column, fit);
+}
+static __inline BOOL Grid_SetColHidden(HWND g, UINT column, BOOL hidden) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETCOLHIDDEN, column, hidden);
+}
+static __inline BOOL Grid_GetColHidden(HWND g, UINT column) {
+    return (BOOL)VORLANE_SEND(g, GRM_GETCOLHIDDEN, column, 0);
+}
+static __inline UINT Grid_HitTest(HWND g, GridHitTest* hit) {
+    return (UINT)VORLANE_SEND(g, GRM_HITTEST, 0, hit);
 }
 static __inline void Grid_DeselectAll(HWND g) {
     VORLANE_SEND(g, GRM_DESELECTALL, 0, 0);

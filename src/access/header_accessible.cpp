@@ -9,12 +9,12 @@ namespace vorlane {
 
 namespace {
 
-// The shown columns, in order: wider than 0, the kind column left out.
-std::vector<uint32_t> ShownColumns(const GridInstance& grid) {
+// The shown columns in display order that take room.
+std::vector<uint32_t> TitledColumns(const GridInstance& grid) {
     std::vector<uint32_t> shown;
     const ColumnSet& columns = grid.store.columns();
-    for (uint32_t column = 0; column + 1 < columns.Count(); ++column) {
-        if (columns.Width(column) > 0) {
+    for (const uint32_t column : columns.Shown()) {
+        if (columns.Get(column)->room > 0) {
             shown.push_back(column);
         }
     }
@@ -23,20 +23,20 @@ std::vector<uint32_t> ShownColumns(const GridInstance& grid) {
 
 // The column of the child at `index` (which Resolve checked).
 uint32_t ColumnOfChild(const GridInstance& grid, uint32_t index) {
-    return ShownColumns(grid).at(index);
+    return TitledColumns(grid).at(index);
 }
 
 // A title's rectangle in the header pane's client coordinates.
 RECT TitleRect(const GridInstance& grid, uint32_t column) {
     const ColumnRecord& record = *grid.store.columns().Get(column);
-    return {record.x, 0, static_cast<LONG>(static_cast<int64_t>(record.x) + record.width),
+    return {record.x, 0, static_cast<LONG>(static_cast<int64_t>(record.x) + record.room),
             grid.headerHeight};
 }
 
 }  // namespace
 
 uint32_t HeaderAccessible::ChildCount(const GridInstance& grid) const {
-    return static_cast<uint32_t>(ShownColumns(grid).size());
+    return static_cast<uint32_t>(TitledColumns(grid).size());
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accChildCount(LONG* count) {
@@ -154,7 +154,7 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accHitTest(LONG x, LONG y, VARIANT* 
         if (!PtInRect(&shown, point)) {
             return S_FALSE;
         }
-        const std::vector<uint32_t> columns = ShownColumns(*grid);
+        const std::vector<uint32_t> columns = TitledColumns(*grid);
         for (size_t child = 0; child < columns.size(); ++child) {
             const RECT title = TitleRect(*grid, columns[child]);
             if (PtInRect(&title, point)) {

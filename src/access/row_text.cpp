@@ -99,9 +99,12 @@ std::wstring RowName(GridInstance& grid, uint32_t row) {
 std::wstring RowDescription(GridInstance& grid, uint32_t row) {
     const uint32_t kindCell = KindCellAt(grid, row);
     std::wstring description;
-    for (uint32_t column = 1; !grid.destroyed && column + 1 < ColumnCount(grid); ++column) {
-        if (grid.store.columns().Width(column) <= 0) {
-            continue;
+    for (const uint32_t column : grid.store.columns().Shown()) {
+        if (grid.destroyed) {
+            break;
+        }
+        if (column == 0 || grid.store.columns().Get(column)->room <= 0) {
+            continue;  // column 0 is the row's name
         }
         const std::optional<std::wstring> shown = CellShownText(grid, column, row, kindCell);
         if (!shown || shown->empty()) {

@@ -54,6 +54,20 @@ void OnSetColWidth(GridInstance& grid, uint64_t column, int32_t width);
 void OnSetHeaderHeight(GridInstance& grid, int32_t height);
 void OnSetRowHeight(GridInstance& grid, int32_t height);
 
+// frame/column_order_messages.cpp: the display order and hidden columns.
+// After the columns' room or places changed: lays out the panes and repaints them.
+void ColumnsLaidOut(GridInstance& grid);
+LRESULT OnSetColOrder(GridInstance& grid, uint64_t count, const uint32_t* order);
+LRESULT OnGetColOrder(const GridInstance& grid, uint64_t room, uint32_t* order);
+LRESULT OnSetColHidden(GridInstance& grid, uint64_t column, bool hidden);
+LRESULT OnGetColHidden(const GridInstance& grid, uint64_t column);
+
+// input/column_fit.cpp: fits a column (or every shown one) to its texts; the new width.
+LRESULT OnAutoSizeColumn(GridInstance& grid, uint64_t column, bool fill);
+
+// input/column_hits.cpp: what lies at a point of the control's client area (GRM_HITTEST).
+LRESULT OnHitTest(GridInstance& grid, GridHitTest* hit);
+
 // frame/dpi_messages.cpp: the window's DPI.
 // Takes `dpi` as the window's: the sizes the client has not set follow it. Lays nothing out.
 void ApplyDpi(GridInstance& grid, UINT dpi);

@@ -59,12 +59,14 @@ struct ListGesture {
     bool activationPending = false;  // a double click awaits its activation; also set while
                                      // Enter's or a release's GRM_ACTIVATECELL runs
     // Read by this grid's GRM_SETCURCELL and GRM_ACTIVATECELL, which the pane's handlers send.
-    bool controlHeld = false;  // Ctrl held at the pane's last press or release
-    bool shiftHeld = false;    // Shift held then: a current-cell change stretches the selection
-    bool rightButton = false;  // a right release is being handled as a left release
-    uint32_t rowKind = 0;      // kind word of the row last released on or activated with Enter
-    bool editPending = false;  // a second click's edit waits out the double-click time on the
-                               // list pane's timer (input/list_pane_mouse.cpp)
+    bool controlHeld = false;    // Ctrl held at the pane's last press or release
+    bool shiftHeld = false;      // Shift held then: a current-cell change stretches the selection
+    bool rightButton = false;    // a right release is being handled as a left release
+    uint32_t rowKind = 0;        // kind word of the row last released on or activated with Enter
+    bool editPending = false;    // a second click's edit waits out the double-click time on the
+                                 // list pane's timer (input/list_pane_mouse.cpp)
+    bool tabFromEditor = false;  // the Tab the pane handles was handed on by a closing editor:
+                                 // it moves the current cell (input/editor_procs.cpp)
     MoveSelection moveSelection = MoveSelection::Add;  // for the next GRM_SETCURCELL
     uint32_t anchorRow = 0;  // where a range of GRS_LISTCONVENTIONS starts: the row last made
                              // current other than by a range
@@ -162,7 +164,8 @@ struct GridInstance {
     UINT_PTR controlId = 0;       // the control's identifier at creation
     DWORD style = 0;              // window style at creation (GRS_ painting options)
     HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
-    HWND listPane = nullptr;      // owner-drawn multiple-selection "ListBox" showing the rows
+    HWND listPane = nullptr;      // owner-drawn data-less "ListBox" showing the rows: it keeps
+                                  // their count and (unless owner data) their selection
     HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column,
                                   // painted in the header text colour
     bool activeLook = true;       // current cell painted in the active colours
@@ -199,14 +202,8 @@ struct GridInstance {
     AccessObjectsHold access;  // the accessible objects handed out (access/), made by the
                                // first WM_GETOBJECT, disconnected by WM_DESTROY
 
-    GridStore store;            // columns, cell slots, cell texts and row counts, in the
-                                // width of the grid's class (ANSI bytes or UTF-16)
-    uint64_t listItemRoom = 0;  // list items the list pane has storage for; 0 after a clear
-    // True while the list pane's items are the stored rows in the order they were added (item i
-    // holds row offset i * row size), as after a fill: a sort then need not read them. Any
-    // message that changes the pane's items from outside, and any sort that rewrites them,
-    // clears it; clearing the rows sets it again.
-    bool itemsInAddedOrder = true;
+    GridStore store;  // columns, cell slots, cell texts, the rows' display order and row counts,
+                      // in the width of the grid's class (ANSI bytes or UTF-16)
     OwnerRows owner;  // an owner-data grid's rows; unused otherwise
 
     ColumnWindows columnWindows;  // each column's editor and title arrow, beside its record

@@ -22,7 +22,8 @@ constexpr DWORD kResizeLineStyle = WS_CHILD | WS_CLIPSIBLINGS | SS_BLACKRECT;
 constexpr DWORD kHeaderPaneStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOTIFY | SS_OWNERDRAW;
 constexpr DWORD kListPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LBS_NOTIFY |
-                                 LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
+                                 LBS_MULTIPLESEL | LBS_NODATA | LBS_OWNERDRAWFIXED |
+                                 LBS_NOINTEGRALHEIGHT;
 // An owner-data grid's list pane holds no items, only their number, and keeps no selection (the
 // control keeps it as row ranges): a data-less list box of multiple selection would keep a
 // record for every row.

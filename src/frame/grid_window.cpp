@@ -115,6 +115,14 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case GRM_CLEARROWS: OnClearRows(grid); return 0;
         case GRM_SETROWCOUNT: return OnSetRowCount(grid, wParam);
         case GRM_COPY: return OnCopy(grid, wParam != 0);
+        case GRM_SETCOLORDER:
+            return OnSetColOrder(grid, wParam, reinterpret_cast<const uint32_t*>(lParam));
+        case GRM_GETCOLORDER:
+            return OnGetColOrder(grid, wParam, reinterpret_cast<uint32_t*>(lParam));
+        case GRM_SETCOLHIDDEN: return OnSetColHidden(grid, wParam, lParam != 0);
+        case GRM_GETCOLHIDDEN: return OnGetColHidden(grid, wParam);
+        case GRM_AUTOSIZECOLUMN: return OnAutoSizeColumn(grid, wParam, lParam == GRID_FIT_FILL);
+        case GRM_HITTEST: return OnHitTest(grid, reinterpret_cast<GridHitTest*>(lParam));
         case GRM_SORT: OnSort(grid, wParam, static_cast<uint32_t>(lParam)); return 0;
         case GRM_GETCOLTITLE:
             OnGetColTitle(grid, wParam, reinterpret_cast<void*>(lParam));

@@ -39,25 +39,13 @@ void SelectFilledRange(GridInstance& grid) {
     }
 }
 
-// The list box may grow its item array by a few items at a time, copying it whole each time, so
-// that a fill of millions of rows costs time growing with the square of the count. Storage is
-// reserved ahead for half again the items held, an eighth once the array is large: the copies
-// stay few, and the room a finished fill leaves unused (the list box never gives it back) stays
-// small beside the rows. False when the list box has no memory for the room asked.
-bool ReserveListItems(GridInstance& grid, uint64_t items) {
-    if (items <= grid.listItemRoom) {
-        return true;
-    }
-    constexpr uint64_t kLeastRoom = 256;
-    constexpr uint64_t kLargeRoom = 65536;
-    const uint64_t held = grid.listItemRoom;
-    const uint64_t growth = held < kLargeRoom ? held / 2 : held / 8;
-    const uint64_t room = std::max({items, held + growth, kLeastRoom});
-    if (CallReplaced(grid.listPane, LB_INITSTORAGE, static_cast<WPARAM>(room - held), 0) ==
-        LB_ERRSPACE) {
+// Shows the rows appended since `mark` by growing the list pane's count once; false, with those
+// rows taken back, when the list box cannot hold them.
+bool CountAppendedRows(GridInstance& grid, const GridStore::RowsMark& mark) {
+    if (CallReplaced(grid.listPane, LB_SETCOUNT, grid.store.RowCount(), 0) < 0) {
+        grid.store.DropRowsSince(mark);
         return false;
     }
-    grid.listItemRoom = room;
     return true;
 }
 
@@ -68,17 +56,12 @@ LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
     if (IsOwnerData(grid)) {
         return -1;  // the application keeps the rows
     }
-    std::optional<uint32_t> offset = grid.store.AppendRow(values);
-    if (!offset) {
+    const GridStore::RowsMark mark = grid.store.Mark();
+    if (!grid.store.AppendRow(values) || !CountAppendedRows(grid, mark)) {
         return -1;
     }
-    // Without the room reserved the append itself still asks the list box for memory.
-    ReserveListItems(grid, grid.store.RowCount());
-    // Straight to the list box: the pane's own procedure would only pass the item on.
-    const LRESULT position =
-        CallReplaced(grid.listPane, LB_ADDSTRING, 0, static_cast<LPARAM>(*offset));
     ShowAppendedRow(grid);
-    return position;
+    return static_cast<LRESULT>(mark.rowCount);
 }
 
 // The first new row's position; -1, with nothing changed, when not every row can be stored and
@@ -88,48 +71,16 @@ LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values) {
         values == nullptr || ColumnCount(grid) == 0) {
         return -1;
     }
-    // Each item goes straight to the list box's own procedure, looked up once for the batch:
-    // the look-up costs a third of the append itself.
-    const WNDPROC listBox = ReplacedProcedure(grid.listPane);
-    if (listBox == nullptr) {
-        return -1;
-    }
-    // The list pane's room first: with it, appending its items cannot fail.
-    if (!ReserveListItems(grid, uint64_t{grid.store.RowCount()} + count)) {
-        return -1;
-    }
     const GridStore::RowsMark mark = grid.store.Mark();
-    const std::optional<uint32_t> first =
-        grid.store.AppendRows(values, static_cast<uint32_t>(count));
-    if (!first) {
+    if (!grid.store.AppendRows(values, static_cast<uint32_t>(count)) ||
+        !CountAppendedRows(grid, mark)) {
         return -1;
-    }
-    const uint32_t rowSize = grid.store.RowSize();
-    LRESULT firstPosition = -1;
-    for (WPARAM i = 0; i < count; ++i) {
-        const LRESULT position = CallWindowProcA(listBox, grid.listPane, LB_ADDSTRING, 0,
-                                                 static_cast<LPARAM>(*first + i * rowSize));
-        if (position < 0) {
-            // A list pane that takes back its word: the rows go again, all of them, and the
-            // list box may move its top row as they go.
-            ++grid.viewGeneration;
-            for (WPARAM added = 0; added < i; ++added) {
-                CallReplaced(grid.listPane, LB_DELETESTRING, static_cast<WPARAM>(firstPosition), 0);
-            }
-            grid.store.DropRowsSince(mark);
-            return -1;
-        }
-        if (i == 0) {
-            firstPosition = position;
-        }
     }
     // Rows appended at the end move neither the caret nor the top row: one look at the view
-    // leaves it as a look after every row would.
-    // The memory grown ahead of the rows goes back at the list pane's next paint, when the
-    // rows have stopped coming: a fill in batches copies the store no more than one row at a
-    // time would.
+    // leaves it as a look after every row would. The memory grown ahead of the rows goes back
+    // at the list pane's next paint, when the rows have stopped coming.
     ShowAppendedRows(grid);
-    return firstPosition;
+    return static_cast<LRESULT>(mark.rowCount);
 }
 
 std::optional<CellContent> CellContentAt(GridInstance& grid, uint32_t column, uint32_t row) {
@@ -249,9 +200,7 @@ void OnClearRows(GridInstance& grid) {
     }
     if (grid.store.ClearRows()) {
         ForgetFileIcons(*grid.paint);  // row offsets start over
-        SendMessageA(grid.listPane, LB_RESETCONTENT, 0, 0);
-        grid.itemsInAddedOrder = true;  // an empty list; the grid's appends keep the order
-        grid.listItemRoom = 0;          // the list box lets its item storage go
+        CallReplaced(grid.listPane, LB_RESETCONTENT, 0, 0);
         grid.currentColumn = 0;
         grid.currentRow = 0;
         ++grid.viewGeneration;

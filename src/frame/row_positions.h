@@ -1,5 +1,5 @@
-// Reaching a grid's rows through its list pane: positions in the display order name rows, and
-// each list item's data is the row's offset in the store.
+// Reaching a grid's rows by position: positions in the display order name rows, and the store's
+// order gives the row offset each position shows.
 #pragma once
 
 #include <windows.h>
@@ -32,9 +32,9 @@ inline bool IsCell(const GridInstance& grid, uint64_t column, uint64_t row) {
     return column < ColumnCount(grid) && row < RowCount(grid);
 }
 
-// The row offset of the row shown at `position`.
+// The row offset of the row shown at `position`; RowOrder::kNoRow for no such position.
 inline uint32_t RowOffsetAt(const GridInstance& grid, uint32_t position) {
-    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETITEMDATA, position, 0));
+    return grid.store.OffsetAt(position);
 }
 
 // The kind cell of the row shown at `position`. An owner-data grid reads it from the rows last

@@ -1,10 +1,12 @@
 // GRM_SORT: reorders the display by one column and gathers the rows into their groups, keeping
 // the selected rows selected at their new places and the view at its top row; GRM_SETSORTARROW:
 // the titles' arrows alone.
+#include <algorithm>
+#include <iterator>
+#include <new>
 #include <vector>
 
 #include "frame/grid_handlers.h"
-#include "frame/list_box_items.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
@@ -64,6 +66,29 @@ void SetSortDirection(GridInstance& grid, uint64_t column, uint32_t mode) {
     ShowSortedArrow(grid, key, flags);
 }
 
+// Makes the selected positions exactly `wanted` (ascending): the list box keeps a selected
+// state per position, and only the positions whose state differs change.
+void MoveSelection(GridInstance& grid, const std::vector<uint32_t>& wanted) {
+    std::vector<uint32_t> now;
+    std::vector<uint32_t> off;
+    std::vector<uint32_t> on;
+    try {
+        if (SelectedRows(grid, now)) {
+            std::set_difference(now.begin(), now.end(), wanted.begin(), wanted.end(),
+                                std::back_inserter(off));
+            std::set_difference(wanted.begin(), wanted.end(), now.begin(), now.end(),
+                                std::back_inserter(on));
+            SelectRows(grid, off, false);
+            SelectRows(grid, on, true);
+            return;
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    // Without memory for the difference, every row is deselected and the wanted ones selected.
+    DeselectAllRows(grid);
+    SelectRows(grid, wanted, true);
+}
+
 }  // namespace
 
 void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
@@ -77,9 +102,11 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     std::vector<uint32_t> selected;
     SelectedRows(grid, selected);
     QuietSelection quiet(grid);  // the same rows stay selected; the new order is reported
-    DeselectAllRows(grid);
     SendMessageA(grid.ownWindow, GRM_ENDEDIT, 0, 1);
     if (grid.destroyed || RowCount(grid) < 2 || column >= ColumnCount(grid)) {
+        if (!grid.destroyed) {
+            DeselectAllRows(grid);
+        }
         ActiveSelectionTable().AssignAscending(selected.data(), selected.size());
         return;
     }
@@ -87,18 +114,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     const auto key = static_cast<uint32_t>(column);
     const GroupSortRequest request = RequestFor(grid, key, mode);
     uint32_t flags = grid.store.columns().Get(key)->flags;
-    // The list box's own procedure, which the pane's procedure passes item messages on to.
-    // Reading every item costs about as much as writing it: rows still in the order they were
-    // added are known without asking.
-    const WNDPROC procedure = ReplacedProcedure(grid.listPane);
-    const bool inAddedOrder =
-        grid.itemsInAddedOrder && CallReplaced(grid.listPane, LB_GETCOUNT, 0, 0) ==
-                                      static_cast<LRESULT>(grid.store.RowCount());
-    ListBoxItems list(grid.listPane, procedure, inAddedOrder ? grid.store.RowSize() : 0);
-    const GroupSortResult result = SortAndGroup(list, request, flags, &selected);
-    if (list.Rewritten()) {
-        grid.itemsInAddedOrder = false;
-    }
+    const GroupSortResult result = SortAndGroup(grid.store.order(), request, flags, &selected);
     if (result.sorted) {
         grid.store.SetColumnFlags(key, flags);
         grid.sortState = result.sortState;
@@ -106,7 +122,7 @@ void OnSort(GridInstance& grid, uint64_t column, uint32_t mode) {
     }  // else no scratch memory: the order stays, and so does the selection restored below
 
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
-    SelectRows(grid, selected, true);
+    MoveSelection(grid, selected);
     ActiveSelectionTable().AssignAscending(selected.data(), selected.size());
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     InvalidateRect(grid.listPane, nullptr, TRUE);

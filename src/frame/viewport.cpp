@@ -141,7 +141,7 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
     SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
     const ColumnRecord* record = grid.store.columns().Get(column);
     rect.left = record->x - grid.horizontalOffset;
-    rect.right = rect.left + record->width;
+    rect.right = rect.left + record->room;
     return rect;
 }
 

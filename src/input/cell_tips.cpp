@@ -11,6 +11,7 @@
 #include "access/row_text.h"
 #include "frame/cell_tip_window.h"
 #include "frame/row_positions.h"
+#include "input/column_hits.h"
 #include "input/list_pane.h"
 #include "render/text_room.h"
 #include "vorlane.h"
@@ -32,20 +33,9 @@ struct CutText {
     HFONT font = nullptr;
 };
 
-// The shown column (the kind column never is) whose span holds pane x.
-std::optional<uint32_t> ColumnAtX(const GridInstance& grid, int x) {
-    const ColumnSet& columns = grid.store.columns();
-    for (uint32_t column = 0; column + 1 < columns.Count(); ++column) {
-        const ColumnRecord& record = *columns.Get(column);
-        if (record.x <= x && x < static_cast<int64_t>(record.x) + record.width) {
-            return column;
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<TipSpot> SpotAt(const GridInstance& grid, HWND pane, LPARAM point) {
-    const std::optional<uint32_t> column = ColumnAtX(grid, GET_X_LPARAM(point));
+    const std::optional<uint32_t> column =
+        ShownColumnAtX(grid.store.columns(), GET_X_LPARAM(point));
     if (!column) {
         return std::nullopt;
     }
@@ -98,7 +88,7 @@ std::optional<CutText> CutTitle(const GridInstance& grid, uint32_t column) {
     }
     RECT pane = {};
     GetClientRect(grid.headerPane, &pane);
-    const RECT room = TitleTextRoom(grid, column, record, TitleButton(column, record, pane)).text;
+    const RECT room = TitleTextRoom(grid, column, record, TitleButton(record, pane)).text;
     const std::wstring text = ColumnTitle(grid, column);
     const std::optional<RECT> place = CutTextPlace(grid.headerPane, grid.headerFont, text, room,
                                                    CutTextAlignment(grid, record.titleAlign));

@@ -18,12 +18,11 @@ namespace vorlane {
 
 namespace {
 
-// The columns that show a text: wider than 0 and of text or numbers; never the kind column.
+// The columns that show a text, in display order.
 std::vector<uint32_t> CopiedColumns(const GridInstance& grid) {
     std::vector<uint32_t> columns;
-    for (uint32_t column = 0; column + 1 < ColumnCount(grid); ++column) {
-        const int32_t kind = grid.store.columns().CellKind(column);
-        if (grid.store.columns().Width(column) > 0 && (kind == kCellText || kind == kCellNumber)) {
+    for (const uint32_t column : grid.store.columns().Shown()) {
+        if (grid.store.columns().ShowsText(column)) {
             columns.push_back(column);
         }
     }

@@ -106,13 +106,13 @@ void PlaceAndFill(const GridInstance& grid, const ColumnRecord& column, HWND edi
     if (column.cellKind == kCellText) {
         const bool lines = Shared().gridLines;
         const int indent = grid.Scaled(kTextEditorIndent);
-        MoveWindow(editor, column.x + indent, lines ? top : top + 1, column.width - indent,
+        MoveWindow(editor, column.x + indent, lines ? top : top + 1, column.room - indent,
                    lines ? grid.rowHeight - 1 : grid.rowHeight - 2, TRUE);
         // The parent may have rewritten the text: it never runs past what the editor shows.
         buffer.CutAt(ShownTextLimit(column));
         SetTextAllSelected(editor, buffer.data(), buffer.width);
     } else if (column.cellKind == kCellNumber) {
-        MoveWindow(editor, column.x, top, column.width, grid.rowHeight, TRUE);
+        MoveWindow(editor, column.x, top, column.room, grid.rowHeight, TRUE);
         uint32_t value;
         std::memcpy(&value, buffer.data(), sizeof(value));
         char text[kNumberTextSize];
@@ -276,8 +276,8 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     }
     const uint32_t j = grid.currentColumn;
     const uint32_t i = grid.currentRow;
-    if (!IsCell(grid, j, i)) {
-        return 0;  // the parent cleared the rows while it was asked
+    if (!IsCell(grid, j, i) || !grid.store.columns().IsShown(j)) {
+        return 0;  // the parent cleared the rows while it was asked, or nothing shows the cell
     }
     const CellAddress cell = {j, i};
 

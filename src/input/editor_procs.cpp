@@ -37,10 +37,12 @@ void PassTabOn(HWND editor, GridInstance& grid) {
     if (grid.destroyed) {
         return;
     }
+    grid.gesture.tabFromEditor = true;
     SendMessageA(grid.listPane, WM_KEYDOWN, VK_TAB, kTabKeyData);
     if (grid.destroyed) {
         return;
     }
+    grid.gesture.tabFromEditor = false;
     SendMessageA(grid.listPane, WM_LBUTTONDBLCLK, 0, 0);
     if (grid.destroyed) {
         return;

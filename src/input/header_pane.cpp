@@ -7,12 +7,17 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+
+#include <windowsx.h>
 
 #include "frame/cell_tip_window.h"
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/shared_state.h"
 #include "input/cell_tips.h"
+#include "input/column_fit.h"
+#include "input/column_hits.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
 
@@ -21,9 +26,6 @@ namespace vorlane {
 namespace {
 
 constexpr UINT kHeaderClickRow = 0xFFFFFFFF;  // GRN_HEADERCLICK names no row
-// How far from a column's right edge the pointer arms a resize, pixels at 96 DPI (scaled).
-constexpr int kResizeZoneLeft = 2;
-constexpr int kResizeZoneRight = 1;
 
 uint32_t UnsignedX(LPARAM point) {
     return LOWORD(point);
@@ -52,35 +54,24 @@ int32_t ToInt32(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-// Arms a resize when the mouse, with no button held, is at most 2 pixels left or 1 pixel right
-// of a column's right edge (at 96 DPI; the zone scales with the window's DPI). Columns are tried
-// from the right, so that of columns sharing an edge (width 0) the last one is taken; the kind
-// column never is.
+// Arms a resize when the mouse, with no button held, is near a shown column's right edge
+// (ColumnEdgeAtX); the kind column and hidden columns never are.
 void HoverTest(GridInstance& grid, WPARAM keys, uint32_t mouseX) {
     if ((keys & (MK_LBUTTON | MK_RBUTTON)) != 0) {
         return;
     }
     HeaderResize& resize = grid.resize;
     resize.phase = ResizePhase::Idle;
-    const ColumnSet& columns = grid.store.columns();
-    const uint32_t count = columns.Count();
-    const auto zoneLeft = static_cast<uint32_t>(grid.Scaled(kResizeZoneLeft));
-    const auto zoneRight = static_cast<uint32_t>(grid.Scaled(kResizeZoneRight));
-    for (uint32_t column = count; column-- > 0;) {
-        const ColumnRecord& record = *columns.Get(column);
-        const auto edge = static_cast<uint32_t>(static_cast<int64_t>(record.x) + record.width);
-        resize.left = record.x;
-        resize.grabOffset = static_cast<int32_t>(mouseX - edge);
-        // Unsigned: at a mouse x within the zone's right part of 0, x minus it wraps and nothing
-        // is hit.
-        const bool onEdge = mouseX - zoneRight <= edge && edge <= mouseX + zoneLeft;
-        if (onEdge && column != count - 1) {
-            resize.column = column;
-            SetCursor(grid.resizeCursor);
-            resize.phase = ResizePhase::Hovering;
-            return;
-        }
+    const std::optional<uint32_t> column = ColumnEdgeAtX(grid, mouseX);
+    if (!column) {
+        return;
     }
+    const ColumnRecord& record = *grid.store.columns().Get(*column);
+    resize.left = record.x;
+    resize.grabOffset = static_cast<int32_t>(int64_t{mouseX} - record.x - record.room);
+    resize.column = *column;
+    SetCursor(grid.resizeCursor);
+    resize.phase = ResizePhase::Hovering;
 }
 
 // The resize line: one pixel wide, the control's full height, above the panes.
@@ -92,28 +83,14 @@ void MoveResizeLine(const GridInstance& grid, int32_t mouseX) {
     UpdateWindow(grid.resizeLine);
 }
 
-// The same column of the other width partner takes this one's width (from B to A unless this
-// control is A). Nothing is sent unless both partners are windows.
-void MirrorWidth(const GridInstance& grid, uint32_t column) {
-    const SharedGridState& shared = Shared();
-    HWND source = shared.widthPartnerB;
-    HWND target = shared.widthPartnerA;
-    if (grid.ownWindow == shared.widthPartnerA) {
-        std::swap(source, target);
-    }
-    if (!IsWindow(source) || !IsWindow(target)) {
-        return;
-    }
-    const LRESULT width = SendMessageA(source, GRM_GETCOLWIDTH, column, 0);
-    SendMessageA(target, GRM_SETCOLWIDTH, column, width);
-}
-
 void FinishResize(GridInstance& grid, int32_t mouseX) {
     HeaderResize& resize = grid.resize;
     resize.phase = ResizePhase::Idle;
     const uint32_t column = resize.column;
+    const int32_t width = ToInt32(DraggedEdge(resize, mouseX) - resize.left);
+    const bool changed = width != grid.store.columns().Width(column);
     // Setting the width lays out every later column and the total width again.
-    grid.store.SetColumnWidth(column, ToInt32(DraggedEdge(resize, mouseX) - resize.left));
+    grid.store.SetColumnWidth(column, width);
     ++grid.viewGeneration;
     ++grid.lookGeneration;
     ShowWindow(grid.resizeLine, SW_HIDE);
@@ -124,6 +101,24 @@ void FinishResize(GridInstance& grid, int32_t mouseX) {
     RepaintNow(grid.headerPane);
     RepaintNow(grid.listPane);
     MirrorWidth(grid, column);
+    if (changed && !grid.destroyed) {
+        NotifyColumnWidth(grid, column);
+    }
+}
+
+// A double click on a column's edge fits the column to its texts; the next press on the edge
+// drags it again.
+void OnHeaderDoubleClick(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
+    ReleaseOwnCapture(pane);
+    const std::optional<uint32_t> column = ColumnEdgeAtX(grid, UnsignedX(point));
+    if (!column) {
+        return;
+    }
+    grid.resize.phase = ResizePhase::Idle;
+    FitColumns(grid, *column, false, true);
+    if (!grid.destroyed) {
+        HoverTest(grid, keys & ~static_cast<WPARAM>(MK_LBUTTON), UnsignedX(point));
+    }
 }
 
 // Every arrow goes; the pressed title, if any, is released, gets its arrow and is reported.
@@ -150,17 +145,18 @@ void FinishTitleClick(GridInstance& grid) {
     }
 }
 
-// The first column, the kind column included, whose right edge lies right of the mouse; the
-// column count when there is none.
+// The first column in display order, the kind column included, whose right edge lies right of
+// the mouse; hidden columns take no room and are never hit. The column count when there is none.
 uint32_t TitleAt(const GridInstance& grid, uint32_t mouseX) {
     const ColumnSet& columns = grid.store.columns();
-    uint32_t column = 0;
-    while (column < columns.Count() &&
-           static_cast<int64_t>(columns.Get(column)->x) + columns.Get(column)->width <=
-               static_cast<int64_t>(mouseX)) {
-        ++column;
+    for (uint32_t position = 0; position < columns.Count(); ++position) {
+        const uint32_t column = columns.ColumnAt(position);
+        const ColumnRecord& record = *columns.Get(column);
+        if (static_cast<int64_t>(record.x) + record.room > static_cast<int64_t>(mouseX)) {
+            return column;
+        }
     }
-    return column;
+    return columns.Count();
 }
 
 void PressTitle(GridInstance& grid, uint32_t mouseX) {
@@ -198,6 +194,27 @@ bool ReleasedElsewhere(GridInstance& grid, HWND pane, LPARAM point) {
     return elsewhere;
 }
 
+// The parent's menu for the header: wParam the header pane, the screen point of a right click,
+// or (-1, -1) for a key.
+void AskForHeaderMenu(GridInstance& grid, LPARAM screenPoint) {
+    SendMessageA(grid.notifyWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid.headerPane),
+                 screenPoint);
+}
+
+void OnHeaderRButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
+    POINT screen = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ClientToScreen(pane, &screen);
+    AskForHeaderMenu(grid, MAKELPARAM(screen.x, screen.y));
+}
+
+// Shift+F10 while the header has the focus: the system's default handling turns it into this
+// pane's own WM_CONTEXTMENU at (-1, -1); a click's own reached the parent at the release.
+void OnHeaderContextMenu(GridInstance& grid, LPARAM point) {
+    if (point == static_cast<LPARAM>(static_cast<DWORD>(-1)) || point == -1) {
+        AskForHeaderMenu(grid, MAKELPARAM(-1, -1));
+    }
+}
+
 }  // namespace
 
 void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
@@ -231,8 +248,12 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
     ReleaseOwnCapture(pane);
 }
 
+// A double click on a column's edge fits the column to its texts, and the edge, moved there,
+// is armed again for the next drag; elsewhere it is the press it replaces.
 void OnHeaderLButtonDblClk(GridInstance& grid, HWND pane, WPARAM keys, LPARAM point) {
-    if (grid.resize.phase == ResizePhase::Hovering) {
+    if (ColumnEdgeAtX(grid, UnsignedX(point))) {
+        OnHeaderDoubleClick(grid, pane, keys, point);
+    } else if (grid.resize.phase == ResizePhase::Hovering) {
         OnHeaderLButtonDown(grid, pane, keys, point);
     } else {
         ReleaseOwnCapture(pane);
@@ -252,6 +273,8 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU:
         case WM_CAPTURECHANGED:
         case WM_MOUSEHOVER:
         case WM_MOUSELEAVE:
@@ -277,6 +300,8 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDOWN: OnHeaderLButtonDown(grid, pane, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnHeaderLButtonUp(grid, pane, lParam); return 0;
         case WM_LBUTTONDBLCLK: OnHeaderLButtonDblClk(grid, pane, wParam, lParam); return 0;
+        case WM_RBUTTONUP: OnHeaderRButtonUp(grid, pane, lParam); return 0;
+        case WM_CONTEXTMENU: OnHeaderContextMenu(grid, lParam); return 0;
         case WM_CAPTURECHANGED:
             OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
             break;

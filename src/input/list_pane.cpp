@@ -209,8 +209,9 @@ bool CancelsPendingEdit(UINT message) {
     }
 }
 
-// Messages that add, remove or rewrite the list box's items (the grid's own appends reach the
-// list box without passing here).
+// Messages that would add, remove or rewrite the list box's items: the rows and their order are
+// the control's own, so the pane refuses them (the control's own count changes reach the list
+// box without passing here).
 bool ChangesItems(UINT message) {
     switch (message) {
         case LB_ADDSTRING:
@@ -324,6 +325,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         return CallReplaced(pane, message, wParam, lParam);
     }
     GridInstance& grid = *hold.get();
+    if (ChangesItems(message)) {
+        return LB_ERR;
+    }
     if (MayMoveRows(message)) {
         ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
     }
@@ -332,9 +336,6 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (CancelsPendingEdit(message)) {
         CancelPendingEdit(grid);
-    }
-    if (ChangesItems(message)) {
-        grid.itemsInAddedOrder = false;  // a sort reads the items again
     }
 
     switch (message) {
@@ -374,6 +375,14 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MOUSEWHEEL: OnListMouseWheel(grid, wParam, lParam); return 0;
         case WM_SETCURSOR: return OnListSetCursor(grid, pane, wParam, lParam);
         case WM_GETDLGCODE: return kListDialogCode;
+        case LB_GETITEMDATA:
+            // A data-less list box holds no item data: a stored row's is its row offset.
+            if (!IsOwnerData(grid)) {
+                return wParam < RowCount(grid)
+                           ? static_cast<LRESULT>(RowOffsetAt(grid, static_cast<uint32_t>(wParam)))
+                           : LB_ERR;
+            }
+            break;
         case WM_CTLCOLOREDIT: return OnEditorColors(grid, pane, wParam, lParam);
         case WM_GETOBJECT:
             // The list box's own object knows nothing of the rows: the grid's object answers.

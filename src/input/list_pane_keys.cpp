@@ -3,10 +3,13 @@
 // and its scan value together, so that keys synthesised without a scan code reach the list box.
 // The commands users expect of a list come before them: Ctrl+A selects all, Ctrl+C and
 // Ctrl+Insert copy, F2 edits, Shift+F10 and the Menu key ask for the context menu.
+#include <optional>
+
 #include "frame/grid_handlers.h"
 #include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
+#include "input/column_fit.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
 
@@ -67,6 +70,17 @@ WORD HeldModifiers() {
     return held;
 }
 
+// The Tab (or Shift+Tab) an editor hands on moves the current cell to the next (or previous)
+// shown column, in the order the user sees them.
+void OnTab(GridInstance& grid) {
+    const bool back = (HeldModifiers() & GRID_KEY_SHIFT) != 0;
+    const std::optional<uint32_t> next =
+        grid.store.columns().ShownNeighbour(grid.currentColumn, !back);
+    if (next) {
+        SendMessageA(grid.ownWindow, GRM_SETCURCELL, *next, grid.currentRow);
+    }
+}
+
 void SelectAllRows(GridInstance& grid) {
     SendMessageA(grid.ownWindow, GRM_SELECTALL, 0, 0);
     if (grid.destroyed) {
@@ -89,6 +103,8 @@ bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey) {
         SelectAllRows(grid);
     } else if (held == GRID_KEY_CONTROL && (virtualKey == 'C' || virtualKey == VK_INSERT)) {
         OnCopy(grid, false);
+    } else if (held == GRID_KEY_CONTROL && virtualKey == VK_ADD) {
+        FitColumns(grid, kAllColumns, false, true);
     } else if (held == 0 && virtualKey == VK_F2) {
         SendMessageA(grid.ownWindow, GRM_BEGINEDIT, GRID_EDIT_CURRENT, grid.currentRow);
     } else if ((held == GRID_KEY_SHIFT && virtualKey == VK_F10) ||
@@ -145,6 +161,14 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
                 return false;
             }
             Scroll(grid, SB_PAGEDOWN);
+            return true;
+        case VK_TAB:
+            // Only the Tab that ends an edit moves the current cell; in the list itself Tab stays
+            // the parent's (a dialog's focus, or GRN_KEYDOWN).
+            if (!grid.gesture.tabFromEditor || (HeldModifiers() & ~GRID_KEY_SHIFT) != 0) {
+                return false;
+            }
+            OnTab(grid);
             return true;
         case VK_SPACE:
             if (!IsOwnerData(grid)) {

@@ -72,7 +72,7 @@ bool HitsColumn(const GridInstance& grid, int64_t x) {
     const ColumnSet& columns = grid.store.columns();
     for (uint32_t i = 0; i < columns.Count(); ++i) {
         const ColumnRecord* column = columns.Get(i);
-        if (column->x <= x && x <= int64_t{column->x} + column->width) {
+        if (column->x <= x && x <= int64_t{column->x} + column->room) {
             return true;
         }
     }

@@ -96,10 +96,10 @@ void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &item.rcItem, "", 0, nullptr);
 
     LONG trailingLeft = item.rcItem.left;
-    // The kind column (the last) has no button.
-    for (uint32_t column = 0; column + 1 < grid.store.columns().Count(); ++column) {
+    // The kind column (the last) and hidden columns have no button.
+    for (const uint32_t column : grid.store.columns().Shown()) {
         const ColumnRecord record = *grid.store.columns().Get(column);
-        const RECT button = TitleButton(column, record, item.rcItem);
+        const RECT button = TitleButton(record, item.rcItem);
         const bool pressed = (record.flags & kTitlePressed) != 0;
         DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
         if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {

@@ -76,12 +76,12 @@ bool ReadPaintedCell(const GridInstance& grid, const DRAWITEMSTRUCT& item, uint3
                      void* destination, uint32_t destinationUnits) {
     return IsOwnerData(grid)
                ? grid.owner.page.Read(item.itemID, column, destination, destinationUnits)
-               : grid.store.ReadCell(static_cast<uint32_t>(item.itemData), column, destination,
+               : grid.store.ReadCell(RowOffsetAt(grid, item.itemID), column, destination,
                                      destinationUnits);
 }
 
 uint32_t FileIconKey(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
-    return IsOwnerData(grid) ? item.itemID : static_cast<uint32_t>(item.itemData);
+    return IsOwnerData(grid) ? item.itemID : RowOffsetAt(grid, item.itemID);
 }
 
 void DrawFileIcon(const GridInstance& grid, FileIconCache& icons, IconStrip& strip,

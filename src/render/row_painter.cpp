@@ -87,7 +87,7 @@ class RowPainter {
           dc_(dc),
           columns_(grid.store.columns()),
           kindCell_(IsOwnerData(grid) ? grid.owner.page.KindCell(item.itemID)
-                                      : grid.store.KindCell(static_cast<uint32_t>(item.itemData))),
+                                      : grid.store.KindCell(RowOffsetAt(grid, item.itemID))),
           origin_(item.rcItem.left),
           row_{0, 0, width, height},
           gridLines_(Shared().gridLines) {}
@@ -98,8 +98,7 @@ class RowPainter {
         }
         SetBkMode(dc_, TRANSPARENT);
         FillBackground();
-        const uint32_t count = columns_.Count();
-        for (uint32_t column = 0; column + 1 < count; ++column) {
+        for (const uint32_t column : columns_.Shown()) {
             PaintColumn(column, *columns_.Get(column));
         }
     }
@@ -231,7 +230,7 @@ class RowPainter {
     // On the first pixel column after the cell: after every column with GRS_COLUMNLINES, else
     // after the last shown column unless GRS_NOENDLINE.
     void DrawColumnLine(uint32_t column, const RECT& cell) {
-        const bool last = column + 2 == columns_.Count();
+        const bool last = !columns_.ShownNeighbour(column, true);
         if ((grid_.style & GRS_COLUMNLINES) == 0 && (!last || (grid_.style & GRS_NOENDLINE) != 0)) {
             return;
         }

@@ -28,7 +28,7 @@ LONG ClampedX(int64_t x) {
 RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin) {
     RECT span = row;
     span.left = ClampedX(static_cast<int64_t>(record.x) - origin);
-    span.right = ClampedX(static_cast<int64_t>(record.x) + record.width - origin);
+    span.right = ClampedX(static_cast<int64_t>(record.x) + record.room - origin);
     return span;
 }
 
@@ -38,10 +38,10 @@ RECT CellTextRoom(const GridInstance& grid, uint32_t column, const RECT& span) {
     return {left + insetX, span.top + grid.Scaled(kTextInsetY), span.right - insetX, span.bottom};
 }
 
-RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane) {
+RECT TitleButton(const ColumnRecord& record, const RECT& pane) {
     RECT button = pane;
-    button.left = ClampedX(column == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
-    button.right = ClampedX(static_cast<int64_t>(record.x) + record.width + 1);
+    button.left = ClampedX(record.x == 0 ? record.x : static_cast<int64_t>(record.x) + 1);
+    button.right = ClampedX(static_cast<int64_t>(record.x) + record.room + 1);
     return button;
 }
 
@@ -68,6 +68,17 @@ UINT CutTextEnding(const GridInstance& grid) {
 
 int32_t CutTextAlignment(const GridInstance& grid, int32_t align) {
     return UsesListConventions(grid) ? 0 : align;
+}
+
+int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth) {
+    const int image = column == 0 ? grid.Scaled(kImageAreaWidth) : 0;
+    return textWidth + image + 2 * grid.Scaled(kTextInsetX);
+}
+
+int TitleWidthFor(const GridInstance& grid, int textWidth) {
+    // A pressed title's text stands a pixel to the right.
+    return textWidth + 2 * grid.Scaled(kTitleInsetX) + 1 + grid.Scaled(kArrowFromTitleRight) +
+           grid.Scaled(kTextBeforeArrow);
 }
 
 HFONT PaintedFont(HFONT font) {

@@ -22,8 +22,9 @@ RECT CellSpan(const ColumnRecord& record, const RECT& row, LONG origin);
 // DPI.
 RECT CellTextRoom(const GridInstance& grid, uint32_t column, const RECT& span);
 
-// The button of a column's title in a header pane whose client area is `pane`.
-RECT TitleButton(uint32_t column, const ColumnRecord& record, const RECT& pane);
+// The button of a column's title in a header pane whose client area is `pane`: the first
+// shown column's begins at the pane's left, every other a pixel right of its x.
+RECT TitleButton(const ColumnRecord& record, const RECT& pane);
 // Where a title's text and sort arrow go in its button: a pressed title a pixel lower and to
 // the right, the arrow at the right end and the text left of it when the column shows one.
 struct TitleRoom {
@@ -39,6 +40,11 @@ UINT CutTextEnding(const GridInstance& grid);
 // The alignment by which a cut text lies in its room as painted: an ended text fills the room
 // from its left edge whatever the alignment, otherwise the text's own alignment places it.
 int32_t CutTextAlignment(const GridInstance& grid, int32_t align);
+
+// The width a column needs to show, uncut, a cell text `textWidth` pixels wide (column 0's image
+// room included), or a title that wide with room for a sort arrow beside it.
+int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth);
+int TitleWidthFor(const GridInstance& grid, int textWidth);
 
 // The font a text is painted in: the grid's, or without one the default of a new device
 // context, which painting then keeps.

@@ -42,9 +42,11 @@ std::optional<uint32_t> ColumnSet::Add(const ColumnDescriptor& column) {
         record.maskOffset = *mask;
     }
     record.x = static_cast<int32_t>(totalWidth_);
+    record.room = column.width;
     totalWidth_ += static_cast<uint32_t>(column.width);
     uint32_t index = count_;
     records_[index] = record;
+    order_[index] = index;  // new columns show last
     ++count_;
     if (column.title != nullptr) {
         SetTitle(index, column.title);
@@ -56,22 +58,12 @@ const ColumnRecord* ColumnSet::Get(uint32_t index) const {
     return index < count_ ? &records_[index] : nullptr;
 }
 
-void ColumnSet::LayOutFrom(uint32_t first) {
-    // Unsigned arithmetic: widths are stored unchecked and the sum wraps rather than overflows.
-    uint32_t position = static_cast<uint32_t>(records_[first].x);
-    for (uint32_t i = first; i < count_; ++i) {
-        records_[i].x = static_cast<int32_t>(position);
-        position += static_cast<uint32_t>(records_[i].width);
-    }
-    totalWidth_ = position;
-}
-
 bool ColumnSet::SetWidth(uint32_t index, int32_t width) {
     if (index >= count_) {
         return false;
     }
     records_[index].width = width;
-    LayOutFrom(index);
+    LayOut();
     return true;
 }
 

@@ -54,7 +54,42 @@ struct ColumnDescriptor : ColumnFields {
 struct ColumnRecord : ColumnFields {
     uint32_t titleOffset = 0;  // label pool offset of the title; 0 for none
     uint32_t maskOffset = 0;   // label pool offset of the mask; 0 for none
-    int32_t x = 0;             // left edge in pixels from the first column's left edge
+    int32_t x = 0;             // left edge in pixels from the shown first column's left edge
+    int32_t room = 0;          // pixels the column takes: its width, or 0 while hidden
+    bool hidden = false;       // takes no room and shows nothing; keeps its width
+};
+
+class ColumnSet;
+
+// The columns a user sees, in display order: hidden columns and the kind column left out. Every
+// reader of what a row shows (painting, copy, tooltips, accessibility, editing moves) walks
+// these.
+class ShownColumns {
+  public:
+    class Iterator {
+      public:
+        Iterator(const ColumnSet& set, uint32_t position) : set_(&set), position_(position) {
+            Skip();
+        }
+        uint32_t operator*() const;
+        Iterator& operator++() {
+            ++position_;
+            Skip();
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return position_ != other.position_; }
+
+      private:
+        void Skip();  // on to the next shown column or the end
+        const ColumnSet* set_;
+        uint32_t position_;  // display position
+    };
+    explicit ShownColumns(const ColumnSet& set) : set_(set) {}
+    Iterator begin() const { return Iterator(set_, 0); }
+    Iterator end() const;
+
+  private:
+    const ColumnSet& set_;
 };
 
 class ColumnSet {
@@ -77,9 +112,32 @@ class ColumnSet {
     int32_t Width(uint32_t index) const { return index < count_ ? records_[index].width : 0; }
     int32_t CellKind(uint32_t index) const { return index < count_ ? records_[index].cellKind : 0; }
 
-    // Stores the width and moves every later column; columns before `index` keep their x.
-    // False (nothing changed) for an index not below Count().
+    // Stores the width and lays the columns out again. False (nothing changed) for an index not
+    // below Count().
     bool SetWidth(uint32_t index, int32_t width);
+
+    // Display order. Every column but the kind column (the last) once each, `count` of them;
+    // the kind column stays last. False, nothing changed, for any other array.
+    bool SetOrder(const uint32_t* order, uint32_t count);
+    // Writes at most `room` columns of the display order (the kind column left out); returns
+    // how many the order holds.
+    uint32_t GetOrder(uint32_t* order, uint32_t room) const;
+    // The column at a display position, and the display position of a column (the index
+    // itself past Count()).
+    uint32_t ColumnAt(uint32_t position) const {
+        return position < count_ ? order_[position] : position;
+    }
+    uint32_t PositionOf(uint32_t index) const;
+    // Hides or shows a column; the kind column is refused. False for a bad index.
+    bool SetHidden(uint32_t index, bool hidden);
+    // Hidden columns and the kind column are not shown; neither is an index past Count().
+    bool IsShown(uint32_t index) const;
+    // A shown column that paints a text: room above 0, of text or numbers.
+    bool ShowsText(uint32_t index) const;
+    // The shown columns in display order.
+    ShownColumns Shown() const { return ShownColumns(*this); }
+    // The shown column before or after `index` in display order, if any.
+    std::optional<uint32_t> ShownNeighbour(uint32_t index, bool forward) const;
     // Stores a copy of `title` as the column's title; null removes it. The old title stays in
     // the label pool unreferenced. False (nothing changed) for a bad index or without memory.
     bool SetTitle(uint32_t index, const void* title);
@@ -99,13 +157,22 @@ class ColumnSet {
     const StringPool& labels() const { return labels_; }
 
   private:
-    // Sets x from column `first` on and the total width after the last column.
-    void LayOutFrom(uint32_t first);
+    // Sets each column's room and x in display order, and the total width.
+    void LayOut();
 
     std::array<ColumnRecord, kMaxColumns> records_{};  // the first count_ are in use
+    std::array<uint32_t, kMaxColumns> order_{};        // column indexes in display order
     uint32_t count_ = 0;                               // columns added; never decreases
     uint32_t totalWidth_ = 0;                          // pixels; x of a next column
     StringPool labels_;                                // titles and masks
 };
+
+inline uint32_t ShownColumns::Iterator::operator*() const {
+    return set_->ColumnAt(position_);
+}
+
+inline ShownColumns::Iterator ShownColumns::end() const {
+    return Iterator(set_, set_.Count());
+}
 
 }  // namespace vorlane

@@ -59,13 +59,13 @@ std::optional<uint32_t> GridStore::AppendRow(const intptr_t* values) {
     // Measure the texts and obtain all memory first, so that the row is appended whole or not
     // at all.
     const uint64_t textBytes = TextBytesOf(values);
-    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) || !table_.ReserveFor(RowSize())) {
-        pool_.DropReserveIfAbsent();
-        table_.DropReserveIfAbsent();
+    if (!ReserveFor(textBytes, RowSize(), 1)) {
         return std::nullopt;
     }
     // With the memory in hand nothing below can fail.
-    return CommitRow(values);
+    const uint32_t rowOffset = CommitRow(values);
+    order_.Append(rowOffset, 1, 0);
+    return rowOffset;
 }
 
 std::optional<uint32_t> GridStore::AppendRows(const intptr_t* values, uint32_t count) {
@@ -80,26 +80,48 @@ std::optional<uint32_t> GridStore::AppendRows(const intptr_t* values, uint32_t c
         textBytes += TextBytesOf(values + static_cast<size_t>(row) * columnCount);
     }
     const uint64_t slotBytes = static_cast<uint64_t>(count) * RowSize();
-    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) || !table_.ReserveFor(slotBytes)) {
-        pool_.DropReserveIfAbsent();
-        table_.DropReserveIfAbsent();
+    if (!ReserveFor(textBytes, slotBytes, count)) {
         return std::nullopt;
     }
     const uint32_t first = CommitRow(values);
     for (uint32_t row = 1; row < count; ++row) {
         CommitRow(values + static_cast<size_t>(row) * columnCount);
     }
+    order_.Append(first, count, RowSize());
     return first;
 }
 
+bool GridStore::ReserveFor(uint64_t textBytes, uint64_t slotBytes, uint64_t positions) {
+    if ((textBytes != 0 && !pool_.ReserveFor(textBytes)) || !table_.ReserveFor(slotBytes) ||
+        !order_.ReserveFor(positions)) {
+        pool_.DropReserveIfAbsent();
+        table_.DropReserveIfAbsent();
+        order_.DropReserveIfAbsent();
+        return false;
+    }
+    return true;
+}
+
 GridStore::RowsMark GridStore::Mark() const {
-    return {table_.used(), table_.capacity(), pool_.used(),    pool_.capacity(),
-            rowCount_,     filledRowCount_,   table_.Exists(), pool_.Exists()};
+    RowsMark mark;
+    mark.tableUsed = table_.used();
+    mark.tableCapacity = table_.capacity();
+    mark.poolUsed = pool_.used();
+    mark.poolCapacity = pool_.capacity();
+    mark.orderUsed = order_.used();
+    mark.orderCapacity = order_.capacity();
+    mark.rowCount = rowCount_;
+    mark.filledRowCount = filledRowCount_;
+    mark.tableExisted = table_.Exists();
+    mark.poolExisted = pool_.Exists();
+    mark.orderExisted = order_.Exists();
+    return mark;
 }
 
 void GridStore::DropRowsSince(const RowsMark& mark) {
     table_.TruncateTo(mark.tableExisted, mark.tableUsed, mark.tableCapacity);
     pool_.TruncateTo(mark.poolExisted, mark.poolUsed, mark.poolCapacity);
+    order_.TruncateTo(mark.orderExisted, mark.orderUsed, mark.orderCapacity);
     rowCount_ = mark.rowCount;
     filledRowCount_ = mark.filledRowCount;
 }
@@ -203,6 +225,7 @@ bool GridStore::ClearRows() {
     }
     table_.Release();
     pool_.Release();
+    order_.Release();
     rowCount_ = 0;
     filledRowCount_ = 0;
     return true;

@@ -1,7 +1,7 @@
 // Everything one grid stores: its columns (with their labels), the cell table, the string pool
-// of cell texts, and the row counts. Rows are appended whole and never removed one by one; a
-// row is named by its row offset, the byte offset of its first slot in the cell table.
-// Every text of a grid, labels included, is of the width the store was made with
+// of cell texts, the display order of the rows, and the row counts. Rows are appended whole and
+// never removed one by one; a row is named by its row offset, the byte offset of its first slot in
+// the cell table. Every text of a grid, labels included, is of the width the store was made with
 // (text_width.h); a text slot holds a byte offset into the pool in either width.
 #pragma once
 
@@ -10,6 +10,7 @@
 
 #include "store/cell_table.h"
 #include "store/column_set.h"
+#include "store/row_order.h"
 #include "store/sort_keys.h"
 #include "store/string_pool.h"
 
@@ -29,6 +30,10 @@ class GridStore {
         return columns_.SetTitle(index, title);
     }
     bool SetColumnFlags(uint32_t index, uint32_t flags) { return columns_.SetFlags(index, flags); }
+    bool SetColumnOrder(const uint32_t* order, uint32_t count) {
+        return columns_.SetOrder(order, count);
+    }
+    bool SetColumnHidden(uint32_t index, bool hidden) { return columns_.SetHidden(index, hidden); }
     const ColumnSet& columns() const { return columns_; }
 
     // Appends a row: one slot per column, in column order. `values` holds one entry per column:
@@ -52,10 +57,13 @@ class GridStore {
         uint32_t tableCapacity = 0;
         uint32_t poolUsed = 0;
         uint32_t poolCapacity = 0;
+        uint32_t orderUsed = 0;
+        uint32_t orderCapacity = 0;
         uint32_t rowCount = 0;
         uint32_t filledRowCount = 0;
         bool tableExisted = false;
         bool poolExisted = false;
+        bool orderExisted = false;
     };
     RowsMark Mark() const;
     // Removes every row appended since `mark` and the texts they stored; nothing else may have
@@ -84,16 +92,24 @@ class GridStore {
     // without memory.
     bool WriteCell(uint32_t rowOffset, uint32_t column, const void* source);
 
-    // Gives back the memory the cell table and the string pool hold for rows not yet appended,
-    // when a fill is over: growth reserves up to half again what is stored. Appends after it
-    // obtain memory again as they need it. Every view of the table and the pool moves.
+    // Gives back the memory the cell table, the string pool and the order hold for rows not yet
+    // appended, when a fill is over: growth reserves up to half again what is stored. Appends
+    // after it obtain memory again as they need it. Every view of the blocks moves.
     void TrimMemory() {
         table_.Trim();
         pool_.Trim();
+        order_.Trim();
     }
 
-    // Frees the cell table and the string pool and zeroes the row counts, when rows exist; the
-    // columns, their titles and masks stay. True when there were rows to clear.
+    // The display order: the row offset shown at each position. Appends put each new row at the
+    // end; a sort rewrites it.
+    const RowOrder& order() const { return order_; }
+    RowOrder& order() { return order_; }
+    // The row offset shown at `position`; RowOrder::kNoRow past the last position.
+    uint32_t OffsetAt(uint32_t position) const { return order_.At(position); }
+
+    // Frees the cell table, the string pool and the order and zeroes the row counts, when rows
+    // exist; the columns, their titles and masks stay. True when there were rows to clear.
     bool ClearRows();
 
     // True while the cell table exists, i.e. a row was added since creation or the last clear.
@@ -126,12 +142,16 @@ class GridStore {
   private:
     // The bytes of pool one row's texts need (0 for a null row).
     uint64_t TextBytesOf(const intptr_t* values) const;
+    // Obtains the memory for `textBytes` of pool, `slotBytes` of slots and `positions` of order,
+    // all or none.
+    bool ReserveFor(uint64_t textBytes, uint64_t slotBytes, uint64_t positions);
     // Stores one row, its memory obtained beforehand, and returns its offset.
     uint32_t CommitRow(const intptr_t* values);
 
     ColumnSet columns_;               // column records and their label pool
     CellTable table_;                 // one 32-bit slot per cell, row after row
     StringPool pool_;                 // texts of text cells
+    RowOrder order_;                  // row offset shown at each position
     uint32_t rowCount_ = 0;           // rows appended since creation or the last clear
     uint32_t filledRowCount_ = 0;     // of those, rows whose first entry was non-zero
     const uint16_t* fold_ = nullptr;  // the caller's folding table for wide keys; null: a-z only

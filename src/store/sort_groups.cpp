@@ -96,14 +96,11 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
     const size_t rows = static_cast<size_t>(count);
     const uint32_t newFlags = ApplySortDirection(flags, request.mode);
     try {
-        // Each item is read once: reading and writing items are the costly steps of a sort.
         ScratchVector<uint32_t> shown(rows);  // the rows in the order the list shows them
         ScratchVector<uint32_t> sorted(rows);
         ScratchVector<uint32_t> grouped(rows);
-        const uint32_t stride = list.AddedOrderStride();
         for (size_t i = 0; i < rows; ++i) {
-            shown[i] = stride != 0 ? static_cast<uint32_t>(i * stride)
-                                   : list.GetData(static_cast<int32_t>(i));
+            shown[i] = list.GetData(static_cast<int32_t>(i));
         }
         std::copy(shown.begin(), shown.end(), sorted.begin());
         if (!SortRowOffsets(sorted.data(), rows, request.keys, (newFlags & kDescendingFlag) != 0)) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "store/grid_store.h"
 
@@ -157,6 +158,100 @@ TEST(ColumnLimits, AddingIsRefusedWhileRowsExistAndBeyondTheRoom) {
     EXPECT_FALSE(full.Add(Column(1)));
     EXPECT_EQ(full.Count(), kMaxColumns);
     EXPECT_EQ(full.TotalWidth(), kMaxColumns);
+}
+
+}  // namespace
+}  // namespace vorlane
+
+namespace vorlane {
+namespace {
+
+// Five columns of widths 10, 20, 30, 40 and the kind column of 5, laid out in a given order
+// with a given set hidden.
+struct LayoutCase {
+    const char* name;
+    std::vector<uint32_t> order;   // applied when not empty
+    std::vector<uint32_t> hidden;  // columns hidden after the order
+    bool orderTaken;               // SetOrder's answer
+    std::vector<uint32_t> shown;   // the shown walk
+    std::vector<int32_t> x;        // x of columns 0..3
+    uint32_t total;
+};
+
+TEST(ColumnOrder, OrderAndHiddenSetWalkAndLayout) {
+    const LayoutCase cases[] = {
+        {"as added", {}, {}, true, {0, 1, 2, 3}, {0, 10, 30, 60}, 105},
+        {"reversed", {3, 2, 1, 0}, {}, true, {3, 2, 1, 0}, {90, 70, 40, 0}, 105},
+        {"hidden keeps x of the next", {}, {1}, true, {0, 2, 3}, {0, 10, 10, 40}, 85},
+        {"column 0 hidden, reordered", {2, 0, 3, 1}, {0}, true, {2, 3, 1}, {30, 70, 0, 30}, 95},
+        {"duplicate refused", {0, 0, 1, 2}, {}, false, {0, 1, 2, 3}, {0, 10, 30, 60}, 105},
+        {"kind column refused", {0, 1, 2, 4}, {}, false, {0, 1, 2, 3}, {0, 10, 30, 60}, 105},
+        {"short refused", {1, 0, 2}, {}, false, {0, 1, 2, 3}, {0, 10, 30, 60}, 105},
+        {"out of range refused", {0, 1, 2, 9}, {}, false, {0, 1, 2, 3}, {0, 10, 30, 60}, 105},
+        {"all hidden", {}, {0, 1, 2, 3}, true, {}, {0, 0, 0, 0}, 5},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ColumnSet columns;
+        for (int32_t width : {10, 20, 30, 40, 5}) {
+            columns.Add(Column(width));
+        }
+        if (!c.order.empty()) {
+            EXPECT_EQ(columns.SetOrder(c.order.data(), static_cast<uint32_t>(c.order.size())),
+                      c.orderTaken);
+        }
+        for (uint32_t column : c.hidden) {
+            EXPECT_TRUE(columns.SetHidden(column, true));
+        }
+        std::vector<uint32_t> walked;
+        for (uint32_t column : columns.Shown()) {
+            walked.push_back(column);
+        }
+        EXPECT_EQ(walked, c.shown);
+        for (uint32_t column = 0; column < 4; ++column) {
+            EXPECT_EQ(columns.Get(column)->x, c.x[column]) << "column " << column;
+        }
+        EXPECT_EQ(columns.TotalWidth(), c.total);
+        for (uint32_t column : c.hidden) {
+            EXPECT_EQ(columns.Width(column), (column + 1) * 10)
+                << "a hidden column keeps its width";
+        }
+        uint32_t order[4] = {};
+        EXPECT_EQ(columns.GetOrder(order, 4), 4u);
+        if (c.orderTaken && !c.order.empty()) {
+            EXPECT_EQ(std::vector<uint32_t>(order, order + 4), c.order);
+        }
+        if (!walked.empty()) {
+            EXPECT_EQ(columns.ShownNeighbour(walked.front(), false), std::nullopt);
+            EXPECT_EQ(columns.ShownNeighbour(walked.back(), true), std::nullopt);
+        }
+        for (size_t i = 0; i + 1 < walked.size(); ++i) {
+            EXPECT_EQ(columns.ShownNeighbour(walked[i], true), walked[i + 1]);
+            EXPECT_EQ(columns.ShownNeighbour(walked[i + 1], false), walked[i]);
+        }
+    }
+}
+
+TEST(ColumnOrder, BadArgumentsChangeNothing) {
+    ColumnSet columns;
+    EXPECT_FALSE(columns.SetOrder(nullptr, 0)) << "no columns";
+    EXPECT_EQ(columns.GetOrder(nullptr, 0), 0u);
+    columns.Add(Column(10));
+    columns.Add(Column(20));
+    columns.Add(Column(5));
+    EXPECT_FALSE(columns.SetOrder(nullptr, 2));
+    EXPECT_FALSE(columns.SetHidden(2, true)) << "the kind column is never shown anyway";
+    EXPECT_FALSE(columns.SetHidden(7, true));
+    EXPECT_FALSE(columns.IsShown(2));
+    uint32_t one[1] = {99};
+    EXPECT_EQ(columns.GetOrder(one, 1), 2u) << "the count, however small the room";
+    EXPECT_EQ(one[0], 0u);
+    const uint32_t swapped[] = {1, 0};
+    ASSERT_TRUE(columns.SetOrder(swapped, 2));
+    columns.Add(Column(7));
+    EXPECT_EQ(columns.ColumnAt(3), 3u) << "a column added later shows last";
+    EXPECT_EQ(columns.PositionOf(0), 1u);
+    EXPECT_EQ(columns.Get(3)->x, 35);
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ class DataOnlyList : public ListItems {
         ++reads;
         return index >= 0 && index < Count() ? data_[index] : 0;
     }
-    uint32_t AddedOrderStride() const override { return stride; }
     void SetData(int32_t index, uint32_t data) override {
         ++writes;
         if (index >= 0 && index < Count()) {
@@ -35,7 +34,6 @@ class DataOnlyList : public ListItems {
     const std::vector<uint32_t>& Data() const { return data_; }
     int writes = 0;
     mutable int reads = 0;
-    uint32_t stride = 0;  // what AddedOrderStride answers
 
   private:
     std::vector<uint32_t> data_;
@@ -222,35 +220,6 @@ TEST(SortGroups, SelectedPositionsFollowTheirRows) {
     ASSERT_EQ(list.Data()[0], r2);
     ASSERT_EQ(list.Data()[3], r0);
     EXPECT_EQ(selected, (std::vector<uint32_t>{0, 3}));
-}
-
-// Rows known to be in the order they were added are not read, and sort exactly as read rows.
-TEST(SortGroups, RowsInAddedOrderSortWithoutBeingRead) {
-    GroupedGrid g;
-    for (int32_t key = 300; key > 0; --key) {
-        g.Add(key % 11 == 0 ? 7 : key * 13 % 97, key % 5 == 0 ? 1 : key % 7 == 0 ? 3 : 4);
-    }
-    const uint32_t stride = g.rows[1] - g.rows[0];
-    for (size_t i = 0; i < g.rows.size(); ++i) {
-        ASSERT_EQ(g.rows[i], i * stride);
-    }
-    for (uint32_t mode : {0u, 1u, 3u, 5u}) {
-        SCOPED_TRACE(mode);
-        DataOnlyList read(g.rows);
-        DataOnlyList known(g.rows);
-        known.stride = stride;
-        std::vector<uint32_t> readSelected = {0, 4, 150, 299};
-        std::vector<uint32_t> knownSelected = readSelected;
-        uint32_t readFlags = 0;
-        uint32_t knownFlags = 0;
-        ASSERT_TRUE(SortAndGroup(read, g.Request(mode), readFlags, &readSelected).sorted);
-        ASSERT_TRUE(SortAndGroup(known, g.Request(mode), knownFlags, &knownSelected).sorted);
-        EXPECT_GT(read.reads, 0);
-        EXPECT_EQ(known.reads, 0);
-        EXPECT_EQ(known.Data(), read.Data());
-        EXPECT_EQ(knownSelected, readSelected);
-        EXPECT_EQ(knownFlags, readFlags);
-    }
 }
 
 TEST(SortGroups, RefusalsChangeNothing) {

@@ -39,11 +39,16 @@ inline BlockImage ImageOf(const CellTable& table) {
     return ImageOf(table.Exists(), table.used(), table.capacity(), table.bytes());
 }
 
+inline BlockImage ImageOf(const RowOrder& order) {
+    return ImageOf(order.Exists(), order.used(), order.capacity(), order.bytes());
+}
+
 // A whole grid store as the outside sees it.
 struct StoreImage {
     BlockImage table;
     BlockImage pool;
     BlockImage labels;
+    BlockImage order;
     uint32_t rowCount = 0;
     uint32_t filledRowCount = 0;
     uint32_t columnCount = 0;
@@ -56,6 +61,7 @@ inline StoreImage ImageOf(const GridStore& store) {
     return StoreImage{ImageOf(store.table()),
                       ImageOf(store.pool()),
                       ImageOf(store.columns().labels()),
+                      ImageOf(store.order()),
                       store.RowCount(),
                       store.FilledRowCount(),
                       store.columns().Count(),
@@ -69,7 +75,7 @@ inline void ExpectBlockInvariants(bool exists, uint32_t used, uint32_t capacity,
     EXPECT_EQ(exists, capacity != 0);
     EXPECT_EQ(capacity % GrowBlock::kStep, 0u);
     EXPECT_LE(used, capacity);
-    if (!exists) {
+    if (!exists || used == capacity) {
         return;
     }
     const uint8_t* begin = static_cast<const uint8_t*>(bytes);

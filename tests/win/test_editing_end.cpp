@@ -185,7 +185,9 @@ TEST_F(Editing, TabInATextEditorEndsItUnwrittenAndHandsTheListATabAndADoubleClic
     Type(editor, VK_TAB);
     SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure));
 
-    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_ENDEDIT}));
+    // The Tab the list takes moves the current cell to the next shown column.
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_ENDEDIT, GRN_CELLCLICK, GRN_CURCELLCHANGED}));
+    EXPECT_EQ(Grid_GetCurCol(grid), kPlacedColumn + 1);
     EXPECT_EQ(texts, (std::vector<std::string>{"tabbed"}));
     EXPECT_EQ(CellText(kPlacedColumn, 1), "second");
     EXPECT_FALSE(IsWindowVisible(editor));
@@ -199,7 +201,7 @@ TEST_F(Editing, TabInATextEditorEndsItUnwrittenAndHandsTheListATabAndADoubleClic
     EXPECT_EQ(seen[1].lParam, 0);
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageA(editors[kPlacedColumn + 1], EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, end) << "the current column's editor keeps no selection";
 }
@@ -249,7 +251,7 @@ TEST_F(Editing, EnterInAnEditorThatIsNotShownLeavesNoCommitBehind) {
     SetWindowTextA(editor, "not written");
     ClearRecords();
     Type(editor, VK_TAB);
-    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_ENDEDIT}));
+    EXPECT_EQ(parent.Codes(), (std::vector<UINT>{GRN_ENDEDIT, GRN_CELLCLICK, GRN_CURCELLCHANGED}));
     EXPECT_EQ(CellText(kPlacedColumn, 0), "first");
 }
 

@@ -1,5 +1,5 @@
 // The list box and the in-memory list of the unit tests must agree, step by step, on one scripted
-// sequence; the list box's item data is reached through the store's view of the list pane.
+// sequence.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "frame/list_box_items.h"
 #include "harness.h"
 #include "memory_list_items.h"
 
@@ -19,14 +18,16 @@ namespace {
 constexpr int kRowHeight = 17;
 constexpr int kPage = 6;
 
-// The list box driven by its messages; the item data goes through the store's ListBoxItems.
+// The list box driven by its messages.
 class ListBoxMessages final : public vorlane::ListBoxModel {
   public:
-    explicit ListBoxMessages(HWND box) : box_(box), items_(box) {}
+    explicit ListBoxMessages(HWND box) : box_(box) {}
 
-    int32_t Count() const override { return items_.Count(); }
-    uint32_t GetData(int32_t index) const override { return items_.GetData(index); }
-    void SetData(int32_t index, uint32_t data) override { items_.SetData(index, data); }
+    int32_t Count() const override { return Send(LB_GETCOUNT, 0, 0); }
+    uint32_t GetData(int32_t index) const override {
+        return static_cast<uint32_t>(Send(LB_GETITEMDATA, index, 0));
+    }
+    void SetData(int32_t index, uint32_t data) override { Send(LB_SETITEMDATA, index, data); }
 
     int32_t Add(uint32_t data) override { return Send(LB_ADDSTRING, 0, data); }
     void Reset() override { Send(LB_RESETCONTENT, 0, 0); }
@@ -46,7 +47,6 @@ class ListBoxMessages final : public vorlane::ListBoxModel {
         return static_cast<int32_t>(SendMessageA(box_, message, wParam, lParam));
     }
     HWND box_;
-    vorlane::ListBoxItems items_;
 };
 
 std::string Describe(const vorlane::ListBoxModel& list) {

@@ -219,3 +219,70 @@ TEST_F(Rows, ARowWithoutColumnsIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a caller can read of the list pane: its count, item data, selection and top row.
+std::vector<LRESULT> ListPaneAnswers(HWND pane) {
+    std::vector<LRESULT> answers;
+    const LRESULT count = SendMessageA(pane, LB_GETCOUNT, 0, 0);
+    answers.push_back(count);
+    for (LRESULT i = 0; i <= count; ++i) {  // one past the last answers LB_ERR
+        answers.push_back(SendMessageA(pane, LB_GETITEMDATA, i, 0));
+        answers.push_back(SendMessageA(pane, LB_GETSEL, i, 0));
+    }
+    answers.push_back(SendMessageA(pane, LB_GETSELCOUNT, 0, 0));
+    int selected[8] = {};
+    answers.push_back(SendMessageA(pane, LB_GETSELITEMS, 8, reinterpret_cast<LPARAM>(selected)));
+    answers.insert(answers.end(), selected, selected + 8);
+    answers.push_back(SendMessageA(pane, LB_GETTOPINDEX, 0, 0));
+    return answers;
+}
+
+}  // namespace
+
+// The rows and their order are the control's: messages that would add, remove or rewrite the list
+// pane's items are refused, for a grid of stored rows and an owner-data grid alike, and what the
+// pane answers stays as it was. A stored row's item data is its row offset, in display order.
+TEST(ListPaneItems, ChangesFromOutsideAreRefusedAndTheAnswersStay) {
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } refused[] = {
+        {"add", LB_ADDSTRING, 0, 48},      {"insert", LB_INSERTSTRING, 1, 48},
+        {"delete", LB_DELETESTRING, 0, 0}, {"set item data", LB_SETITEMDATA, 1, 0},
+        {"reset", LB_RESETCONTENT, 0, 0},  {"set count", LB_SETCOUNT, 9, 0},
+    };
+    for (const DWORD style : {DWORD{0}, DWORD{GRS_OWNERDATA}}) {
+        SCOPED_TRACE(style == 0 ? "stored rows" : "owner data");
+        RecordingParent parent;
+        HWND grid = CreateGrid(parent.hwnd(), 0, 0, 600, 300, style, 7);
+        ASSERT_TRUE(AddStandardColumns(grid));
+        if (style == 0) {
+            for (const char* name : {"c", "a", "b"}) {
+                AddStandardRow(grid, name, nullptr, 0, 0, 0, 4);
+            }
+            SendMessageA(ListPane(grid), LB_SETSEL, TRUE, 0);  // row "c"
+            Grid_Sort(grid, 0, GRID_SORT_ASCENDING);
+        } else {
+            ASSERT_TRUE(Grid_SetRowCount(grid, 3));
+        }
+        HWND pane = ListPane(grid);
+        const std::vector<LRESULT> before = ListPaneAnswers(pane);
+        if (style == 0) {
+            // "a", "b", "c" at positions 0..2 are the rows added second, third and first; "c"
+            // stays selected at its new place.
+            const std::vector<LRESULT> sorted = {3, 24, 0, 48, 0, 0, 1, LB_ERR, LB_ERR};
+            EXPECT_EQ(std::vector<LRESULT>(before.begin(), before.begin() + 9), sorted);
+        }
+        for (const auto& c : refused) {
+            SCOPED_TRACE(c.name);
+            EXPECT_EQ(SendMessageA(pane, c.message, c.wParam, c.lParam), LB_ERR);
+            EXPECT_EQ(ListPaneAnswers(pane), before);
+            EXPECT_EQ(Grid_GetRowCount(grid), 3);
+        }
+        DestroyWindow(grid);
+    }
+}

@@ -254,3 +254,20 @@ Note CurCellChangedNote(UINT column, UINT row) {
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+void RealMouse(HWND window, POINT client, std::initializer_list<DWORD> buttons) {
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
+    PumpMessages();
+    for (const DWORD button : buttons) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = button;
+        SendInput(1, &input, sizeof input);
+        PumpMessages();
+    }
+}
+
+}  // namespace testing_support

@@ -108,3 +108,11 @@ Note CellClickNote(UINT column, UINT row, UINT rowKind, BOOL rightButton = FALSE
 Note CurCellChangedNote(UINT column, UINT row);
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+// Real mouse input (SendInput) at a point of a window's client area: the pointer moves there,
+// then each of `buttons` (MOUSEEVENTF_ flags) follows in turn; the messages are pumped.
+void RealMouse(HWND window, POINT client, std::initializer_list<DWORD> buttons);
+
+}  // namespace testing_support
