@@ -40,7 +40,7 @@ struct SettledView {
 
 // How GRM_SETCURCELL changes the selection for the row it makes current. The list pane's keys
 // and clicks choose it for the one message they send next; the message takes it back to Add.
-enum class MoveSelection : uint8_t {
+enum class SelectOnMove : uint8_t {
     Add,         // adds the row, or with Shift held at the last press stretches the selection
     Alone,       // the row alone
     FromAnchor,  // the rows from the anchor to the row, alone
@@ -67,7 +67,7 @@ struct ListGesture {
                                  // list pane's timer (input/list_pane_mouse.cpp)
     bool tabFromEditor = false;  // the Tab the pane handles was handed on by a closing editor:
                                  // it moves the current cell (input/editor_procs.cpp)
-    MoveSelection moveSelection = MoveSelection::Add;  // for the next GRM_SETCURCELL
+    SelectOnMove selectOnMove = SelectOnMove::Add;  // for the next GRM_SETCURCELL
     uint32_t anchorRow = 0;  // where a range of GRS_LISTCONVENTIONS starts: the row last made
                              // current other than by a range
 };

@@ -281,25 +281,25 @@ void DeselectAllRows(GridInstance& grid) {
 
 // The selection that makes `row` current, as the mover asked for it. A range reaches from the
 // anchor, or from the row itself when the anchor names no row any more.
-void SelectForMove(GridInstance& grid, MoveSelection mode, RowRanges& table, uint32_t row) {
+void SelectForMove(GridInstance& grid, SelectOnMove mode, RowRanges& table, uint32_t row) {
     const uint32_t anchor = grid.gesture.anchorRow < RowCount(grid) ? grid.gesture.anchorRow : row;
     switch (mode) {
-        case MoveSelection::Add:
+        case SelectOnMove::Add:
             if (grid.gesture.shiftHeld) {
                 SelectRangeTo(grid, table, row);
                 return;
             }
             SelectRow(grid, row, true);
             break;
-        case MoveSelection::Alone:
+        case SelectOnMove::Alone:
             DeselectAllRows(grid);
             SelectRow(grid, row, true);
             break;
-        case MoveSelection::FromAnchor:
+        case SelectOnMove::FromAnchor:
             DeselectAllRows(grid);
             SelectRowRange(grid, std::min(anchor, row), std::max(anchor, row), true);
             return;
-        case MoveSelection::None: break;
+        case SelectOnMove::None: break;
     }
     grid.gesture.anchorRow = row;
 }

@@ -50,6 +50,6 @@ void DeselectAllRows(GridInstance& grid);
 
 // The selection of GRM_SETCURCELL making `row` current, by `mode`; the Shift stretch of Add
 // saves the selection into `table` first. Every mode but a range makes `row` the anchor.
-void SelectForMove(GridInstance& grid, MoveSelection mode, RowRanges& table, uint32_t row);
+void SelectForMove(GridInstance& grid, SelectOnMove mode, RowRanges& table, uint32_t row);
 
 }  // namespace vorlane

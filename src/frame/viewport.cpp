@@ -187,7 +187,7 @@ void OnMouseWheel(HWND window, int delta) {
 }
 
 LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
-    const MoveSelection mode = std::exchange(grid.gesture.moveSelection, MoveSelection::Add);
+    const SelectOnMove mode = std::exchange(grid.gesture.selectOnMove, SelectOnMove::Add);
     if (!IsCell(grid, column, row)) {
         return 0;
     }

@@ -104,15 +104,15 @@ void ReportSelectionChange(GridInstance& grid) {
 }
 
 // Makes `row` current through GRM_SETCURCELL, selecting as `mode` says.
-void MoveTo(GridInstance& grid, uint32_t row, MoveSelection mode) {
+void MoveTo(GridInstance& grid, uint32_t row, SelectOnMove mode) {
     grid.gesture.rowKind = KindWord(KindCellOfRow(grid, row));
     if (grid.destroyed) {
         return;
     }
-    grid.gesture.moveSelection = mode;
+    grid.gesture.selectOnMove = mode;
     const LRESULT moved =
         SendMessageA(grid.ownWindow, GRM_SETCURCELL, grid.currentColumn, static_cast<LPARAM>(row));
-    if (moved != 0 && mode != MoveSelection::None && !grid.destroyed) {
+    if (moved != 0 && mode != SelectOnMove::None && !grid.destroyed) {
         ReportSelectionChange(grid);
     }
 }
@@ -140,11 +140,11 @@ bool OnConventionalListKey(GridInstance& grid, WPARAM virtualKey, LPARAM keyData
             continue;
         }
         const bool line = key.move == Move::Previous || key.move == Move::Next;
-        MoveSelection mode = MoveSelection::Alone;
+        SelectOnMove mode = SelectOnMove::Alone;
         if (shift) {
-            mode = MoveSelection::FromAnchor;
+            mode = SelectOnMove::FromAnchor;
         } else if (control && line) {
-            mode = MoveSelection::None;
+            mode = SelectOnMove::None;
         }
         const uint32_t target = MoveTarget(grid, key.move);
         if (target != kNoRow && !grid.destroyed) {

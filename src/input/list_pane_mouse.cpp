@@ -115,7 +115,7 @@ void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, uint32_t 
 void FinishClick(GridInstance& grid, uint32_t row) {
     if (!PressGesture(grid).pressDeselected) {
         if (UsesListConventions(grid) && grid.gesture.shiftHeld) {
-            grid.gesture.moveSelection = MoveSelection::FromAnchor;
+            grid.gesture.selectOnMove = SelectOnMove::FromAnchor;
         }
         Send(grid, GRM_SETCURCELL, 0, row);
         if (RowGone(grid, row)) {
