@@ -45,6 +45,7 @@ start() {
     link_cjk_font
     # Start the prefix's own services now, outside CTest.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    keep_desktop
     echo "export DISPLAY=$DISPLAY VORLANE_DISPLAY=$DISPLAY VORLANE_WINEPREFIX=$prefix"
 }
 
@@ -71,8 +72,25 @@ link_cjk_font() {
     touch "$prefix/.vorlane-cjk"
 }
 
+# The desktop process (explorer.exe /desktop) is started by the first program that needs the
+# desktop window and lives until one second after the last program of the session has ended.
+# Started by a test program, it inherits that program's output and keeps CTest waiting for that
+# second after every test, and every program pays for starting it again. So the session keeps a
+# program of its own running (a cmd waiting for ever on a pipe it holds itself), which first has
+# the desktop started with its output going nowhere: the test programs find it running.
+keep_desktop() {
+    rm -f "$state/keeper.fifo" "$state/keeper.txt"
+    mkfifo "$state/keeper.fifo"
+    wine cmd /c "rundll32.exe user32.dll,GetDesktopWindow & pause" \
+        0<>"$state/keeper.fifo" >"$state/keeper.txt" 2>&1 &
+    # The keeper prints its prompt once the desktop has been asked for.
+    for _ in $(seq 1 300); do [ -s "$state/keeper.txt" ] && break; sleep 0.1; done
+    wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
+}
+
 stop() {
     wineserver -k >/dev/null 2>&1 || true
+    rm -f "$state/keeper.fifo" "$state/keeper.txt"
     if [ -f "$state/xvfb.pid" ]; then
         kill "$(cat "$state/xvfb.pid")" >/dev/null 2>&1 || true
         rm -f "$state/xvfb.pid"

@@ -40,9 +40,15 @@ void SelectFilledRange(GridInstance& grid) {
 }
 
 // Shows the rows appended since `mark` by growing the list pane's count once; false, with those
-// rows taken back, when the list box cannot hold them.
+// rows taken back, when the list box cannot hold them. One row is appended as an item of no data:
+// the platform's list box grows its count by one far more cheaply so than by a new count.
 bool CountAppendedRows(GridInstance& grid, const GridStore::RowsMark& mark) {
-    if (CallReplaced(grid.listPane, LB_SETCOUNT, grid.store.RowCount(), 0) < 0) {
+    const uint64_t count = grid.store.RowCount();
+    const LRESULT shown =
+        count == uint64_t{mark.rowCount} + 1
+            ? CallReplaced(grid.listPane, LB_ADDSTRING, 0, 0)
+            : CallReplaced(grid.listPane, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+    if (shown < 0) {
         grid.store.DropRowsSince(mark);
         return false;
     }

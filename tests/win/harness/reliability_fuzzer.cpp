@@ -98,13 +98,8 @@ void MessageFuzzer::Run(uint64_t steps) {
     }
 }
 
-void MessageFuzzer::Step() {
-    struct Weighted {
-        uint32_t weight;
-        Action action;
-        const char* name;
-    };
-    static const Weighted kActions[] = {
+const std::vector<MessageFuzzer::Weighted>& MessageFuzzer::Actions() {
+    static const std::vector<Weighted> kActions = {
         {2, &MessageFuzzer::AddColumn, "add column"},
         {14, &MessageFuzzer::AddRow, "add row"},
         {6, &MessageFuzzer::GetCell, "get cell"},
@@ -132,9 +127,22 @@ void MessageFuzzer::Step() {
         {10, &MessageFuzzer::EditorInput, "editor input"},
         {1, &MessageFuzzer::OutsideMessages, "messages outside the set"},
     };
+    return kActions;
+}
+
+std::vector<std::string> MessageFuzzer::ActionNames() {
+    std::vector<std::string> names;
+    for (const Weighted& w : Actions()) {
+        names.push_back(w.name);
+    }
+    return names;
+}
+
+void MessageFuzzer::Step() {
+    const std::vector<Weighted>& kActions = Actions();
     static const uint32_t kTotal = [] {
         uint32_t total = 0;
-        for (const Weighted& w : kActions) {
+        for (const Weighted& w : Actions()) {
             total += w.weight;
         }
         return total;
@@ -154,6 +162,7 @@ void MessageFuzzer::Step() {
     log_.push_back("step " + std::to_string(step_) + " " + chosen->name + ":");
     pressed_ = false;
     changedCells_.clear();
+    ++actionsTaken_[chosen->name];
     (this->*chosen->action)();
     ApplyPendingWrites();
     if (step_ % 4 == 0) {

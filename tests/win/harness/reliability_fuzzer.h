@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,9 +44,18 @@ class MessageFuzzer {
     // Notifications received, by code (1 to 14), to show what the run reached.
     std::string NotificationSummary() const;
     uint64_t Notified(UINT code) const { return notified_[code & 15]; }
+    // The names of every kind of step the fuzzer chooses from, and the steps it took of each.
+    static std::vector<std::string> ActionNames();
+    const std::map<std::string, uint64_t>& ActionsTaken() const { return actionsTaken_; }
 
   private:
     using Action = void (MessageFuzzer::*)();
+    struct Weighted {
+        uint32_t weight;
+        Action action;
+        const char* name;
+    };
+    static const std::vector<Weighted>& Actions();
 
     static constexpr uint32_t kMaxRows = 250;  // more rows and the next row action clears them
     static constexpr uint32_t kMaxColumns = 289;
@@ -125,6 +135,7 @@ class MessageFuzzer {
     bool pressed_ = false;                             // the step pressed a button in the list pane
     std::vector<std::pair<UINT, UINT>> changedCells_;  // GRN_CURCELLCHANGED cells of the step
     uint64_t notified_[16] = {};                       // by notification code
+    std::map<std::string, uint64_t> actionsTaken_;     // steps by kind of action
     uint32_t nextId_ = 1;
     uint64_t step_ = 0;
     uint64_t messages_ = 0;
