@@ -75,10 +75,11 @@ bool IsFolder(const std::wstring& path) {
 }  // namespace
 
 bool FolderView::Create(HWND parent, int id) {
-    grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES, 0, 0, 0, 0,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    grid_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES | GRS_LISTCONVENTIONS,
+                        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     return grid_ != nullptr;
 }
 
