@@ -124,8 +124,8 @@ HWND CreateGeneratedView(HINSTANCE instance, UINT rows) {
     RECT client = {};
     GetClientRect(window, &client);
     HWND grid = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
-                                WS_CHILD | WS_VISIBLE | GRS_OWNERDATA, 0, 0, client.right,
-                                client.bottom, window, nullptr, instance, nullptr);
+                                WS_CHILD | WS_VISIBLE | GRS_OWNERDATA | GRS_LISTCONVENTIONS, 0, 0,
+                                client.right, client.bottom, window, nullptr, instance, nullptr);
     if (grid == nullptr) {
         DestroyWindow(window);
         return nullptr;

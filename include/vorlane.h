@@ -60,6 +60,14 @@ extern "C" {
    title follows the pointer and a mark shows where it lands; the release there reports
    GRN_COLUMNORDER and moves the column. Escape or a release outside the header cancels. */
 #define GRS_DRAGCOLUMNS 0x0400
+/* The keys, clicks and texts of the system's list view: Page Up, Page Down, Home and End (with
+   or without Ctrl) move the current row and select it alone, stepping over rows of kind word 0;
+   Shift with Up, Down, Page Up, Page Down, Home, End or a click selects from the anchor (the row
+   last clicked or moved to without Shift); Ctrl with Up or Down moves without selecting and
+   Ctrl+Space toggles the current row; a click below the last row deselects every row; a title
+   pressed and released elsewhere is no click; cut-off texts end in "...". Selection changes by
+   keys report GRN_SELCHANGE. Without it these keys, clicks and texts behave as before. */
+#define GRS_LISTCONVENTIONS 0x1000
 
 /* Columns and geometry. */
 #define GRM_ADDCOLUMN (WM_USER + 0x01)       /* lParam ColumnDesc*; 0 added, 1 refused */

@@ -16,6 +16,7 @@
 #include "store/grid_store.h"
 #include "store/row_page.h"
 #include "store/row_ranges.h"
+#include "vorlane.h"
 
 namespace vorlane {
 
@@ -35,6 +36,15 @@ struct SettledView {
     bool horizontalPaintPending = false;  // paint (set by appends, which invalidate a bar once
                                           // per run; cleared when the frame is painted)
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
+};
+
+// How GRM_SETCURCELL changes the selection for the row it makes current. The list pane's keys
+// and clicks choose it for the one message they send next; the message takes it back to Add.
+enum class SelectOnMove : uint8_t {
+    Add,         // adds the row, or with Shift held at the last press stretches the selection
+    Alone,       // the row alone
+    FromAnchor,  // the rows from the anchor to the row, alone
+    None,        // leaves the selection as it is
 };
 
 // A left press in this grid's list pane and what follows it: the release (which a drag may
@@ -57,6 +67,9 @@ struct ListGesture {
                                  // list pane's timer (input/list_pane_mouse.cpp)
     bool tabFromEditor = false;  // the Tab the pane handles was handed on by a closing editor:
                                  // it moves the current cell (input/editor_procs.cpp)
+    SelectOnMove selectOnMove = SelectOnMove::Add;  // for the next GRM_SETCURCELL
+    uint32_t anchorRow = 0;  // where a range of GRS_LISTCONVENTIONS starts: the row last made
+                             // current other than by a range
 };
 
 // Type-to-find in the list pane: the characters typed so far and when the last one came.
@@ -235,6 +248,11 @@ struct GridInstance {
 
     int quietSelection = 0;  // QuietSelection objects alive (frame/win_events.h)
 };
+
+// The grid has the keys, clicks and texts of the system's list view (GRS_LISTCONVENTIONS).
+inline bool UsesListConventions(const GridInstance& grid) {
+    return (grid.style & GRS_LISTCONVENTIONS) != 0;
+}
 
 // The instance of a grid window, or null (not a grid, or already destroyed).
 GridInstance* InstanceOf(HWND grid);

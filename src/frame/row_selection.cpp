@@ -98,6 +98,19 @@ void SetOwnerRows(GridInstance& grid, uint32_t first, uint32_t last, bool select
 // repaint the pane once.
 constexpr size_t kRunsWorthRedrawOff = 8;
 
+// The Shift range: from the first to the last selected position, saved into `table`, stretched
+// to reach `row`; with nothing selected, `row` alone.
+void SelectRangeTo(GridInstance& grid, RowRanges& table, uint32_t row) {
+    SaveSelectedRows(grid, table);
+    uint32_t first = row;
+    uint32_t last = row;
+    if (!table.Empty()) {
+        first = std::min(table.ranges().front().first, row);
+        last = std::max(table.ranges().back().last, row);
+    }
+    SelectRowRange(grid, first, last, true);
+}
+
 }  // namespace
 
 uint32_t SelectedRowCount(const GridInstance& grid) {
@@ -264,6 +277,31 @@ void DeselectAllRows(GridInstance& grid) {
         return;
     }
     SendToPane(grid, LB_SETSEL, FALSE, -1);
+}
+
+// The selection that makes `row` current, as the mover asked for it. A range reaches from the
+// anchor, or from the row itself when the anchor names no row any more.
+void SelectForMove(GridInstance& grid, SelectOnMove mode, RowRanges& table, uint32_t row) {
+    const uint32_t anchor = grid.gesture.anchorRow < RowCount(grid) ? grid.gesture.anchorRow : row;
+    switch (mode) {
+        case SelectOnMove::Add:
+            if (grid.gesture.shiftHeld) {
+                SelectRangeTo(grid, table, row);
+                return;
+            }
+            SelectRow(grid, row, true);
+            break;
+        case SelectOnMove::Alone:
+            DeselectAllRows(grid);
+            SelectRow(grid, row, true);
+            break;
+        case SelectOnMove::FromAnchor:
+            DeselectAllRows(grid);
+            SelectRowRange(grid, std::min(anchor, row), std::max(anchor, row), true);
+            return;
+        case SelectOnMove::None: break;
+    }
+    grid.gesture.anchorRow = row;
 }
 
 }  // namespace vorlane

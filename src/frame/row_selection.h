@@ -48,4 +48,8 @@ void SelectRows(GridInstance& grid, const RowRanges& rows, bool selected,
 
 void DeselectAllRows(GridInstance& grid);
 
+// The selection of GRM_SETCURCELL making `row` current, by `mode`; the Shift stretch of Add
+// saves the selection into `table` first. Every mode but a range makes `row` the anchor.
+void SelectForMove(GridInstance& grid, SelectOnMove mode, RowRanges& table, uint32_t row);
+
 }  // namespace vorlane

@@ -2,6 +2,7 @@
 // pane's top row; horizontally by pixels, by moving both panes left. The control's own scroll
 // bars show and drive both.
 #include <algorithm>
+#include <utility>
 
 #include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
@@ -144,19 +145,6 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
     return rect;
 }
 
-// The Shift range: from the first to the last selected position, saved into `table`, stretched
-// to reach `row`; with nothing selected, `row` alone.
-void SelectRangeTo(GridInstance& grid, RowRanges& table, uint32_t row) {
-    SaveSelectedRows(grid, table);
-    uint32_t first = row;
-    uint32_t last = row;
-    if (!table.Empty()) {
-        first = std::min(table.ranges().front().first, row);
-        last = std::max(table.ranges().back().last, row);
-    }
-    SelectRowRange(grid, first, last, true);
-}
-
 }  // namespace
 
 void UpdateScrollBars(GridInstance& grid) {
@@ -199,6 +187,7 @@ void OnMouseWheel(HWND window, int delta) {
 }
 
 LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
+    const SelectOnMove mode = std::exchange(grid.gesture.selectOnMove, SelectOnMove::Add);
     if (!IsCell(grid, column, row)) {
         return 0;
     }
@@ -221,11 +210,7 @@ LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
     ++grid.viewGeneration;
 
     RowRanges& table = ActiveSelectionTable();
-    if (grid.gesture.shiftHeld) {
-        SelectRangeTo(grid, table, static_cast<uint32_t>(row));
-    } else {
-        SelectRow(grid, static_cast<uint32_t>(row), true);
-    }
+    SelectForMove(grid, mode, table, static_cast<uint32_t>(row));
     // The caret marks the current row: GRM_ENSUREVISIBLE reads the current row back from it.
     SendMessageA(grid.listPane, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
     SaveSelectedRows(grid, table);

@@ -72,8 +72,8 @@ std::optional<CutText> CutCell(GridInstance& grid, uint32_t column, uint32_t row
         return std::nullopt;
     }
     const RECT room = CellTextRoom(grid, column, CellSpan(record, item, 0));
-    const std::optional<RECT> place =
-        CutTextPlace(grid.listPane, grid.listFont, *text, room, record.cellAlign);
+    const std::optional<RECT> place = CutTextPlace(grid.listPane, grid.listFont, *text, room,
+                                                   CutTextAlignment(grid, record.cellAlign));
     if (!place) {
         return std::nullopt;
     }
@@ -90,8 +90,8 @@ std::optional<CutText> CutTitle(const GridInstance& grid, uint32_t column) {
     GetClientRect(grid.headerPane, &pane);
     const RECT room = TitleTextRoom(grid, column, record, TitleButton(record, pane)).text;
     const std::wstring text = ColumnTitle(grid, column);
-    const std::optional<RECT> place =
-        CutTextPlace(grid.headerPane, grid.headerFont, text, room, record.titleAlign);
+    const std::optional<RECT> place = CutTextPlace(grid.headerPane, grid.headerFont, text, room,
+                                                   CutTextAlignment(grid, record.titleAlign));
     if (!place) {
         return std::nullopt;
     }

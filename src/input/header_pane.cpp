@@ -150,19 +150,53 @@ void FinishTitleClick(GridInstance& grid) {
     }
 }
 
-// Presses the first column in display order, the kind column included, whose right edge lies
-// right of the mouse; hidden columns take no room and are never hit.
-void PressTitle(GridInstance& grid, uint32_t mouseX) {
+// The first column in display order, the kind column included, whose right edge lies right of
+// the mouse; hidden columns take no room and are never hit. The column count when there is none.
+uint32_t TitleAt(const GridInstance& grid, uint32_t mouseX) {
     const ColumnSet& columns = grid.store.columns();
     for (uint32_t position = 0; position < columns.Count(); ++position) {
         const uint32_t column = columns.ColumnAt(position);
         const ColumnRecord& record = *columns.Get(column);
         if (static_cast<int64_t>(record.x) + record.room > static_cast<int64_t>(mouseX)) {
-            grid.store.SetColumnFlags(column, record.flags | kTitlePressed);
-            RepaintNow(grid.headerPane);
-            return;
+            return column;
         }
     }
+    return columns.Count();
+}
+
+void PressTitle(GridInstance& grid, uint32_t mouseX) {
+    const uint32_t column = TitleAt(grid, mouseX);
+    if (column < grid.store.columns().Count()) {
+        grid.store.SetColumnFlags(column, grid.store.columns().Get(column)->flags | kTitlePressed);
+        RepaintNow(grid.headerPane);
+    }
+}
+
+// With GRS_LISTCONVENTIONS a press on a title is a click only when released on that title:
+// released elsewhere, the title comes up again and nothing else happens. True when it did.
+bool ReleasedElsewhere(GridInstance& grid, HWND pane, LPARAM point) {
+    if (!UsesListConventions(grid)) {
+        return false;
+    }
+    RECT client = {};
+    GetClientRect(pane, &client);
+    const POINT at = {SignedX(point), static_cast<int16_t>(HIWORD(point))};
+    const uint32_t released = PtInRect(&client, at) != FALSE && at.x >= 0
+                                  ? TitleAt(grid, static_cast<uint32_t>(at.x))
+                                  : UINT32_MAX;
+    const ColumnSet& columns = grid.store.columns();
+    bool elsewhere = false;
+    for (uint32_t column = 0; column < columns.Count(); ++column) {
+        const uint32_t flags = columns.Get(column)->flags;
+        if ((flags & kTitlePressed) != 0 && column != released) {
+            grid.store.SetColumnFlags(column, flags & ~kTitlePressed);
+            elsewhere = true;
+        }
+    }
+    if (elsewhere) {
+        RepaintNow(grid.headerPane);
+    }
+    return elsewhere;
 }
 
 // The parent's menu for the header: wParam the header pane, the screen point of a right click,
@@ -219,7 +253,7 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
         FinishResize(grid, SignedX(point));
     } else if (ReleaseTitleDrag(grid, PanePoint(point))) {
         RepaintNow(pane);
-    } else {
+    } else if (!ReleasedElsewhere(grid, pane, point)) {
         FinishTitleClick(grid);
     }
     ReleaseOwnCapture(pane);

@@ -67,6 +67,21 @@ bool OnListCommandKey(GridInstance& grid, WPARAM virtualKey);
 // the Menu key. False for any other key, which the list box handles.
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
 
+// Scan code with the extended-key flag: bits 16 to 25 of the key data.
+inline uint32_t ScanValue(LPARAM keyData) {
+    return static_cast<uint32_t>(static_cast<uintptr_t>(keyData) >> 16) & 0x3FF;
+}
+// The key's scan code, from the main block or the keypad (the extended-key flag 0x100), either
+// way. A key is known by its virtual key and its scan value together, so that keys synthesised
+// without a scan code reach the list box.
+inline bool ScanMatches(uint32_t scan, uint32_t code) {
+    return scan == code || scan == (code | 0x100);
+}
+
+// list_keys_conventional.cpp: the keys of GRS_LISTCONVENTIONS (Up, Down, Page Up, Page Down,
+// Home and End with Shift and Ctrl, and Ctrl+Space); false for any other key.
+bool OnConventionalListKey(GridInstance& grid, WPARAM virtualKey, LPARAM keyData);
+
 // type_to_find.cpp: a key down reaching the pane, and whether the parent consumed it (then
 // the characters it makes are not typed).
 void NoteListKeyDown(GridInstance& grid, bool consumed);

@@ -17,18 +17,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr uint32_t kExtendedKey = 0x100;  // the extended-key flag within a scan value
-
-// Scan code with the extended-key flag: bits 16 to 25 of the key data.
-uint32_t ScanValue(LPARAM keyData) {
-    return static_cast<uint32_t>(static_cast<uintptr_t>(keyData) >> 16) & 0x3FF;
-}
-
-// The key's scan code, from the main block or the keypad, either way.
-bool ScanMatches(uint32_t scan, uint32_t code) {
-    return scan == code || scan == (code | kExtendedKey);
-}
-
 void OnEnter(GridInstance& grid) {
     if (SelectedRowCount(grid) != 1) {
         return;
@@ -137,6 +125,9 @@ bool ParentConsumesKey(GridInstance& grid, WPARAM virtualKey) {
 
 bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
     if (OnListCommandKey(grid, virtualKey)) {
+        return true;
+    }
+    if (UsesListConventions(grid) && OnConventionalListKey(grid, virtualKey, keyData)) {
         return true;
     }
     const uint32_t scan = ScanValue(keyData);

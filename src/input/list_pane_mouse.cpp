@@ -6,9 +6,12 @@
 // It is looked up afresh after every message that can reach the parent, which may destroy the
 // pressed grid meanwhile. Every such message may also destroy this control or clear its rows: the
 // gesture then stops where it is.
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "frame/focus_mark.h"
+#include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
@@ -111,6 +114,9 @@ void SelectByPress(GridInstance& grid, uint32_t row, bool wasSelected, uint32_t 
 // The release on the press row: the row becomes current, and a second click begins an edit.
 void FinishClick(GridInstance& grid, uint32_t row) {
     if (!PressGesture(grid).pressDeselected) {
+        if (UsesListConventions(grid) && grid.gesture.shiftHeld) {
+            grid.gesture.selectOnMove = SelectOnMove::FromAnchor;
+        }
         Send(grid, GRM_SETCURCELL, 0, row);
         if (RowGone(grid, row)) {
             return;
@@ -126,6 +132,18 @@ void FinishClick(GridInstance& grid, uint32_t row) {
         PressGesture(grid).clickCounter = 0;
     }
     PressGesture(grid).clickCounter += 1;
+}
+
+// With GRS_LISTCONVENTIONS a press on the pane below the last row deselects every row and leaves
+// the current cell where it is (a press on the pane with no row under it is below the rows).
+void PressBelowRows(GridInstance& grid, uint32_t row, LPARAM point) {
+    if (!UsesListConventions(grid) || row != kNoRow || ColumnCount(grid) == 0 ||
+        GET_Y_LPARAM(point) < 0) {
+        return;
+    }
+    DeselectAllRows(grid);
+    GridNotify record = MakeNotify(grid, GRN_SELCHANGE);
+    SendNotify(grid, record);
 }
 
 }  // namespace
@@ -167,6 +185,7 @@ void OnListLButtonDown(GridInstance& grid, LPARAM point) {
     const uint32_t kind = KindWord(kindCell);
     drag.kind = kind == kKindPlain ? 0 : kind;
     if (kind == kKindInert) {
+        PressBelowRows(grid, row, point);
         return;
     }
 

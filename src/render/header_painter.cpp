@@ -70,12 +70,11 @@ bool DrawTitle(const GridInstance& grid, HDC dc, uint32_t column, const ColumnRe
     RECT text = room.text;
     const int32_t sortIndicator = grid.columnWindows.SortIndicator(column);
     const bool sorted = sortIndicator != 0;
+    const UINT format = TextAlignment(record.titleAlign) | CutTextEnding(grid);
     if (grid.store.textWidth() == TextWidth::Utf16) {
-        DrawTextW(dc, reinterpret_cast<const wchar_t*>(title.units), -1, &text,
-                  TextAlignment(record.titleAlign));
+        DrawTextW(dc, reinterpret_cast<const wchar_t*>(title.units), -1, &text, format);
     } else {
-        DrawTextA(dc, title.bytes(), static_cast<int>(std::strlen(title.bytes())), &text,
-                  TextAlignment(record.titleAlign));
+        DrawTextA(dc, title.bytes(), static_cast<int>(std::strlen(title.bytes())), &text, format);
     }
     if (sorted) {
         grid.paint->sortArrows.Draw(dc, sortIndicator == kDescendingArrow, room.arrowLeft,

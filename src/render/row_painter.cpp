@@ -221,7 +221,7 @@ class RowPainter {
             return;  // plain value columns show nothing, not even a line
         }
         RECT room = CellTextRoom(grid_, column, cell);
-        DrawUnits(dc_, shown, &room, TextAlignment(record.cellAlign));
+        DrawUnits(dc_, shown, &room, TextAlignment(record.cellAlign) | CutTextEnding(grid_));
         if (gridLines_) {
             DrawColumnLine(column, cell);
         }

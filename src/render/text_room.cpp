@@ -62,6 +62,14 @@ TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnR
     return {text, arrowLeft};
 }
 
+UINT CutTextEnding(const GridInstance& grid) {
+    return UsesListConventions(grid) ? DT_END_ELLIPSIS : 0;
+}
+
+int32_t CutTextAlignment(const GridInstance& grid, int32_t align) {
+    return UsesListConventions(grid) ? 0 : align;
+}
+
 int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth) {
     const int image = column == 0 ? grid.Scaled(kImageAreaWidth) : 0;
     return textWidth + image + 2 * grid.Scaled(kTextInsetX);

@@ -34,6 +34,13 @@ struct TitleRoom {
 TitleRoom TitleTextRoom(const GridInstance& grid, uint32_t column, const ColumnRecord& record,
                         const RECT& button);
 
+// How painting ends a text cut off by its room: with "..." for a grid of GRS_LISTCONVENTIONS
+// (DT_END_ELLIPSIS), else where the room ends (0).
+UINT CutTextEnding(const GridInstance& grid);
+// The alignment by which a cut text lies in its room as painted: an ended text fills the room
+// from its left edge whatever the alignment, otherwise the text's own alignment places it.
+int32_t CutTextAlignment(const GridInstance& grid, int32_t align);
+
 // The width a column needs to show, uncut, a cell text `textWidth` pixels wide (column 0's image
 // room included), or a title that wide with room for a sort arrow beside it.
 int CellWidthFor(const GridInstance& grid, uint32_t column, int textWidth);

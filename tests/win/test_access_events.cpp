@@ -1,6 +1,7 @@
 // The accessible events a grid raises, as a WinEvent hook in the process sees them, in order:
 // the focus and selection of a click, a Ctrl click and a key, a name change when a shown cell
-// changes, and the reorder of a sort and of a clear.
+// changes, and the reorder of a sort and of a clear; the selection of the keys of
+// GRS_LISTCONVENTIONS.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include "harness.h"
 #include "input_helpers.h"
 #include "list_input_fixture.h"
+#include "real_input.h"
 
 using namespace testing_support;
 
@@ -114,6 +116,34 @@ TEST_F(AccessEvents, ClicksKeysSortsAndCellChangesRaiseTheirEventsInOrder) {
         hook.events.clear();
         c.act();
         EXPECT_EQ(hook.events, c.events) << c.action;
+    }
+}
+
+TEST_F(AccessEvents, KeysOfTheListConventionsRaiseTheSelectionEventsOfClicks) {
+    DestroyWindow(grid);
+    grid = CreateGrid(parent.hwnd(), 0, 0, 500, 204, GRS_LISTCONVENTIONS, 7);
+    pane = ListPane(grid);
+    Make({2, 2, 2, 2, 2, 2});
+    EventHook hook(grid);
+    ASSERT_TRUE(hook.hooked());
+    const Event within = {EVENT_OBJECT_SELECTIONWITHIN, CHILDID_SELF};
+    struct Case {
+        std::vector<WORD> chord;
+        std::vector<Event> events;
+    };
+    const Case cases[] = {
+        {{VK_END}, {within, {EVENT_OBJECT_SELECTION, 6}, {EVENT_OBJECT_FOCUS, 6}}},
+        {{VK_SHIFT, VK_DOWN}, {within, within, {EVENT_OBJECT_FOCUS, 3}}},
+        {{VK_CONTROL, VK_DOWN}, {{EVENT_OBJECT_FOCUS, 3}}},
+        {{VK_CONTROL, VK_SPACE}, {{EVENT_OBJECT_SELECTIONREMOVE, 2}}},
+    };
+    for (const Case& c : cases) {
+        FocusForKeys(pane);
+        Grid_DeselectAll(grid);
+        Grid_SetCurCell(grid, 0, 1);
+        hook.events.clear();
+        c.chord.size() == 1 ? TypeChord({c.chord[0]}) : TypeChord({c.chord[0], c.chord[1]});
+        EXPECT_EQ(hook.events, c.events) << c.chord.back();
     }
 }
 

@@ -2,7 +2,8 @@
 // off shows the whole text laid over it, in ANSI, Unicode and owner-data grids; a text that
 // fits shows none; a move within the cell keeps it; a press, a key, a scroll, a move to another
 // cell and the pointer leaving the pane take it away; the tooltip goes with the control, and
-// the windows above the control hear nothing from it.
+// the windows above the control hear nothing from it; a text ended in "..." is covered from the
+// left of its room whatever its alignment.
 #include <gtest/gtest.h>
 #include <windowsx.h>
 
@@ -191,6 +192,34 @@ TEST(CellTips, ACutOffTextShowsWholeOverItUntilAPressKeyScrollMoveOrLeave) {
 
         DestroyWindow(grid);
         EXPECT_FALSE(IsWindow(tip)) << "the tooltip goes with the control";
+    }
+}
+
+// A right-aligned text cut off is placed by its right end, but one ended in "..."
+// (GRS_LISTCONVENTIONS) fills its room from the left: the tooltip covers it from there.
+TEST(CellTips, AnEllipsisTextIsCoveredFromTheLeftOfItsRoom) {
+    for (const DWORD style : {DWORD{GRS_LISTCONVENTIONS}, DWORD{0}}) {
+        SCOPED_TRACE(style);
+        RecordingParent parent;
+        HWND grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, style);
+        ColumnSetup name = {100, GRID_CELL_TEXT, GRID_EDITOR_NONE, "Name"};
+        name.cellAlign = GRID_ALIGN_RIGHT;
+        ASSERT_TRUE(AddColumns(grid, {name, {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}}));
+        const std::string text = Narrow(kLong);
+        GridValue values[2] = {reinterpret_cast<GridValue>(text.c_str()), 2};
+        ASSERT_EQ(Grid_AddRow(grid, values), 0);
+        RedrawWindow(grid, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RestOn(ListPane(grid), RowPoint(grid, 0, kInsideX));
+        HWND tip = TipOf(grid);
+        ASSERT_NE(tip, nullptr);
+        ASSERT_TRUE(IsWindowVisible(tip));
+        POINT left = {kCellTextLeft, kCellTextTop};
+        ClientToScreen(ListPane(grid), &left);
+        RECT window = {};
+        GetWindowRect(tip, &window);
+        const bool fromLeft = window.left <= left.x && window.left >= left.x - kMargins;
+        EXPECT_EQ(fromLeft, style != 0) << window.left << " for a room from " << left.x;
+        DestroyWindow(grid);
     }
 }
 

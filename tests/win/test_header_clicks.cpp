@@ -1,6 +1,7 @@
 // Title clicks in the header pane: the sort arrows they set and where they show, the arrow after
 // the parent sorts and as GRM_SETSORTARROW sets it, and the GRN_HEADERCLICK they report, for a
-// press that moves and for a double click; and titles dragged to move their columns.
+// press that moves and for a double click; with GRS_LISTCONVENTIONS a press released elsewhere
+// is no click; and titles dragged to move their columns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -190,6 +191,32 @@ TEST_F(Header, AClickReportsTheTitleWhereTheButtonWentDown) {
     Mouse(grid, WM_LBUTTONUP, 120);
     ASSERT_EQ(parent.Codes(), std::vector<UINT>{GRN_HEADERCLICK});
     EXPECT_EQ(parent.records[0].column, 0u);
+}
+
+// The real mouse pressed on title 0 and released elsewhere: on the same title, on the next, or
+// below the header.
+TEST_F(Header, WithTheListConventionsATitleReleasedElsewhereIsNoClick) {
+    struct Case {
+        POINT to;  // in the header pane
+        bool clickWith;
+        bool clickWithout;
+    };
+    const Case cases[] = {{{60, 5}, true, true}, {{120, 5}, false, true}, {{40, 60}, false, true}};
+    for (const DWORD style : {DWORD{GRS_LISTCONVENTIONS}, DWORD{0}}) {
+        grid = MakeGrid(0, style);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.to.x << "," << c.to.y << " style " << style);
+            parent.Clear();
+            DragFromTo(HeaderPane(grid), {40, 5}, c.to);
+            const bool click = style != 0 ? c.clickWith : c.clickWithout;
+            EXPECT_EQ(parent.OfCode(GRN_HEADERCLICK).size(), click ? 1u : 0u);
+            // Title 0 came up: the next click reports the title clicked, not it.
+            RealClick(grid, 120);
+            ASSERT_FALSE(parent.OfCode(GRN_HEADERCLICK).empty());
+            EXPECT_EQ(parent.OfCode(GRN_HEADERCLICK).back().column, 1u);
+        }
+        DestroyWindow(grid);
+    }
 }
 
 TEST_F(Header, ADoubleClickOnATitleReportsOneClickAndOnlyReleasesTheCapture) {

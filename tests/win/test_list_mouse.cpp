@@ -1,7 +1,13 @@
 // The mouse in the list pane: the notifications of a click, a second click, a double click and a
 // right click, the click count kept per grid, the cursor shown, and the mouse and wheel messages
-// the pane keeps from its list box or hands to the control.
+// the pane keeps from its list box or hands to the control; with GRS_LISTCONVENTIONS, Shift
+// clicks from the anchor and clicks below the rows.
 #include <gtest/gtest.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "harness.h"
 #include "input_helpers.h"
@@ -230,6 +236,102 @@ TEST_F(ListInput, WheelGoesToTheControlAndTheDialogCodeAsksForAllKeys) {
     EXPECT_EQ(spy->Of(WM_MOUSEWHEEL)[0].lParam, MAKELPARAM(5, 6));
     EXPECT_EQ(SendMessageA(pane, WM_GETDLGCODE, 0, 0), 0x84);
     EXPECT_EQ(SendMessageA(pane, WM_ERASEBKGND, 0, 0), 0);
+}
+
+// Clicks of the real mouse, each with a modifier held or none, on a row or below the rows (-1),
+// and what the last leaves with GRS_LISTCONVENTIONS and without it: the current row, the
+// selected rows and the notifications of the last click.
+struct MouseStep {
+    WORD modifier;  // 0, VK_SHIFT or VK_CONTROL
+    int row;
+};
+struct MouseOutcome {
+    UINT current;
+    std::vector<UINT> selected;
+    std::vector<UINT> codes;
+};
+struct MouseCase {
+    const char* name;
+    std::vector<MouseStep> steps;
+    UINT anchor;  // where Shift+Up ranges from afterwards, with GRS_LISTCONVENTIONS
+    MouseOutcome conventional;
+    MouseOutcome plain;
+};
+
+const std::vector<UINT> kClicked = {GRN_SELCHANGE, GRN_CELLCLICK, GRN_CURCELLCHANGED};
+const std::vector<UINT> kKeyMoved = {GRN_CELLCLICK, GRN_CURCELLCHANGED, GRN_SELCHANGE};
+
+// The modifier is held in the thread's key state: one sent through SendInput is not what the
+// click is read with.
+void ClickRow(HWND grid, const MouseStep& step) {
+    const LPARAM point = RowPoint(grid, step.row < 0 ? 8 : step.row);
+    std::optional<HeldKeys> held;
+    if (step.modifier != 0) {
+        held.emplace(std::initializer_list<int>{step.modifier});
+    }
+    ClickAt(ListPane(grid), {GET_X_LPARAM(point), GET_Y_LPARAM(point)});
+}
+
+TEST(ListMouseTable, ShiftClicksRangeFromTheAnchorAndAClickBelowTheRowsDeselects) {
+    const MouseCase cases[] = {
+        {"shift click after a click",
+         {{0, 2}, {VK_SHIFT, 5}},
+         2,
+         {5, {2, 3, 4, 5}, kClicked},
+         {5, {2, 3, 4, 5}, kClicked}},
+        {"shift click back inside the range",
+         {{0, 2}, {VK_SHIFT, 5}, {VK_SHIFT, 3}},
+         2,
+         {3, {2, 3}, kClicked},
+         {3, {2, 3, 4, 5}, kClicked}},
+        {"shift click above the anchor",
+         {{0, 4}, {VK_SHIFT, 1}},
+         4,
+         {1, {1, 2, 3, 4}, kClicked},
+         {1, {1, 2, 3, 4}, kClicked}},
+        {"a ctrl click moves the anchor",
+         {{0, 2}, {VK_CONTROL, 4}, {VK_SHIFT, 5}},
+         4,
+         {5, {4, 5}, kClicked},
+         {5, {2, 3, 4, 5}, kClicked}},
+        {"click below the rows", {{0, 2}, {0, -1}}, 2, {2, {}, {GRN_SELCHANGE}}, {2, {2}, {}}},
+    };
+    DoubleClickTime quick(50);
+    for (const DWORD style : {DWORD{GRS_LISTCONVENTIONS}, DWORD{0}}) {
+        for (const MouseCase& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << (style != 0 ? " with" : " without"));
+            RecordingParent parent;
+            HWND grid = CreateGrid(parent.hwnd(), 0, 0, 500, 204, style);
+            ASSERT_TRUE(AddStandardColumns(grid));
+            AddKindRows(grid, {3, 3, 3, 3, 3, 3});
+            FocusForKeys(ListPane(grid));  // for the keys after the clicks
+            for (const MouseStep& step : c.steps) {
+                DoubleClickTime::LetPass();
+                parent.Clear();
+                ClickRow(grid, step);
+            }
+            const MouseOutcome& expected = style != 0 ? c.conventional : c.plain;
+            EXPECT_EQ(Grid_GetCurRow(grid), expected.current);
+            EXPECT_EQ(SelectedRows(grid), expected.selected);
+            std::vector<UINT> codes = parent.Codes();
+            std::erase_if(codes, [](UINT code) { return code == GRN_BUTTON; });
+            EXPECT_EQ(codes, expected.codes);
+            // Shift with a key ranges from the same anchor.
+            if (style != 0) {
+                parent.Clear();
+                TypeChord({VK_SHIFT, VK_UP});
+                const UINT reached = expected.current - 1;
+                std::vector<UINT> range;
+                for (UINT row = std::min(c.anchor, reached); row <= std::max(c.anchor, reached);
+                     ++row) {
+                    range.push_back(row);
+                }
+                EXPECT_EQ(SelectedRows(grid), range);
+                EXPECT_EQ(parent.Codes(), kKeyMoved);
+            }
+            DestroyWindow(grid);
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Cell texts as shown on the screen: the column that drops its first characters, numbers
-// formatted, masked or shown as directories, and texts longer than 255 characters.
+// formatted, masked or shown as directories, texts longer than 255 characters, and cut-off texts
+// ending in an ellipsis with GRS_LISTCONVENTIONS.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -84,6 +85,42 @@ TEST_F(CellTexts, TextsLongerThan255CharactersShowTheirFirst255) {
     Capture rows = Rows();
     EXPECT_GT(CountPixels(rows, RowArea(0, 600, 718), palette.rowText), 0);
     EXPECT_TRUE(SameArea(rows, RowArea(0, 20, 720), RowArea(1, 20, 720)));
+}
+
+// A text of H's cut off at the end of a cell 80 wide (x 100 to 180, its text room ending at 178):
+// without the style its last pixels show the letters whole, with it they show "..." alone, dots
+// on the baseline with nothing above them. Both classes paint the same.
+TEST_F(Painting, ACutTextEndsInAnEllipsisOnlyWithTheListConventions) {
+    const char narrow[] = "HHHHHHHHHHHHHHHHHHHHHHHH";
+    const char16_t wide[] = u"HHHHHHHHHHHHHHHHHHHHHHHH";
+    const char16_t none[] = u"";
+    for (const bool unicode : {false, true}) {
+        for (const DWORD style : {DWORD{GRS_LISTCONVENTIONS}, DWORD{0}}) {
+            SCOPED_TRACE(testing::Message()
+                         << (unicode ? "Unicode" : "ANSI") << " style " << style);
+            grid = unicode ? CreateGridW(parent.hwnd(), 0, 0, 600, 200, style)
+                           : CreateGrid(parent.hwnd(), 0, 0, 600, 200, style);
+            ASSERT_TRUE(
+                AddColumnDescs(grid, {Column(100, GRID_CELL_TEXT), Column(80, GRID_CELL_TEXT),
+                                      Column(0, GRID_CELL_VALUE)}));
+            const GridValue empty = unicode ? reinterpret_cast<GridValue>(none) : Text(kEmpty);
+            const GridValue text = unicode ? reinterpret_cast<GridValue>(wide) : Text(narrow);
+            AddRow(grid, {empty, empty, kPlainRow});
+            AddRow(grid, {empty, text, kPlainRow});
+            SetPalette(grid, palette);
+            Capture rows = Rows();
+            const RECT upper = {172, RowTop(1) + 1, 178, RowTop(1) + 8};
+            const RECT lower = {166, RowTop(1) + 8, 178, RowTop(1) + kRow};
+            EXPECT_GT(CountPixels(rows, RowArea(1, 102, 160), palette.rowText), 0);
+            if (style != 0) {
+                EXPECT_EQ(CountPixels(rows, upper, palette.rowText), 0);
+                EXPECT_GT(CountPixels(rows, lower, palette.rowText), 0);
+            } else {
+                EXPECT_GT(CountPixels(rows, upper, palette.rowText), 0);
+            }
+            DestroyWindow(grid);
+        }
+    }
 }
 
 }  // namespace

@@ -209,8 +209,10 @@ void MessageFuzzer::Selection() {
         }
         return;
     }
-    // Room for exactly the positions that fit: a write past them reaches the guard.
-    const LRESULT fits = std::min<LRESULT>(room, selected);
+    // Room for exactly the positions that fit: a write past them reaches the guard. The room is
+    // compared unsigned: a room past INT_MAX is no negative count where LRESULT has 32 bits.
+    const auto fits =
+        static_cast<LRESULT>(std::min<uint64_t>(room, static_cast<uint64_t>(selected)));
     std::vector<char> buffer(fits * sizeof(UINT) + kGuardBytes, kGuard);
     const LRESULT answer =
         Send(grid_, message, ex ? room : 0, reinterpret_cast<LPARAM>(buffer.data()));
