@@ -338,21 +338,21 @@ std::vector<std::vector<UINT>> TitleReports(const RecordingParent& parent) {
     return reports;
 }
 
+struct OwnedCount {
+    HWND owner;
+    int shown;
+};
+
+BOOL CALLBACK CountOwnedShown(HWND window, LPARAM data) {
+    auto* counted = reinterpret_cast<OwnedCount*>(data);
+    counted->shown += GetWindow(window, GW_OWNER) == counted->owner && IsWindowVisible(window);
+    return TRUE;
+}
+
 // Visible windows the grid owns: the drag's image while it lasts.
 int OwnedWindowsShown(HWND grid) {
-    struct Count {
-        HWND owner;
-        int shown;
-    } count = {grid, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* counted = reinterpret_cast<Count*>(data);
-            counted->shown +=
-                GetWindow(window, GW_OWNER) == counted->owner && IsWindowVisible(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    OwnedCount count = {grid, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountOwnedShown, reinterpret_cast<LPARAM>(&count));
     return count.shown;
 }
 
