@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "column_layout.h"
 #include "dpi_scale.h"
 #include "folder_view.h"
+#include "header_menu.h"
 #include "pane_commands.h"
 #include "pane_look.h"
 #include "report.h"
@@ -181,6 +183,21 @@ void OnGridNotify(GridNotify& record) {
     }
 }
 
+// The layout file is read at the start and written at the end of an interactive run only, so
+// that scripted runs always start from the columns as added.
+void KeepColumnLayouts(bool save) {
+    const DemoState& state = State();
+    if (state.options.scripted) {
+        return;
+    }
+    const HWND grids[2] = {state.panes[0].grid(), state.panes[1].grid()};
+    if (save) {
+        SaveColumnLayouts(grids, state.dpi);
+    } else {
+        LoadColumnLayouts(grids, state.dpi);
+    }
+}
+
 // False (and the window is not made) when a grid cannot be created or a folder not listed.
 bool OnCreate(HWND window) {
     DemoState& state = State();
@@ -222,6 +239,7 @@ bool OnCreate(HWND window) {
         }
         ShowFolder(side);
     }
+    KeepColumnLayouts(false);
     FollowFocus(state.panes[0].grid());
     return true;
 }
@@ -252,14 +270,18 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
     LayOut(window);
 }
 
-// A pane asks for its context menu; false when the window is not one of the panes.
+// A pane or a pane's header asks for its context menu; false when the window is neither.
 bool OnContextMenu(HWND window, HWND grid, LPARAM screen) {
+    const POINT point = {GET_X_LPARAM(screen), GET_Y_LPARAM(screen)};
+    if (grid != nullptr && ViewOf(GetParent(grid)) != nullptr) {
+        ShowHeaderMenu(window, grid, point, State().dpi);
+        return true;
+    }
     FolderView* view = ViewOf(grid);
     if (view == nullptr) {
         return false;
     }
-    ShowPaneMenu(window, *view, POINT{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)},
-                 State().options.scripted);
+    ShowPaneMenu(window, *view, point, State().options.scripted);
     ShowFolder(SideOf(*view));  // Open may have listed another folder
     return true;
 }
@@ -294,6 +316,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             }
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_DESTROY:
+            KeepColumnLayouts(true);
             ImageList_Destroy(State().folderImages);
             DeleteObject(State().font);
             if (State().darkBackground != nullptr) {

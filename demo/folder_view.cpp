@@ -75,11 +75,11 @@ bool IsFolder(const std::wstring& path) {
 }  // namespace
 
 bool FolderView::Create(HWND parent, int id) {
-    grid_ =
-        CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES | GRS_LISTCONVENTIONS,
-                        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleW(nullptr), nullptr);
+    grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES |
+                                GRS_LISTCONVENTIONS | GRS_DRAGCOLUMNS,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
     return grid_ != nullptr;
 }
 
@@ -104,9 +104,9 @@ void FolderView::AddColumns(HIMAGELIST folderImages, UINT dpi) {
     columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
-    for (ColumnDescW& column : columns) {
-        column.width = ScaleFor(dpi, column.width);  // written for 96 DPI
-        Grid_AddColumnW(grid_, &column);
+    for (int column = 0; column <= kKindColumn; ++column) {
+        columns[column].width = column < kKindColumn ? ScaleFor(dpi, kColumnWidths[column]) : 0;
+        Grid_AddColumnW(grid_, &columns[column]);
     }
 }
 

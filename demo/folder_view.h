@@ -23,6 +23,9 @@ enum FolderColumn {
     kKindColumn
 };
 
+// The columns' first widths at 96 DPI, kKindColumn excepted (it is 0 wide).
+constexpr int kColumnWidths[kKindColumn] = {200, 60, 90, 120, 80};
+
 // The cells of one row of a folder, as texts until they are added.
 struct FolderRow {
     std::wstring name;

@@ -56,6 +56,10 @@ extern "C" {
    do take. Set it on every grid whose drops may land past row 77,776; the receiving grid's
    style at the drop decides. */
 #define GRS_HIGHDROPVALUES 0x0200
+/* A title pressed and moved past the system drag distance drags its column: an image of the
+   title follows the pointer and a mark shows where it lands; the release there reports
+   GRN_COLUMNORDER and moves the column. Escape or a release outside the header cancels. */
+#define GRS_DRAGCOLUMNS 0x0400
 /* The keys, clicks and texts of the system's list view: Page Up, Page Down, Home and End (with
    or without Ctrl) move the current row and select it alone, stepping over rows of kind word 0;
    Shift with Up, Down, Page Up, Page Down, Home, End or a click selects from the anchor (the row
@@ -229,6 +233,9 @@ extern "C" {
 #define GRN_CACHEHINT 21
 /* The user changed a column's width (a drag's release, an edge's double click, Ctrl+plus). */
 #define GRN_COLUMNWIDTH 17
+/* The user dragged a title to a new place (GRS_DRAGCOLUMNS): column the column moved, row its
+   new display position. Set cancel to keep the order as it is. */
+#define GRN_COLUMNORDER 16
 
 /* GridNotify.keyModifiers bits of GRN_KEYDOWN. */
 #define GRID_KEY_SHIFT 0x0001

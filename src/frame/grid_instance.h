@@ -92,6 +92,22 @@ struct HeaderResize {
     int32_t grabOffset = 0;  // mouse x minus that column's right edge at the hover test, pixels
 };
 
+// Cancelled: the drag was abandoned while the button stays down; its release does nothing.
+enum class TitleDragPhase : uint32_t { Idle = 0, Pressed = 1, Dragging = 2, Cancelled = 3 };
+
+// Moving a column by dragging its title (GRS_DRAGCOLUMNS). Written by input/title_drag.cpp
+// from the header pane's mouse handlers and the panes' Escape; the header's capture keeps one
+// drag to one grid.
+struct TitleDrag {
+    TitleDragPhase phase = TitleDragPhase::Idle;  // a title pressed, or the column dragged
+    uint32_t column = 0;                          // the column pressed or dragged
+    POINT pressed = {};                           // press point, header pane pixels
+    int32_t grabOffset = 0;                       // press x minus the column's left edge, pixels
+    uint32_t target = 0;                          // display position the column would land at
+    HWND image = nullptr;  // popup showing the title under the pointer; owned by the
+                           // control, so it goes with it
+};
+
 // A cell by column and row position, each of the full 32 bits.
 struct CellAddress {
     uint32_t column = 0;
@@ -195,6 +211,7 @@ struct GridInstance {
     // some platforms keep none; its WM_QUERYUISTATE adds them to the platform's answer.
     WORD paneUiState = 0;
     HeaderResize resize;  // a column edge hovered or dragged in the header pane
+    TitleDrag titleDrag;  // a title pressed or dragged in the header pane
     EditSession edit;     // the cell being edited in place
     CellTip tip;          // the tooltip of cut-off texts
 

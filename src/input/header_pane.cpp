@@ -18,6 +18,7 @@
 #include "input/cell_tips.h"
 #include "input/column_fit.h"
 #include "input/column_hits.h"
+#include "input/title_drag.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
 
@@ -32,6 +33,10 @@ uint32_t UnsignedX(LPARAM point) {
 }
 int32_t SignedX(LPARAM point) {
     return static_cast<int16_t>(LOWORD(point));
+}
+
+POINT PanePoint(LPARAM point) {
+    return {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
 }
 
 void RepaintNow(HWND window) {
@@ -219,6 +224,9 @@ void OnHeaderContextMenu(GridInstance& grid, LPARAM point) {
 
 void OnHeaderMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
     TrackTipHover(grid, grid.headerPane, keys, point);
+    if (MoveTitleDrag(grid, PanePoint(point))) {
+        return;
+    }
     if (grid.resize.phase == ResizePhase::Dragging) {
         MoveResizeLine(grid, SignedX(point));
     } else {
@@ -233,6 +241,7 @@ void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM poin
         SendMessageA(pane, WM_MOUSEMOVE, keys, point);  // shows the line at once
     } else {
         PressTitle(grid, UnsignedX(point));
+        PressTitleForDrag(grid, PanePoint(point));
     }
     if (!grid.destroyed) {
         SetCapture(pane);
@@ -242,6 +251,8 @@ void OnHeaderLButtonDown(GridInstance& grid, HWND pane, WPARAM keys, LPARAM poin
 void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
     if (grid.resize.phase != ResizePhase::Idle) {
         FinishResize(grid, SignedX(point));
+    } else if (ReleaseTitleDrag(grid, PanePoint(point))) {
+        RepaintNow(pane);
     } else if (!ReleasedElsewhere(grid, pane, point)) {
         FinishTitleClick(grid);
     }
@@ -261,6 +272,9 @@ void OnHeaderLButtonDblClk(GridInstance& grid, HWND pane, WPARAM keys, LPARAM po
 }
 
 void OnHeaderCaptureChanged(GridInstance& grid, HWND pane, HWND newCapture) {
+    if (newCapture != pane) {
+        AbandonTitleDrag(grid);
+    }
     if (grid.resize.phase == ResizePhase::Dragging && newCapture != pane) {
         grid.resize.phase = ResizePhase::Idle;
         ShowWindow(grid.resizeLine, SW_HIDE);
@@ -276,6 +290,7 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_RBUTTONUP:
         case WM_CONTEXTMENU:
         case WM_CAPTURECHANGED:
+        case WM_KEYDOWN:
         case WM_MOUSEHOVER:
         case WM_MOUSELEAVE:
         case WM_GETOBJECT: break;
@@ -302,6 +317,11 @@ LRESULT CALLBACK HeaderPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM l
         case WM_LBUTTONDBLCLK: OnHeaderLButtonDblClk(grid, pane, wParam, lParam); return 0;
         case WM_RBUTTONUP: OnHeaderRButtonUp(grid, pane, lParam); return 0;
         case WM_CONTEXTMENU: OnHeaderContextMenu(grid, lParam); return 0;
+        case WM_KEYDOWN:
+            if (AbandonTitleDragOnKey(grid, wParam)) {
+                return 0;
+            }
+            break;
         case WM_CAPTURECHANGED:
             OnHeaderCaptureChanged(grid, pane, reinterpret_cast<HWND>(lParam));
             break;

@@ -14,6 +14,7 @@
 #include "frame/win_events.h"
 #include "input/cell_tips.h"
 #include "input/drag_drop.h"
+#include "input/title_drag.h"
 #include "input/editing.h"
 #include "render/list_background.h"
 #include "vorlane.h"
@@ -123,7 +124,7 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
 // The parent hears of the key first and may consume it; then the pane's own keys, then the
 // list box's.
 LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
-    if (AbandonDragOnKey(grid, virtualKey)) {
+    if (AbandonDragOnKey(grid, virtualKey) || AbandonTitleDragOnKey(grid, virtualKey)) {
         return 0;
     }
     const bool consumed = ParentConsumesKey(grid, virtualKey);

@@ -1,7 +1,7 @@
 // Title clicks in the header pane: the sort arrows they set and where they show, the arrow after
 // the parent sorts and as GRM_SETSORTARROW sets it, and the GRN_HEADERCLICK they report, for a
 // press that moves and for a double click; with GRS_LISTCONVENTIONS a press released elsewhere
-// is no click.
+// is no click; and titles dragged to move their columns.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -324,6 +324,169 @@ TEST_F(Header, SetSortArrowShowsOneArrowAndRefusesWhatIsNoArrowOrTitle) {
         }
         DestroyWindow(grid);
     }
+    grid = nullptr;
+}
+
+// What a title gesture told the parent: clicks and column moves as (code, column, row).
+std::vector<std::vector<UINT>> TitleReports(const RecordingParent& parent) {
+    std::vector<std::vector<UINT>> reports;
+    for (const GridNotify& record : parent.records) {
+        if (record.code == GRN_HEADERCLICK || record.code == GRN_COLUMNORDER) {
+            reports.push_back({record.code, record.column, record.row});
+        }
+    }
+    return reports;
+}
+
+struct OwnedCount {
+    HWND owner;
+    int shown;
+};
+
+BOOL CALLBACK CountOwnedShown(HWND window, LPARAM data) {
+    auto* counted = reinterpret_cast<OwnedCount*>(data);
+    counted->shown += GetWindow(window, GW_OWNER) == counted->owner && IsWindowVisible(window);
+    return TRUE;
+}
+
+// Visible windows the grid owns: the drag's image while it lasts.
+int OwnedWindowsShown(HWND grid) {
+    OwnedCount count = {grid, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountOwnedShown, reinterpret_cast<LPARAM>(&count));
+    return count.shown;
+}
+
+TEST_F(Header, DraggedTitlesMoveTheirColumnsReportedAndVetoable) {
+    enum class End { Release, Escape };
+    struct Case {
+        const char* what;
+        DWORD style;
+        POINT from, to;  // header pane points
+        End end;
+        bool veto;
+        std::vector<UINT> order;
+        std::vector<std::vector<UINT>> reports;
+    };
+    const UINT kOrder = GRN_COLUMNORDER;
+    // Four columns 60 wide at 0, 60, 120 and 180; the control is 400 wide.
+    const Case cases[] = {
+        {"right, past a neighbour's middle",
+         GRS_DRAGCOLUMNS,
+         {30, 5},
+         {150, 8},
+         End::Release,
+         false,
+         {1, 2, 0, 3},
+         {{kOrder, 0, 2}}},
+        {"left, onto the first title's left half",
+         GRS_DRAGCOLUMNS,
+         {150, 5},
+         {10, 5},
+         End::Release,
+         false,
+         {2, 0, 1, 3},
+         {{kOrder, 2, 0}}},
+        {"to the end, past the last title",
+         GRS_DRAGCOLUMNS,
+         {90, 5},
+         {300, 5},
+         End::Release,
+         false,
+         {0, 2, 3, 1},
+         {{kOrder, 1, 3}}},
+        {"back onto its own place",
+         GRS_DRAGCOLUMNS,
+         {90, 5},
+         {70, 5},
+         End::Release,
+         false,
+         {0, 1, 2, 3},
+         {}},
+        {"Escape cancels",
+         GRS_DRAGCOLUMNS,
+         {30, 5},
+         {150, 5},
+         End::Escape,
+         false,
+         {0, 1, 2, 3},
+         {}},
+        {"a release below the header cancels",
+         GRS_DRAGCOLUMNS,
+         {30, 5},
+         {150, 60},
+         End::Release,
+         false,
+         {0, 1, 2, 3},
+         {}},
+        {"the parent vetoes",
+         GRS_DRAGCOLUMNS,
+         {30, 5},
+         {150, 5},
+         End::Release,
+         true,
+         {0, 1, 2, 3},
+         {{kOrder, 0, 2}}},
+        {"a move within the drag distance is a click",
+         GRS_DRAGCOLUMNS,
+         {30, 5},
+         {32, 6},
+         End::Release,
+         false,
+         {0, 1, 2, 3},
+         {{GRN_HEADERCLICK, 0, 0xFFFFFFFF}}},
+        {"without the style a release on another title clicks the first",
+         0,
+         {30, 5},
+         {150, 5},
+         End::Release,
+         false,
+         {0, 1, 2, 3},
+         {{GRN_HEADERCLICK, 0, 0xFFFFFFFF}}},
+    };
+    for (const Case& c : cases) {
+        grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, c.style, kGridId);
+        ASSERT_TRUE(
+            AddColumnDescs(grid, {Column(60, GRID_CELL_TEXT, "a"), Column(60, GRID_CELL_TEXT, "b"),
+                                  Column(60, GRID_CELL_TEXT, "c"), Column(60, GRID_CELL_TEXT, "d"),
+                                  Column(0, GRID_CELL_VALUE)}));
+        FocusForKeys(ListPane(grid));
+        parent.Clear();
+        parent.vetoCodes.clear();
+        if (c.veto) {
+            parent.vetoCodes.insert(GRN_COLUMNORDER);
+        }
+        HWND header = HeaderPane(grid);
+        MouseTo(header, c.from);
+        DragTo(header, c.to, false);
+        if (c.end == End::Escape) {
+            EXPECT_EQ(OwnedWindowsShown(grid), 1) << c.what << ": the image follows the pointer";
+            TypeChord({VK_ESCAPE});
+        }
+        LeftButton(false);
+        UINT order[4] = {9, 9, 9, 9};
+        EXPECT_EQ(Grid_GetColOrder(grid, 4, order), 4u) << c.what;
+        EXPECT_EQ(std::vector<UINT>(order, order + 4), c.order) << c.what;
+        EXPECT_EQ(TitleReports(parent), c.reports) << c.what;
+        EXPECT_EQ(OwnedWindowsShown(grid), 0) << c.what << ": the image goes";
+        DestroyWindow(grid);
+        ParkPointer();
+    }
+    parent.vetoCodes.clear();
+    // A parent that destroys the control on hearing of the move meets no fault.
+    grid = CreateGrid(parent.hwnd(), 0, 0, 400, 200, GRS_DRAGCOLUMNS, kGridId);
+    ASSERT_TRUE(
+        AddColumnDescs(grid, {Column(60, GRID_CELL_TEXT, "a"), Column(60, GRID_CELL_TEXT, "b"),
+                              Column(0, GRID_CELL_VALUE)}));
+    parent.onNotify = [this](GridNotify& record) {
+        if (record.code == GRN_COLUMNORDER) {
+            DestroyWindow(grid);
+        }
+    };
+    MouseTo(HeaderPane(grid), POINT{30, 5});
+    DragTo(HeaderPane(grid), POINT{100, 5});
+    parent.onNotify = nullptr;
+    EXPECT_FALSE(IsWindow(grid));
+    EXPECT_EQ(OwnedWindowsShown(grid), 0);
     grid = nullptr;
 }
 
