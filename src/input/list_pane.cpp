@@ -16,6 +16,7 @@
 #include "input/drag_drop.h"
 #include "input/title_drag.h"
 #include "input/editing.h"
+#include "input/list_pane_messages.h"
 #include "render/list_background.h"
 #include "vorlane.h"
 
@@ -121,18 +122,23 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
     return result;
 }
 
-// The parent hears of the key first and may consume it; then the pane's own keys, then the
-// list box's.
+// The parent hears of a key first; true when the control does nothing more with it (the parent
+// consumed it, or destroyed the control meanwhile).
+bool ReportKey(GridInstance& grid, WPARAM virtualKey) {
+    const bool consumed = ParentConsumesKey(grid, virtualKey);
+    if (grid.destroyed) {
+        return true;
+    }
+    NoteListKeyDown(grid, consumed);
+    return consumed;
+}
+
+// Then the pane's own keys, then the list box's.
 LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
     if (AbandonDragOnKey(grid, virtualKey) || AbandonTitleDragOnKey(grid, virtualKey)) {
         return 0;
     }
-    const bool consumed = ParentConsumesKey(grid, virtualKey);
-    if (grid.destroyed) {
-        return 0;
-    }
-    NoteListKeyDown(grid, consumed);
-    if (consumed) {
+    if (ReportKey(grid, virtualKey)) {
         return 0;
     }
     if (OnListKeyDown(grid, virtualKey, keyData)) {
@@ -151,12 +157,7 @@ LRESULT OnListPaneKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData)
 // menu's mnemonic, F10 entering the menu bar) is the system's own handling, unless the parent
 // consumed the key; then the characters it makes are dropped too.
 LRESULT OnListPaneSysKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
-    const bool consumed = ParentConsumesKey(grid, virtualKey);
-    if (grid.destroyed) {
-        return 0;
-    }
-    NoteListKeyDown(grid, consumed);
-    if (consumed) {
+    if (ReportKey(grid, virtualKey)) {
         return 0;
     }
     if (OnListCommandKey(grid, virtualKey)) {
@@ -189,73 +190,6 @@ void OnListPaneMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
 // The control scrolls by whole rows and keeps its scroll bar in step.
 void OnListMouseWheel(const GridInstance& grid, WPARAM wParam, LPARAM lParam) {
     SendMessageA(grid.ownWindow, WM_MOUSEWHEEL, wParam, lParam);
-}
-
-// Messages after which a second click's edit no longer opens: another press, a key, a scroll,
-// the focus leaving, the pane going.
-bool CancelsPendingEdit(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDOWN:
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-        case WM_MOUSEWHEEL:
-        case WM_VSCROLL:
-        case WM_KILLFOCUS:
-        case WM_DESTROY: return true;
-        default: return false;
-    }
-}
-
-// Messages that would add, remove or rewrite the list box's items: the rows and their order are
-// the control's own, so the pane refuses them (the control's own count changes reach the list
-// box without passing here).
-bool ChangesItems(UINT message) {
-    switch (message) {
-        case LB_ADDSTRING:
-        case LB_INSERTSTRING:
-        case LB_DELETESTRING:
-        case LB_SETITEMDATA:
-        case LB_RESETCONTENT:
-        case LB_SETCOUNT:
-        case LB_DIR:
-        case LB_ADDFILE: return true;
-        default: return false;
-    }
-}
-
-// The list box moves its top row and caret itself while it handles a message: keys, scrolls,
-// selections, item changes, its own resizing, its timer. Only messages that paint, ask or are
-// answered here without it leave them where they are.
-bool MayMoveRows(UINT message) {
-    switch (message) {
-        case WM_PAINT:
-        case WM_ERASEBKGND:
-        case WM_NCPAINT:
-        case WM_NCHITTEST:
-        case WM_SETCURSOR:
-        case WM_GETDLGCODE:
-        case WM_GETFONT:
-        case WM_QUERYUISTATE:
-        case WM_MOUSEMOVE:
-        case LB_GETTOPINDEX:
-        case LB_GETCARETINDEX:
-        case LB_GETANCHORINDEX:
-        case LB_GETCOUNT:
-        case LB_GETCURSEL:
-        case LB_GETITEMDATA:
-        case LB_GETITEMHEIGHT:
-        case LB_GETITEMRECT:
-        case LB_GETSEL:
-        case LB_GETSELCOUNT:
-        case LB_GETSELITEMS:
-        case LB_GETTEXT:
-        case LB_GETTEXTLEN: return false;
-        default: return true;
-    }
 }
 
 // The in-place editors, children of the pane, take the rows' colours once colours are set; until

@@ -19,26 +19,13 @@ using namespace testing_support;
 
 namespace {
 
-int Extent(HWND pane, const char* text) {
-    HDC dc = GetDC(pane);
-    auto font = reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
-    if (old != nullptr) {
-        SelectObject(dc, old);
-    }
-    ReleaseDC(pane, dc);
-    return size.cx;
-}
-
 // The room around texts at 96 DPI: cell text 2 pixels in from each side, column 0's 16-pixel
 // image before it; a title 3 in from each side, a pixel for its pressed look and 8 for an arrow.
 int CellFit(HWND grid, UINT column, const char* widest) {
-    return Extent(ListPane(grid), widest) + 4 + (column == 0 ? 16 : 0);
+    return TextWidth(ListPane(grid), widest) + 4 + (column == 0 ? 16 : 0);
 }
 int TitleFit(HWND grid, const char* title) {
-    return Extent(HeaderPane(grid), title) + 6 + 1 + 8;
+    return TextWidth(HeaderPane(grid), title) + 6 + 1 + 8;
 }
 
 class ColumnFit : public ::testing::Test {

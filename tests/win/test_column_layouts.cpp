@@ -86,20 +86,6 @@ std::vector<int> ExpectedLefts(const Layout& layout) {
     return lefts;
 }
 
-// The width of a text in the font a pane paints with (the device context's own without one).
-int TextWidth(HWND pane, const char* text) {
-    HDC dc = GetDC(pane);
-    auto font = reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
-    if (old != nullptr) {
-        SelectObject(dc, old);
-    }
-    ReleaseDC(pane, dc);
-    return size.cx;
-}
-
 // The ink of `color` in each shown column's span of a pane's strip [top, bottom): its width
 // stands for which text was painted there.
 std::vector<int> InkWidths(HWND pane, const Layout& layout, int top, int bottom, COLORREF color) {

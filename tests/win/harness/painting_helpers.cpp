@@ -1,5 +1,7 @@
 #include "painting_helpers.h"
 
+#include <cstring>
+
 namespace testing_support {
 
 void SetPalette(HWND grid, const TestPalette& palette) {
@@ -89,6 +91,19 @@ std::vector<COLORREF> AreaPixels(const Capture& capture, RECT area) {
 
 bool SameArea(const Capture& capture, RECT first, RECT second) {
     return AreaPixels(capture, first) == AreaPixels(capture, second);
+}
+
+int TextWidth(HWND pane, const char* text) {
+    HDC dc = GetDC(pane);
+    auto font = reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
+    if (old != nullptr) {
+        SelectObject(dc, old);
+    }
+    ReleaseDC(pane, dc);
+    return size.cx;
 }
 
 int LiveGdiObjects() {

@@ -41,6 +41,9 @@ RECT BoundsOf(const Capture& capture, RECT area, COLORREF color);
 bool SameArea(const Capture& capture, RECT first, RECT second);
 std::vector<COLORREF> AreaPixels(const Capture& capture, RECT area);
 
+// The width of a text in the font a pane paints with (the device context's own without one).
+int TextWidth(HWND pane, const char* text);
+
 // GDI objects alive in this process. This Wine answers 0 to GetGuiResources, so every handle
 // value is asked for its type instead.
 int LiveGdiObjects();
