@@ -13,6 +13,7 @@
 
 #include "harness.h"
 #include "input_helpers.h"
+#include "owner_rows_parent.h"
 #include "painting_helpers.h"
 
 using namespace testing_support;
@@ -130,6 +131,33 @@ TEST_F(ColumnFit, UserGesturesFitAndReportWithoutSorting) {
     ASSERT_EQ(parent.contextMenus.size(), 2u);
     EXPECT_EQ(parent.contextMenus[1].point.x, -1);
     EXPECT_EQ(parent.contextMenus[1].point.y, -1);
+}
+
+// An owner-data grid is fitted to the rows in view, as a grid holding just those rows is, and
+// asks its parent for no other rows.
+TEST(OwnerDataFit, AColumnFitsTheRowsInViewAndAsksForNoOthers) {
+    RecordingParent parent;
+    OwnerRowsModel model;  // row n is named "r<n>"
+    model.Serve(parent);
+    HWND grid = CreateStandardGrid(parent.hwnd(), true);
+    ASSERT_TRUE(Grid_SetRowCount(grid, GRID_MAX_OWNER_ROWS));
+    const int atTop = Grid_AutoSizeColumn(grid, 0, GRID_FIT_TEXTS);
+    Grid_SetCurCell(grid, 0, GRID_MAX_OWNER_ROWS - 1);  // scrolls to the last row
+    parent.Clear();
+    const int atEnd = Grid_AutoSizeColumn(grid, 0, GRID_FIT_TEXTS);
+    const std::vector<UINT> fetched = OwnerRowsModel::FetchedRows(parent);
+    ASSERT_FALSE(fetched.empty());
+    EXPECT_GE(*std::min_element(fetched.begin(), fetched.end()), GRID_MAX_OWNER_ROWS - 20)
+        << "only the rows in view are asked for";
+
+    HWND held = CreateStandardGrid(parent.hwnd(), false, 0, 210);
+    for (UINT row = GRID_MAX_OWNER_ROWS - 20; row < GRID_MAX_OWNER_ROWS; ++row) {
+        AddStandardRow(held, model.At(row).name.c_str(), "", 0, 0, 0, 2);
+    }
+    EXPECT_EQ(atEnd, Grid_AutoSizeColumn(held, 0, GRID_FIT_TEXTS));
+    EXPECT_LT(atTop, atEnd) << "the first rows' names are shorter";
+    DestroyWindow(held);
+    DestroyWindow(grid);
 }
 
 }  // namespace
