@@ -12,6 +12,7 @@
 #include "painting_fixture.h"
 #include "painting_helpers.h"
 #include "real_input.h"
+#include "unicode_grid.h"
 
 using namespace testing_support;
 
@@ -305,20 +306,28 @@ TEST_F(CustomDraw, TheRowUnderThePointerIsHotUntilThePointerLeavesTheRows) {
 }
 
 // A parent that destroys the control or clears its rows at the first record of one stage hears
-// nothing more of that paint, and nothing crashes; with owner data the same.
+// nothing more of that paint, and nothing crashes; with owner data and the Unicode class the same.
 TEST(CustomDrawHostile, AParentThatDestroysOrClearsInsideAnyStageHearsNoMore) {
     const DWORD stages[] = {CDDS_PREPAINT, CDDS_ITEMPREPAINT, CDDS_ITEMPREPAINT | CDDS_SUBITEM,
                             CDDS_ITEMPOSTPAINT | CDDS_SUBITEM, CDDS_ITEMPOSTPAINT};
-    for (const bool ownerData : {false, true}) {
+    enum Grid { kStored, kOwnerData, kUnicode };
+    for (const Grid kind : {kStored, kOwnerData, kUnicode}) {
+        const bool ownerData = kind == kOwnerData;
         for (const bool destroy : {true, false}) {
             for (const DWORD stage : stages) {
                 SCOPED_TRACE(std::string(ownerData ? "owner data, " : "stored rows, ") +
+                             (kind == kUnicode ? "Unicode, " : "") +
                              (destroy ? "destroy at " : "clear at ") + std::to_string(stage));
                 RecordingParent parent;
                 OwnerRowsModel model;
                 model.rows.resize(5);
-                HWND grid = CreateStandardGrid(parent.hwnd(), ownerData);
-                if (ownerData) {
+                HWND grid = kind == kUnicode ? MakeWideGrid(parent.hwnd())
+                                             : CreateStandardGrid(parent.hwnd(), ownerData);
+                if (kind == kUnicode) {
+                    for (int row = 0; row < 5; ++row) {
+                        AddWideRow(grid, kMixed);
+                    }
+                } else if (ownerData) {
                     model.Serve(parent, grid);
                     model.Show(grid);
                 } else {
