@@ -12,6 +12,7 @@
 #include "painting_fixture.h"
 #include "painting_helpers.h"
 #include "real_input.h"
+#include "screen_pixels.h"
 #include "unicode_grid.h"
 
 using namespace testing_support;
@@ -163,6 +164,13 @@ TEST_F(CustomDraw, TheSelectedLookWinsOverTheParentsBackgroundUnlessTheParentDra
         return CDRF_DODEFAULT;
     });
     EXPECT_TRUE(AllPixels(Rows(), RowArea(1, 100, 261), GetSysColor(COLOR_HIGHLIGHT)));
+    // A row leaving the selection is repainted in the parent's colour, not the grid's.
+    Grid_DeselectAll(grid);
+    PumpMessages();
+    HDC screen = GetDC(ListPane(grid));
+    const std::vector<DWORD> left = CopyPixels(screen, 150, RowTop(1) + 8, 1, 1);
+    ReleaseDC(ListPane(grid), screen);
+    EXPECT_EQ(left.at(0), 0x000AC81Eu) << "kGreen as the screen holds it, 0x00RRGGBB";
     parent.onCustomDraw = ForRowOne([](NMGRIDCUSTOMDRAW& r) {
         Fill(r, r.nmcd.rc, kGreen);
         return CDRF_SKIPDEFAULT;
