@@ -215,7 +215,8 @@ void MessageFuzzer::HitTest() {
     const bool shown = hit.column < count - 1 && !model_.columns[hit.column].hidden;
     const bool noColumn = hit.column == 0xFFFFFFFFu;
     const bool noRow = hit.row == 0xFFFFFFFFu;
-    bool right = area == hit.area && hit.point.x == point.x && hit.point.y == point.y;
+    bool right =
+        static_cast<uint64_t>(area) == hit.area && hit.point.x == point.x && hit.point.y == point.y;
     switch (hit.area) {
         case GRID_HT_NOWHERE: right = right && noColumn && noRow; break;
         case GRID_HT_TITLE:
