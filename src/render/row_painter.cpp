@@ -203,11 +203,10 @@ class RowPainter {
         if (look.back != row_.back && !(IsSelected() && (grid_.style & GRS_PLAINSELECTED) == 0)) {
             FillColor(cell, look.back);
         }
-        cellText_ = look.text;
         PaintCurrentCell(column, cell);
-        if (look.text != row_.text) {
-            SetTextColor(dc_, look.text);
-        }
+        // A cell's own text colour is its alone: the next cell gets the colour it had before.
+        const COLORREF runningText =
+            look.text != row_.text ? SetTextColor(dc_, look.text) : CLR_INVALID;
         if (!look.skip) {
             std::optional<ScopedSelect> cellFont;
             if (look.font != nullptr) {
@@ -217,6 +216,9 @@ class RowPainter {
                 PaintRowImage(cell);
             }
             PaintContent(column, record, cell);
+        }
+        if (runningText != CLR_INVALID) {
+            SetTextColor(dc_, runningText);
         }
         StageLook after = look;
         return !look.post || stages_->Ask(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM,
@@ -228,7 +230,7 @@ class RowPainter {
     void PaintCurrentCell(uint32_t column, const RECT& cell) {
         if (column != grid_.currentColumn || !IsSelected()) {
             if (!currentCellSeen_) {
-                SetTextColor(dc_, cellText_);
+                SetTextColor(dc_, row_.text);
             }
             return;
         }
@@ -330,7 +332,6 @@ class RowPainter {
     bool currentCellSeen_ = false;  // the current cell's text colour runs on in this row
     RowStages* stages_;             // the parent's custom draw stages, or none
     StageLook row_;                 // the row's colours and the parent's answer for it
-    COLORREF cellText_ = 0;         // the text colour of the cell being painted
 };
 
 }  // namespace
