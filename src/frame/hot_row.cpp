@@ -10,8 +10,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr uint32_t kNoHotRow = 0xFFFFFFFF;
-
 void InvalidateRow(const GridInstance& grid, uint32_t row) {
     const LRESULT top = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
     if (row == kNoHotRow || top < 0 || row < static_cast<uint32_t>(top)) {
@@ -68,6 +66,20 @@ void TrackHotRow(GridInstance& grid, WPARAM keys, LPARAM point) {
 
 void EndHotRow(GridInstance& grid) {
     SetHotRow(grid, kNoHotRow);
+}
+
+HotRowScrollWatch::HotRowScrollWatch(GridInstance& grid, bool mayMoveRows) : grid_(grid) {
+    if (mayMoveRows && grid.hotRow != kNoHotRow) {
+        top_ = SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0);
+    }
+}
+
+HotRowScrollWatch::~HotRowScrollWatch() {
+    if (top_ >= 0 && !grid_.destroyed && grid_.hotRow != kNoHotRow &&
+        SendMessageA(grid_.listPane, LB_GETTOPINDEX, 0, 0) != top_) {
+        grid_.hotRow = kNoHotRow;
+        InvalidateRect(grid_.listPane, nullptr, FALSE);
+    }
 }
 
 COLORREF OnSetHotColor(GridInstance& grid, COLORREF color) {

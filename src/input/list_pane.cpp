@@ -131,11 +131,7 @@ LRESULT OnListBoxKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) 
         const LRESULT caret = CallReplaced(grid.listPane, LB_GETCARETINDEX, 0, 0);
         CallReplaced(grid.listPane, LB_SETCURSEL, static_cast<WPARAM>(caret), 0);
     }
-    const LRESULT top = CallReplaced(grid.listPane, LB_GETTOPINDEX, 0, 0);
     const LRESULT result = CallReplaced(grid.listPane, WM_KEYDOWN, virtualKey, keyData);
-    if (!grid.destroyed && CallReplaced(grid.listPane, LB_GETTOPINDEX, 0, 0) != top) {
-        EndHotRow(grid);  // the rows moved under the pointer
-    }
     if (single && !grid.destroyed) {
         CallReplaced(grid.listPane, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     }
@@ -296,6 +292,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     if (MayMoveRows(message)) {
         ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
     }
+    HotRowScrollWatch hotRowWatch(grid, MayMoveRows(message));
     if (EndsCellTip(message)) {
         HideCellTip(grid);
     }

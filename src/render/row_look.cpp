@@ -30,10 +30,7 @@ void NoteRowLook(GridInstance& grid) {
 void PrepareRowsForScroll(GridInstance& grid) {
     PaintCache& cache = *grid.paint;
     const RowLook look = CurrentRowLook(grid, cache);
-    // The hot row would move with the rows while the pointer stays: it ends.
-    const bool hot = grid.hotRow != 0xFFFFFFFF;
-    grid.hotRow = 0xFFFFFFFF;
-    if (hot || look != cache.lookAtFullRepaint || cache.otherLookPainted) {
+    if (look != cache.lookAtFullRepaint || cache.otherLookPainted) {
         InvalidateRect(grid.listPane, nullptr, TRUE);
         cache.lookAtFullRepaint = look;
         cache.otherLookPainted = false;
