@@ -216,7 +216,7 @@ extern "C" {
 #define GRN_BEGINEDIT 7      /* an editor is about to open (vetoable); value -> cell content */
 #define GRN_ENDEDIT 8        /* an editor closed (vetoable); value -> edited content */
 #define GRN_CELLCHANGING 9   /* a cell is about to be written (vetoable); value -> new value */
-#define GRN_CELLCHANGED 10   /* a cell of column 0 was written */
+#define GRN_CELLCHANGED 10   /* a cell of column 0 or of a check column was written */
 #define GRN_BUTTON 12        /* the left button went down (buttonDown 1) or up (0) in a list */
 #define GRN_DROP 13          /* rows were dropped; hwndFrom is the drag source */
 #define GRN_SELCHANGE 14     /* the selection may have changed */
@@ -275,6 +275,9 @@ enum GridSortMode {
 #define GRID_CELL_TEXT 0
 #define GRID_CELL_NUMBER 1
 #define GRID_CELL_VALUE 2
+/* A check box: the value 0 clear, 1 checked, 2 mixed. A click on the box or Space toggles it
+   (a mixed box becomes checked) as a cell write: GRN_CELLCHANGING, then GRN_CELLCHANGED. */
+#define GRID_CELL_CHECK 3
 
 /* Editor kinds (ColumnDesc.editorKind); any other value means no editor. */
 #define GRID_EDITOR_TEXT 0

@@ -279,6 +279,9 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     if (!IsCell(grid, j, i) || !grid.store.columns().IsShown(j)) {
         return 0;  // the parent cleared the rows while it was asked, or nothing shows the cell
     }
+    if (grid.store.columns().CellKind(j) == kCellCheck) {
+        return 0;  // a check cell is toggled, never edited
+    }
     const CellAddress cell = {j, i};
 
     EditContent buffer(grid.store.textWidth());

@@ -17,6 +17,7 @@ inline constexpr uint32_t kMaxColumns = 289;
 // cellKind values; any other value is a plain value cell (a 32-bit value that is never drawn).
 inline constexpr int32_t kCellText = 0;
 inline constexpr int32_t kCellNumber = 1;
+inline constexpr int32_t kCellCheck = 3;  // 0 clear, 1 checked, 2 mixed; drawn as a check box
 
 // editorKind values; any other value means the column has no editor.
 inline constexpr int32_t kEditorText = 0;
@@ -132,7 +133,7 @@ class ColumnSet {
     bool SetHidden(uint32_t index, bool hidden);
     // Hidden columns and the kind column are not shown; neither is an index past Count().
     bool IsShown(uint32_t index) const;
-    // A shown column that paints a text: room above 0, of text or numbers.
+    // A shown column that paints a text: room above 0, of text, numbers or check states.
     bool ShowsText(uint32_t index) const;
     // The shown columns in display order.
     ShownColumns Shown() const { return ShownColumns(*this); }
