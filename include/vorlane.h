@@ -279,6 +279,11 @@ enum GridSortMode {
    (a mixed box becomes checked) as a cell write: GRN_CELLCHANGING, then GRN_CELLCHANGED. */
 #define GRID_CELL_CHECK 3
 
+/* ColumnDesc.flags: a check column's title shows a check box too; a click on it checks or clears
+   every row, each through GRN_CELLCHANGING and GRN_CELLCHANGED (an owner-data grid's parent is
+   asked once, with the row -1 meaning every row). */
+#define GRID_COLUMN_TITLECHECK 0x4
+
 /* Editor kinds (ColumnDesc.editorKind); any other value means no editor. */
 #define GRID_EDITOR_TEXT 0
 #define GRID_EDITOR_NUMBER 1
@@ -304,7 +309,7 @@ typedef struct ColumnDesc {
     unsigned editLimit;       /* most characters the editor takes; 0 for its default */
     const char* mask;         /* number display mask such as "###-####"; copied; NULL for none */
     HIMAGELIST imageList;     /* column 0: images of rows of kind 1 and 2 */
-    unsigned flags;           /* bit 0 title pressed, bit 1 sorted descending */
+    unsigned flags;           /* bit 0 title pressed, bit 1 sorted descending, GRID_COLUMN_ */
     int editorKind;           /* GRID_EDITOR_ */
     unsigned reserved;
 } ColumnDesc;

@@ -42,6 +42,15 @@ class ColumnWindows {
         entries_[column].editor = editor;
         return true;
     }
+    // Whether the column's title box shows checked: the state its last click gave every row.
+    bool TitleChecked(uint32_t column) const {
+        return column < count_ && entries_[column].titleChecked;
+    }
+    void SetTitleChecked(uint32_t column, bool checked) {
+        if (column < count_) {
+            entries_[column].titleChecked = checked;
+        }
+    }
     bool SetSortIndicator(uint32_t column, int32_t sortIndicator) {
         if (column >= count_) {
             return false;
@@ -54,6 +63,7 @@ class ColumnWindows {
     struct Entry {
         HWND editor = nullptr;      // child of the list pane, destroyed with it
         int32_t sortIndicator = 0;  // 0 none, 8 up, 9 down; set by title clicks
+        bool titleChecked = false;  // the title box's state, of a column with kTitleCheckFlag
     };
 
     std::array<Entry, kMaxColumns> entries_{};  // the first count_ are in use

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/check_box.h"
 #include "render/gdi_objects.h"
 #include "render/paint_cache.h"
 #include "render/text_room.h"
@@ -104,6 +105,10 @@ void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
         DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
         if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {
             return;
+        }
+        if ((record.flags & kTitleCheckFlag) != 0 && record.cellKind == kCellCheck) {
+            const uint32_t state = grid.columnWindows.TitleChecked(column) ? 1 : 0;
+            DrawCheckBox(dc, CheckBoxRect(grid, record, button), state);
         }
         trailingLeft = button.right;
     }

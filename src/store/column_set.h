@@ -17,7 +17,12 @@ inline constexpr uint32_t kMaxColumns = 289;
 // cellKind values; any other value is a plain value cell (a 32-bit value that is never drawn).
 inline constexpr int32_t kCellText = 0;
 inline constexpr int32_t kCellNumber = 1;
-inline constexpr int32_t kCellCheck = 3;  // 0 clear, 1 checked, 2 mixed; drawn as a check box
+inline constexpr int32_t kCellCheck = 3;
+// Column flags bit: a check column's title shows a check box that checks or clears every row.
+inline constexpr uint32_t kTitleCheckFlag = 0x4;
+// The flags bits that say how the column was last sorted; the title box is none of them.
+inline constexpr uint32_t kSortFlagsMask =
+    ~kTitleCheckFlag;  // 0 clear, 1 checked, 2 mixed; drawn as a check box
 
 // editorKind values; any other value means the column has no editor.
 inline constexpr int32_t kEditorText = 0;
@@ -38,7 +43,8 @@ struct ColumnFields {
     int32_t cellKind = kCellText;        // kCellText, kCellNumber or a plain value kind
     uint32_t editLimit = 0;              // most characters the editor takes; 0: its default
     uintptr_t imageList = 0;             // column 0: image list handle (the client's)
-    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
+    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending,
+                                         // kTitleCheckFlag
     uint32_t reserved = 0;               // kept, never used
 };
 
