@@ -1,9 +1,10 @@
-// Check cells: toggled by a click on the box (real mouse input) and by Space on the current row
-// or on every selected row, each toggle a cell write the parent hears of and may veto row by
-// row; what the cells hold and what the boxes show afterwards.
+// Check cells: toggled by a click on the box (real mouse input), by Space on the current row or
+// on every selected row, and by the title's box; each toggle a cell write the parent hears of
+// and may veto row by row. What the cells hold and what the boxes show afterwards, in stored and
+// owner-data grids.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <utility>
 #include <vector>
 
 #include "harness.h"
@@ -17,31 +18,59 @@ constexpr UINT kCheckColumn = 1;
 constexpr int kNameWidth = 100;
 constexpr int kCheckWidth = 40;
 constexpr INT32 kTargetKind = 2;
+constexpr UINT kEveryRow = 0xFFFFFFFF;
+constexpr UINT kNone = 9;
 
-// A grid of a name column, a centred check column and the kind column, one row per state.
+// A grid of a name column, a centred check column with a title box and the kind column, one row
+// per state; an owner-data grid's states are kept here, as its parent keeps them.
 struct CheckGrid {
-    explicit CheckGrid(const std::vector<INT32>& states) {
-        grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200, 0, 7);
+    explicit CheckGrid(const std::vector<INT32>& states, bool ownerData = false)
+        : owned(ownerData ? states : std::vector<INT32>()) {
+        grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200, ownerData ? GRS_OWNERDATA : 0, 7);
         pane = ListPane(grid);
         AddColumns(grid, {{kNameWidth, GRID_CELL_TEXT},
                           {kCheckWidth, GRID_CELL_CHECK, GRID_EDITOR_NONE, "Keep", nullptr,
-                           GRID_ALIGN_CENTER},
+                           GRID_ALIGN_CENTER, 0, GRID_COLUMN_TITLECHECK},
                           {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}});
-        for (const INT32 state : states) {
+        for (const INT32 state : ownerData ? std::vector<INT32>() : states) {
             GridValue values[3] = {reinterpret_cast<GridValue>("row"), state, kTargetKind};
             Grid_AddRow(grid, values);
         }
         parent.onNotify = [this](GridNotify& note) {
-            if (note.code == GRN_CELLCHANGING) {
-                changing.push_back({note.row, *reinterpret_cast<const INT32*>(note.value)});
+            if (note.code == GRN_GETCELL) {
+                Answer(*reinterpret_cast<GridCellRef*>(note.value));
+            } else if (note.code == GRN_CELLCHANGING) {
+                const INT32 state = *reinterpret_cast<const INT32*>(note.value);
+                changing.push_back({note.row, state});
                 note.cancel = note.row == vetoedRow ? 1 : 0;
+                Keep(note.row, state, note.cancel != 0);
             } else if (note.code == GRN_CELLCHANGED) {
                 changed.push_back(note.row);
             }
         };
+        if (ownerData) {
+            Grid_SetRowCount(grid, static_cast<UINT>(owned.size()));
+        }
         UpdateWindow(pane);
     }
+    void Answer(GridCellRef& cell) const {
+        if (cell.column == 0 && cell.bufferSize > 3) {
+            lstrcpyA(static_cast<char*>(cell.buffer), "row");
+        } else if (cell.column > 0 && cell.row < owned.size()) {
+            *static_cast<INT32*>(cell.buffer) = cell.column == 1 ? owned[cell.row] : kTargetKind;
+        }
+    }
+    void Keep(UINT row, INT32 state, bool vetoed) {
+        for (UINT i = 0; i < owned.size() && !vetoed; ++i) {
+            if (row == i || row == kEveryRow) {
+                owned[i] = state;
+            }
+        }
+    }
     std::vector<INT32> States() const {
+        if (!owned.empty()) {
+            return owned;
+        }
         std::vector<INT32> states;
         for (UINT row = 0; row < static_cast<UINT>(Grid_GetRowCount(grid)); ++row) {
             INT32 value = -1;
@@ -50,11 +79,16 @@ struct CheckGrid {
         }
         return states;
     }
-    // The centre of a row's box in the list pane: the column's middle, the row's.
+    // The centre of a row's box in the list pane (the column's middle), `dx` to the right.
     POINT BoxCentre(UINT row, int dx = 0) const {
         RECT item = {};
         SendMessageA(pane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
         return {kNameWidth + kCheckWidth / 2 + dx, (item.top + item.bottom) / 2};
+    }
+    POINT TitleBoxCentre() const {
+        RECT client = {};
+        GetClientRect(HeaderPane(grid), &client);
+        return {kNameWidth + kCheckWidth / 2, (client.top + client.bottom) / 2};
     }
     // Whether the box shows a mark: any pixel of its inner part differs from the window colour.
     bool Marked(UINT row) const {
@@ -71,14 +105,22 @@ struct CheckGrid {
     }
 
     RecordingParent parent;
+    std::vector<INT32> owned;
     HWND grid = nullptr;
     HWND pane = nullptr;
-    UINT vetoedRow = 0xFFFFFFFF;
+    UINT vetoedRow = kNone;
     std::vector<std::pair<UINT, INT32>> changing;  // row, the new state it was offered
     std::vector<UINT> changed;
 };
 
-enum class Gesture { ClickBox, ClickBesideBox, Space, SpaceOnSelection, SpaceOffSelection };
+enum class Gesture {
+    ClickBox,
+    ClickBesideBox,
+    TitleBox,
+    Space,
+    SpaceOnSelection,
+    SpaceOffSelection
+};
 
 struct ToggleCase {
     const char* name;
@@ -89,44 +131,49 @@ struct ToggleCase {
     std::vector<INT32> after;
     std::vector<std::pair<UINT, INT32>> changing;
     std::vector<UINT> changed;
+    bool ownerData = false;
 };
 
-void Perform(CheckGrid& check, const ToggleCase& test) {
-    if (test.gesture == Gesture::ClickBox || test.gesture == Gesture::ClickBesideBox) {
-        ClickAt(check.pane, check.BoxCentre(test.row, test.gesture == Gesture::ClickBox ? 0 : 15));
+void Perform(CheckGrid& check, Gesture gesture, UINT row) {
+    if (gesture == Gesture::TitleBox) {
+        ClickAt(HeaderPane(check.grid), check.TitleBoxCentre());
+        return;
+    }
+    if (gesture == Gesture::ClickBox || gesture == Gesture::ClickBesideBox) {
+        ClickAt(check.pane, check.BoxCentre(row, gesture == Gesture::ClickBox ? 0 : 15));
         DoubleClickTime::LetPass();
         return;
     }
-    Grid_SetCurCell(check.grid, 0, test.row);
-    if (test.gesture == Gesture::Space) {
+    Grid_SetCurCell(check.grid, 0, row);
+    if (gesture == Gesture::Space) {
         Grid_DeselectAll(check.grid);
     } else {
         Grid_SelectAll(check.grid);
-        if (test.gesture == Gesture::SpaceOffSelection) {
-            SendMessageA(check.pane, LB_SETSEL, FALSE, test.row);
+        if (gesture == Gesture::SpaceOffSelection) {
+            SendMessageA(check.pane, LB_SETSEL, FALSE, row);
         }
     }
-    check.changing.clear();
     FocusForKeys(check.pane);
     TypeChord({VK_SPACE});
 }
 
 TEST(CheckCells, TogglesWriteTheCellsRowByRowThroughTheNotifications) {
     DoubleClickTime quick(100);
+    const std::vector<std::pair<UINT, INT32>> all = {{0, 1}, {1, 1}, {2, 1}};
     const ToggleCase cases[] = {
-        {"click checks", {0, 0, 0}, Gesture::ClickBox, 1, 9, {0, 1, 0}, {{1, 1}}, {1}},
-        {"click clears", {1, 1, 1}, Gesture::ClickBox, 2, 9, {1, 1, 0}, {{2, 0}}, {2}},
-        {"click checks a mixed box", {2, 2}, Gesture::ClickBox, 0, 9, {1, 2}, {{0, 1}}, {0}},
-        {"a click beside the box", {0, 0}, Gesture::ClickBesideBox, 0, 9, {0, 0}, {}, {}},
+        {"click checks", {0, 0, 0}, Gesture::ClickBox, 1, kNone, {0, 1, 0}, {{1, 1}}, {1}},
+        {"click clears", {1, 1, 1}, Gesture::ClickBox, 2, kNone, {1, 1, 0}, {{2, 0}}, {2}},
+        {"click checks a mixed box", {2, 2}, Gesture::ClickBox, 0, kNone, {1, 2}, {{0, 1}}, {0}},
+        {"a click beside the box", {0, 0}, Gesture::ClickBesideBox, 0, kNone, {0, 0}, {}, {}},
         {"a vetoed click", {0, 0}, Gesture::ClickBox, 1, 1, {0, 0}, {{1, 1}}, {}},
-        {"space on the current row", {0, 0, 0}, Gesture::Space, 2, 9, {0, 0, 1}, {{2, 1}}, {2}},
+        {"space on the current row", {0, 0, 0}, Gesture::Space, 2, kNone, {0, 0, 1}, {{2, 1}}, {2}},
         {"space on a selection",
          {1, 0, 2},
          Gesture::SpaceOnSelection,
          1,
-         9,
+         kNone,
          {1, 1, 1},
-         {{0, 1}, {1, 1}, {2, 1}},
+         all,
          {0, 1, 2}},
         {"space vetoed on one row",
          {0, 0, 0},
@@ -134,22 +181,59 @@ TEST(CheckCells, TogglesWriteTheCellsRowByRowThroughTheNotifications) {
          0,
          1,
          {1, 0, 1},
-         {{0, 1}, {1, 1}, {2, 1}},
+         all,
          {0, 2}},
         {"space off the selection",
          {1, 1, 1},
          Gesture::SpaceOffSelection,
          1,
-         9,
+         kNone,
          {1, 0, 1},
          {{1, 0}},
          {1}},
+        {"the title box checks every row",
+         {0, 2, 1},
+         Gesture::TitleBox,
+         0,
+         kNone,
+         {1, 1, 1},
+         all,
+         {0, 1, 2}},
+        {"the title box past a veto", {0, 0, 0}, Gesture::TitleBox, 0, 1, {1, 0, 1}, all, {0, 2}},
+        {"owner data: a click",
+         {0, 0, 0},
+         Gesture::ClickBox,
+         1,
+         kNone,
+         {0, 1, 0},
+         {{1, 1}},
+         {1},
+         true},
+        {"owner data: a vetoed click", {0, 0}, Gesture::ClickBox, 1, 1, {0, 0}, {{1, 1}}, {}, true},
+        {"owner data: space on a selection",
+         {1, 0, 2},
+         Gesture::SpaceOnSelection,
+         1,
+         kNone,
+         {1, 1, 1},
+         all,
+         {0, 1, 2},
+         true},
+        {"owner data: the title box asks once",
+         {0, 1, 0},
+         Gesture::TitleBox,
+         0,
+         kNone,
+         {1, 1, 1},
+         {{kEveryRow, 1}},
+         {kEveryRow},
+         true},
     };
     for (const ToggleCase& test : cases) {
         SCOPED_TRACE(test.name);
-        CheckGrid check(test.states);
+        CheckGrid check(test.states, test.ownerData);
         check.vetoedRow = test.vetoedRow;
-        Perform(check, test);
+        Perform(check, test.gesture, test.row);
         EXPECT_EQ(check.States(), test.after);
         EXPECT_EQ(check.changing, test.changing);
         EXPECT_EQ(check.changed, test.changed);
@@ -161,17 +245,23 @@ TEST(CheckCells, TogglesWriteTheCellsRowByRowThroughTheNotifications) {
 }
 
 // A parent that destroys the control while it is asked about a toggle stops the toggles.
-TEST(CheckCells, AParentDestroyingTheControlInsideATogglesWriteStopsIt) {
-    for (const Gesture gesture : {Gesture::ClickBox, Gesture::SpaceOnSelection}) {
-        CheckGrid check({0, 0, 0});
+TEST(CheckCells, AParentDestroyingTheControlInsideAToggleStopsIt) {
+    const std::pair<Gesture, bool> cases[] = {{Gesture::ClickBox, false},
+                                              {Gesture::SpaceOnSelection, false},
+                                              {Gesture::TitleBox, false},
+                                              {Gesture::TitleBox, true}};
+    for (const auto& [gesture, ownerData] : cases) {
+        CheckGrid check({0, 0, 0}, ownerData);
         int asked = 0;
-        check.parent.onNotify = [&](GridNotify& note) {
-            if (note.code == GRN_CELLCHANGING) {
+        check.parent.onNotify = [&check, &asked](GridNotify& note) {
+            if (note.code == GRN_GETCELL) {
+                check.Answer(*reinterpret_cast<GridCellRef*>(note.value));
+            } else if (note.code == GRN_CELLCHANGING) {
                 ++asked;
                 DestroyWindow(check.grid);
             }
         };
-        Perform(check, {"hostile", {}, gesture, 1, 9, {}, {}, {}});
+        Perform(check, gesture, 1);
         PumpMessages();
         EXPECT_FALSE(IsWindow(check.grid));
         EXPECT_EQ(asked, 1);
