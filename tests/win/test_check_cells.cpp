@@ -4,9 +4,11 @@
 // owner-data grids.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "access_helpers.h"
 #include "harness.h"
 #include "real_input.h"
 
@@ -240,6 +242,53 @@ TEST(CheckCells, TogglesWriteTheCellsRowByRowThroughTheNotifications) {
         UpdateWindow(check.pane);
         for (UINT row = 0; row < test.after.size(); ++row) {
             EXPECT_EQ(check.Marked(row), test.after[row] != 0) << "row " << row;
+        }
+    }
+}
+
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (OpenClipboard(owner)) {
+        HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+        if (memory != nullptr) {
+            text = static_cast<const wchar_t*>(GlobalLock(memory));
+            GlobalUnlock(memory);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+// Copy, the accessible rows and the sort read a check cell's state, in both kinds of grid.
+TEST(CheckCells, CopyAccessibilityAndSortReadTheStates) {
+    ComScope com;
+    struct StateCase {
+        INT32 state;
+        const wchar_t* name;
+        LONG flags;  // the row's check state flags
+    };
+    const StateCase states[] = {{1, L"checked", STATE_SYSTEM_CHECKED},
+                                {2, L"mixed", STATE_SYSTEM_MIXED},
+                                {0, L"not checked", 0}};
+    for (const bool ownerData : {false, true}) {
+        SCOPED_TRACE(ownerData ? "owner data" : "stored");
+        CheckGrid check({1, 2, 0}, ownerData);
+        AccessibleRef rows = AccessibleOf(check.grid);
+        ASSERT_NE(rows, nullptr);
+        std::wstring copied;
+        for (LONG row = 0; row < 3; ++row) {
+            const LONG flags = StateOf(rows.get(), row + 1);
+            EXPECT_EQ(flags & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED), states[row].flags);
+            EXPECT_EQ(DescriptionOf(rows.get(), row + 1),
+                      std::wstring(L"Keep: ") + states[row].name);
+            copied += std::wstring(L"row\t") + states[row].name + L"\r\n";
+        }
+        Grid_SelectAll(check.grid);
+        ASSERT_TRUE(Grid_Copy(check.grid, FALSE));
+        EXPECT_EQ(ClipboardText(check.parent.hwnd()), copied);
+        if (!ownerData) {
+            Grid_Sort(check.grid, kCheckColumn, GRID_SORT_ASCENDING);
+            EXPECT_EQ(check.States(), (std::vector<INT32>{0, 1, 2}));
         }
     }
 }
