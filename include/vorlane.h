@@ -154,6 +154,10 @@ extern "C" {
    as they are. Returns 0, or 1 (nothing changed) for a column without a title (the kind column
    or one not below the count) or another lParam. After GRM_SORT the sorted column's arrow
    shows the direction its rows now stand in. */
+/* wParam column, lParam the choices of its GRID_EDITOR_CHOICE editor: texts each ended by a NUL,
+   the list by a second NUL, in the class's text width; NULL removes them. 1 done, 0 for a column
+   without a choice editor. The parent may replace them in GRN_BEGINEDIT, for per-row choices. */
+#define GRM_SETCOLCHOICES (WM_USER + 0x10D)
 #define GRM_SETSORTARROW (WM_USER + 0x10E)
 #define GRID_SORTARROW_NONE 0
 #define GRID_SORTARROW_ASCENDING 1
@@ -288,6 +292,9 @@ enum GridSortMode {
 #define GRID_EDITOR_TEXT 0
 #define GRID_EDITOR_NUMBER 1
 #define GRID_EDITOR_NONE 2
+/* A drop-down list of the column's choices (GRM_SETCOLCHOICES), for text columns. It opens and
+   ends as the text editor does; Enter or a click in its list commits, Escape cancels. */
+#define GRID_EDITOR_CHOICE 3
 
 /* Alignment of titles and cells: 0 left, 1 centred, any other value right. */
 #define GRID_ALIGN_LEFT 0
@@ -556,6 +563,9 @@ static __inline void Grid_GetColTitle(HWND g, UINT column, char* buffer) {
 static __inline void Grid_SetColTitle(HWND g, UINT column, const char* title) {
     VORLANE_SEND(g, GRM_SETCOLTITLE, column, title);
 }
+static __inline BOOL Grid_SetColChoices(HWND g, UINT column, const char* choices) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETCOLCHOICES, column, choices);
+}
 static __inline int Grid_GetColKind(HWND g, UINT column) {
     return (int)VORLANE_SEND(g, GRM_GETCOLKIND, column, 0);
 }
@@ -725,6 +735,9 @@ static __inline void Grid_GetColTitleW(HWND g, UINT column, WCHAR* buffer) {
 }
 static __inline void Grid_SetColTitleW(HWND g, UINT column, const WCHAR* title) {
     VORLANE_SENDW(g, GRM_SETCOLTITLE, column, title);
+}
+static __inline BOOL Grid_SetColChoicesW(HWND g, UINT column, const WCHAR* choices) {
+    return (BOOL)VORLANE_SENDW(g, GRM_SETCOLCHOICES, column, choices);
 }
 
 /* Looks: colour sets for GRM_SETCOLORS that follow the system, and helpers that give a grid one

@@ -27,6 +27,7 @@ inline constexpr uint32_t kSortFlagsMask =
 // editorKind values; any other value means the column has no editor.
 inline constexpr int32_t kEditorText = 0;
 inline constexpr int32_t kEditorNumber = 1;
+inline constexpr int32_t kEditorChoice = 3;  // a drop-down list of the column's choices
 
 // Longest input each editor accepts when the client gives 0 or more than it.
 inline constexpr uint32_t kTextEditLimit = 511;
