@@ -1,7 +1,7 @@
 // Check cells: toggled by a click on the box (real mouse input), by Space on the current row or
 // on every selected row, and by the title's box; each toggle a cell write the parent hears of
 // and may veto row by row. What the cells hold and what the boxes show afterwards, in stored and
-// owner-data grids.
+// owner-data grids. Then the drop-down list of choices, opened, committed and cancelled each way.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -314,6 +314,161 @@ TEST(CheckCells, AParentDestroyingTheControlInsideAToggleStopsIt) {
         PumpMessages();
         EXPECT_FALSE(IsWindow(check.grid));
         EXPECT_EQ(asked, 1);
+    }
+}
+
+// A grid whose first column is edited with a drop-down list of colours: the column a click
+// makes current.
+struct ChoiceGrid {
+    ChoiceGrid() {
+        grid = CreateGrid(parent.hwnd(), 0, 0, 300, 200, 0, 7);
+        pane = ListPane(grid);
+        AddColumns(grid, {{kNameWidth, GRID_CELL_TEXT, GRID_EDITOR_CHOICE},
+                          {80, GRID_CELL_TEXT, GRID_EDITOR_TEXT},
+                          {0, GRID_CELL_VALUE, GRID_EDITOR_NONE}});
+        for (const char* tag : {"red", "purple"}) {
+            GridValue values[3] = {reinterpret_cast<GridValue>(tag),
+                                   reinterpret_cast<GridValue>("row"), kTargetKind};
+            Grid_AddRow(grid, values);
+        }
+        EXPECT_TRUE(Grid_SetColChoices(grid, 0, "none\0red\0green\0blue\0"));
+        EXPECT_FALSE(Grid_SetColChoices(grid, 1, "x\0")) << "a text editor takes no choices";
+        parent.onNotify = [this](GridNotify& note) {
+            if (note.code == GRN_BEGINEDIT && replacement != nullptr) {
+                Grid_SetColChoices(grid, 0, replacement);
+            }
+            if (note.code == GRN_CELLCHANGING) {
+                written = reinterpret_cast<const char*>(note.value);
+            }
+        };
+    }
+    HWND Editor() const {
+        for (HWND child = GetWindow(pane, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (ClassOf(child) == "ComboBox") {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+    std::string Cell(UINT row) const {
+        char text[64] = {};
+        Grid_GetCell(grid, 0, row, text);
+        return text;
+    }
+    // A click on an item of the open list.
+    void ClickChoice(int index) const {
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(Editor(), &info));
+        RECT item = {};
+        SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+        ClickAt(info.hwndList, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    }
+
+    RecordingParent parent;
+    HWND grid = nullptr;
+    HWND pane = nullptr;
+    const char* replacement = nullptr;  // the choices the parent gives at GRN_BEGINEDIT
+    std::string written;                // the text GRN_CELLCHANGING offered
+};
+
+enum class Opening { Message, F2, SecondClick };
+enum class Ending { Enter, Escape, DownEnter, AltDownDownEnter, F4Click };
+
+struct ChoiceCase {
+    const char* name;
+    Opening opening;
+    UINT row;
+    const char* replacement;
+    const char* shownAtOpen;  // the selected choice
+    Ending ending;
+    std::string after;  // the cell's text
+    std::vector<UINT> codes;
+};
+
+void Open(ChoiceGrid& choice, Opening opening, UINT row) {
+    if (opening == Opening::Message) {
+        SendMessageA(choice.grid, GRM_BEGINEDIT, 0, row);
+        return;
+    }
+    Grid_SetCurCell(choice.grid, 0, row);
+    FocusForKeys(choice.pane);
+    if (opening == Opening::F2) {
+        TypeChord({VK_F2});
+        return;
+    }
+    RECT item = {};
+    SendMessageA(choice.pane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    const POINT cell = {kNameWidth / 2, (item.top + item.bottom) / 2};
+    ClickAt(choice.pane, cell);
+    DoubleClickTime::LetPass();
+    ClickAt(choice.pane, cell);
+    DoubleClickTime::LetPass();
+}
+
+void End(ChoiceGrid& choice, Ending ending) {
+    switch (ending) {
+        case Ending::Enter: TypeChord({VK_RETURN}); break;
+        case Ending::Escape: TypeChord({VK_ESCAPE}); break;
+        case Ending::DownEnter:
+            TypeChord({VK_DOWN});
+            TypeChord({VK_RETURN});
+            break;
+        case Ending::AltDownDownEnter:
+            TypeChord({VK_MENU, VK_DOWN});
+            EXPECT_TRUE(SendMessageA(choice.Editor(), CB_GETDROPPEDSTATE, 0, 0));
+            TypeChord({VK_DOWN});
+            TypeChord({VK_RETURN});
+            break;
+        case Ending::F4Click:
+            TypeChord({VK_F4});
+            EXPECT_TRUE(SendMessageA(choice.Editor(), CB_GETDROPPEDSTATE, 0, 0));
+            choice.ClickChoice(3);
+            RunMessagesFor(50);
+            break;
+    }
+}
+
+TEST(ChoiceEditor, OpensSelectingTheCellsChoiceAndEndsAsTheTextEditorEnds) {
+    DoubleClickTime quick(100);
+    const std::vector<UINT> written = {GRN_BEGINEDIT, GRN_ENDEDIT, GRN_CELLCHANGING};
+    const std::vector<UINT> cancelled = {GRN_BEGINEDIT};
+    const ChoiceCase cases[] = {
+        {"message, Down, Enter", Opening::Message, 0, nullptr, "red", Ending::DownEnter, "green",
+         written},
+        {"F2, Escape", Opening::F2, 0, nullptr, "red", Ending::Escape, "red", cancelled},
+        {"second click, Alt+Down, Down, Enter", Opening::SecondClick, 0, nullptr, "red",
+         Ending::AltDownDownEnter, "green", written},
+        {"F2, F4, a click in the list", Opening::F2, 0, nullptr, "red", Ending::F4Click, "blue",
+         written},
+        {"a text that is no choice", Opening::F2, 1, nullptr, "", Ending::Enter, "", written},
+        {"choices the parent replaces", Opening::Message, 0, "cyan\0red\0magenta\0", "red",
+         Ending::DownEnter, "magenta", written},
+    };
+    for (const ChoiceCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        ChoiceGrid choice;
+        choice.replacement = test.replacement;
+        Open(choice, test.opening, test.row);
+        HWND editor = choice.Editor();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_TRUE(IsWindowVisible(editor));
+        EXPECT_EQ(GetFocus(), editor);
+        char shown[64] = {};
+        GetWindowTextA(editor, shown, sizeof shown);
+        EXPECT_STREQ(shown, test.shownAtOpen);
+        choice.parent.Clear();
+        End(choice, test.ending);
+        EXPECT_FALSE(IsWindowVisible(editor));
+        EXPECT_EQ(choice.Cell(test.row), test.after);
+        std::vector<UINT> codes = {GRN_BEGINEDIT};
+        for (const UINT code : choice.parent.Codes()) {
+            if (code == GRN_ENDEDIT || code == GRN_CELLCHANGING) {
+                codes.push_back(code);
+            }
+        }
+        EXPECT_EQ(codes, test.codes);
     }
 }
 
