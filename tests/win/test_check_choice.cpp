@@ -472,4 +472,26 @@ TEST(ChoiceEditor, OpensSelectingTheCellsChoiceAndEndsAsTheTextEditorEnds) {
     }
 }
 
+// A parent that destroys the control inside a notification of a choice's commit stops the end.
+TEST(ChoiceEditor, AParentDestroyingTheControlWhileAChoiceIsCommittedStopsTheEnd) {
+    const std::pair<UINT, Ending> cases[] = {{GRN_ENDEDIT, Ending::DownEnter},
+                                             {GRN_CELLCHANGING, Ending::DownEnter},
+                                             {GRN_CELLCHANGING, Ending::F4Click}};
+    for (const auto& [code, ending] : cases) {
+        ChoiceGrid choice;
+        Open(choice, Opening::F2, 0);
+        int asked = 0;
+        choice.parent.onNotify = [&choice, &asked, code = code](GridNotify& note) {
+            if (note.code == code) {
+                ++asked;
+                DestroyWindow(choice.grid);
+            }
+        };
+        End(choice, ending);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(choice.grid));
+        EXPECT_EQ(asked, 1);
+    }
+}
+
 }  // namespace
