@@ -494,4 +494,32 @@ TEST(ChoiceEditor, AParentDestroyingTheControlWhileAChoiceIsCommittedStopsTheEnd
     }
 }
 
+// A Unicode grid takes its choices as UTF-16 and writes the chosen one as UTF-16.
+TEST(ChoiceEditor, AUnicodeGridTakesAndWritesWideChoices) {
+    RecordingParent parent;
+    HWND grid = CreateGridW(parent.hwnd(), 0, 0, 300, 200, 0, 7);
+    ColumnDescW columns[2] = {};
+    columns[0].width = kNameWidth;
+    columns[0].cellKind = GRID_CELL_TEXT;
+    columns[0].editorKind = GRID_EDITOR_CHOICE;
+    columns[1].cellKind = GRID_CELL_VALUE;
+    columns[1].editorKind = GRID_EDITOR_NONE;
+    Grid_AddColumnW(grid, &columns[0]);
+    Grid_AddColumnW(grid, &columns[1]);
+    GridValue row[2] = {reinterpret_cast<GridValue>(L"gr\u00fcn"), kTargetKind};
+    Grid_AddRowW(grid, row);
+    ASSERT_TRUE(Grid_SetColChoicesW(grid, 0, L"rot\0gr\u00fcn\0bl\u00e4u\0"));
+    auto editor = reinterpret_cast<HWND>(SendMessageW(grid, GRM_BEGINEDIT, 0, 0));
+    ASSERT_NE(editor, nullptr);
+    wchar_t shown[16] = {};
+    GetWindowTextW(editor, shown, 16);
+    EXPECT_STREQ(shown, L"gr\u00fcn");
+    FocusForKeys(editor);
+    TypeChord({VK_DOWN});
+    TypeChord({VK_RETURN});
+    wchar_t cell[16] = {};
+    Grid_GetCellW(grid, 0, 0, cell);
+    EXPECT_STREQ(cell, L"bl\u00e4u");
+}
+
 }  // namespace
