@@ -72,12 +72,11 @@ AppendFloor MeasureAppendFloor() {
     return {Median(messages), Median(ranges)};
 }
 
-// The grid's bytes per row beside the raw bytes of the rows' data, and, where the bare list box
-// was filled too, the same less what the list box itself keeps per item (its item records: the
-// platform's share, which the grid's list pane cannot do without), then where the grid's bytes
-// go: the rows' data as the store keeps it, the list pane's item records, and the rest.
-void AddDataBytesLines(ResultTable& results, size_t rows, const FillFigures& grid,
-                       const FillFigures* box, const RowSet& data) {
+// The grid's bytes per row beside the raw bytes of the rows' data, then, where the whole fill
+// was measured, where the grid's bytes go: the rows' data as the store keeps it, the display
+// order, the list pane's selected states and the rest.
+void AddDataBytesLines(ResultTable& results, size_t rows, const FillFigures& grid, bool split,
+                       const RowSet& data) {
     ResultLine line;
     line.section = "Memory";
     line.rows = Count(rows);
@@ -88,39 +87,33 @@ void AddDataBytesLines(ResultTable& results, size_t rows, const FillFigures& gri
     line.theirs = data.DataBytesPerRow();
     line.target = rows >= 100000 ? Target{1.25, "<= 1.25"} : Target{};
     results.Add(line);
-    if (box == nullptr || box->bytesPerRow <= 0) {
+    if (!split) {
         return;
     }
-    const double boxBytesPerRow = box->bytesPerRow;
-    line.measurement = "the same, less the bare list box's bytes per row (" +
-                       Format(boxBytesPerRow, 1) + ", the platform's share)";
-    line.ours = grid.bytesPerRow - boxBytesPerRow;
-    line.target = rows >= 100000 ? Target{1.25, "<= 1.25"} : Target{};
-    line.notes =
-        "the grid's own bytes per row; at best (no bytes of its own beyond the data) the "
-        "first line's ratio is (data + list box) / data = " +
-        Format((line.theirs + boxBytesPerRow) / line.theirs, 2);
-    results.Add(line);
     // The store keeps a 4-byte slot for every cell: the two text columns' slots hold each
     // text's place among the texts, which the raw data does not count.
     constexpr double kTextSlotBytes = 2 * 4;
+    constexpr double kOrderBytes = 4;     // a row offset per position
+    constexpr double kSelectedBytes = 1;  // the data-less list box's state per row
     const double storeData = data.DataBytesPerRow() + kTextSlotBytes;
     line.target = {};
     line.measurement = "of the first line: the rows' data as the store keeps it";
     line.ours = storeData;
     line.notes = "the raw data and a 4-byte slot for each of the two texts (its place among them)";
     results.Add(line);
-    line.measurement = "of the first line: the list pane's item records, as many as the rows";
-    line.ours = boxBytesPerRow;
-    line.notes = "the platform's share: the bare list box's bytes per row";
+    line.measurement = "of the first line: the display order";
+    line.ours = kOrderBytes;
+    line.notes = "a 4-byte row offset per position";
+    results.Add(line);
+    line.measurement = "of the first line: the list pane's selected states";
+    line.ours = kSelectedBytes;
+    line.notes = "the platform's share: a list box without data keeps a byte a row";
     results.Add(line);
     line.measurement = "of the first line: the rest";
-    line.ours = grid.bytesPerRow - storeData - boxBytesPerRow;
+    line.ours = grid.bytesPerRow - storeData - kOrderBytes - kSelectedBytes;
     line.notes =
-        "the list pane's room reserved past the rows (up to an eighth of them once large, kept "
-        "by the list box so that a fill copies its item array only a few times), the store's "
-        "memory past the data (at most a page a block once large), the grid's records and heap "
-        "overhead";
+        "the store's memory past the data (at most a page a block once large, an eighth ahead "
+        "while rows come), the grid's records and heap overhead";
     results.Add(line);
 }
 
@@ -237,7 +230,7 @@ void MeasureFillAndMemory(ResultTable& results, size_t rows, bool withListView, 
             " KiB; bare list box: " + Format(boxFirst.bytesPerRow, 1) + " bytes/row";
     }
     results.Add(memory);
-    AddDataBytesLines(results, rows, gridFirst, &boxFirst, data);
+    AddDataBytesLines(results, rows, gridFirst, true, data);
 
     memo.largestGrid = {rows, line.ours * static_cast<double>(rows) / 1e6, gridFirst.bytesPerRow};
 }
@@ -323,7 +316,7 @@ bool MeasureGridOnlyFill(ResultTable& results, size_t rows, const OtherBuildFill
     if (!otherMemory.section.empty()) {
         results.Add(otherMemory);
     }
-    AddDataBytesLines(results, rows, grid, nullptr, data);
+    AddDataBytesLines(results, rows, grid, false, data);
     return complete;
 }
 #endif

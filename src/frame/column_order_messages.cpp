@@ -42,8 +42,12 @@ LRESULT OnSetColHidden(GridInstance& grid, uint64_t column, bool hidden) {
 }
 
 LRESULT OnGetColHidden(const GridInstance& grid, uint64_t column) {
-    if (column + 1 >= ColumnCount(grid)) {
-        return column + 1 == ColumnCount(grid) ? 1 : 0;
+    const uint64_t count = ColumnCount(grid);
+    if (column >= count) {
+        return 0;
+    }
+    if (column + 1 == count) {
+        return 1;  // the kind column never shows
     }
     return grid.store.columns().IsShown(static_cast<uint32_t>(column)) ? 0 : 1;
 }

@@ -61,7 +61,7 @@ uint32_t ColumnSet::PositionOf(uint32_t index) const {
 }
 
 bool ColumnSet::SetHidden(uint32_t index, bool hidden) {
-    if (index + 1 >= count_) {
+    if (index >= count_ || index + 1 == count_) {  // no such column, or the kind column
         return false;
     }
     records_[index].hidden = hidden;
@@ -70,7 +70,7 @@ bool ColumnSet::SetHidden(uint32_t index, bool hidden) {
 }
 
 bool ColumnSet::IsShown(uint32_t index) const {
-    return index + 1 < count_ && !records_[index].hidden;
+    return index < count_ && index + 1 != count_ && !records_[index].hidden;
 }
 
 bool ColumnSet::ShowsText(uint32_t index) const {

@@ -296,7 +296,11 @@ TEST(ColumnOrderMessages, WrongArraysChangeNothing) {
     EXPECT_EQ(Grid_GetColOrder(grid, 0, nullptr), 5u);
     EXPECT_EQ(Grid_SetColHidden(grid, 5, TRUE), FALSE) << "the kind column";
     EXPECT_EQ(Grid_GetColHidden(grid, 5), TRUE) << "the kind column never shows";
-    EXPECT_EQ(Grid_SetColHidden(grid, 50, TRUE), FALSE);
+    // Numbers past the columns, up to the widest a WPARAM holds, name no column.
+    for (const WPARAM column : {WPARAM{50}, WPARAM{0xFFFFFFFFu}, ~WPARAM{0}}) {
+        EXPECT_EQ(SendMessageA(grid, GRM_SETCOLHIDDEN, column, TRUE), 0) << column;
+        EXPECT_EQ(SendMessageA(grid, GRM_GETCOLHIDDEN, column, 0), 0) << column;
+    }
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ std::vector<FuzzRun> RunsToMake() {
         return {{seed, steps != 0 ? steps : 20000}};
     }
     // Four seeds, the first long enough to see its grid destroyed and made anew: every kind of
-    // step is taken dozens of times (the rarest has 1 chance in 117 a step) and every
+    // step is taken dozens of times (the rarest has 1 chance in 126 a step) and every
     // notification is reached, which the test checks below; the long runs are the soak's.
     return {{1, 2600}, {2, 1200}, {3, 1200}, {20240611, 1200}};
 }

@@ -81,7 +81,7 @@ void MessageFuzzer::MakeGrid() {
         desc.imageList = i == 0 && rng_.Chance(50) ? images_ : nullptr;
         desc.mask = desc.cellKind == GRID_CELL_NUMBER && rng_.Chance(30) ? "###-####" : nullptr;
         Send(grid_, GRM_ADDCOLUMN, 0, reinterpret_cast<LPARAM>(&desc));
-        model_.columns.push_back({desc.cellKind, desc.width, true, "T"});
+        model_.AddColumn({desc.cellKind, desc.width, true, false, "T"});
     }
 }
 
@@ -126,6 +126,11 @@ const std::vector<MessageFuzzer::Weighted>& MessageFuzzer::Actions() {
         {6, &MessageFuzzer::ListKey, "list pane key"},
         {10, &MessageFuzzer::EditorInput, "editor input"},
         {1, &MessageFuzzer::OutsideMessages, "messages outside the set"},
+        {3, &MessageFuzzer::ColumnOrder, "column order"},
+        {2, &MessageFuzzer::ColumnHidden, "column hidden"},
+        {1, &MessageFuzzer::AutoSizeColumn, "autosize column"},
+        {1, &MessageFuzzer::SortArrow, "sort arrow"},
+        {2, &MessageFuzzer::HitTest, "hit test"},
     };
     return kActions;
 }

@@ -117,6 +117,13 @@ class MessageFuzzer {
     void ListKey();
     void EditorInput();
     void OutsideMessages();
+    void ColumnOrder();
+    void ColumnHidden();
+    void AutoSizeColumn();
+    void SortArrow();
+    void HitTest();
+    // The display order as GRM_GETCOLORDER gives it, with guard bytes after `room` entries.
+    std::vector<UINT> ReadOrder(uint64_t room);
 
     Rng rng_;
     uint64_t seed_;

@@ -34,8 +34,8 @@ void MessageFuzzer::AddColumn() {
         return;
     }
     if (!refused) {
-        model_.columns.push_back({desc.cellKind, desc.width, desc.title != nullptr,
-                                  desc.title != nullptr ? title : std::string()});
+        model_.AddColumn({desc.cellKind, desc.width, desc.title != nullptr, false,
+                          desc.title != nullptr ? title : std::string()});
     }
 }
 

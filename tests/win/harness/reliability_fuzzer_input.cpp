@@ -89,12 +89,13 @@ void MessageFuzzer::HeaderMouse() {
     // Near a column's right edge now and then, where a resize begins.
     uint32_t x = rng_.Below(800);
     if (model_.ColumnCount() != 0 && rng_.Chance(50)) {
-        const uint32_t column = rng_.Below(model_.ColumnCount());
+        const uint32_t position = rng_.Below(model_.ColumnCount());
         uint32_t left = 0;
-        for (uint32_t i = 0; i < column; ++i) {
-            left += static_cast<uint32_t>(model_.columns[i].width);
+        for (uint32_t i = 0; i < position; ++i) {
+            left += static_cast<uint32_t>(model_.columns[model_.order[i]].Room());
         }
-        x = left + static_cast<uint32_t>(model_.columns[column].width) + rng_.Below(4) - 2;
+        x = left + static_cast<uint32_t>(model_.columns[model_.order[position]].Room()) +
+            rng_.Below(4) - 2;
     }
     const WPARAM keys = message == WM_MOUSEMOVE && rng_.Chance(40) ? MK_LBUTTON : 0;
     Send(headerPane_, message, keys, MAKELPARAM(x & 0xFFFF, rng_.Below(20)));

@@ -287,7 +287,7 @@ void MessageFuzzer::GetCellRect() {
         }
     } else if (static_cast<int32_t>(static_cast<uint32_t>(rect.right) -
                                     static_cast<uint32_t>(rect.left)) !=
-               model_.columns[column].width) {
+               model_.columns[column].Room()) {
         Fail("GRM_GETCELLRECT is not as wide as its column");
     }
 }
@@ -309,7 +309,7 @@ void MessageFuzzer::GetCellRectEx(uint32_t column, uint32_t row) {
         }
     } else if (result != 1 || static_cast<int32_t>(static_cast<uint32_t>(rect.right) -
                                                    static_cast<uint32_t>(rect.left)) !=
-                                  model_.columns[column].width) {
+                                  model_.columns[column].Room()) {
         Fail("GRM_GETCELLRECTEX of a cell answered " + std::to_string(result) +
              " or is not as wide as its column");
     }

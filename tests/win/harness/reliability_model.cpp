@@ -30,7 +30,7 @@ std::string Describe(uint32_t column, uint32_t row, const char* what) {
 uint32_t GridModel::TotalWidth() const {
     uint32_t total = 0;
     for (const ModelColumn& column : columns) {
-        total += static_cast<uint32_t>(column.width);
+        total += static_cast<uint32_t>(column.Room());
     }
     return total;
 }

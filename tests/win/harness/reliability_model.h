@@ -21,8 +21,10 @@ struct ModelColumn {
     int32_t kind = 0;     // cellKind as given
     int32_t width = 0;    // pixels, as the control answers
     bool titled = false;  // has a title
+    bool hidden = false;  // takes no room while hidden
     std::string title;
     bool IsText() const { return kind == 0; }
+    int32_t Room() const { return hidden ? 0 : width; }
 };
 
 struct ModelCell {
@@ -38,17 +40,22 @@ struct ModelRow {
 class GridModel {
   public:
     std::vector<ModelColumn> columns;
-    std::vector<ModelRow> rows;  // display order
+    std::vector<ModelRow> rows;   // display order
+    std::vector<uint32_t> order;  // every column in display order, the kind column last
     int32_t rowHeight = 17;
     int32_t headerHeight = 17;
 
     void Reset() { *this = GridModel(); }
+    void AddColumn(const ModelColumn& column) {
+        order.push_back(ColumnCount());
+        columns.push_back(column);
+    }
     uint32_t ColumnCount() const { return static_cast<uint32_t>(columns.size()); }
     uint32_t RowCount() const { return static_cast<uint32_t>(rows.size()); }
     bool IsCell(uint32_t column, uint32_t row) const {
         return column < ColumnCount() && row < RowCount();
     }
-    // Sum of all widths as the control keeps it (a 32-bit unsigned total).
+    // Sum of the rooms as the control keeps it (a 32-bit unsigned total).
     uint32_t TotalWidth() const;
 
     // Reads one cell of the control and compares it with the model. Empty when they agree,
