@@ -158,6 +158,10 @@ extern "C" {
    as they are. Returns 0, or 1 (nothing changed) for a column without a title (the kind column
    or one not below the count) or another lParam. After GRM_SORT the sorted column's arrow
    shows the direction its rows now stand in. */
+/* wParam column, lParam the choices of its GRID_EDITOR_CHOICE editor: texts each ended by a NUL,
+   the list by a second NUL, in the class's text width; NULL removes them. 1 done, 0 for a column
+   without a choice editor. The parent may replace them in GRN_BEGINEDIT, for per-row choices. */
+#define GRM_SETCOLCHOICES (WM_USER + 0x10D)
 #define GRM_SETSORTARROW (WM_USER + 0x10E)
 /* lParam the background of the row under the pointer (GRS_HOTTRACK); CLR_DEFAULT for the default:
    a light tint of the selection colour, and in high contrast the system's hot colour (as text).
@@ -224,7 +228,7 @@ extern "C" {
 #define GRN_BEGINEDIT 7      /* an editor is about to open (vetoable); value -> cell content */
 #define GRN_ENDEDIT 8        /* an editor closed (vetoable); value -> edited content */
 #define GRN_CELLCHANGING 9   /* a cell is about to be written (vetoable); value -> new value */
-#define GRN_CELLCHANGED 10   /* a cell of column 0 was written */
+#define GRN_CELLCHANGED 10   /* a cell of column 0 or of a check column was written */
 #define GRN_BUTTON 12        /* the left button went down (buttonDown 1) or up (0) in a list */
 #define GRN_DROP 13          /* rows were dropped; hwndFrom is the drag source */
 #define GRN_SELCHANGE 14     /* the selection may have changed */
@@ -283,11 +287,22 @@ enum GridSortMode {
 #define GRID_CELL_TEXT 0
 #define GRID_CELL_NUMBER 1
 #define GRID_CELL_VALUE 2
+/* A check box: the value 0 clear, 1 checked, 2 mixed. A click on the box or Space toggles it
+   (a mixed box becomes checked) as a cell write: GRN_CELLCHANGING, then GRN_CELLCHANGED. */
+#define GRID_CELL_CHECK 3
+
+/* ColumnDesc.flags: a check column's title shows a check box too; a click on it checks or clears
+   every row, each through GRN_CELLCHANGING and GRN_CELLCHANGED (an owner-data grid's parent is
+   asked once, with the row -1 meaning every row). */
+#define GRID_COLUMN_TITLECHECK 0x4
 
 /* Editor kinds (ColumnDesc.editorKind); any other value means no editor. */
 #define GRID_EDITOR_TEXT 0
 #define GRID_EDITOR_NUMBER 1
 #define GRID_EDITOR_NONE 2
+/* A drop-down list of the column's choices (GRM_SETCOLCHOICES), for text columns. It opens and
+   ends as the text editor does; Enter or a click in its list commits, Escape cancels. */
+#define GRID_EDITOR_CHOICE 3
 
 /* Alignment of titles and cells: 0 left, 1 centred, any other value right. */
 #define GRID_ALIGN_LEFT 0
@@ -309,7 +324,7 @@ typedef struct ColumnDesc {
     unsigned editLimit;       /* most characters the editor takes; 0 for its default */
     const char* mask;         /* number display mask such as "###-####"; copied; NULL for none */
     HIMAGELIST imageList;     /* column 0: images of rows of kind 1 and 2 */
-    unsigned flags;           /* bit 0 title pressed, bit 1 sorted descending */
+    unsigned flags;           /* bit 0 title pressed, bit 1 sorted descending, GRID_COLUMN_ */
     int editorKind;           /* GRID_EDITOR_ */
     unsigned reserved;
 } ColumnDesc;
@@ -586,6 +601,9 @@ static __inline void Grid_GetColTitle(HWND g, UINT column, char* buffer) {
 static __inline void Grid_SetColTitle(HWND g, UINT column, const char* title) {
     VORLANE_SEND(g, GRM_SETCOLTITLE, column, title);
 }
+static __inline BOOL Grid_SetColChoices(HWND g, UINT column, const char* choices) {
+    return (BOOL)VORLANE_SEND(g, GRM_SETCOLCHOICES, column, choices);
+}
 static __inline int Grid_GetColKind(HWND g, UINT column) {
     return (int)VORLANE_SEND(g, GRM_GETCOLKIND, column, 0);
 }
@@ -755,6 +773,9 @@ static __inline void Grid_GetColTitleW(HWND g, UINT column, WCHAR* buffer) {
 }
 static __inline void Grid_SetColTitleW(HWND g, UINT column, const WCHAR* title) {
     VORLANE_SENDW(g, GRM_SETCOLTITLE, column, title);
+}
+static __inline BOOL Grid_SetColChoicesW(HWND g, UINT column, const WCHAR* choices) {
+    return (BOOL)VORLANE_SENDW(g, GRM_SETCOLCHOICES, column, choices);
 }
 
 /* Looks: colour sets for GRM_SETCOLORS that follow the system, and helpers that give a grid one

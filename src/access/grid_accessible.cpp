@@ -135,8 +135,13 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accRole(VARIANT id, VARIANT* role)
 
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accState(VARIANT id, VARIANT* state) {
     return AnswerAbout(state, id, [&](const AccessTarget& target) -> HRESULT {
-        SetLong(state, StateFlags(*Grid(), target));
-        return S_OK;
+        LONG flags = StateFlags(*Grid(), target);
+        if (!target.self) {
+            Held held(Grid());
+            flags |= held.get() ? RowCheckFlags(*held.get(), target.index) : 0;
+        }
+        SetLong(state, flags);
+        return Grid() == nullptr ? kDisconnected : S_OK;
     });
 }
 

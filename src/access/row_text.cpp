@@ -62,7 +62,7 @@ const Unit* CellShownUnits(GridInstance& grid, uint32_t column, uint32_t row, ui
     text[0] = 0;
     uint32_t value = 0;
     const int32_t kind = grid.store.columns().CellKind(column);
-    if (kind == kCellText || kind == kCellNumber) {
+    if (kind == kCellText || kind == kCellNumber || kind == kCellCheck) {
         const std::optional<CellContent> content = CellContentAt(grid, column, row);
         if (grid.destroyed) {
             return nullptr;
@@ -120,6 +120,19 @@ std::wstring RowDescription(GridInstance& grid, uint32_t row) {
         description += *shown;
     }
     return description;
+}
+
+LONG RowCheckFlags(GridInstance& grid, uint32_t row) {
+    const std::optional<uint32_t> column = FirstCheckColumn(grid.store.columns());
+    if (!column) {
+        return 0;
+    }
+    const std::optional<CellContent> cell = CellContentAt(grid, *column, row);
+    if (grid.destroyed || !cell || cell->isText) {
+        return 0;
+    }
+    const uint32_t state = CheckState(cell->value);
+    return state == 1 ? STATE_SYSTEM_CHECKED : (state == 2 ? STATE_SYSTEM_MIXED : 0);
 }
 
 std::wstring ColumnTitle(const GridInstance& grid, uint32_t column) {

@@ -21,6 +21,10 @@ std::wstring RowName(GridInstance& grid, uint32_t row);
 // never shows, and empty texts are left out.
 std::wstring RowDescription(GridInstance& grid, uint32_t row);
 
+// STATE_SYSTEM_CHECKED or STATE_SYSTEM_MIXED for the state of the row's first check column; 0
+// for a clear box, a grid without check columns or one destroyed while its parent was asked.
+LONG RowCheckFlags(GridInstance& grid, uint32_t row);
+
 // One cell as shown; nullopt for a column that shows nothing or a grid destroyed while its
 // parent was asked. `kindCell` is the row's kind cell (KindCellAt).
 std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, uint32_t row,

@@ -1,4 +1,7 @@
 // Columns and heights: defining columns (with their in-place editors), widths, titles, kinds.
+#include <cstring>
+#include <cwchar>
+
 #include "frame/grid_handlers.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
@@ -9,6 +12,8 @@ namespace vorlane {
 namespace {
 
 constexpr DWORD kTextEditorStyle = WS_CHILD | WS_CLIPSIBLINGS | ES_AUTOHSCROLL;
+constexpr DWORD kChoiceEditorStyle =
+    WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
 constexpr DWORD kNumberEditorStyle =
     WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER | ES_RIGHT | ES_AUTOHSCROLL;
 
@@ -31,13 +36,14 @@ ColumnDescriptor DescriptorOf(const ColumnDesc& desc) {
 
 // A hidden editor over the list pane, subclassed, limited and given the list pane's font. A
 // Unicode grid's editors are Unicode edit controls, their limit counted in UTF-16 units.
-HWND CreateEditor(const GridInstance& grid, DWORD style, WNDPROC procedure, uint32_t limit) {
+HWND CreateEditor(const GridInstance& grid, DWORD style, WNDPROC procedure, uint32_t limit,
+                  bool choice = false) {
     HINSTANCE module = Shared().moduleInstance;
     HWND editor = grid.store.textWidth() == TextWidth::Utf16
-                      ? CreateWindowExW(0, L"Edit", nullptr, style, 0, 0, 0, 0, grid.listPane,
-                                        nullptr, module, nullptr)
-                      : CreateWindowExA(0, "Edit", nullptr, style, 0, 0, 0, 0, grid.listPane,
-                                        nullptr, module, nullptr);
+                      ? CreateWindowExW(0, choice ? L"ComboBox" : L"Edit", nullptr, style, 0, 0, 0,
+                                        0, grid.listPane, nullptr, module, nullptr)
+                      : CreateWindowExA(0, choice ? "ComboBox" : "Edit", nullptr, style, 0, 0, 0, 0,
+                                        grid.listPane, nullptr, module, nullptr);
     if (editor == nullptr) {
         return nullptr;
     }
@@ -71,12 +77,36 @@ LRESULT OnAddColumn(GridInstance& grid, const ColumnDesc* client) {
         editor = CreateEditor(grid, kTextEditorStyle, TextEditorProc, record->editLimit);
     } else if (client->editorKind == kEditorNumber) {
         editor = CreateEditor(grid, kNumberEditorStyle, NumberEditorProc, record->editLimit);
+    } else if (client->editorKind == kEditorChoice) {
+        editor = CreateEditor(grid, kChoiceEditorStyle, ChoiceEditorProc, 0, true);
+        grid.columnWindows.SetChoice(*index, editor != nullptr);
     }
     grid.columnWindows.SetEditor(*index, editor);
     if (client->title != nullptr) {
         InvalidateRect(grid.headerPane, nullptr, TRUE);
     }
     return 0;
+}
+
+// The choices replace the drop-down list's items, in the grid's text width.
+LRESULT OnSetColChoices(GridInstance& grid, uint64_t column, const void* choices) {
+    if (column > UINT32_MAX || !grid.columnWindows.IsChoice(static_cast<uint32_t>(column))) {
+        return 0;
+    }
+    HWND editor = grid.columnWindows.Editor(static_cast<uint32_t>(column));
+    SendMessageA(editor, CB_RESETCONTENT, 0, 0);
+    if (grid.store.textWidth() == TextWidth::Utf16) {
+        for (auto text = static_cast<const wchar_t*>(choices); text != nullptr && *text != 0;
+             text += wcslen(text) + 1) {
+            SendMessageW(editor, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+    } else {
+        for (auto text = static_cast<const char*>(choices); text != nullptr && *text != 0;
+             text += strlen(text) + 1) {
+            SendMessageA(editor, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+    }
+    return 1;
 }
 
 LRESULT OnGetColWidth(GridInstance& grid, uint64_t column) {

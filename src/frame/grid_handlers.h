@@ -75,6 +75,7 @@ void ApplyDpi(GridInstance& grid, UINT dpi);
 void OnDpiChangedAfterParent(GridInstance& grid);
 void OnGetColTitle(GridInstance& grid, uint64_t column, void* buffer);
 void OnSetColTitle(GridInstance& grid, uint64_t column, const void* title);
+LRESULT OnSetColChoices(GridInstance& grid, uint64_t column, const void* choices);
 LRESULT OnGetColKind(GridInstance& grid, uint64_t column);
 
 // frame/row_messages.cpp: rows, cells and selection.
@@ -143,6 +144,10 @@ LRESULT CALLBACK ResizeLineProc(HWND line, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK NumberEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ChoiceEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);
+// A choice editor's notification to the list pane (WM_COMMAND): a choice made in its list ends
+// the edit with a commit.
+void OnChoiceCommand(GridInstance& grid, WPARAM wParam, LPARAM lParam);
 
 // frame/subclass.cpp: replacing a child's procedure, keeping the old one in GWLP_USERDATA.
 void Subclass(HWND child, WNDPROC procedure);

@@ -124,6 +124,8 @@ struct EditSession {
                                    // of one, is under way: hiding an editor ends no edit now
     bool commitOwed = false;       // an Enter is ending the edit: the first end of it to get past
                                    // GRN_ENDEDIT writes the text
+    bool choicesDropped = false;   // a choice editor's list has dropped during this edit: a
+                                   // choice it then reports made (CBN_SELENDOK) commits
 };
 
 // The rows of an owner-data grid (GRS_OWNERDATA), which the application keeps: the control

@@ -131,6 +131,8 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case GRM_SETCOLTITLE:
             OnSetColTitle(grid, wParam, reinterpret_cast<const void*>(lParam));
             return 0;
+        case GRM_SETCOLCHOICES:
+            return OnSetColChoices(grid, wParam, reinterpret_cast<const void*>(lParam));
         case GRM_GETCOLKIND: return OnGetColKind(grid, wParam);
         case GRM_SETPARTNERS: OnSetPartners(reinterpret_cast<const PartnerSet*>(lParam)); return 0;
         case GRM_SETCOLORS: OnSetColors(grid, reinterpret_cast<const ColorSet*>(lParam)); return 0;

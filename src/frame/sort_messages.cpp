@@ -62,7 +62,7 @@ void SetSortDirection(GridInstance& grid, uint64_t column, uint32_t mode) {
     const auto key = static_cast<uint32_t>(column);
     const uint32_t flags = ApplySortDirection(grid.store.columns().Get(key)->flags, mode);
     grid.store.SetColumnFlags(key, flags);
-    grid.sortState = flags != 0 ? 1 : 0;
+    grid.sortState = (flags & kSortFlagsMask) != 0 ? 1 : 0;
     ShowSortedArrow(grid, key, flags);
 }
 

@@ -99,11 +99,35 @@ void SetTextAllSelected(HWND editor, const void* text, TextWidth width) {
     SendMessageA(editor, EM_SETSEL, 0, -1);
 }
 
+// Whether `editor` is one of the grid's drop-down lists of choices.
+bool IsChoiceEditor(const GridInstance& grid, HWND editor) {
+    const uint32_t column = grid.currentColumn;
+    return grid.columnWindows.IsChoice(column) && grid.columnWindows.Editor(column) == editor;
+}
+
+// A drop-down list covers the cell, its list dropping below it; the cell's text is the
+// selected choice when it is one of them, else nothing is selected.
+void PlaceChoices(const GridInstance& grid, const ColumnRecord& column, HWND editor, int top,
+                  EditContent& buffer) {
+    constexpr int kShownChoices = 8;
+    MoveWindow(editor, column.x, top, column.room, grid.rowHeight * (kShownChoices + 1), TRUE);
+    const auto text = reinterpret_cast<LPARAM>(buffer.data());
+    // The parent may have rewritten the text: it never runs past the buffer.
+    buffer.CutAt(kEditBufferSize - 1);
+    const LRESULT found =
+        buffer.width == TextWidth::Utf16
+            ? SendMessageW(editor, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text)
+            : SendMessageA(editor, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text);
+    SendMessageA(editor, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
+}
+
 // Places the editor over the cell and fills it, by the column's cell kind. The editor works in
 // list pane coordinates, where the column's x already is its position.
 void PlaceAndFill(const GridInstance& grid, const ColumnRecord& column, HWND editor, int top,
                   EditContent& buffer) {
-    if (column.cellKind == kCellText) {
+    if (column.cellKind == kCellText && IsChoiceEditor(grid, editor)) {
+        PlaceChoices(grid, column, editor, top, buffer);
+    } else if (column.cellKind == kCellText) {
         const bool lines = Shared().gridLines;
         const int indent = grid.Scaled(kTextEditorIndent);
         MoveWindow(editor, column.x + indent, lines ? top : top + 1, column.room - indent,
@@ -279,6 +303,9 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     if (!IsCell(grid, j, i) || !grid.store.columns().IsShown(j)) {
         return 0;  // the parent cleared the rows while it was asked, or nothing shows the cell
     }
+    if (grid.store.columns().CellKind(j) == kCellCheck) {
+        return 0;  // a check cell is toggled, never edited
+    }
     const CellAddress cell = {j, i};
 
     EditContent buffer(grid.store.textWidth());
@@ -310,6 +337,7 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row) {
     }
     grid.edit.editor = editor;
     grid.edit.cell = cell;
+    grid.edit.choicesDropped = false;
     return reinterpret_cast<LRESULT>(editor);
 }
 

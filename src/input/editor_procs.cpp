@@ -79,7 +79,74 @@ bool HandleCommon(HWND editor, GridInstance& grid, UINT message, WPARAM wParam, 
     }
 }
 
+// A choice made in the open list, told after the list has closed.
+constexpr UINT kCommitChoice = WM_APP + 0x31;
+
+// Enter commits the choice, Escape cancels the edit. An open list closes first: on Enter as the
+// list itself closes, keeping the choice its user moved to; on Escape unkept.
+void EndChoiceByKey(HWND editor, GridInstance& grid, WPARAM key, LPARAM keyData) {
+    if (key == VK_ESCAPE) {
+        SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
+        HideEditorQuietly(grid, editor);
+        return;
+    }
+    if (SendMessageA(editor, CB_GETDROPPEDSTATE, 0, 0) != 0) {
+        CallReplaced(editor, WM_KEYDOWN, key, keyData);
+        if (!IsWindow(editor)) {
+            return;
+        }
+    }
+    CloseEditor(grid, editor, EditEnd::Commit);
+    if (!grid.destroyed) {
+        grid.edit.commitOwed = false;
+    }
+}
+
 }  // namespace
+
+LRESULT CALLBACK ChoiceEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
+    InstanceHold hold(GridOfEditor(editor));
+    if (!hold) {
+        return CallReplaced(editor, message, wParam, lParam);
+    }
+    if (message == WM_SHOWWINDOW && wParam == 0) {
+        SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);  // a hidden editor leaves no list open
+    }
+    LRESULT result = 0;
+    if (HandleCommon(editor, *hold.get(), message, wParam, lParam, result)) {
+        return result;
+    }
+    if (message == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_ESCAPE)) {
+        EndChoiceByKey(editor, *hold.get(), wParam, lParam);
+        return 0;
+    }
+    if (message == kCommitChoice) {
+        CloseEditor(*hold.get(), editor, EditEnd::Commit);
+        if (!hold->destroyed) {
+            hold->edit.commitOwed = false;
+        }
+        return 0;
+    }
+    if (message == WM_CHAR && (wParam == kEnter || wParam == kTab)) {
+        return 0;  // the key down has ended the edit already; Tab stays in the list
+    }
+    return CallReplaced(editor, message, wParam, lParam);
+}
+
+void OnChoiceCommand(GridInstance& grid, WPARAM wParam, LPARAM lParam) {
+    const auto editor = reinterpret_cast<HWND>(lParam);
+    if (editor == nullptr || editor != grid.edit.editor) {
+        return;
+    }
+    if (HIWORD(wParam) == CBN_DROPDOWN) {
+        grid.edit.choicesDropped = true;
+    } else if (HIWORD(wParam) == CBN_SELENDOK && grid.edit.choicesDropped) {
+        // Ended after the list has closed: the list box that reported the choice is still at
+        // work while it is told.
+        grid.edit.choicesDropped = false;
+        PostMessageA(editor, kCommitChoice, 0, 0);
+    }
+}
 
 LRESULT CALLBACK TextEditorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
     InstanceHold hold(GridOfEditor(editor));

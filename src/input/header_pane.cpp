@@ -18,6 +18,7 @@
 #include "input/cell_tips.h"
 #include "input/column_fit.h"
 #include "input/column_hits.h"
+#include "input/title_check.h"
 #include "input/title_drag.h"
 #include "render/header_painter.h"
 #include "vorlane.h"
@@ -139,8 +140,8 @@ void FinishTitleClick(GridInstance& grid) {
         }
         const uint32_t released = flags & ~kTitlePressed;
         grid.store.SetColumnFlags(column, released);
-        grid.columnWindows.SetSortIndicator(column,
-                                            released != 0 ? kDescendingArrow : kAscendingArrow);
+        grid.columnWindows.SetSortIndicator(
+            column, (released & kSortFlagsMask) != 0 ? kDescendingArrow : kAscendingArrow);
         RepaintNow(grid.headerPane);
         GridNotify record = MakeNotify(grid, GRN_HEADERCLICK, column, kHeaderClickRow);
         record.hwndFrom = grid.ownWindow;
@@ -253,7 +254,7 @@ void OnHeaderLButtonUp(GridInstance& grid, HWND pane, LPARAM point) {
         FinishResize(grid, SignedX(point));
     } else if (ReleaseTitleDrag(grid, PanePoint(point))) {
         RepaintNow(pane);
-    } else if (!ReleasedElsewhere(grid, pane, point)) {
+    } else if (!ReleasedElsewhere(grid, pane, point) && !ReleasedOnTitleBox(grid, pane, point)) {
         FinishTitleClick(grid);
     }
     ReleaseOwnCapture(pane);

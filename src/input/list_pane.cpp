@@ -346,6 +346,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case WM_CTLCOLOREDIT: return OnEditorColors(grid, pane, wParam, lParam);
+        case WM_COMMAND: OnChoiceCommand(grid, wParam, lParam); return 0;
         case WM_GETOBJECT:
             // The list box's own object knows nothing of the rows: the grid's object answers.
             if (IsClientObject(lParam)) {

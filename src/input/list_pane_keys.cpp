@@ -9,6 +9,7 @@
 #include "frame/notify.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
+#include "input/check_toggle.h"
 #include "input/column_fit.h"
 #include "input/list_pane.h"
 #include "vorlane.h"
@@ -171,6 +172,9 @@ bool OnListKeyDown(GridInstance& grid, WPARAM virtualKey, LPARAM keyData) {
             OnTab(grid);
             return true;
         case VK_SPACE:
+            if (HeldModifiers() == 0 && ToggleChecksByKey(grid)) {
+                return true;
+            }
             if (!IsOwnerData(grid)) {
                 return false;  // the list box toggles its caret row itself
             }

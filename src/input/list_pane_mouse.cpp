@@ -15,6 +15,7 @@
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
+#include "input/check_toggle.h"
 #include "input/drag_drop.h"
 #include "input/list_pane.h"
 #include "input/modifiers.h"
@@ -278,6 +279,16 @@ void ReleaseLeftButton(GridInstance& grid, WPARAM keys, LPARAM point) {
         return;
     }
     FinishClick(grid, row);
+    if (RowGone(grid, row)) {
+        return;
+    }
+    // A click on a check box toggles it, after the click has made its row current; it opens
+    // no editor.
+    if (keys != MK_RBUTTON && ToggleCheckAtPoint(grid, row, point)) {
+        if (!Gone(grid)) {
+            CancelPendingEdit(grid);
+        }
+    }
 }
 
 }  // namespace

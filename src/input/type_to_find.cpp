@@ -93,6 +93,9 @@ bool MayBecomeCurrent(GridInstance& grid, uint32_t row) {
 uint32_t FindRow(GridInstance& grid, uint32_t start, const std::u16string& prefix, size_t length) {
     const uint32_t count = RowCount(grid);
     const bool numberColumn = grid.store.columns().CellKind(0) == kCellNumber;
+    if (grid.store.columns().CellKind(0) == kCellCheck) {
+        return kNoRow;  // check states are no text to find
+    }
     const uint64_t span =
         std::min<uint64_t>(count, IsOwnerData(grid) ? kOwnerDataFindRows : kStoredFindRows);
     for (uint64_t step = 0; step < span; ++step) {

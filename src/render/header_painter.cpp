@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/check_box.h"
 #include "render/gdi_objects.h"
 #include "render/paint_cache.h"
 #include "render/text_room.h"
@@ -102,7 +103,14 @@ void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
         const RECT button = TitleButton(record, item.rcItem);
         const bool pressed = (record.flags & kTitlePressed) != 0;
         DrawButtonFrame(dc, button, pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER);
-        if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, button)) {
+        // A title box stands where the cells' boxes stand; the title takes the room right of it.
+        RECT titleRoom = button;
+        if ((record.flags & kTitleCheckFlag) != 0 && record.cellKind == kCellCheck) {
+            const RECT box = CheckBoxRect(grid, record, button);
+            DrawCheckBox(dc, box, grid.columnWindows.TitleChecked(column) ? 1 : 0);
+            titleRoom.left = std::min(box.right, button.right);
+        }
+        if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, titleRoom)) {
             return;
         }
         trailingLeft = button.right;

@@ -12,6 +12,7 @@
 
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
+#include "render/check_box.h"
 #include "render/row_file_icon.h"
 #include "render/gdi_objects.h"
 #include "render/header_painter.h"
@@ -293,8 +294,15 @@ class RowPainter {
         uint32_t value = 0;
         if (record.cellKind == kCellText) {
             ReadCell(column, text, kShownCellUnits);
-        } else if (record.cellKind == kCellNumber) {
+        } else if (record.cellKind == kCellNumber || record.cellKind == kCellCheck) {
             ReadCell(column, &value, sizeof value);
+        }
+        if (record.cellKind == kCellCheck) {
+            DrawCheckBox(dc_, CheckBoxRect(grid_, record, cell), value);
+            if (gridLines_) {
+                DrawColumnLine(column, cell);
+            }
+            return;
         }
         const Unit* shown = ShownCellText(columns_, column, kindCell_, value, text);
         if (shown == nullptr) {

@@ -77,7 +77,8 @@ bool ColumnSet::ShowsText(uint32_t index) const {
     if (!IsShown(index) || records_[index].room <= 0) {
         return false;
     }
-    return records_[index].cellKind == kCellText || records_[index].cellKind == kCellNumber;
+    return records_[index].cellKind == kCellText || records_[index].cellKind == kCellNumber ||
+           records_[index].cellKind == kCellCheck;
 }
 
 std::optional<uint32_t> ColumnSet::ShownNeighbour(uint32_t index, bool forward) const {

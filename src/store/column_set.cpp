@@ -8,7 +8,7 @@ namespace {
 // it; a column without an editor keeps the client's value.
 uint32_t EditLimitFor(int32_t editorKind, uint32_t requested) {
     uint32_t ceiling = 0;
-    if (editorKind == kEditorText) {
+    if (editorKind == kEditorText || editorKind == kEditorChoice) {
         ceiling = kTextEditLimit;
     } else if (editorKind == kEditorNumber) {
         ceiling = kNumberEditLimit;

@@ -17,10 +17,17 @@ inline constexpr uint32_t kMaxColumns = 289;
 // cellKind values; any other value is a plain value cell (a 32-bit value that is never drawn).
 inline constexpr int32_t kCellText = 0;
 inline constexpr int32_t kCellNumber = 1;
+inline constexpr int32_t kCellCheck = 3;
+// Column flags bit: a check column's title shows a check box that checks or clears every row.
+inline constexpr uint32_t kTitleCheckFlag = 0x4;
+// The flags bits that say how the column was last sorted; the title box is none of them.
+inline constexpr uint32_t kSortFlagsMask =
+    ~kTitleCheckFlag;  // 0 clear, 1 checked, 2 mixed; drawn as a check box
 
 // editorKind values; any other value means the column has no editor.
 inline constexpr int32_t kEditorText = 0;
 inline constexpr int32_t kEditorNumber = 1;
+inline constexpr int32_t kEditorChoice = 3;  // a drop-down list of the column's choices
 
 // Longest input each editor accepts when the client gives 0 or more than it.
 inline constexpr uint32_t kTextEditLimit = 511;
@@ -37,7 +44,8 @@ struct ColumnFields {
     int32_t cellKind = kCellText;        // kCellText, kCellNumber or a plain value kind
     uint32_t editLimit = 0;              // most characters the editor takes; 0: its default
     uintptr_t imageList = 0;             // column 0: image list handle (the client's)
-    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending
+    uint32_t flags = 0;                  // bit 0 title pressed, bit 1 sorted descending,
+                                         // kTitleCheckFlag
     uint32_t reserved = 0;               // kept, never used
 };
 
@@ -132,7 +140,7 @@ class ColumnSet {
     bool SetHidden(uint32_t index, bool hidden);
     // Hidden columns and the kind column are not shown; neither is an index past Count().
     bool IsShown(uint32_t index) const;
-    // A shown column that paints a text: room above 0, of text or numbers.
+    // A shown column that paints a text: room above 0, of text, numbers or check states.
     bool ShowsText(uint32_t index) const;
     // The shown columns in display order.
     ShownColumns Shown() const { return ShownColumns(*this); }

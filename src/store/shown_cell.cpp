@@ -20,6 +20,9 @@ constexpr Unit kDirectoryText[] = {'<', 'D', 'I', 'R', '>', 0};
 template <class Unit>
 constexpr Unit kNoText[1] = {};
 
+// The names of a check cell's states, as copy and the accessible objects give them.
+constexpr const char* kCheckStateNames[] = {"not checked", "checked", "mixed"};
+
 const char* MaskOf(const ColumnSet& columns, uint32_t column, char) {
     return columns.MaskText(column);
 }
@@ -28,6 +31,19 @@ const char16_t* MaskOf(const ColumnSet& columns, uint32_t column, char16_t) {
 }
 
 }  // namespace
+
+const char* CheckStateName(uint32_t value) {
+    return kCheckStateNames[CheckState(value)];
+}
+
+std::optional<uint32_t> FirstCheckColumn(const ColumnSet& columns) {
+    for (const uint32_t column : columns.Shown()) {
+        if (columns.CellKind(column) == kCellCheck) {
+            return column;
+        }
+    }
+    return std::nullopt;
+}
 
 template <class Unit>
 const Unit* ShownCellText(const ColumnSet& columns, uint32_t column, uint32_t kindCell,
@@ -42,6 +58,15 @@ const Unit* ShownCellText(const ColumnSet& columns, uint32_t column, uint32_t ki
         }
         const size_t length = std::char_traits<Unit>::length(text);
         return length > kHiddenPrefixLength ? text + kHiddenPrefixLength : kNoText<Unit>;
+    }
+    if (record->cellKind == kCellCheck) {
+        const char* name = CheckStateName(value);
+        size_t i = 0;
+        for (; name[i] != '\0'; ++i) {
+            text[i] = static_cast<Unit>(name[i]);
+        }
+        text[i] = 0;
+        return text;
     }
     if (record->cellKind != kCellNumber) {
         return nullptr;

@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "store/column_set.h"
 #include "store/row_sort.h"
 #include "store/sort_scratch.h"
 
@@ -156,7 +157,7 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
         for (; position < rows; ++position) {
             selection.Keep(position);  // repeated item data can leave the last positions alone
         }
-        return {true, newFlags != 0 ? 1u : 0u};
+        return {true, (newFlags & kSortFlagsMask) != 0 ? 1u : 0u};
     } catch (const std::bad_alloc&) {
         return {};
     } catch (const std::length_error&) {
