@@ -12,6 +12,7 @@
 #include "pane_commands.h"
 #include "pane_look.h"
 #include "report.h"
+#include "row_colours.h"
 #include "vorlane.h"
 
 namespace {
@@ -31,6 +32,7 @@ struct DemoState {
     HWND labels[2] = {};
     HIMAGELIST folderImages = nullptr;  // 0 parent folder, 1 folder, 2 open folder (drop target)
     HFONT font = nullptr;
+    HFONT boldFont = nullptr;         // the folder rows' (demo/row_colours.h)
     HBRUSH darkBackground = nullptr;  // --dark: the window behind the grids and the labels
     UINT dpi = 96;  // the window's DPI, which every size of the layout is scaled to
 };
@@ -207,6 +209,7 @@ bool OnCreate(HWND window) {
     state.dpi = DpiOf(window);
     state.folderImages = CreateFolderImages(Px(kFolderImageSize));
     state.font = CreateDemoFont(Px(kFontHeight));
+    state.boldFont = CreateDemoFont(Px(kFontHeight), FW_BOLD);
     for (int side = 0; side < 2; ++side) {
         state.labels[side] =
             CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_PATHELLIPSIS, 0, 0, 0, 0,
@@ -252,7 +255,9 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
     const UINT old = state.dpi;
     state.dpi = dpi;
     HFONT oldFont = state.font;
+    HFONT oldBoldFont = state.boldFont;
     state.font = CreateDemoFont(Px(kFontHeight));
+    state.boldFont = CreateDemoFont(Px(kFontHeight), FW_BOLD);
     FillFolderImages(state.folderImages, Px(kFolderImageSize));
     for (int side = 0; side < 2; ++side) {
         HWND grid = state.panes[side].grid();
@@ -265,6 +270,7 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
         }
     }
     DeleteObject(oldFont);
+    DeleteObject(oldBoldFont);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(window);
@@ -294,7 +300,13 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SETFOCUS: SetFocus(State().panes[0].grid()); return 0;
-        case WM_NOTIFY: OnGridNotify(*reinterpret_cast<GridNotify*>(lParam)); return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW) {
+                return ColourPaneRow(*reinterpret_cast<NMGRIDCUSTOMDRAW*>(lParam), State().boldFont,
+                                     State().options.dark);
+            }
+            OnGridNotify(*reinterpret_cast<GridNotify*>(lParam));
+            return 0;
         case WM_CONTEXTMENU:
             if (!OnContextMenu(window, reinterpret_cast<HWND>(wParam), lParam)) {
                 return DefWindowProcW(window, message, wParam, lParam);
@@ -319,6 +331,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             KeepColumnLayouts(true);
             ImageList_Destroy(State().folderImages);
             DeleteObject(State().font);
+            DeleteObject(State().boldFont);
             if (State().darkBackground != nullptr) {
                 DeleteObject(State().darkBackground);
                 State().darkBackground = nullptr;

@@ -77,7 +77,7 @@ bool IsFolder(const std::wstring& path) {
 bool FolderView::Create(HWND parent, int id) {
     grid_ = CreateWindowExW(WS_EX_CLIENTEDGE, VORLANE_CLASSW, nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | GRS_COLUMNLINES |
-                                GRS_LISTCONVENTIONS | GRS_DRAGCOLUMNS,
+                                GRS_LISTCONVENTIONS | GRS_DRAGCOLUMNS | GRS_HOTTRACK,
                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
     return grid_ != nullptr;

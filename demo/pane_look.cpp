@@ -79,7 +79,7 @@ HIMAGELIST CreateFolderImages(int size) {
     return images;
 }
 
-HFONT CreateDemoFont(int height) {
-    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+HFONT CreateDemoFont(int height, int weight) {
+    return CreateFontW(-height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                        L"DejaVu Sans");
 }

@@ -19,4 +19,4 @@ HIMAGELIST CreateFolderImages(int size);
 
 // The font that the prefix links to a CJK font, `height` pixels high; any charset, so that every
 // script is drawn.
-HFONT CreateDemoFont(int height);
+HFONT CreateDemoFont(int height, int weight = FW_NORMAL);

@@ -60,6 +60,10 @@ extern "C" {
    title follows the pointer and a mark shows where it lands; the release there reports
    GRN_COLUMNORDER and moves the column. Escape or a release outside the header cancels. */
 #define GRS_DRAGCOLUMNS 0x0400
+/* The row under the pointer is drawn in the hot colour (GRM_SETHOTCOLOR) until the pointer
+   leaves the rows, enters the header, begins a drag or the list scrolls under it; custom draw
+   reports it as CDIS_HOT. */
+#define GRS_HOTTRACK 0x0800
 /* The keys, clicks and texts of the system's list view: Page Up, Page Down, Home and End (with
    or without Ctrl) move the current row and select it alone, stepping over rows of kind word 0;
    Shift with Up, Down, Page Up, Page Down, Home, End or a click selects from the anchor (the row
@@ -159,6 +163,10 @@ extern "C" {
    without a choice editor. The parent may replace them in GRN_BEGINEDIT, for per-row choices. */
 #define GRM_SETCOLCHOICES (WM_USER + 0x10D)
 #define GRM_SETSORTARROW (WM_USER + 0x10E)
+/* lParam the background of the row under the pointer (GRS_HOTTRACK); CLR_DEFAULT for the default:
+   a light tint of the selection colour, and in high contrast the system's hot colour (as text).
+   Returns the colour set before, CLR_DEFAULT when none was. */
+#define GRM_SETHOTCOLOR (WM_USER + 0x10F)
 #define GRID_SORTARROW_NONE 0
 #define GRID_SORTARROW_ASCENDING 1
 #define GRID_SORTARROW_DESCENDING 2
@@ -416,6 +424,25 @@ typedef struct GridNotify {
     LONG cancel;       /* set non-zero to veto */
 } GridNotify;
 
+/* Custom draw: WM_NOTIFY with code NM_CUSTOMDRAW at the stages of each paint of the rows, as the
+   platform defines them. CDDS_PREPAINT once (CDRF_NOTIFYITEMDRAW asks for the rows); then per row
+   CDDS_ITEMPREPAINT (set clrText and clrTextBk, or select a font into hdc and answer
+   CDRF_NEWFONT; CDRF_SKIPDEFAULT: the parent drew the row; CDRF_NOTIFYSUBITEMDRAW asks for each
+   cell in display order as CDDS_ITEMPREPAINT | CDDS_SUBITEM, with the same answers;
+   CDRF_NOTIFYPOSTPAINT asks for CDDS_ITEMPOSTPAINT after the row or cell). dwItemSpec and row
+   are the row position, lItemlParam the row's item data, uItemState CDIS_SELECTED, CDIS_FOCUS
+   (the current row) and CDIS_HOT; rc is the row or the cell in list pane coordinates. A
+   selected row keeps the selection background whatever clrTextBk says. The device context is
+   restored after each stage: a font selected into it stays the parent's. */
+typedef struct NMGRIDCUSTOMDRAW {
+    NMCUSTOMDRAW nmcd;
+    COLORREF clrText;   /* the row's or cell's text colour */
+    COLORREF clrTextBk; /* its background colour */
+    int iSubItem;       /* the column, in the subitem stages; 0 otherwise */
+    UINT row;           /* the row position */
+    UINT rowKind;       /* the row's kind word */
+} NMGRIDCUSTOMDRAW;
+
 /* Record layouts. On 32-bit every record keeps its original size and offsets; on 64-bit each
    field that holds a pointer or a handle is pointer-sized, every other field stays 32-bit, with
    natural alignment. Each layout check fails the compilation when its expression is false: with
@@ -445,6 +472,8 @@ VORLANE_LAYOUT(sizeof(GridRowRange) == 8 && offsetof(GridRowRange, lastRow) == 4
 VORLANE_LAYOUT(sizeof(GridHitTest) == 20 && offsetof(GridHitTest, area) == 8);
 VORLANE_LAYOUT(offsetof(GridHitTest, column) == 12 && offsetof(GridHitTest, row) == 16);
 VORLANE_LAYOUT(offsetof(GridCellRef, row) == 4 && offsetof(GridCellRef, buffer) == 8);
+VORLANE_LAYOUT(offsetof(NMGRIDCUSTOMDRAW, clrText) == sizeof(NMCUSTOMDRAW));
+VORLANE_LAYOUT(offsetof(NMGRIDCUSTOMDRAW, iSubItem) == offsetof(NMLVCUSTOMDRAW, iSubItem));
 #if defined(_WIN64)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 72);
 VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 8 && offsetof(ColumnDesc, title) == 16);
@@ -462,6 +491,9 @@ VORLANE_LAYOUT(offsetof(GridNotify, keyModifiers) == 74);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 80 && offsetof(GridNotify, cancel) == 88);
 VORLANE_LAYOUT(sizeof(GridValue) == 8);
 VORLANE_LAYOUT(sizeof(GridCellRef) == 24 && offsetof(GridCellRef, bufferSize) == 16);
+VORLANE_LAYOUT(sizeof(NMCUSTOMDRAW) == 80 && offsetof(NMGRIDCUSTOMDRAW, clrTextBk) == 84);
+VORLANE_LAYOUT(offsetof(NMGRIDCUSTOMDRAW, row) == 92 && offsetof(NMGRIDCUSTOMDRAW, rowKind) == 96);
+VORLANE_LAYOUT(sizeof(NMGRIDCUSTOMDRAW) == 104);
 #elif defined(_WIN32)
 VORLANE_LAYOUT(sizeof(ColumnDesc) == 48);
 VORLANE_LAYOUT(offsetof(ColumnDesc, width) == 4 && offsetof(ColumnDesc, title) == 8);
@@ -479,6 +511,9 @@ VORLANE_LAYOUT(offsetof(GridNotify, keyModifiers) == 54);
 VORLANE_LAYOUT(offsetof(GridNotify, value) == 56 && offsetof(GridNotify, cancel) == 60);
 VORLANE_LAYOUT(sizeof(GridValue) == 4);
 VORLANE_LAYOUT(sizeof(GridCellRef) == 16 && offsetof(GridCellRef, bufferSize) == 12);
+VORLANE_LAYOUT(sizeof(NMCUSTOMDRAW) == 48 && offsetof(NMGRIDCUSTOMDRAW, clrTextBk) == 52);
+VORLANE_LAYOUT(offsetof(NMGRIDCUSTOMDRAW, row) == 60 && offsetof(NMGRIDCUSTOMDRAW, rowKind) == 64);
+VORLANE_LAYOUT(sizeof(NMGRIDCUSTOMDRAW) == 68);
 #endif
 
 /* Typed wrappers, one per message. */
@@ -556,6 +591,9 @@ static __inline void Grid_Sort(HWND g, UINT column, int mode) {
 }
 static __inline void Grid_SetSortArrow(HWND g, UINT column, int arrow) {
     VORLANE_SEND(g, GRM_SETSORTARROW, column, arrow);
+}
+static __inline COLORREF Grid_SetHotColor(HWND g, COLORREF color) {
+    return (COLORREF)VORLANE_SEND(g, GRM_SETHOTCOLOR, 0, color);
 }
 static __inline void Grid_GetColTitle(HWND g, UINT column, char* buffer) {
     VORLANE_SEND(g, GRM_GETCOLTITLE, column, buffer);

@@ -68,6 +68,10 @@ void MeasurePainting(ResultTable& results, size_t rows);
 // the grid window's own paint cycle) each beside the platform's cost of it.
 void MeasurePaintingFloor(ResultTable& results, size_t rows);
 
+// The full repaint with a parent colouring every row through custom draw, beside a parent that
+// answers CDRF_DODEFAULT at CDDS_PREPAINT.
+void MeasureCustomDrawPainting(ResultTable& results, size_t rows);
+
 // Full repaints and line scrolls of rows standing for real files, whose icons the grid asks the
 // shell for at every paint; the list view was given the icon indices when it was filled.
 void MeasureShellIconPainting(ResultTable& results);

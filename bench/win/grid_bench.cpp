@@ -4,7 +4,7 @@
 // also fills the grid alone with 10,000,000 rows.
 //
 //   vorlane_winbench.exe [--max-rows N] [--max-rows-other N]
-//                        [--only fill|memory|sort|paint|paint-floor|owner]
+//                        [--only fill|memory|sort|paint|paint-floor|custom-draw|owner]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
@@ -192,6 +192,10 @@ int main(int argc, char** argv) {
         if ((wanted("paint") || options.only == "paint-floor") && !largest) {
             std::fprintf(stderr, "painting beside its floor, %zu rows\n", rows);
             bench::MeasurePaintingFloor(results, rows);
+        }
+        if ((wanted("paint") || options.only == "custom-draw") && !largest) {
+            std::fprintf(stderr, "painting with custom draw, %zu rows\n", rows);
+            bench::MeasureCustomDrawPainting(results, rows);
         }
     }
     if (wanted("paint")) {

@@ -216,6 +216,9 @@ struct GridInstance {
     TitleDrag titleDrag;  // a title pressed or dragged in the header pane
     EditSession edit;     // the cell being edited in place
     CellTip tip;          // the tooltip of cut-off texts
+    // The row under the pointer (GRS_HOTTRACK), written by input/hot_row.cpp.
+    uint32_t hotRow = 0xFFFFFFFF;     // its position, or none
+    COLORREF hotColor = CLR_DEFAULT;  // its background from GRM_SETHOTCOLOR; CLR_DEFAULT: derived
 
     PaintCacheHold paint;      // what painting keeps between paints (render/paint_cache.h)
     AccessObjectsHold access;  // the accessible objects handed out (access/), made by the

@@ -6,6 +6,7 @@
 #include "frame/grid_handlers.h"
 #include "frame/grid_instance.h"
 #include "frame/grid_lifetime.h"
+#include "frame/hot_row.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
 #include "vorlane.h"
@@ -145,6 +146,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case GRM_GETSORTSTATE: return grid.sortState;
         case GRM_SETSORTARROW: return OnSetSortArrow(grid, wParam, lParam);
+        case GRM_SETHOTCOLOR: return OnSetHotColor(grid, static_cast<COLORREF>(lParam));
         case GRM_GETTOPINDEX: return grid.rememberedTopRow;
         case GRM_RESTORETOPINDEX: OnRestoreTopIndex(grid); return 0;
         case GRM_GETSELROWS: return OnGetSelRows(grid, reinterpret_cast<uint32_t*>(lParam));

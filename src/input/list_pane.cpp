@@ -8,6 +8,7 @@
 #include "frame/cell_tip_window.h"
 #include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
+#include "frame/hot_row.h"
 #include "frame/owner_rows.h"
 #include "frame/row_positions.h"
 #include "frame/shared_state.h"
@@ -17,6 +18,7 @@
 #include "input/title_drag.h"
 #include "input/editing.h"
 #include "input/list_pane_messages.h"
+#include "render/custom_rows.h"
 #include "render/list_background.h"
 #include "vorlane.h"
 
@@ -46,10 +48,27 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
     const bool ownPaint = wParam == 0;
     HDC dc = ownPaint ? BeginPaint(pane, &paint) : reinterpret_cast<HDC>(wParam);
     FillListPaneOutsideRows(grid, dc);
-    grid.owner.painting = IsOwnerData(grid);
-    const LRESULT result = CallReplaced(pane, message, reinterpret_cast<WPARAM>(dc), lParam);
-    grid.owner.painting = false;
-    if (ownPaint && dc != nullptr) {
+    RECT area = paint.rcPaint;
+    if (!ownPaint) {
+        GetClipBox(dc, &area);
+    }
+    const ParentPaint parent = AskPrepaint(grid, dc, area);
+    LRESULT result = 0;
+    if (parent.stopped) {
+        // The control is gone, or what it paints changed (and was invalidated by the change).
+    } else if (parent.rows) {
+        if (PaintRowsForParent(grid, dc, area, parent)) {
+            AskPostpaint(grid, dc, area, parent);
+        }
+    } else {
+        if (!parent.skip) {
+            grid.owner.painting = IsOwnerData(grid);
+            result = CallReplaced(pane, message, reinterpret_cast<WPARAM>(dc), lParam);
+            grid.owner.painting = false;
+        }
+        AskPostpaint(grid, dc, area, parent);
+    }
+    if (ownPaint && dc != nullptr && !grid.destroyed) {
         EndPaint(pane, &paint);
     }
     return result;
@@ -183,8 +202,15 @@ LRESULT OnListSetCursor(const GridInstance& grid, HWND pane, WPARAM wParam, LPAR
 
 // The pointer may rest on a cut-off text, or be dragging rows.
 void OnListPaneMouseMove(GridInstance& grid, WPARAM keys, LPARAM point) {
+    TrackHotRow(grid, keys, point);
     TrackTipHover(grid, grid.listPane, keys, point);
     OnListMouseMove(grid, keys, point);
+}
+
+// The pointer left the pane (for the header, another window, or the screen).
+void OnListMouseLeave(GridInstance& grid) {
+    OnPaneMouseLeave(grid);
+    EndHotRow(grid);
 }
 
 // The control scrolls by whole rows and keeps its scroll bar in step.
@@ -266,6 +292,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     if (MayMoveRows(message)) {
         ++grid.viewGeneration;  // what a row append's view check relies on (SettledView)
     }
+    HotRowScrollWatch hotRowWatch(grid, MayMoveRows(message));
     if (EndsCellTip(message)) {
         HideCellTip(grid);
     }
@@ -295,7 +322,7 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case WM_RBUTTONUP: OnListRButtonUp(grid); return 0;
         case WM_MOUSEMOVE: OnListPaneMouseMove(grid, wParam, lParam); return 0;
         case WM_MOUSEHOVER: OnPaneMouseHover(grid, pane, lParam); return 0;
-        case WM_MOUSELEAVE: OnPaneMouseLeave(grid); return 0;
+        case WM_MOUSELEAVE: OnListMouseLeave(grid); return 0;
         case WM_LBUTTONDBLCLK: OnListLButtonDblClk(grid); return 0;
         case WM_TIMER:
             if (wParam == kPendingEditTimer) {

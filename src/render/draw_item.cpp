@@ -2,6 +2,7 @@
 // row by row.
 #include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
+#include "render/custom_rows.h"
 #include "render/header_painter.h"
 #include "render/row_painter.h"
 
@@ -13,7 +14,7 @@ void OnDrawItem(GridInstance& grid, const DRAWITEMSTRUCT* item) {
     }
     if (item->hwndItem == grid.headerPane) {
         PaintHeader(grid, *item);
-    } else if (item->hwndItem == grid.listPane) {
+    } else if (item->hwndItem == grid.listPane && !LeaveRowToPaint(grid, *item)) {
         PaintRow(grid, *item, ShowsFocusMark(grid, item->itemID));
     }
 }

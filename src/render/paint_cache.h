@@ -29,6 +29,12 @@ struct PaintCache {
     // The row position painted last with the focus mark, or kNoFocusMark; cleared when that
     // row is painted without it.
     uint32_t markedRow = kNoFocusMark;
+
+    // Custom draw: the parent asked for the rows at the last paint's CDDS_PREPAINT, so rows are
+    // painted only by the pane's paint (render/custom_rows.h), where the parent may be asked;
+    // rowsForParent is set while that paint runs.
+    bool parentDrawsRows = false;
+    bool rowsForParent = false;
 };
 
 }  // namespace vorlane

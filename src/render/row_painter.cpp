@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "frame/row_positions.h"
@@ -17,6 +18,7 @@
 #include "render/header_painter.h"
 #include "render/paint_cache.h"
 #include "render/row_look.h"
+#include "render/row_stages.h"
 #include "render/text_room.h"
 #include "store/shown_cell.h"
 #include "vorlane.h"
@@ -80,7 +82,7 @@ bool IsDropTarget(HWND pane, UINT position) {
 class RowPainter {
   public:
     RowPainter(const GridInstance& grid, FileIconCache& icons, IconStrip& strip,
-               const DRAWITEMSTRUCT& item, HDC dc, int width, int height)
+               const DRAWITEMSTRUCT& item, HDC dc, int width, int height, RowStages* stages)
         : grid_(grid),
           icons_(icons),
           strip_(strip),
@@ -90,21 +92,70 @@ class RowPainter {
           kindCell_(IsOwnerData(grid) ? grid.owner.page.KindCell(item.itemID)
                                       : grid.store.KindCell(RowOffsetAt(grid, item.itemID))),
           origin_(item.rcItem.left),
-          row_{0, 0, width, height},
-          gridLines_(Shared().gridLines) {}
+          rowArea_{0, 0, width, height},
+          whole_{0, 0, width, height},
+          gridLines_(Shared().gridLines),
+          stages_(stages) {
+        row_ = {grid.rowTextColor, RowBackColor(grid)};
+        if (item.itemID == grid.hotRow && (grid.style & GRS_HOTTRACK) != 0) {
+            const HotLook hot = HotRowLook(grid);
+            row_.text = hot.text;
+            row_.back = hot.back;
+        }
+    }
 
-    void Paint() {
+    // False when a custom draw stage stopped the paint: nothing may be touched then.
+    bool Paint() {
+        if (stages_ != nullptr && !AskRow()) {
+            return false;
+        }
+        if (row_.skip) {
+            return true;
+        }
+        std::optional<ScopedSelect> rowFont;
+        if (row_.font != nullptr) {
+            rowFont.emplace(dc_, row_.font);
+        }
         if (gridLines_) {
             DrawBottomLine();
         }
         SetBkMode(dc_, TRANSPARENT);
         FillBackground();
         for (const uint32_t column : columns_.Shown()) {
-            PaintColumn(column, *columns_.Get(column));
+            if (!PaintColumn(column, *columns_.Get(column))) {
+                return false;
+            }
         }
+        StageLook after = row_;
+        return !row_.post || stages_->Ask(CDDS_ITEMPOSTPAINT, -1, whole_, after);
     }
 
   private:
+    UINT StageState() const {
+        UINT state = IsSelected() ? CDIS_SELECTED : 0;
+        if (item_.itemID == grid_.currentRow) {
+            state |= CDIS_FOCUS;
+        }
+        if (item_.itemID == grid_.hotRow && (grid_.style & GRS_HOTTRACK) != 0) {
+            state |= CDIS_HOT;
+        }
+        return state;
+    }
+
+    // The row's pre-paint stage; the canvas is cleared first for a parent that draws the row.
+    bool AskRow() {
+        const LPARAM data = IsOwnerData(grid_) ? 0 : RowOffsetAt(grid_, item_.itemID);
+        stages_->BeginRow(item_, dc_, StageState(), kindCell_, data);
+        FillRect(dc_, &whole_, grid_.rowBackBrush);
+        return stages_->Ask(CDDS_ITEMPREPAINT, -1, whole_, row_);
+    }
+
+    // Unselected rows and cells in a colour of their own other than the brush's.
+    void FillColor(const RECT& area, COLORREF color) {
+        SetDCBrushColor(dc_, color);
+        FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+
     uint32_t KindByte() const { return kindCell_ & 0xFF; }
 
     // An owner-data grid's list pane keeps no selection: the control's row ranges say.
@@ -119,9 +170,9 @@ class RowPainter {
 
     // The row's last pixel row; everything after it stays above the line.
     void DrawBottomLine() {
-        row_.bottom -= 1;
-        MoveToEx(dc_, row_.left, row_.bottom, nullptr);
-        LineTo(dc_, row_.right, row_.bottom);
+        rowArea_.bottom -= 1;
+        MoveToEx(dc_, rowArea_.left, rowArea_.bottom, nullptr);
+        LineTo(dc_, rowArea_.right, rowArea_.bottom);
     }
 
     // Unselected rows take the row background. Selected rows take the system selection colour,
@@ -130,20 +181,49 @@ class RowPainter {
     void FillBackground() {
         const bool selected = IsSelected() && (grid_.style & GRS_PLAINSELECTED) == 0;
         if (selected) {
-            FillRect(dc_, &row_, GetSysColorBrush(COLOR_HIGHLIGHT));
+            FillRect(dc_, &rowArea_, GetSysColorBrush(COLOR_HIGHLIGHT));
+            return;
+        }
+        SetTextColor(dc_, row_.text);
+        if (row_.back == RowBackColor(grid_)) {
+            FillRect(dc_, &rowArea_, grid_.rowBackBrush);
         } else {
-            SetTextColor(dc_, grid_.rowTextColor);
-            FillRect(dc_, &row_, grid_.rowBackBrush);
+            FillColor(rowArea_, row_.back);
         }
     }
 
-    void PaintColumn(uint32_t column, const ColumnRecord& record) {
-        const RECT cell = CellSpan(record, row_, origin_);
-        PaintCurrentCell(column, cell);
-        if (column == 0) {
-            PaintRowImage(cell);
+    // A cell takes the row's colours unless the parent, asked for it, chose its own.
+    bool PaintColumn(uint32_t column, const ColumnRecord& record) {
+        const RECT cell = CellSpan(record, rowArea_, origin_);
+        StageLook look = row_;
+        look.font = nullptr;
+        if (row_.cells &&
+            !stages_->Ask(CDDS_ITEMPREPAINT | CDDS_SUBITEM, static_cast<int>(column), cell, look)) {
+            return false;
         }
-        PaintContent(column, record, cell);
+        if (look.back != row_.back && !(IsSelected() && (grid_.style & GRS_PLAINSELECTED) == 0)) {
+            FillColor(cell, look.back);
+        }
+        PaintCurrentCell(column, cell);
+        // A cell's own text colour is its alone: the next cell gets the colour it had before.
+        const COLORREF runningText =
+            look.text != row_.text ? SetTextColor(dc_, look.text) : CLR_INVALID;
+        if (!look.skip) {
+            std::optional<ScopedSelect> cellFont;
+            if (look.font != nullptr) {
+                cellFont.emplace(dc_, look.font);
+            }
+            if (column == 0) {
+                PaintRowImage(cell);
+            }
+            PaintContent(column, record, cell);
+        }
+        if (runningText != CLR_INVALID) {
+            SetTextColor(dc_, runningText);
+        }
+        StageLook after = look;
+        return !look.post || stages_->Ask(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM,
+                                          static_cast<int>(column), cell, after);
     }
 
     // On selected rows the current column is highlighted (column 0's highlight spans the row
@@ -151,7 +231,7 @@ class RowPainter {
     void PaintCurrentCell(uint32_t column, const RECT& cell) {
         if (column != grid_.currentColumn || !IsSelected()) {
             if (!currentCellSeen_) {
-                SetTextColor(dc_, grid_.rowTextColor);
+                SetTextColor(dc_, row_.text);
             }
             return;
         }
@@ -254,21 +334,24 @@ class RowPainter {
     const ColumnSet& columns_;
     const uint32_t kindCell_;       // the row's kind cell, read once
     const LONG origin_;             // the item's left edge in list pane coordinates
-    RECT row_;                      // the row on the canvas, less the grid line once drawn
+    RECT rowArea_;                  // the row on the canvas, less the grid line once drawn
+    const RECT whole_;              // the row on the canvas
     const bool gridLines_;          // the process-wide grid lines flag
     bool currentCellSeen_ = false;  // the current cell's text colour runs on in this row
+    RowStages* stages_;             // the parent's custom draw stages, or none
+    StageLook row_;                 // the row's colours and the parent's answer for it
 };
 
 }  // namespace
 
-void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
+bool PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark, RowStages* stages) {
     if (item.itemID == static_cast<UINT>(-1) || item.hDC == nullptr) {
-        return;
+        return true;
     }
     // Some list boxes ask for every shown row at each paint, however little needs painting; a
     // row wholly outside the area being painted would leave no pixel behind.
     if (!RectVisible(item.hDC, &item.rcItem)) {
-        return;
+        return true;
     }
     if (IsOwnerData(grid) && !grid.owner.page.Holds(item.itemID)) {
         // A row not fetched is fetched at the pane's next paint; a paint under way that could
@@ -278,7 +361,7 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
         } else {
             InvalidateRect(item.hwndItem, &item.rcItem, FALSE);
         }
-        return;
+        return true;
     }
     NoteRowLook(grid);
     // The row reaches one pixel past the columns; nothing beyond the item is ever visible.
@@ -289,13 +372,17 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
     PaintCache& cache = *grid.paint;
     HDC canvas = cache.rowCanvas.Prepare(item.hDC, width, height);
     if (canvas == nullptr) {
-        return;
+        return true;
     }
     {
         ScopedSelect font(canvas, grid.listFont);
         // The pen draws only grid lines; selecting it in and out costs every row otherwise.
         ScopedSelect pen(canvas, Shared().gridLines ? grid.gridPen : nullptr);
-        RowPainter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height).Paint();
+        RowPainter painter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height,
+                           stages);
+        if (!painter.Paint()) {
+            return false;  // the paint stopped inside a stage: the canvas may be gone
+        }
     }
     if (focusMark) {
         // Inverted on the freshly composed row, never twice over the same pixels.
@@ -306,6 +393,7 @@ void PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark) {
         cache.markedRow = kNoFocusMark;
     }
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, canvas, 0, 0, SRCCOPY);
+    return true;
 }
 
 }  // namespace vorlane

@@ -97,6 +97,11 @@ LRESULT CALLBACK RecordingParent::Procedure(HWND window, UINT message, WPARAM wP
     auto* self = reinterpret_cast<RecordingParent*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NOTIFY && self != nullptr && lParam != 0) {
         auto* record = reinterpret_cast<GridNotify*>(lParam);
+        if (record->code == NM_CUSTOMDRAW) {
+            return self->onCustomDraw
+                       ? self->onCustomDraw(*reinterpret_cast<NMGRIDCUSTOMDRAW*>(lParam))
+                       : CDRF_DODEFAULT;
+        }
         if (record->code == GRN_KEYDOWN && !self->hearKeys) {
             return 0;
         }

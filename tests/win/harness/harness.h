@@ -33,6 +33,9 @@ class RecordingParent {
     std::vector<GridNotify> records;            // every notification received, all sixteen fields
     std::set<UINT> vetoCodes;                   // codes answered with cancel = 1
     std::function<void(GridNotify&)> onNotify;  // runs inside the notification, before the veto
+    // NM_CUSTOMDRAW goes here alone, never to records: its answer is the parent's (without it,
+    // CDRF_DODEFAULT).
+    std::function<LRESULT(NMGRIDCUSTOMDRAW&)> onCustomDraw;
     // GRN_KEYDOWN reaches records, onNotify and the vetoes only when set, so that tests of
     // other gestures see their own notifications alone.
     bool hearKeys = false;
