@@ -139,8 +139,11 @@ if [ "$run32" -eq 1 ]; then
         "client 32-bit" "$root/build/win32/consumer" &
     windows32=$!
 fi
-run_ctest native "$root/build/native" -j "$(nproc)"
+# The native tests and the fuzzers run beside each other: each fuzzer is one process.
+run_ctest native "$root/build/native" -j "$(nproc)" &
+native=$!
 run_ctest fuzz "$root/build/fuzz" -j "$(nproc)"
+wait "$native"
 wait "$windows64"
 
 count_ctest native
