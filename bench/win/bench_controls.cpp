@@ -121,6 +121,10 @@ void FillGrid(HWND grid, const RowSet& rows, RowIcons icons) {
     }
 }
 
+HWND ListPaneOf(HWND grid) {
+    return FindWindowExA(grid, nullptr, "ListBox", nullptr);
+}
+
 void DestroyGrid(HWND grid) {
     PartnerSet none = {};
     Grid_SetPartners(grid, &none);  // the row image list may go before the next grid comes

@@ -41,6 +41,8 @@ HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* fol
 // Appends the rows one GRM_ADDROW each.
 void FillGrid(HWND grid, const RowSet& rows, RowIcons icons);
 void DestroyGrid(HWND grid);
+// The grid's list pane: the list box that shows its rows.
+HWND ListPaneOf(HWND grid);
 
 // ---- the list view -------------------------------------------------------------------------
 

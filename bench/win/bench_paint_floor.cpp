@@ -114,10 +114,6 @@ class TitleStrip {
     HBRUSH arrowBrush_ = nullptr;
 };
 
-HWND ListPaneOf(HWND grid) {
-    return FindWindowExA(grid, nullptr, "ListBox", nullptr);
-}
-
 // The grid's header pane: its owner-drawn static (the other static is the hidden resize line).
 HWND HeaderPaneOf(HWND grid) {
     for (HWND child = FindWindowExA(grid, nullptr, "Static", nullptr); child != nullptr;

@@ -4,7 +4,7 @@
 // also fills the grid alone with 10,000,000 rows.
 //
 //   vorlane_winbench.exe [--max-rows N] [--max-rows-other N]
-//                        [--only fill|memory|sort|paint|paint-floor|custom-draw|owner]
+//                        [--only fill|memory|sort|paint|paint-floor|custom-draw|owner|wheel]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
@@ -201,6 +201,10 @@ int main(int argc, char** argv) {
     if (wanted("paint")) {
         std::fprintf(stderr, "painting with shell icons\n");
         bench::MeasureShellIconPainting(results);
+    }
+    if (wanted("wheel")) {
+        std::fprintf(stderr, "scrolling by the wheel\n");
+        bench::MeasureWheelScrolling(results);
     }
     if (wanted("owner")) {
         std::fprintf(stderr, "owner data\n");

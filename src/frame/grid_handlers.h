@@ -23,7 +23,7 @@ void OnSize(GridInstance& grid);
 void UpdateScrollBars(GridInstance& grid);
 void OnVScroll(GridInstance& grid, UINT code);
 void OnHScroll(GridInstance& grid, UINT code);
-void OnMouseWheel(HWND window, int delta);
+void OnMouseWheel(GridInstance& grid, int delta);
 LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row);
 void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect);
 LRESULT OnGetCellRectEx(GridInstance& grid, GridCellRect* cell);

@@ -36,6 +36,8 @@ struct SettledView {
     bool horizontalPaintPending = false;  // paint (set by appends, which invalidate a bar once
                                           // per run; cleared when the frame is painted)
     bool appendAsking = false;  // the GRM_ENSUREVISIBLE under way was sent by a row append
+    bool wheelTurning = false;  // the line scrolls under way were sent by a wheel message
+    DWORD wheelPaintTick = 0;   // when a wheel message last painted the rows it moved
 };
 
 // How GRM_SETCURCELL changes the selection for the row it makes current. The list pane's keys

@@ -76,7 +76,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(grid.rowBackBrush);
         case LB_GETCOUNT: return OnGetRowCount(grid);
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
-        case WM_MOUSEWHEEL: OnMouseWheel(window, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+        case WM_MOUSEWHEEL: OnMouseWheel(grid, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
         case GRID_WM_DPICHANGED_AFTERPARENT: OnDpiChangedAfterParent(grid); return 0;
         case WM_GETOBJECT:
             if (IsClientObject(lParam)) {

@@ -19,17 +19,30 @@ namespace {
 constexpr int kLineStepRows = 1;
 constexpr int kLineStepPixels = 5;  // at 96 DPI, scaled to the window's
 constexpr int kRowsPerWheelMessage = 3;
+constexpr DWORD kWheelFrameMs = 16;  // the longest a run of wheel notches goes unpainted
 
 int32_t TopRow(const GridInstance& grid) {
     return static_cast<int32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
 }
 
 // The list box moves the rows it keeps by copying their pixels and leaves the rows it uncovers
-// to the next paint, which waits while input is queued. They are painted at once: a further
-// scroll before that paint would copy their stale pixels, other rows' content, into view.
+// to the next paint, which waits while input is queued. A further scroll before that paint would
+// copy their stale pixels, other rows' content, into view, where they would stay until the queue
+// empties. A scroll from a key or the scroll bar therefore paints them at once; a wheel's line
+// scrolls leave them to the end of the wheel message (see OnMouseWheel).
 void SetTopRow(const GridInstance& grid, int32_t row) {
     SendMessageA(grid.listPane, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
-    UpdateWindow(grid.listPane);
+    if (!grid.settledView.wheelTurning) {
+        UpdateWindow(grid.listPane);
+    }
+}
+
+// True while another wheel message waits in the thread's queue: a fast wheel or a flick queues
+// notches faster than the rows can be painted after each.
+bool WheelQueued() {
+    MSG next;
+    return PeekMessageA(&next, nullptr, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_NOREMOVE | PM_NOYIELD) !=
+           FALSE;
 }
 
 // How a changed scroll bar is repainted: at once, or with the next paint of the window.
@@ -97,6 +110,15 @@ void SetBars(GridInstance& grid, const RECT& client, int32_t topRow, BarPaint pa
     }
 }
 
+void SetBarsFromClient(GridInstance& grid, BarPaint paint) {
+    RECT client;
+    GetClientRect(grid.ownWindow, &client);
+    if (client.right == 0 || client.bottom == 0) {
+        return;
+    }
+    SetBars(grid, client, TopRow(grid), paint);
+}
+
 SCROLLINFO ReadBar(HWND window, int bar) {
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
@@ -148,12 +170,7 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
 }  // namespace
 
 void UpdateScrollBars(GridInstance& grid) {
-    RECT client;
-    GetClientRect(grid.ownWindow, &client);
-    if (client.right == 0 || client.bottom == 0) {
-        return;
-    }
-    SetBars(grid, client, TopRow(grid), BarPaint::Now);
+    SetBarsFromClient(grid, BarPaint::Now);
 }
 
 void OnVScroll(GridInstance& grid, UINT code) {
@@ -165,7 +182,8 @@ void OnVScroll(GridInstance& grid, UINT code) {
     grid.rememberedTopRow = static_cast<uint32_t>(position);
     PrepareRowsForScroll(grid);
     SetTopRow(grid, position);
-    UpdateScrollBars(grid);
+    // A wheel's bars are painted with the frame's next paint, once for a run of notches.
+    SetBarsFromClient(grid, grid.settledView.wheelTurning ? BarPaint::Later : BarPaint::Now);
 }
 
 void OnHScroll(GridInstance& grid, UINT code) {
@@ -179,10 +197,24 @@ void OnHScroll(GridInstance& grid, UINT code) {
     UpdateScrollBars(grid);
 }
 
-void OnMouseWheel(HWND window, int delta) {
+void OnMouseWheel(GridInstance& grid, int delta) {
     const WPARAM code = delta < 0 ? SB_LINEDOWN : SB_LINEUP;
-    for (int i = 0; i < kRowsPerWheelMessage && IsWindow(window); ++i) {
+    const HWND window = grid.ownWindow;
+    grid.settledView.wheelTurning = true;
+    for (int i = 0; i < kRowsPerWheelMessage && !grid.destroyed; ++i) {
         SendMessageA(window, WM_VSCROLL, code, 0);
+    }
+    grid.settledView.wheelTurning = false;
+    if (grid.destroyed) {
+        return;
+    }
+    // The rows and the bar are painted once the last queued notch has moved them, and once a
+    // frame while notches keep coming, so that a long run still moves on the screen. The list
+    // box has moved its region still to be painted along with the rows it copied.
+    const DWORD now = GetTickCount();
+    if (!WheelQueued() || now - grid.settledView.wheelPaintTick >= kWheelFrameMs) {
+        grid.settledView.wheelPaintTick = now;
+        UpdateWindow(window);
     }
 }
 

@@ -370,6 +370,9 @@ TEST_F(FastPaths, AFastWheelLeavesEveryRowOnTheScreenAsARepaintPaintsIt) {
         ASSERT_EQ(SendMessageA(pane, LB_GETTOPINDEX, 0, 0), run.endTop) << run.what;
         EXPECT_EQ(RowsUnlikeARepaint(pane, Grid_GetRowHeight(grid)), std::vector<int>{})
             << run.what;
+        // The bar, painted with the frame once the queue is empty, stands where the rows do.
+        EXPECT_EQ(GetScrollPos(grid, SB_VERT), run.endTop) << run.what;
+        EXPECT_TRUE(ShowsAFullRepaint(grid, true)) << run.what;
     }
 }
 
