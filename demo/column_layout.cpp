@@ -1,6 +1,7 @@
 // The file holds a line per pane: the pane (0 left, 1 right), then the display order, the widths
-// at 96 DPI and the hidden flags, five numbers each:
-//   0  0 1 2 3 4  200 60 90 120 80  0 0 0 0 0
+// at 96 DPI and the hidden flags of every column but the kind column, eight numbers each:
+//   0  6 0 7 1 2 3 4 5  200 60 90 120 80 0 56 60  0 0 0 0 0 1 0 0
+// The group column stays hidden whatever the file says.
 #include "column_layout.h"
 
 #include <cstdio>
@@ -55,8 +56,10 @@ bool ReadLayout(FILE* file, PaneLayout& layout) {
 
 void ApplyLayout(HWND grid, const PaneLayout& layout, UINT dpi) {
     for (UINT column = 0; column < kKindColumn; ++column) {
-        Grid_SetColWidth(grid, column, ScaleFor(dpi, layout.widths[column]));
-        Grid_SetColHidden(grid, column, layout.hidden[column] != 0);
+        if (IsUserColumn(column)) {
+            Grid_SetColWidth(grid, column, ScaleFor(dpi, layout.widths[column]));
+            Grid_SetColHidden(grid, column, layout.hidden[column] != 0);
+        }
     }
     Grid_SetColOrder(grid, kKindColumn, layout.order);
 }

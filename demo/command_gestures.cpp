@@ -49,16 +49,24 @@ void PressKey(UINT key, int modifier = 0) {
     }
 }
 
-// The client point of a row's middle in the list pane.
-POINT RowPoint(HWND grid, UINT row) {
+// The list pane's point in the middle of a cell, or 40 pixels into a name.
+POINT CellPoint(HWND grid, UINT column, UINT row) {
     RECT cell = {};
-    Grid_GetCellRect(grid, 0, row, &cell);
-    return POINT{40, (cell.top + cell.bottom) / 2};
+    Grid_GetCellRect(grid, column, row, &cell);
+    const int x = column == kNameColumn ? cell.left + 40 : (cell.left + cell.right) / 2;
+    return POINT{x, (cell.top + cell.bottom) / 2};
+}
+POINT RowPoint(HWND grid, UINT row) {
+    return CellPoint(grid, kNameColumn, row);
 }
 
-void Click(HWND grid, UINT row, bool twice) {
+// The pointer is put where the click is, as a hand's would be.
+void Click(HWND grid, UINT row, bool twice, UINT column = kNameColumn) {
     HWND pane = ListPaneOf(grid);
-    const POINT at = RowPoint(grid, row);
+    const POINT at = CellPoint(grid, column, row);
+    POINT screen = at;
+    ClientToScreen(pane, &screen);
+    SetCursorPos(screen.x, screen.y);
     SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     SendMessageW(pane, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     if (twice) {
@@ -159,6 +167,24 @@ std::wstring ClipboardText() {
     return text;
 }
 
+INT32 KeepOf(const FolderView& view, const wchar_t* name) {
+    INT32 keep = -1;
+    Grid_GetCell(view.grid(), kKeepColumn, RowNamed(view, name), &keep);
+    return keep;
+}
+
+std::wstring TagOf(const FolderView& view, const wchar_t* name) {
+    wchar_t tag[16] = {};
+    Grid_GetCellExW(view.grid(), kTagColumn, RowNamed(view, name), tag, 16);
+    return tag;
+}
+
+bool Focused(const wchar_t* windowClass) {
+    wchar_t name[16] = {};
+    GetClassNameW(GetFocus(), name, 16);
+    return lstrcmpiW(name, windowClass) == 0;
+}
+
 struct Panes {
     FolderView& left;
     FolderView& right;
@@ -218,13 +244,14 @@ const CommandCase kCases[] = {
     {L"Copy of the Menu key's menu puts the current row on the clipboard",
      [](Panes& p) {
          Click(p.left.grid(), RowNamed(p.left, L"setup.ini"), false);
-         return MenuByKey(p.left, 'C') && ClipboardText().rfind(L"setup.ini\t", 0) == 0;
+         return MenuByKey(p.left, 'C') &&
+                ClipboardText().rfind(L"not checked\tsetup.ini\tnone\t", 0) == 0;
      }},
     {L"Copy of the Shift+F10 menu puts the current row on the clipboard",
      [](Panes& p) {
          Click(p.left.grid(), RowNamed(p.left, L"notes.txt"), false);
          return MenuByKey(p.left, 'C', VK_F10, VK_SHIFT) &&
-                ClipboardText().rfind(L"notes.txt\t", 0) == 0;
+                ClipboardText().rfind(L"not checked\tnotes.txt\tnone\t", 0) == 0;
      }},
     {L"Select all of the Menu key's menu selects every row but '..'",
      [](Panes& p) {
@@ -240,6 +267,29 @@ const CommandCase kCases[] = {
          const bool right = IsChild(p.right.grid(), GetFocus()) != FALSE;
          PressKey(VK_TAB, VK_SHIFT);
          return right && IsChild(p.left.grid(), GetFocus()) != FALSE;
+     }},
+    {L"Space checks Keep of the current file; the box stays checked after a sort and a refresh",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"todo.txt"), false);
+         PressKey(VK_SPACE);
+         const bool checked = KeepOf(p.left, L"todo.txt") == 1;
+         p.left.SortByTitle(kSizeColumn);
+         const bool sorted = KeepOf(p.left, L"todo.txt") == 1;
+         p.left.Open(p.start);
+         return checked && sorted && KeepOf(p.left, L"todo.txt") == 1 &&
+                KeepOf(p.left, L"notes.txt") == 0;
+     }},
+    {L"A click on a Tag and F2 open its list, Down and Enter pick the next colour, kept after a "
+     L"refresh",
+     [](Panes& p) {
+         Click(p.left.grid(), RowNamed(p.left, L"notes.txt"), false, kTagColumn);
+         PressKey(VK_F2);
+         const bool opened = Focused(L"ComboBox");
+         PressKey(VK_DOWN);
+         PressKey(VK_RETURN);
+         const bool picked = TagOf(p.left, L"notes.txt") == L"red";
+         p.left.Open(p.start);
+         return opened && picked && TagOf(p.left, L"notes.txt") == L"red";
      }},
 };
 

@@ -13,6 +13,8 @@
 #include "pane_look.h"
 #include "report.h"
 #include "row_colours.h"
+#include "row_marks.h"
+#include "tag_clicks.h"
 #include "vorlane.h"
 
 namespace {
@@ -130,6 +132,9 @@ void OnGridNotify(GridNotify& record) {
     switch (record.code) {
         case GRN_HEADERCLICK: view->SortByTitle(record.column); break;
         case GRN_CELLCLICK:
+            if (TurnClickToTag(record)) {
+                break;
+            }
             if (record.activated) {
                 OpenActivated(*view, record.row, record.rowKind, State().options.scripted);
                 ShowFolder(SideOf(*view));
@@ -162,15 +167,19 @@ void OnGridNotify(GridNotify& record) {
                     State().options.writeFiles)) {
                 MessageBeep(MB_ICONWARNING);
                 record.cancel = 1;
+            } else {
+                NoteCellWrite(*view, record);
             }
             break;
         case GRN_CELLCHANGED:
             if (record.column == kNameColumn) {
                 view->Renamed(record.row);
             }
+            NoteCellWrite(*view, record);
             break;
         case GRN_BUTTON:
             if (record.buttonDown) {
+                NotePress(record.hwndGrid);
                 FollowFocus(record.hwndGrid);
             }
             break;

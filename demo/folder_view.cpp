@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dpi_scale.h"
+#include "row_marks.h"
 #include "size_text.h"
 
 namespace {
@@ -84,7 +85,7 @@ bool FolderView::Create(HWND parent, int id) {
 }
 
 void FolderView::AddColumns(HIMAGELIST folderImages, UINT dpi) {
-    ColumnDescW columns[6] = {};
+    ColumnDescW columns[kKindColumn + 1] = {};
     columns[kNameColumn] = {prefix_,          200, L"Name", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_TEXT,   0,   nullptr, folderImages,    0,
                             GRID_EDITOR_TEXT, 0};
@@ -101,6 +102,24 @@ void FolderView::AddColumns(HIMAGELIST folderImages, UINT dpi) {
     columns[kKibColumn] = {nullptr,          80, L"KiB",  GRID_ALIGN_RIGHT, GRID_ALIGN_RIGHT,
                            GRID_CELL_TEXT,   0,  nullptr, nullptr,          0,
                            GRID_EDITOR_NONE, 0};
+    columns[kGroupColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
+                             GRID_EDITOR_NONE, 0};
+    columns[kKeepColumn] = {nullptr,          56, L"Keep", GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
+                            GRID_CELL_CHECK,  0,  nullptr, nullptr,         GRID_COLUMN_TITLECHECK,
+                            GRID_EDITOR_NONE, 0};
+    columns[kTagColumn] = {nullptr,
+                           60,
+                           L"Tag",
+                           GRID_ALIGN_LEFT,
+                           GRID_ALIGN_LEFT,
+                           GRID_CELL_TEXT,
+                           0,
+                           nullptr,
+                           nullptr,
+                           0,
+                           GRID_EDITOR_CHOICE,
+                           0};
     columns[kKindColumn] = {nullptr,          0, nullptr, GRID_ALIGN_LEFT, GRID_ALIGN_LEFT,
                             GRID_CELL_VALUE,  0, nullptr, nullptr,         0,
                             GRID_EDITOR_NONE, 0};
@@ -108,6 +127,9 @@ void FolderView::AddColumns(HIMAGELIST folderImages, UINT dpi) {
         columns[column].width = column < kKindColumn ? ScaleFor(dpi, kColumnWidths[column]) : 0;
         Grid_AddColumnW(grid_, &columns[column]);
     }
+    Grid_SetColHidden(grid_, kGroupColumn, TRUE);
+    Grid_SetColOrder(grid_, kKindColumn, kFirstOrder);
+    Grid_SetColChoicesW(grid_, kTagColumn, kTagChoices);
 }
 
 bool FolderView::Open(const std::wstring& folder) {
@@ -121,7 +143,7 @@ bool FolderView::Open(const std::wstring& folder) {
     std::vector<FolderRow> rows;
     if (folder.size() > 3) {
         const std::wstring dir = Wide(kFolderSizeText);
-        rows.push_back({L"..", L"", dir, L"", dir, kParentRow});
+        rows.push_back({L"..", L"", dir, L"", dir, kParentRow, 0, L""});
     }
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
@@ -130,18 +152,22 @@ bool FolderView::Open(const std::wstring& folder) {
             if (std::wcscmp(entry.cFileName, L".") != 0 &&
                 std::wcscmp(entry.cFileName, L"..") != 0) {
                 rows.push_back(RowFor(entry));
+                const RowMark mark = MarkOf(PathOf(entry.cFileName));
+                rows.back().keep = mark.keep;
+                rows.back().tag = mark.tag;
             }
         } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
     std::vector<GridValue> values;
-    values.reserve(rows.size() * 6);
+    values.reserve(rows.size() * (kKindColumn + 1));
     for (const FolderRow& row : rows) {
         for (const std::wstring* text :
              {&row.name, &row.type, &row.size, &row.modified, &row.kib}) {
             values.push_back(reinterpret_cast<GridValue>(text->c_str()));
         }
-        values.push_back(row.kind);
+        values.insert(values.end(),
+                      {row.kind, row.keep, reinterpret_cast<GridValue>(row.tag.c_str()), row.kind});
     }
     if (!rows.empty()) {
         Grid_AddRowsW(grid_, static_cast<UINT>(rows.size()), values.data());
@@ -160,7 +186,9 @@ FolderRow FolderView::RowFor(const WIN32_FIND_DATAW& entry) {
             Wide(isFolder ? kFolderSizeText : ByteSizeText(bytes)),
             ModifiedText(entry),
             Wide(isFolder ? kFolderSizeText : KibSizeText(bytes)),
-            isFolder ? kFolderRow : kFileRow};
+            isFolder ? kFolderRow : kFileRow,
+            0,
+            kNoTag};
 }
 
 std::wstring FolderView::NameAt(UINT row) const {
@@ -201,10 +229,17 @@ void FolderView::AddRowFrom(const FolderView& source, UINT row) {
     Grid_GetCellW(source.grid(), kSizeColumn, row, size);
     Grid_GetCellW(source.grid(), kModifiedColumn, row, modified);
     Grid_GetCellW(source.grid(), kKibColumn, row, kib);
-    GridValue values[6] = {
-        reinterpret_cast<GridValue>(name.c_str()), reinterpret_cast<GridValue>(type),
-        reinterpret_cast<GridValue>(size),         reinterpret_cast<GridValue>(modified),
-        reinterpret_cast<GridValue>(kib),          kind};
+    // The copy takes the marks kept for its new place, not the source's.
+    const RowMark mark = MarkOf(PathOf(name));
+    GridValue values[kKindColumn + 1] = {reinterpret_cast<GridValue>(name.c_str()),
+                                         reinterpret_cast<GridValue>(type),
+                                         reinterpret_cast<GridValue>(size),
+                                         reinterpret_cast<GridValue>(modified),
+                                         reinterpret_cast<GridValue>(kib),
+                                         kind,
+                                         mark.keep,
+                                         reinterpret_cast<GridValue>(mark.tag.c_str()),
+                                         kind};
     Grid_AddRowW(grid_, values);
 }
 

@@ -14,17 +14,37 @@ constexpr INT32 kParentRow = 1;
 constexpr INT32 kFolderRow = 2;
 constexpr INT32 kFileRow = 3;
 
+// The grid gathers rows into sort groups by the low byte of column 5, and its last column is the
+// kind column. The group column holds the row's kind again at position 5, hidden, so that ".."
+// and the folders stay first while Keep and Tag stand between it and the kind column.
 enum FolderColumn {
     kNameColumn,
     kTypeColumn,
     kSizeColumn,
     kModifiedColumn,
     kKibColumn,
+    kGroupColumn,
+    kKeepColumn,  // a check box per row, and one in the title for every row
+    kTagColumn,   // a colour picked from a drop-down list
     kKindColumn
 };
 
-// The columns' first widths at 96 DPI, kKindColumn excepted (it is 0 wide).
-constexpr int kColumnWidths[kKindColumn] = {200, 60, 90, 120, 80};
+// The columns a user sees, sizes, moves and hides: all but the group and kind columns.
+inline bool IsUserColumn(UINT column) {
+    return column < kKindColumn && column != kGroupColumn;
+}
+
+// The columns' first widths at 96 DPI, kKindColumn excepted (it is 0 wide, as the group column).
+constexpr int kColumnWidths[kKindColumn] = {200, 60, 90, 120, 80, 0, 56, 60};
+
+// Where the columns stand at first: Keep leftmost, where check boxes are looked for, Tag beside
+// the name it marks, and the hidden group column last.
+constexpr UINT kFirstOrder[kKindColumn] = {kKeepColumn, kNameColumn,     kTagColumn, kTypeColumn,
+                                           kSizeColumn, kModifiedColumn, kKibColumn, kGroupColumn};
+
+// The choices of the Tag column (GRM_SETCOLCHOICES), and the tag a row starts with.
+constexpr wchar_t kTagChoices[] = L"none\0red\0green\0blue\0";
+constexpr wchar_t kNoTag[] = L"none";
 
 // The cells of one row of a folder, as texts until they are added.
 struct FolderRow {
@@ -34,6 +54,8 @@ struct FolderRow {
     std::wstring modified;
     std::wstring kib;
     GridValue kind;
+    INT32 keep;
+    std::wstring tag;
 };
 
 class FolderView {
@@ -76,6 +98,9 @@ class FolderView {
     void Renamed(UINT row);
 
     std::wstring NameAt(UINT row) const;
+    // The file or folder a row lists: the folder joined with the row's name.
+    std::wstring PathOf(UINT row) const { return PathOf(NameAt(row)); }
+    std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     INT32 KindAt(UINT row) const;
     // The row that holds `name` (compared as file names are), or -1.
     int RowOf(const std::wstring& name) const;

@@ -7,11 +7,11 @@
 
 namespace {
 
-// The client point of a row's middle, in the given grid.
+// The list pane's point `x` right of a row's name cell's left edge, in the row's middle.
 POINT RowPoint(HWND grid, UINT row, int x) {
     RECT cell;
-    Grid_GetCellRect(grid, 0, row, &cell);
-    return POINT{x, (cell.top + cell.bottom) / 2};
+    Grid_GetCellRect(grid, kNameColumn, row, &cell);
+    return POINT{cell.left + x, (cell.top + cell.bottom) / 2};
 }
 
 UINT FirstRowOfKind(const FolderView& view, INT32 kind) {

@@ -22,7 +22,7 @@ std::wstring TitleOf(HWND grid, UINT column) {
 int ShownCount(HWND grid) {
     int shown = 0;
     for (UINT column = 0; column < kKindColumn; ++column) {
-        shown += Grid_GetColHidden(grid, column) ? 0 : 1;
+        shown += IsUserColumn(column) && !Grid_GetColHidden(grid, column) ? 1 : 0;
     }
     return shown;
 }
@@ -37,13 +37,13 @@ HMENU CreateHeaderMenu(HWND grid, POINT screen) {
     GridHitTest hit = {screen, 0, 0, 0};
     ScreenToClient(grid, &hit.point);
     const UINT area = Grid_HitTest(grid, &hit);
-    if ((area == GRID_HT_TITLE || area == GRID_HT_COLUMNEDGE) && hit.column < kKindColumn) {
+    if ((area == GRID_HT_TITLE || area == GRID_HT_COLUMNEDGE) && IsUserColumn(hit.column)) {
         const UINT lastShown = ShownCount(grid) <= 1 ? MF_GRAYED : 0;
         const std::wstring text = L"&Hide \"" + TitleOf(grid, hit.column) + L"\"";
         AppendMenuW(menu, MF_STRING | lastShown, kHideCommand + hit.column, text.c_str());
     }
     for (UINT column = 0; column < kKindColumn; ++column) {
-        if (Grid_GetColHidden(grid, column)) {
+        if (IsUserColumn(column) && Grid_GetColHidden(grid, column)) {
             const std::wstring text = L"Show \"" + TitleOf(grid, column) + L"\"";
             AppendMenuW(menu, MF_STRING, kShowCommand + column, text.c_str());
         }
@@ -57,13 +57,13 @@ HMENU CreateHeaderMenu(HWND grid, POINT screen) {
 }  // namespace
 
 void ResetColumns(HWND grid, UINT dpi) {
-    UINT order[kKindColumn] = {};
     for (UINT column = 0; column < kKindColumn; ++column) {
-        order[column] = column;
-        Grid_SetColHidden(grid, column, FALSE);
-        Grid_SetColWidth(grid, column, ScaleFor(dpi, kColumnWidths[column]));
+        if (IsUserColumn(column)) {
+            Grid_SetColHidden(grid, column, FALSE);
+            Grid_SetColWidth(grid, column, ScaleFor(dpi, kColumnWidths[column]));
+        }
     }
-    Grid_SetColOrder(grid, kKindColumn, order);
+    Grid_SetColOrder(grid, kKindColumn, kFirstOrder);
 }
 
 void ShowHeaderMenu(HWND owner, HWND header, POINT screen, UINT dpi) {
@@ -84,9 +84,9 @@ void ShowHeaderMenu(HWND owner, HWND header, POINT screen, UINT dpi) {
         ResetColumns(grid, dpi);
     } else if (command == kFitCommand) {
         Grid_AutoSizeColumn(grid, GRID_ALL_COLUMNS, GRID_FIT_TEXTS);
-    } else if (command >= kShowCommand && command < kShowCommand + kKindColumn) {
+    } else if (command >= kShowCommand && IsUserColumn(command - kShowCommand)) {
         Grid_SetColHidden(grid, command - kShowCommand, FALSE);
-    } else if (command >= kHideCommand && command < kHideCommand + kKindColumn) {
+    } else if (command >= kHideCommand && IsUserColumn(command - kHideCommand)) {
         Grid_SetColHidden(grid, command - kHideCommand, TRUE);
     }
 }

@@ -94,4 +94,11 @@ void OnRedraw(GridInstance& grid) {
     InvalidatePanes(grid);
 }
 
+// The theme changed, or theming was turned on or off for the control's window.
+void OnThemeChanged(GridInstance& grid) {
+    ForgetTheme(*grid.paint);
+    ++grid.lookGeneration;
+    InvalidatePanes(grid);
+}
+
 }  // namespace vorlane

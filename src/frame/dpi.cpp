@@ -1,18 +1,13 @@
 #include "frame/dpi.h"
 
+#include "frame/find_proc.h"
+
 namespace vorlane {
 
 namespace {
 
 using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiProc = int(WINAPI*)(int, UINT);
-
-// A function of `module` by name, as the type it is known to have; null where there is none.
-template <class Proc>
-Proc FindProc(HMODULE module, const char* name) {
-    // Through the generic function type, which converts to any other without a warning.
-    return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // The per-monitor DPI functions of user32, or null where it has none; looked up once.
 struct DpiFunctions {

@@ -116,6 +116,8 @@ void OnSetFonts(GridInstance& grid, HFONT headerFont, HFONT listFont);
 void OnSetGridLines(GridInstance& grid, bool on);
 void OnSetActiveLook(GridInstance& grid, bool notify, bool active);
 void OnRedraw(GridInstance& grid);
+// WM_THEMECHANGED: the theme's parts are looked up again and both panes repainted.
+void OnThemeChanged(GridInstance& grid);
 
 // input/clipboard_copy.cpp: the selected rows (the current row when none is) as text on the
 // clipboard; 1 when copied.

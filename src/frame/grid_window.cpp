@@ -78,6 +78,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(grid); break;
         case WM_MOUSEWHEEL: OnMouseWheel(grid, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
         case GRID_WM_DPICHANGED_AFTERPARENT: OnDpiChangedAfterParent(grid); return 0;
+        case WM_THEMECHANGED: OnThemeChanged(grid); return 0;
         case WM_GETOBJECT:
             if (IsClientObject(lParam)) {
                 return OnGetObject(grid, wParam);

@@ -32,6 +32,9 @@ constexpr uint32_t kNoFocusMark = 0xFFFFFFFF;  // no row shows the focus mark
 // The row position whose focus mark row painting last left on screen, or kNoFocusMark.
 uint32_t MarkedRow(const PaintCache& cache);
 
+// The theme changed: its check boxes are looked up again at the next paint.
+void ForgetTheme(PaintCache& cache);
+
 // Every row's file icon may have changed (the rows were cleared, or files changed behind the
 // control's back): all are looked up again.
 void ForgetFileIcons(PaintCache& cache);

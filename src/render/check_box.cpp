@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "render/paint_cache.h"
+#include "render/row_stages.h"
 #include "store/shown_cell.h"
 
 namespace vorlane {
@@ -31,19 +33,30 @@ RECT CheckBoxRect(const GridInstance& grid, const ColumnRecord& record, const RE
     return {left, top, std::min(left + side, span.right), top + side};
 }
 
-void DrawCheckBox(HDC dc, const RECT& box, uint32_t value) {
+void DrawCheckBox(const GridInstance& grid, HDC dc, const RECT& box, uint32_t value) {
     if (box.right <= box.left || box.bottom <= box.top) {
         return;
     }
-    UINT state = DFCS_BUTTONCHECK;
     const uint32_t check = CheckState(value);
+    // High contrast keeps the classic box, drawn in the system colours the user chose.
+    if (!HighContrastOn() &&
+        grid.paint->checkTheme.Draw(grid.ownWindow, grid.dpi, dc, box, check)) {
+        return;
+    }
+    UINT state = DFCS_BUTTONCHECK;
     if (check == 1) {
         state |= DFCS_CHECKED;
     } else if (check == 2) {
         state = DFCS_BUTTON3STATE | DFCS_CHECKED;
     }
+    // The mixed box's dither takes the device context's text and background colours: those of
+    // the system's window, whatever look the row or title is painted in.
+    const COLORREF text = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     RECT drawn = box;
     DrawFrameControl(dc, &drawn, DFC_BUTTON, state);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
 }
 
 }  // namespace vorlane

@@ -16,7 +16,9 @@ namespace vorlane {
 // and placed left, centred or right as the column's cell alignment says.
 RECT CheckBoxRect(const GridInstance& grid, const ColumnRecord& record, const RECT& span);
 
-// Draws the system's check box for the cell value: 0 clear, 1 checked, 2 mixed.
-void DrawCheckBox(HDC dc, const RECT& box, uint32_t value);
+// Draws the check box for the cell value (0 clear, 1 checked, 2 mixed) as the system draws
+// it for the grid's window: the theme's box where a theme is active, else, and always while
+// high contrast is on, the classic box of DrawFrameControl.
+void DrawCheckBox(const GridInstance& grid, HDC dc, const RECT& box, uint32_t value);
 
 }  // namespace vorlane

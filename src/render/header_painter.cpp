@@ -107,7 +107,7 @@ void PaintHeader(const GridInstance& grid, const DRAWITEMSTRUCT& item) {
         RECT titleRoom = button;
         if ((record.flags & kTitleCheckFlag) != 0 && record.cellKind == kCellCheck) {
             const RECT box = CheckBoxRect(grid, record, button);
-            DrawCheckBox(dc, box, grid.columnWindows.TitleChecked(column) ? 1 : 0);
+            DrawCheckBox(grid, dc, box, grid.columnWindows.TitleChecked(column) ? 1 : 0);
             titleRoom.left = std::min(box.right, button.right);
         }
         if (record.titleOffset != 0 && !DrawTitle(grid, dc, column, record, titleRoom)) {

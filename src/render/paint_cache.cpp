@@ -36,4 +36,8 @@ void ForgetFileIcons(PaintCache& cache) {
     cache.fileIcons.Invalidate();
 }
 
+void ForgetTheme(PaintCache& cache) {
+    cache.checkTheme.Forget();
+}
+
 }  // namespace vorlane

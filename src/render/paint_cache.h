@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "frame/painting.h"
+#include "render/check_theme.h"
 #include "render/file_icon_cache.h"
 #include "render/gdi_objects.h"
 #include "render/icon_strip.h"
@@ -18,6 +19,7 @@ struct PaintCache {
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
     SortArrows sortArrows;      // the header's arrow shapes at the window's DPI
+    CheckTheme checkTheme;      // the theme's check boxes, for check cells and titles
 
     // Row painting's inputs (render/row_look.h) when the whole list pane was last invalidated by
     // a vertical scroll, and whether a row has been painted with other inputs since. While

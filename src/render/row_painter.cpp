@@ -298,7 +298,7 @@ class RowPainter {
             ReadCell(column, &value, sizeof value);
         }
         if (record.cellKind == kCellCheck) {
-            DrawCheckBox(dc_, CheckBoxRect(grid_, record, cell), value);
+            DrawCheckBox(grid_, dc_, CheckBoxRect(grid_, record, cell), value);
             if (gridLines_) {
                 DrawColumnLine(column, cell);
             }

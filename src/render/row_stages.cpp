@@ -49,11 +49,15 @@ COLORREF RowBackColor(const GridInstance& grid) {
     return grid.ownsRowBackBrush ? grid.rowBackColor : GetSysColor(COLOR_WINDOW);
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTA contrast = {sizeof(contrast), 0, nullptr};
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 HotLook HotRowLook(const GridInstance& grid) {
     const COLORREF back = RowBackColor(grid);
-    HIGHCONTRASTA contrast = {sizeof(contrast), 0, nullptr};
-    if (SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0) {
+    if (HighContrastOn()) {
         return {GetSysColor(COLOR_HOTLIGHT), back};
     }
     if (grid.hotColor != CLR_DEFAULT) {

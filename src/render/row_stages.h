@@ -43,6 +43,9 @@ class RowStages {
     POINT origin_ = {};  // the canvas's (0, 0) in list pane coordinates
 };
 
+// Whether the user has a high-contrast theme on (SPI_GETHIGHCONTRAST).
+bool HighContrastOn();
+
 // The colours of the row under the pointer: the hot colour over the row background, or in high
 // contrast the system's hot colour as text on it.
 struct HotLook {

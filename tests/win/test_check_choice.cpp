@@ -3,6 +3,8 @@
 // and may veto row by row. What the cells hold and what the boxes show afterwards, in stored and
 // owner-data grids. Then the drop-down list of choices, opened, committed and cancelled each way.
 #include <gtest/gtest.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <string>
 #include <utility>
@@ -11,6 +13,7 @@
 #include "access_helpers.h"
 #include "harness.h"
 #include "real_input.h"
+#include "screen_pixels.h"
 
 namespace {
 
@@ -242,6 +245,96 @@ TEST(CheckCells, TogglesWriteTheCellsRowByRowThroughTheNotifications) {
         UpdateWindow(check.pane);
         for (UINT row = 0; row < test.after.size(); ++row) {
             EXPECT_EQ(check.Marked(row), test.after[row] != 0) << "row " << row;
+        }
+    }
+}
+
+// The side of the system's check box at 96 DPI.
+constexpr int kBoxSide = 13;
+
+// The system's own check box for `state` on `back`, as `window` would show it: the theme's where
+// the window has one, else the classic box. Pixels row by row. The classic mixed box is dithered
+// from the device context's origin: `shift` draws it a pixel to the right, the other phase.
+std::vector<COLORREF> SystemBox(HWND window, INT32 state, COLORREF back, int shift) {
+    DibCanvas canvas(kBoxSide + shift, kBoxSide);
+    RECT area = {0, 0, kBoxSide + shift, kBoxSide};
+    HBRUSH brush = CreateSolidBrush(back);
+    FillRect(canvas.dc(), &area, brush);
+    DeleteObject(brush);
+    RECT box = {shift, 0, shift + kBoxSide, kBoxSide};
+    if (HTHEME theme = OpenThemeData(window, L"BUTTON")) {
+        const int parts[] = {CBS_UNCHECKEDNORMAL, CBS_CHECKEDNORMAL, CBS_MIXEDNORMAL};
+        DrawThemeBackground(theme, canvas.dc(), BP_CHECKBOX, parts[state], &box, nullptr);
+        CloseThemeData(theme);
+    } else {
+        const UINT kinds[] = {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED,
+                              DFCS_BUTTON3STATE | DFCS_CHECKED};
+        SetTextColor(canvas.dc(), GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(canvas.dc(), GetSysColor(COLOR_WINDOW));
+        DrawFrameControl(canvas.dc(), &box, DFC_BUTTON, kinds[state]);
+    }
+    GdiFlush();
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < kBoxSide; ++y) {
+        for (int x = shift; x < shift + kBoxSide; ++x) {
+            const DWORD pixel = canvas.bits()[y * (kBoxSide + shift) + x];
+            pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+        }
+    }
+    return pixels;
+}
+
+// The box of a row as the list pane shows it: centred in its cell; and the background beside it.
+std::vector<COLORREF> ShownBox(const CheckGrid& check, UINT row, COLORREF& back) {
+    RECT cell = {};
+    Grid_GetCellRect(check.grid, kCheckColumn, row, &cell);
+    const int left = cell.left + (cell.right - cell.left - kBoxSide) / 2;
+    const int top = cell.top + (cell.bottom - cell.top - kBoxSide) / 2;
+    const Capture capture(check.pane);
+    back = capture.At(left - 2, top + kBoxSide / 2);
+    std::vector<COLORREF> pixels;
+    for (int y = top; y < top + kBoxSide; ++y) {
+        for (int x = left; x < left + kBoxSide; ++x) {
+            pixels.push_back(capture.At(x, y));
+        }
+    }
+    return pixels;
+}
+
+// Each state's box is the one the system draws for the grid's window, on the row's background:
+// the theme's while the window has one, the classic one once theming is turned off for it (the
+// theme looked up again), and in the dark look a box with its own light face, not the dark row.
+TEST(CheckCells, BoxesAreTheOnesTheSystemDrawsForTheWindow) {
+    struct LookCase {
+        const char* name;
+        bool dark;
+        bool themeOff;  // theming turned off for the grid after a first paint
+    };
+    const LookCase cases[] = {
+        {"system look", false, false},
+        {"dark look", true, false},
+        {"theming off for the window", false, true},
+        {"dark look, theming off", true, true},
+    };
+    for (const LookCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        CheckGrid check({0, 1, 2});
+        if (test.dark) {
+            Grid_ApplyDarkLook(check.grid, FALSE);
+        }
+        UpdateWindow(check.pane);
+        if (test.themeOff) {
+            SetWindowTheme(check.grid, L" ", L" ");
+        }
+        for (INT32 state = 0; state <= 2; ++state) {
+            COLORREF back = 0;
+            const std::vector<COLORREF> shown = ShownBox(check, static_cast<UINT>(state), back);
+            EXPECT_TRUE(shown == SystemBox(check.grid, state, back, 0) ||
+                        shown == SystemBox(check.grid, state, back, 1))
+                << "state " << state;
+            if (test.dark) {
+                EXPECT_NE(shown[shown.size() / 2], back) << "the box's face is not the row's";
+            }
         }
     }
 }
