@@ -207,4 +207,20 @@ void FillBareListBox(HWND list, size_t count, size_t first) {
     }
 }
 
+GridBesideListView::GridBesideListView(size_t rows)
+    : data(rows, Pattern::Random),
+      numbers(data),
+      images(MakeRowImages()),
+      grid(CreateGrid(host.get(), RowIcons::ImageList, images, nullptr)),
+      list(CreateListView(host.get(), images)) {
+    FillGrid(grid, data, RowIcons::ImageList);
+    FillListView(list, data, numbers, nullptr);
+}
+
+GridBesideListView::~GridBesideListView() {
+    DestroyGrid(grid);
+    DestroyWindow(list);
+    ImageList_Destroy(images);
+}
+
 }  // namespace bench

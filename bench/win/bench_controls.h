@@ -66,6 +66,25 @@ HWND CreateListView(HWND host, HIMAGELIST images);
 void FillListView(HWND list, const RowSet& rows, const NumberTexts& numbers,
                   const std::vector<int>* shellIcons);
 
+// ---- both, side by side -------------------------------------------------------------------
+
+// The grid and the list view in one host, filled with the same random rows and image-list
+// icons, both shown; destroyed with it.
+class GridBesideListView {
+  public:
+    explicit GridBesideListView(size_t rows);
+    ~GridBesideListView();
+    GridBesideListView(const GridBesideListView&) = delete;
+    GridBesideListView& operator=(const GridBesideListView&) = delete;
+
+    const RowSet data;
+    const NumberTexts numbers;
+    const HIMAGELIST images;
+    HostWindow host;
+    const HWND grid;
+    const HWND list;
+};
+
 // ---- the bare list box ---------------------------------------------------------------------
 
 // A visible owner-drawn, fixed-height, multiple-selection list box without strings, 17-pixel

@@ -87,14 +87,11 @@ void AddPaintLines(ResultTable& results, const std::string& rows, const std::str
 }  // namespace
 
 void MeasurePainting(ResultTable& results, size_t rows) {
-    const RowSet data(rows, Pattern::Random);
-    const NumberTexts numbers(data);
-    HIMAGELIST images = MakeRowImages();
-    HostWindow host;
-    HWND grid = CreateGrid(host.get(), RowIcons::ImageList, images, nullptr);
-    FillGrid(grid, data, RowIcons::ImageList);
-    HWND list = CreateListView(host.get(), images);
-    FillListView(list, data, numbers, nullptr);
+    GridBesideListView both(rows);
+    const RowSet& data = both.data;
+    HostWindow& host = both.host;
+    const HWND grid = both.grid;
+    const HWND list = both.list;
     // Rows that name an image of the row image list while the grid has none: texts only.
     HWND plainGrid = CreateGrid(host.get(), RowIcons::ImageList, nullptr, nullptr);
     FillGrid(plainGrid, data, RowIcons::ImageList);
@@ -136,11 +133,8 @@ void MeasurePainting(ResultTable& results, size_t rows) {
     line.target = {};
     line.notes = "for scale: the grid draws an image per row (ImageList_Draw), the floor none";
     results.Add(line);
-    DestroyGrid(grid);
     DestroyGrid(plainGrid);
-    DestroyWindow(list);
     DestroyWindow(box);
-    ImageList_Destroy(images);
 }
 
 void MeasureShellIconPainting(ResultTable& results) {

@@ -102,22 +102,15 @@ WheelFigures WheelRunsTakingTurns(HWND grid, HWND list, int notches) {
 }  // namespace
 
 void MeasureWheelScrolling(ResultTable& results) {
-    const RowSet data(kWheelRows, Pattern::Random);
-    const NumberTexts numbers(data);
-    HIMAGELIST images = MakeRowImages();
-    HostWindow host;
-    HWND grid = CreateGrid(host.get(), RowIcons::ImageList, images, nullptr);
-    FillGrid(grid, data, RowIcons::ImageList);
-    HWND list = CreateListView(host.get(), images);
-    FillListView(list, data, numbers, nullptr);
+    GridBesideListView both(kWheelRows);
     // The pointer rests over both controls' place, where a wheel turned by the user would be.
     POINT centre = {kClientWidth / 2, kClientHeight / 2};
-    ClientToScreen(host.get(), &centre);
+    ClientToScreen(both.host.get(), &centre);
     SetCursorPos(centre.x, centre.y);
     PumpMessages();
 
     for (int notches : {100, 20}) {
-        const WheelFigures figures = WheelRunsTakingTurns(grid, list, notches);
+        const WheelFigures figures = WheelRunsTakingTurns(both.grid, both.list, notches);
         ResultLine line;
         line.section = "Scrolling by the wheel";
         line.rows = Count(kWheelRows);
@@ -135,9 +128,6 @@ void MeasureWheelScrolling(ResultTable& results) {
                          : "stale pixels after the grid settled: " + std::to_string(figures.stale);
         results.Add(line);
     }
-    DestroyGrid(grid);
-    DestroyWindow(list);
-    ImageList_Destroy(images);
 }
 
 }  // namespace bench
