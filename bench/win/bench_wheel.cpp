@@ -16,7 +16,7 @@ namespace bench {
 namespace {
 
 constexpr size_t kWheelRows = 874;
-constexpr int kWheelRepeats = 7;
+constexpr int kWheelRepeats = 11;
 
 // The window that takes the keyboard focus of a control, and so its wheel messages.
 HWND FocusPane(HWND control, bool isGrid) {
