@@ -157,5 +157,8 @@ LRESULT CallReplaced(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 // The child's replaced procedure, for a caller that sends it many messages in a row: looked up
 // once, not for every message. Null when the child was never replaced.
 WNDPROC ReplacedProcedure(HWND child);
+// A message to the list pane's own procedure, past ListPaneProc: for the row count, which the
+// pane refuses to change from outside. Looked up at creation, as a row append sends it per row.
+LRESULT CallListBox(const GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace vorlane

@@ -179,16 +179,17 @@ struct GridInstance {
     int32_t Scaled(int32_t pixels) const { return ScaleToDpi(pixels, dpi); }
 
     // Windows.
-    HWND notifyWindow = nullptr;  // the parent at creation; receives every WM_NOTIFY
-    HWND ownWindow = nullptr;     // the control itself
-    UINT_PTR controlId = 0;       // the control's identifier at creation
-    DWORD style = 0;              // window style at creation (GRS_ painting options)
-    HWND headerPane = nullptr;    // owner-drawn "Static" showing the titles
-    HWND listPane = nullptr;      // owner-drawn data-less "ListBox" showing the rows: it keeps
-                                  // their count and (unless owner data) their selection
-    HWND resizeLine = nullptr;    // hidden "Static" shown as the line while resizing a column,
-                                  // painted in the header text colour
-    bool activeLook = true;       // current cell painted in the active colours
+    HWND notifyWindow = nullptr;    // the parent at creation; receives every WM_NOTIFY
+    HWND ownWindow = nullptr;       // the control itself
+    UINT_PTR controlId = 0;         // the control's identifier at creation
+    DWORD style = 0;                // window style at creation (GRS_ painting options)
+    HWND headerPane = nullptr;      // owner-drawn "Static" showing the titles
+    HWND listPane = nullptr;        // owner-drawn data-less "ListBox" showing the rows: it keeps
+                                    // their count and (unless owner data) their selection
+    WNDPROC listBoxProc = nullptr;  // the list pane's own procedure, which ListPaneProc replaced
+    HWND resizeLine = nullptr;      // hidden "Static" shown as the line while resizing a column,
+                                    // painted in the header text colour
+    bool activeLook = true;         // current cell painted in the active colours
 
     // Appearance; fonts and image lists belong to the client.
     HFONT headerFont = nullptr;

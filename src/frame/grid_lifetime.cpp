@@ -130,6 +130,7 @@ bool MakePanes(GridInstance& grid) {
         return false;
     }
     Subclass(grid.listPane, ListPaneProc);
+    grid.listBoxProc = ReplacedProcedure(grid.listPane);
     SendMessageA(grid.listPane, LB_SETITEMHEIGHT, 0, grid.rowHeight);
     return true;
 }

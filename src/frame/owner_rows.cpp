@@ -146,7 +146,7 @@ LRESULT OnSetRowCount(GridInstance& grid, uint64_t count) {
             return 0;
         }
     }
-    if (CallReplaced(grid.listPane, LB_SETCOUNT, rows, 0) < 0) {
+    if (CallListBox(grid, LB_SETCOUNT, rows, 0) < 0) {
         return 0;
     }
     grid.owner.count = rows;

@@ -44,10 +44,9 @@ void SelectFilledRange(GridInstance& grid) {
 // the platform's list box grows its count by one far more cheaply so than by a new count.
 bool CountAppendedRows(GridInstance& grid, const GridStore::RowsMark& mark) {
     const uint64_t count = grid.store.RowCount();
-    const LRESULT shown =
-        count == uint64_t{mark.rowCount} + 1
-            ? CallReplaced(grid.listPane, LB_ADDSTRING, 0, 0)
-            : CallReplaced(grid.listPane, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+    const LRESULT shown = count == uint64_t{mark.rowCount} + 1
+                              ? CallListBox(grid, LB_ADDSTRING, 0, 0)
+                              : CallListBox(grid, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
     if (shown < 0) {
         grid.store.DropRowsSince(mark);
         return false;
@@ -207,7 +206,7 @@ void OnClearRows(GridInstance& grid) {
     }
     if (grid.store.ClearRows()) {
         ForgetFileIcons(*grid.paint);  // row offsets start over
-        CallReplaced(grid.listPane, LB_RESETCONTENT, 0, 0);
+        CallListBox(grid, LB_RESETCONTENT, 0, 0);
         grid.currentColumn = 0;
         grid.currentRow = 0;
         ++grid.viewGeneration;

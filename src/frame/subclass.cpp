@@ -29,4 +29,14 @@ LRESULT CallReplaced(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
                 : CallWindowProcA(replaced, child, message, wParam, lParam);
 }
 
+LRESULT CallListBox(const GridInstance& grid, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (grid.listBoxProc == nullptr) {
+        return LB_ERR;  // no pane
+    }
+    // The pane's width follows the grid's class and never changes.
+    return grid.store.textWidth() == TextWidth::Utf16
+               ? CallWindowProcW(grid.listBoxProc, grid.listPane, message, wParam, lParam)
+               : CallWindowProcA(grid.listBoxProc, grid.listPane, message, wParam, lParam);
+}
+
 }  // namespace vorlane
