@@ -37,6 +37,10 @@ template <class Unit>
 const Unit* CellShownUnits(GridInstance& grid, uint32_t column, uint32_t row, uint32_t kindCell,
                            Unit (&text)[kShownCellUnits]);
 
+// The grid's name: its window text, or without one the label before it (a static control, its
+// access key marker dropped), as the system names its own controls.
+std::wstring GridLabel(HWND window);
+
 // A column's title; empty when it has none.
 std::wstring ColumnTitle(const GridInstance& grid, uint32_t column);
 

@@ -179,6 +179,32 @@ void OnHScroll(GridInstance& grid, UINT code) {
     UpdateScrollBars(grid);
 }
 
+// Moves the view as a drag of the vertical bar's thumb to `topRow` would, within the bar's range.
+void ScrollRowsTo(GridInstance& grid, int64_t topRow) {
+    const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_VERT);
+    const int64_t limit = std::max<int64_t>(0, bar.nMax - static_cast<int64_t>(bar.nPage) + 1);
+    const auto position = static_cast<int32_t>(std::clamp<int64_t>(topRow, 0, limit));
+    if (position == TopRow(grid)) {
+        return;
+    }
+    grid.rememberedTopRow = static_cast<uint32_t>(position);
+    PrepareRowsForScroll(grid);
+    SetTopRow(grid, position);
+    UpdateScrollBars(grid);
+}
+
+// Moves the panes as a drag of the horizontal bar's thumb to `offset` would.
+void ScrollAcrossTo(GridInstance& grid, int64_t offset) {
+    const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
+    const int64_t limit = std::max<int64_t>(0, bar.nMax - static_cast<int64_t>(bar.nPage) + 1);
+    const auto position = static_cast<int32_t>(std::clamp<int64_t>(offset, 0, limit));
+    const int dx = grid.horizontalOffset - position;
+    grid.horizontalOffset = position;
+    ++grid.viewGeneration;
+    ScrollPanes(grid, dx);
+    UpdateScrollBars(grid);
+}
+
 void OnMouseWheel(HWND window, int delta) {
     const WPARAM code = delta < 0 ? SB_LINEDOWN : SB_LINEUP;
     for (int i = 0; i < kRowsPerWheelMessage && IsWindow(window); ++i) {
