@@ -101,12 +101,21 @@ std::vector<char> GridUnits(const GridInstance& grid, const wchar_t* text, size_
     return units;
 }
 
-// A number as its editor takes one: optional '-' and digits; nullopt for anything else.
+// A number as its cell shows it or a reader types it: an optional '-', digits and any of the
+// separators a shown number groups its digits with; nullopt for anything else.
 std::optional<int32_t> ParsedNumber(const wchar_t* text) {
+    std::wstring digits;
+    for (const wchar_t* c = text; *c != L'\0'; ++c) {
+        if ((*c >= L'0' && *c <= L'9') || (*c == L'-' && c == text)) {
+            digits += *c;
+        } else if (*c != L',' && *c != L'.' && *c != L' ' && *c != 0xA0 && *c != 0x202F) {
+            return std::nullopt;
+        }
+    }
     wchar_t* end = nullptr;
     errno = 0;
-    const long long number = std::wcstoll(text, &end, 10);
-    if (end == text || *end != L'\0' || errno != 0 || number < INT32_MIN || number > INT32_MAX) {
+    const long long number = std::wcstoll(digits.c_str(), &end, 10);
+    if (digits.empty() || *end != L'\0' || errno != 0 || number < INT32_MIN || number > INT32_MAX) {
         return std::nullopt;
     }
     return static_cast<int32_t>(number);
