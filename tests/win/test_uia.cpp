@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "owner_rows_parent.h"
 #include "uia_helpers.h"
 
 using namespace testing_support;
@@ -437,9 +438,109 @@ TEST_P(UiaGrid, ElementsOfRowsGoneAnswerNotAvailableAndNullOutPointersInvalidArg
     EXPECT_FALSE(gone);
 }
 
+// ItemContainer: the next row after another (or from the first), by name, by selection.
+TEST_P(UiaGrid, TheItemContainerFindsRowsAfterAnotherByNameAndBySelection) {
+    auto container =
+        Pattern<vorlane::IItemContainerProvider>(root.get(), UIA_ItemContainerPatternId);
+    ASSERT_TRUE(container);
+    Grid_SelectAll(grid);
+    auto unselect =
+        Pattern<vorlane::ISelectionItemProvider>(RowElement(1).get(), UIA_SelectionItemPatternId);
+    unselect->RemoveFromSelection();
+    VARIANT nothing;
+    VariantInit(&nothing);
+    VARIANT name;
+    name.vt = VT_BSTR;
+    name.bstrVal = SysAllocString(L"delta");
+    VARIANT selected;
+    selected.vt = VT_BOOL;
+    selected.boolVal = VARIANT_FALSE;
+    VARIANT other;
+    other.vt = VT_I4;
+    other.lVal = 7;
+    const struct {
+        int after;  // -1: from the first row
+        PROPERTYID property;
+        const VARIANT* value;
+        HRESULT result;
+        std::wstring found;
+    } cases[] = {{-1, 0, &nothing, S_OK, L"alpha"},
+                 {2, 0, &nothing, S_OK, L"delta"},
+                 {3, 0, &nothing, S_OK, L"<none>"},
+                 {-1, UIA_NamePropertyId, &name, S_OK, L"delta"},
+                 {3, UIA_NamePropertyId, &name, S_OK, L"<none>"},
+                 {-1, UIA_SelectionItemIsSelectedPropertyId, &selected, S_OK, L"beta"},
+                 {1, UIA_SelectionItemIsSelectedPropertyId, &selected, S_OK, L"<none>"},
+                 {-1, UIA_NamePropertyId, &other, E_INVALIDARG, L"<none>"},
+                 {-1, UIA_HelpTextPropertyId, &name, E_INVALIDARG, L"<none>"}};
+    for (const auto& c : cases) {
+        ElementRef start = c.after < 0 ? nullptr : RowElement(c.after);
+        IRawElementProviderSimple* found = nullptr;
+        EXPECT_EQ(container->FindItemByProperty(start.get(), c.property, *c.value, &found),
+                  c.result);
+        ElementRef held(found);
+        EXPECT_EQ(found == nullptr ? L"<none>" : TextProperty(found, UIA_NamePropertyId), c.found)
+            << c.after << " " << c.property;
+    }
+    // A start that is no row of this grid is refused.
+    IRawElementProviderSimple* found = nullptr;
+    EXPECT_EQ(container->FindItemByProperty(Cell(0, 0).get(), 0, nothing, &found), E_INVALIDARG);
+    EXPECT_EQ(container->FindItemByProperty(nullptr, 0, nothing, nullptr), E_INVALIDARG);
+    VariantClear(&name);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothClasses, UiaGrid, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) {
                              return info.param ? "Unicode" : "Ansi";
                          });
+
+// A client walks every row of a grid of 1,000,000 owner-data rows, one "next item" after
+// another, each element let go before the next: the rows in view are real, the others virtual,
+// and the walk costs no memory that grows with the rows.
+TEST(UiaOwnerData, AWalkOfAMillionRowsThroughTheItemContainerStaysInBoundedMemory) {
+    ComScope com;
+    RecordingParent parent;
+    OwnerRowsModel model;
+    model.Serve(parent);
+    HWND grid = CreateStandardGrid(parent.hwnd(), true);
+    ASSERT_TRUE(Grid_SetRowCount(grid, model.count = 1000000));
+    ElementRef root = UiaRoot(grid);
+    auto container =
+        Pattern<vorlane::IItemContainerProvider>(root.get(), UIA_ItemContainerPatternId);
+    ASSERT_TRUE(container);
+    VARIANT nothing;
+    VariantInit(&nothing);
+    const SIZE_T before = CountResources().privateBytes;
+    ElementRef row;
+    UINT walked = 0;
+    UINT virtualRows = 0;
+    std::vector<UINT> named;
+    for (;;) {
+        IRawElementProviderSimple* next = nullptr;
+        ASSERT_EQ(container->FindItemByProperty(row.get(), 0, nothing, &next), S_OK);
+        if (next == nullptr) {
+            break;
+        }
+        row.reset(next);
+        if (walked < 3 || walked == 999999) {
+            named.push_back(walked);
+            EXPECT_EQ(TextProperty(next, UIA_NamePropertyId), L"r" + std::to_wstring(walked));
+            virtualRows +=
+                Pattern<vorlane::IVirtualizedItemProvider>(next, UIA_VirtualizedItemPatternId) ? 1
+                                                                                               : 0;
+        }
+        ++walked;
+    }
+    const SIZE_T after = CountResources().privateBytes;
+    EXPECT_EQ(walked, 1000000u);
+    EXPECT_EQ(named.size(), 4u);
+    EXPECT_EQ(virtualRows, 1u);  // the last row only: the first three are in view
+    EXPECT_LT(after, before + 4 * 1024 * 1024);
+    auto realize =
+        Pattern<vorlane::IVirtualizedItemProvider>(row.get(), UIA_VirtualizedItemPatternId);
+    ASSERT_TRUE(realize);
+    EXPECT_EQ(realize->Realize(), S_OK);
+    EXPECT_EQ(IntProperty(row.get(), UIA_IsOffscreenPropertyId), 0);
+}
 
 }  // namespace
