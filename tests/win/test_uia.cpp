@@ -3,6 +3,7 @@
 // notifications its action sends; bad arguments and elements whose rows are gone.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -487,6 +488,51 @@ TEST_P(UiaGrid, TheItemContainerFindsRowsAfterAnotherByNameAndBySelection) {
     EXPECT_EQ(container->FindItemByProperty(Cell(0, 0).get(), 0, nothing, &found), E_INVALIDARG);
     EXPECT_EQ(container->FindItemByProperty(nullptr, 0, nothing, nullptr), E_INVALIDARG);
     VariantClear(&name);
+}
+
+// A parent that destroys the control inside the notification an action sends: the action
+// answers that its element is gone, and nothing reads the freed grid.
+TEST_P(UiaGrid, AParentThatDestroysTheControlInsideAnActionsNotificationMakesItNotAvailable) {
+    const struct {
+        const char* action;
+        UINT code;
+        std::function<HRESULT()> act;
+    } cases[] = {
+        {"value", GRN_CELLCHANGING,
+         [&] {
+             return Pattern<vorlane::IValueProvider>(Cell(0, 0).get(), UIA_ValuePatternId)
+                 ->SetValue(L"x");
+         }},
+        {"toggle", GRN_CELLCHANGING,
+         [&] {
+             return Pattern<vorlane::IToggleProvider>(Cell(1, 3).get(), UIA_TogglePatternId)
+                 ->Toggle();
+         }},
+        {"invoke", GRN_CELLCLICK,
+         [&] {
+             return Pattern<vorlane::IInvokeProvider>(RowElement(2).get(), UIA_InvokePatternId)
+                 ->Invoke();
+         }},
+        {"select", GRN_CELLCLICK,
+         [&] {
+             return Pattern<vorlane::ISelectionItemProvider>(RowElement(3).get(),
+                                                             UIA_SelectionItemPatternId)
+                 ->Select();
+         }},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        parent.onNotify = [&](GridNotify& record) {
+            if (record.code == c.code) {
+                DestroyWindow(grid);
+            }
+        };
+        EXPECT_NE(c.act(), S_OK) << c.action;
+        EXPECT_FALSE(IsWindow(grid)) << c.action;
+        VARIANT value;
+        EXPECT_EQ(root->GetPropertyValue(UIA_NamePropertyId, &value), kNotAvailable);
+        parent.onNotify = nullptr;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothClasses, UiaGrid, testing::Values(false, true),
