@@ -129,7 +129,7 @@ HRESULT STDMETHODCALLTYPE UiaElement::Navigate(NavigateDirection direction,
 }
 
 // The grid's element takes the window's identifier; the others append theirs to it: part,
-// column, row position and the row order they belong to.
+// column, row position and the row order a row or cell belongs to.
 HRESULT STDMETHODCALLTYPE UiaElement::GetRuntimeId(SAFEARRAY** id) {
     if (id == nullptr) {
         return E_INVALIDARG;
@@ -141,8 +141,11 @@ HRESULT STDMETHODCALLTYPE UiaElement::GetRuntimeId(SAFEARRAY** id) {
     if (part_ == UiaPart::Grid) {
         return S_OK;
     }
+    // Titles keep theirs through any row order.
+    const int rowOrder =
+        part_ == UiaPart::Row || part_ == UiaPart::Cell ? static_cast<int>(generation_) : 0;
     const int parts[] = {kUiaAppendRuntimeId, static_cast<int>(part_), static_cast<int>(column_),
-                         static_cast<int>(row_), static_cast<int>(generation_)};
+                         static_cast<int>(row_), rowOrder};
     SAFEARRAY* array = SafeArrayCreateVector(VT_I4, 0, 5);
     if (array == nullptr) {
         return E_OUTOFMEMORY;

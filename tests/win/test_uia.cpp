@@ -420,11 +420,21 @@ TEST_P(UiaGrid, ElementsOfRowsGoneAnswerNotAvailableAndNullOutPointersInvalidArg
     EXPECT_EQ(As<IRawElementProviderFragment>(cell.get())->GetRuntimeId(nullptr), E_INVALIDARG);
     EXPECT_EQ(Pattern<vorlane::IValueProvider>(cell.get(), UIA_ValuePatternId)->get_Value(nullptr),
               E_INVALIDARG);
+    const std::vector<int> titleId = RuntimeId(title.get());
+    const std::vector<int> lastId = RuntimeId(last.get());
+    EXPECT_EQ(RuntimeId(RowElement(3).get()), lastId);  // stable while the row keeps its place
+    EXPECT_NE(lastId, RuntimeId(RowElement(2).get()));
     Grid_Sort(grid, 0, 0);  // a new order: the rows' elements are retired, the titles' are not
     EXPECT_EQ(TextProperty(last.get(), UIA_NamePropertyId), L"<error>");
     VARIANT value;
     EXPECT_EQ(last->GetPropertyValue(UIA_NamePropertyId, &value), kNotAvailable);
     EXPECT_EQ(TextProperty(title.get(), UIA_NamePropertyId), L"Name");
+    EXPECT_FALSE(titleId.empty());
+    EXPECT_EQ(RuntimeId(Go(Go(root.get(), N::NavigateDirection_FirstChild).get(),
+                           N::NavigateDirection_FirstChild)
+                            .get()),
+              titleId);
+    EXPECT_NE(RuntimeId(RowElement(3).get()), lastId);
     ElementRef fresh = RowElement(3);
     EXPECT_NE(RuntimeId(fresh.get()), std::vector<int>{});
     DestroyWindow(grid);
