@@ -1,7 +1,8 @@
-// The UI Automation events of a grid, raised beside the WinEvents of the same changes (each
-// change raises its WinEvent once, so each raises its automation event once) and after a cell's
-// write. Nothing is raised while no client listens; a change of the row order retires the
-// elements of rows all the same.
+// The UI Automation events of a grid, raised beside the WinEvents of the same changes and after
+// a cell's write. A selection invalidation waits for the end of the change that made it: a
+// change that ends with one row alone selected says so alone, and a change of many rows is one
+// invalidation however many steps it took. Nothing is raised while no client listens; a change of
+// the row order retires the elements of rows all the same.
 #include "access/access_objects.h"
 #include "access/uia_core.h"
 #include "access/uia_element.h"
@@ -45,12 +46,20 @@ void RaiseUiaWinEvent(GridInstance& grid, DWORD event, LONG child) {
     int automationEvent = 0;
     switch (event) {
         case EVENT_OBJECT_FOCUS: automationEvent = kFocusChangedEvent; break;
-        case EVENT_OBJECT_SELECTION: automationEvent = kElementSelectedEvent; break;
+        case EVENT_OBJECT_SELECTION:
+            grid.uiaInvalidationOwed = false;  // the row alone selected says it all
+            automationEvent = kElementSelectedEvent;
+            break;
         case EVENT_OBJECT_SELECTIONADD: automationEvent = kElementAddedToSelectionEvent; break;
         case EVENT_OBJECT_SELECTIONREMOVE:
             automationEvent = kElementRemovedFromSelectionEvent;
             break;
-        case EVENT_OBJECT_SELECTIONWITHIN: automationEvent = kSelectionInvalidatedEvent; break;
+        case EVENT_OBJECT_SELECTIONWITHIN:
+            grid.uiaInvalidationOwed = true;
+            if (grid.busy == 0) {
+                RaiseOwedUiaEvents(grid);
+            }
+            return;
         case EVENT_OBJECT_REORDER:
             RaiseAbout(grid, UiaPart::Grid, 0, 0, [](IRawElementProviderSimple* element) {
                 UiaRaiseStructureChange(element, UiaStructureChange::ChildrenInvalidated);
@@ -61,6 +70,16 @@ void RaiseUiaWinEvent(GridInstance& grid, DWORD event, LONG child) {
     RaiseAbout(
         grid, onRow ? UiaPart::Row : UiaPart::Grid, 0, row,
         [&](IRawElementProviderSimple* element) { UiaRaiseEvent(element, automationEvent); });
+}
+
+void RaiseOwedUiaEvents(GridInstance& grid) {
+    if (!grid.uiaInvalidationOwed) {
+        return;
+    }
+    grid.uiaInvalidationOwed = false;
+    RaiseAbout(grid, UiaPart::Grid, 0, 0, [](IRawElementProviderSimple* element) {
+        UiaRaiseEvent(element, kSelectionInvalidatedEvent);
+    });
 }
 
 // A check cell reports its new state, any other shown cell its new value.

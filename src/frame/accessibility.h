@@ -25,5 +25,7 @@ struct GridInstance;
 // CHILDID_SELF), and of a cell's write (its value or check state changed).
 void RaiseUiaWinEvent(GridInstance& grid, DWORD event, LONG child);
 void RaiseUiaCellWritten(GridInstance& grid, uint32_t column, uint32_t row);
+// Raises what the events above left owed until the grid's outermost handler ended.
+void RaiseOwedUiaEvents(GridInstance& grid);
 
 }  // namespace vorlane

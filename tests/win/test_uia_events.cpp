@@ -102,9 +102,15 @@ TEST_F(UiaEvents, EachChangeIsHeardOnceWithItsElement) {
         std::vector<Heard> heard;
     };
     const Case cases[] = {
-        {"Down",
-         [&] { TypeChord({VK_DOWN}); },
-         {{kInvalidated, "grid"}, {kSelected, "row 2"}, {kFocus, "row 2"}}},
+        {"Down", [&] { TypeChord({VK_DOWN}); }, {{kSelected, "row 2"}, {kFocus, "row 2"}}},
+        {"a reader selects row 3 alone of three",
+         [&] {
+             rowItem(4)->AddToSelection();
+             rowItem(5)->AddToSelection();
+             Tap::heard.clear();
+             rowItem(3)->Select();
+         },
+         {{kSelected, "row 3"}, {kFocus, "row 3"}}},
         {"a reader adds row 4",
          [&] { rowItem(4)->AddToSelection(); },
          {{vorlane::kElementAddedToSelectionEvent, "row 4"}, {kFocus, "row 4"}}},
