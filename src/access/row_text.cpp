@@ -178,4 +178,15 @@ std::wstring GridLabel(HWND window) {
     return name;
 }
 
+std::vector<uint32_t> TableColumns(const GridInstance& grid) {
+    std::vector<uint32_t> shown;
+    const ColumnSet& columns = grid.store.columns();
+    for (const uint32_t column : columns.Shown()) {
+        if (columns.Get(column)->room > 0) {
+            shown.push_back(column);
+        }
+    }
+    return shown;
+}
+
 }  // namespace vorlane

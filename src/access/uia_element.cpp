@@ -37,17 +37,6 @@ RECT RowRect(const GridInstance& grid, uint32_t row, const ColumnRecord* column)
 
 }  // namespace
 
-std::vector<uint32_t> TableColumns(const GridInstance& grid) {
-    std::vector<uint32_t> shown;
-    const ColumnSet& columns = grid.store.columns();
-    for (const uint32_t column : columns.Shown()) {
-        if (columns.Get(column)->room > 0) {
-            shown.push_back(column);
-        }
-    }
-    return shown;
-}
-
 int TablePlace(const GridInstance& grid, uint32_t column) {
     const std::vector<uint32_t> columns = TableColumns(grid);
     const auto found = std::find(columns.begin(), columns.end(), column);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "access/uia_defs.h"
+#include "access/row_text.h"
 #include "frame/grid_instance.h"
 
 namespace vorlane {
@@ -163,8 +164,6 @@ class UiaElement final : public IRawElementProviderSimple,
     uint32_t generation_;  // the home's row order when made
 };
 
-// The shown columns that take room, in display order: the grid's columns as a table.
-std::vector<uint32_t> TableColumns(const GridInstance& grid);
 // `column`'s place among them, or -1.
 int TablePlace(const GridInstance& grid, uint32_t column);
 // A check column?
