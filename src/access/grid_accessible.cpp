@@ -7,6 +7,7 @@
 #include "access/child_enum.h"
 #include "access/row_actions.h"
 #include "access/row_text.h"
+#include "access/uia_element.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
 
@@ -55,38 +56,31 @@ class Held {
     InstanceHold hold_;
 };
 
-// The control's own window text names it; without one, the label before it (a static control,
-// its access key marker dropped), as the system names its own controls.
-std::wstring LabelOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    if (!text.empty()) {
-        return text;
+}  // namespace
+
+HRESULT STDMETHODCALLTYPE GridAccessible::QueryInterface(REFIID iid, void** object) {
+    if (object != nullptr && IsEqualIID(iid, IID_IServiceProvider)) {
+        *object = static_cast<IServiceProvider*>(this);
+        AddRef();
+        return S_OK;
     }
-    HWND before = GetWindow(window, GW_HWNDPREV);
-    while (before != nullptr && !IsWindowVisible(before)) {
-        before = GetWindow(before, GW_HWNDPREV);
-    }
-    wchar_t className[16] = {};
-    if (before == nullptr || GetClassNameW(before, className, 16) == 0 ||
-        lstrcmpiW(className, L"Static") != 0) {
-        return {};
-    }
-    const int labelLength = GetWindowTextLengthW(before);
-    std::wstring label(static_cast<size_t>(labelLength) + 1, L'\0');
-    label.resize(static_cast<size_t>(GetWindowTextW(before, label.data(), labelLength + 1)));
-    std::wstring name;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == L'&' && i + 1 < label.size()) {
-            ++i;  // "&&" stands for "&"; any other '&' marks the access key
-        }
-        name += label[i];
-    }
-    return name;
+    return AccessibleList::QueryInterface(iid, object);
 }
 
-}  // namespace
+HRESULT STDMETHODCALLTYPE GridAccessible::QueryService(REFGUID service, REFIID iid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    if (Grid() == nullptr) {
+        return kDisconnected;
+    }
+    if (!IsEqualGUID(service, __uuidof(IAccessibleEx))) {
+        return E_NOINTERFACE;
+    }
+    UiaElement* root = GridElement(*Grid());
+    return root != nullptr ? root->QueryInterface(iid, object) : E_OUTOFMEMORY;
+}
 
 uint32_t GridAccessible::ChildCount(const GridInstance& grid) const {
     return std::min<uint32_t>(RowCount(grid), INT32_MAX - 1);
@@ -107,7 +101,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::get_accChildCount(LONG* count) {
 HRESULT STDMETHODCALLTYPE GridAccessible::get_accName(VARIANT id, BSTR* name) {
     return AnswerAbout(name, id, [&](const AccessTarget& target) -> HRESULT {
         if (target.self) {
-            return ReturnText(LabelOf(Window()), name);
+            return ReturnText(GridLabel(Window()), name);
         }
         Held held(Grid());
         const std::wstring text = held.get() ? RowName(*held.get(), target.index) : L"";

@@ -2,13 +2,22 @@
 // children are the rows, by position: child id 1 is the row shown first.
 #pragma once
 
+#include <servprov.h>
+
 #include "access/accessible_list.h"
 
 namespace vorlane {
 
-class GridAccessible : public AccessibleList {
+class GridAccessible : public AccessibleList, public IServiceProvider {
   public:
     explicit GridAccessible(GridInstance& grid) : AccessibleList(grid, grid.ownWindow) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return AccessibleList::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return AccessibleList::Release(); }
+    // IServiceProvider: the service IAccessibleEx is the grid's UI Automation element, through
+    // which a client of this object reaches the automation patterns of the grid and its rows.
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override;
 
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override;
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT id, BSTR* name) override;

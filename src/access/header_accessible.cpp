@@ -9,21 +9,9 @@ namespace vorlane {
 
 namespace {
 
-// The shown columns in display order that take room.
-std::vector<uint32_t> TitledColumns(const GridInstance& grid) {
-    std::vector<uint32_t> shown;
-    const ColumnSet& columns = grid.store.columns();
-    for (const uint32_t column : columns.Shown()) {
-        if (columns.Get(column)->room > 0) {
-            shown.push_back(column);
-        }
-    }
-    return shown;
-}
-
 // The column of the child at `index` (which Resolve checked).
 uint32_t ColumnOfChild(const GridInstance& grid, uint32_t index) {
-    return TitledColumns(grid).at(index);
+    return TableColumns(grid).at(index);
 }
 
 // A title's rectangle in the header pane's client coordinates.
@@ -36,7 +24,7 @@ RECT TitleRect(const GridInstance& grid, uint32_t column) {
 }  // namespace
 
 uint32_t HeaderAccessible::ChildCount(const GridInstance& grid) const {
-    return static_cast<uint32_t>(TitledColumns(grid).size());
+    return static_cast<uint32_t>(TableColumns(grid).size());
 }
 
 HRESULT STDMETHODCALLTYPE HeaderAccessible::get_accChildCount(LONG* count) {
@@ -154,7 +142,7 @@ HRESULT STDMETHODCALLTYPE HeaderAccessible::accHitTest(LONG x, LONG y, VARIANT* 
         if (!PtInRect(&shown, point)) {
             return S_FALSE;
         }
-        const std::vector<uint32_t> columns = TitledColumns(*grid);
+        const std::vector<uint32_t> columns = TableColumns(*grid);
         for (size_t child = 0; child < columns.size(); ++child) {
             const RECT title = TitleRect(*grid, columns[child]);
             if (PtInRect(&title, point)) {

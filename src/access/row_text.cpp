@@ -147,4 +147,46 @@ std::wstring ColumnTitle(const GridInstance& grid, uint32_t column) {
                                                                      : std::wstring();
 }
 
+// The control's own window text names it; without one, the label before it (a static control,
+// its access key marker dropped), as the system names its own controls.
+std::wstring GridLabel(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    if (!text.empty()) {
+        return text;
+    }
+    HWND before = GetWindow(window, GW_HWNDPREV);
+    while (before != nullptr && !IsWindowVisible(before)) {
+        before = GetWindow(before, GW_HWNDPREV);
+    }
+    wchar_t className[16] = {};
+    if (before == nullptr || GetClassNameW(before, className, 16) == 0 ||
+        lstrcmpiW(className, L"Static") != 0) {
+        return {};
+    }
+    const int labelLength = GetWindowTextLengthW(before);
+    std::wstring label(static_cast<size_t>(labelLength) + 1, L'\0');
+    label.resize(static_cast<size_t>(GetWindowTextW(before, label.data(), labelLength + 1)));
+    std::wstring name;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == L'&' && i + 1 < label.size()) {
+            ++i;  // "&&" stands for "&"; any other '&' marks the access key
+        }
+        name += label[i];
+    }
+    return name;
+}
+
+std::vector<uint32_t> TableColumns(const GridInstance& grid) {
+    std::vector<uint32_t> shown;
+    const ColumnSet& columns = grid.store.columns();
+    for (const uint32_t column : columns.Shown()) {
+        if (columns.Get(column)->room > 0) {
+            shown.push_back(column);
+        }
+    }
+    return shown;
+}
+
 }  // namespace vorlane

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "frame/grid_instance.h"
 #include "store/shown_cell.h"
@@ -36,6 +37,14 @@ std::optional<std::wstring> CellShownText(GridInstance& grid, uint32_t column, u
 template <class Unit>
 const Unit* CellShownUnits(GridInstance& grid, uint32_t column, uint32_t row, uint32_t kindCell,
                            Unit (&text)[kShownCellUnits]);
+
+// The grid's name: its window text, or without one the label before it (a static control, its
+// access key marker dropped), as the system names its own controls.
+std::wstring GridLabel(HWND window);
+
+// The shown columns that take room, in display order: the titles a reader hears, and the
+// columns of the grid read as a table.
+std::vector<uint32_t> TableColumns(const GridInstance& grid);
 
 // A column's title; empty when it has none.
 std::wstring ColumnTitle(const GridInstance& grid, uint32_t column);

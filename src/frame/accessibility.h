@@ -3,6 +3,9 @@
 // forward declaration here: the frame never sees inside.
 #pragma once
 
+#include <windows.h>
+
+#include <cstdint>
 #include <memory>
 
 namespace vorlane {
@@ -15,5 +18,14 @@ struct AccessObjectsFree {
     void operator()(AccessObjects* objects) const;
 };
 using AccessObjectsHold = std::unique_ptr<AccessObjects, AccessObjectsFree>;
+
+struct GridInstance;
+
+// The UI Automation side of a WinEvent the grid raises (`child` a row position + 1, or
+// CHILDID_SELF), and of a cell's write (its value or check state changed).
+void RaiseUiaWinEvent(GridInstance& grid, DWORD event, LONG child);
+void RaiseUiaCellWritten(GridInstance& grid, uint32_t column, uint32_t row);
+// Raises what the events above left owed until the grid's outermost handler ended.
+void RaiseOwedUiaEvents(GridInstance& grid);
 
 }  // namespace vorlane

@@ -129,6 +129,11 @@ LRESULT OnBeginEdit(GridInstance& grid, uint64_t column, uint64_t row);
 void OnEndEdit(GridInstance& grid, uint32_t column, uint32_t row, bool requested);
 void OnCancelEdit(GridInstance& grid);
 
+// Scroll the view to a top row or a horizontal offset (pixels), as a thumb drag there would,
+// within the bars' ranges (frame/viewport.cpp).
+void ScrollRowsTo(GridInstance& grid, int64_t topRow);
+void ScrollAcrossTo(GridInstance& grid, int64_t offset);
+
 // access/: WM_GETOBJECT with OBJID_CLIENT, to the control or its list pane (the grid's object,
 // with the rows as its children) and to the header pane (the titles' object). Zero without
 // memory.
@@ -137,6 +142,13 @@ LRESULT OnGetHeaderObject(GridInstance& grid, WPARAM flags);
 // True when a WM_GETOBJECT's object identifier is OBJID_CLIENT (only its low 32 bits count).
 inline bool IsClientObject(LPARAM objectId) {
     return static_cast<DWORD>(objectId) == static_cast<DWORD>(OBJID_CLIENT);
+}
+// WM_GETOBJECT with UiaRootObjectId (-25), to the control or its list pane: the grid's UI
+// Automation element, handed out from `window` through UiaReturnRawElementProvider with the
+// message's parameters unchanged. Zero without memory.
+LRESULT OnGetUiaRoot(GridInstance& grid, HWND window, WPARAM wParam, LPARAM lParam);
+inline bool IsUiaRootObject(LPARAM objectId) {
+    return static_cast<LONG>(static_cast<DWORD>(objectId)) == -25;
 }
 
 // Pane and editor procedures (input/header_pane.cpp, input/list_pane.cpp,

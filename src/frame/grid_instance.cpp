@@ -20,8 +20,13 @@ InstanceHold::InstanceHold(HWND grid) : instance_(InstanceOf(grid)) {
 }
 
 InstanceHold::~InstanceHold() {
-    if (instance_ != nullptr && --instance_->busy == 0 && instance_->destroyed) {
+    if (instance_ == nullptr || --instance_->busy != 0) {
+        return;
+    }
+    if (instance_->destroyed) {
         delete instance_;
+    } else if (instance_->uiaInvalidationOwed) {
+        RaiseOwedUiaEvents(*instance_);
     }
 }
 

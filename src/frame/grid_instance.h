@@ -255,6 +255,10 @@ struct GridInstance {
     bool destroyed = false;
 
     int quietSelection = 0;  // QuietSelection objects alive (frame/win_events.h)
+    // A UI Automation selection invalidation waits for the outermost handler to end: one change
+    // that deselects rows and then selects one is heard as that row selected, and several
+    // invalidations of one change as one (access/uia_events.cpp).
+    bool uiaInvalidationOwed = false;
 };
 
 // The grid has the keys, clicks and texts of the system's list view (GRS_LISTCONVENTIONS).

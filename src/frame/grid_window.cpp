@@ -83,6 +83,9 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             if (IsClientObject(lParam)) {
                 return OnGetObject(grid, wParam);
             }
+            if (IsUiaRootObject(lParam)) {
+                return OnGetUiaRoot(grid, window, wParam, lParam);
+            }
             break;
 
         case GRM_ADDCOLUMN: return OnAddColumn(grid, reinterpret_cast<const ColumnDesc*>(lParam));

@@ -179,6 +179,10 @@ bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* 
     if (column + 1 < ColumnCount(grid)) {
         RaiseRowEvent(grid, EVENT_OBJECT_NAMECHANGE, row);  // the kind column never shows
     }
+    RaiseUiaCellWritten(grid, column, row);
+    if (grid.destroyed) {
+        return true;
+    }
     // Check cells report every write: a toggle is the user's change of the row.
     if (column == 0 || grid.store.columns().CellKind(column) == kCellCheck) {
         record.code = GRN_CELLCHANGED;

@@ -1,16 +1,10 @@
-// Scrolling and the current cell. Vertically the grid scrolls by whole rows through the list
-// pane's top row; horizontally by pixels, by moving both panes left. The control's own scroll
-// bars show and drive both.
+// Scrolling and the cells' place on the screen. Vertically the grid scrolls by whole rows
+// through the list pane's top row; horizontally by pixels, by moving both panes left. The
+// control's own scroll bars show and drive both.
 #include <algorithm>
-#include <utility>
 
-#include "frame/focus_mark.h"
 #include "frame/grid_handlers.h"
-#include "frame/notify.h"
 #include "frame/row_positions.h"
-#include "frame/row_selection.h"
-#include "frame/shared_state.h"
-#include "frame/win_events.h"
 
 namespace vorlane {
 
@@ -167,6 +161,31 @@ RECT CellRect(const GridInstance& grid, uint32_t column, uint32_t row) {
     return rect;
 }
 
+// Shows the rows from `position` on and sets the bars to match. A wheel's bars are painted
+// with the frame's next paint, once for a run of notches.
+void MoveTopRow(GridInstance& grid, int32_t position) {
+    grid.rememberedTopRow = static_cast<uint32_t>(position);
+    PrepareRowsForScroll(grid);
+    SetTopRow(grid, position);
+    SetBarsFromClient(grid, grid.settledView.wheelTurning ? BarPaint::Later : BarPaint::Now);
+}
+
+// Moves both panes to the horizontal offset `offset` and sets the bars to match.
+void MovePanes(GridInstance& grid, int offset) {
+    const int dx = grid.horizontalOffset - offset;
+    grid.horizontalOffset = offset;
+    ++grid.viewGeneration;
+    ScrollPanes(grid, dx);
+    SetBarsFromClient(grid, BarPaint::Now);
+}
+
+// `position` held within where a bar's thumb can go.
+int32_t WithinBar(const GridInstance& grid, int bar, int64_t position) {
+    const SCROLLINFO info = ReadBar(grid.ownWindow, bar);
+    const int64_t limit = std::max<int64_t>(0, info.nMax - static_cast<int64_t>(info.nPage) + 1);
+    return static_cast<int32_t>(std::clamp<int64_t>(position, 0, limit));
+}
+
 }  // namespace
 
 void UpdateScrollBars(GridInstance& grid) {
@@ -176,25 +195,28 @@ void UpdateScrollBars(GridInstance& grid) {
 void OnVScroll(GridInstance& grid, UINT code) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_VERT);
     const int position = ScrolledPosition(bar, TopRow(grid), kLineStepRows, code);
-    if (position == bar.nPos) {
-        return;
+    if (position != bar.nPos) {
+        MoveTopRow(grid, position);
     }
-    grid.rememberedTopRow = static_cast<uint32_t>(position);
-    PrepareRowsForScroll(grid);
-    SetTopRow(grid, position);
-    // A wheel's bars are painted with the frame's next paint, once for a run of notches.
-    SetBarsFromClient(grid, grid.settledView.wheelTurning ? BarPaint::Later : BarPaint::Now);
 }
 
 void OnHScroll(GridInstance& grid, UINT code) {
     const SCROLLINFO bar = ReadBar(grid.ownWindow, SB_HORZ);
-    const int offset =
-        ScrolledPosition(bar, grid.horizontalOffset, grid.Scaled(kLineStepPixels), code);
-    const int dx = grid.horizontalOffset - offset;
-    grid.horizontalOffset = offset;
-    ++grid.viewGeneration;
-    ScrollPanes(grid, dx);
-    UpdateScrollBars(grid);
+    MovePanes(grid,
+              ScrolledPosition(bar, grid.horizontalOffset, grid.Scaled(kLineStepPixels), code));
+}
+
+// Moves the view as a drag of the vertical bar's thumb to `topRow` would, within the bar's range.
+void ScrollRowsTo(GridInstance& grid, int64_t topRow) {
+    const int32_t position = WithinBar(grid, SB_VERT, topRow);
+    if (position != TopRow(grid)) {
+        MoveTopRow(grid, position);
+    }
+}
+
+// Moves the panes as a drag of the horizontal bar's thumb to `offset` would.
+void ScrollAcrossTo(GridInstance& grid, int64_t offset) {
+    MovePanes(grid, WithinBar(grid, SB_HORZ, offset));
 }
 
 void OnMouseWheel(GridInstance& grid, int delta) {
@@ -216,48 +238,6 @@ void OnMouseWheel(GridInstance& grid, int delta) {
         grid.settledView.wheelPaintTick = now;
         UpdateWindow(window);
     }
-}
-
-LRESULT OnSetCurCell(GridInstance& grid, uint64_t column, uint64_t row) {
-    const SelectOnMove mode = std::exchange(grid.gesture.selectOnMove, SelectOnMove::Add);
-    if (!IsCell(grid, column, row)) {
-        return 0;
-    }
-    GridNotify click =
-        MakeNotify(grid, GRN_CELLCLICK, static_cast<UINT>(column), static_cast<UINT>(row));
-    click.rightButton = grid.gesture.rightButton ? TRUE : FALSE;
-    click.rowKind = grid.gesture.rowKind;
-    const bool vetoed = SendNotify(grid, click);
-    // The parent may have destroyed the control or cleared its rows while it was asked.
-    if (vetoed || grid.destroyed || !IsCell(grid, column, row)) {
-        return 0;
-    }
-
-    Shared().activeSide = FocusSide();
-    if (grid.currentColumn != column) {
-        ++grid.lookGeneration;
-    }
-    grid.currentColumn = static_cast<uint32_t>(column);
-    grid.currentRow = static_cast<uint32_t>(row);
-    ++grid.viewGeneration;
-
-    RowRanges& table = ActiveSelectionTable();
-    SelectForMove(grid, mode, table, static_cast<uint32_t>(row));
-    // The caret marks the current row: GRM_ENSUREVISIBLE reads the current row back from it.
-    SendMessageA(grid.listPane, LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
-    SaveSelectedRows(grid, table);
-
-    SendMessageA(grid.ownWindow, GRM_ENSUREVISIBLE, 0, 0);
-    if (grid.destroyed) {
-        return 0;
-    }
-    RepaintFocusMark(grid);
-    if (GetFocus() == grid.listPane) {
-        RaiseRowEvent(grid, EVENT_OBJECT_FOCUS, grid.currentRow);
-    }
-    GridNotify changed = MakeNotify(grid, GRN_CURCELLCHANGED, grid.currentColumn, grid.currentRow);
-    SendNotify(grid, changed);
-    return 1;
 }
 
 void OnGetCellRect(GridInstance& grid, uint32_t column, uint32_t row, RECT* rect) {

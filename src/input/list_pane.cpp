@@ -352,6 +352,9 @@ LRESULT CALLBACK ListPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
             if (IsClientObject(lParam)) {
                 return OnGetObject(grid, wParam);
             }
+            if (IsUiaRootObject(lParam)) {
+                return OnGetUiaRoot(grid, pane, wParam, lParam);
+            }
             break;
         default: break;
     }
