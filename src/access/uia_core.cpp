@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "frame/find_proc.h"
+
 namespace vorlane {
 
 namespace {
@@ -16,7 +18,6 @@ using RaiseStructureFn = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int*,
 // The core's functions this process found, looked up once. The library stays loaded for the
 // process's life: providers handed out may be called until it ends.
 struct UiaCore {
-    bool loaded = false;
     ReturnProviderFn returnProvider = nullptr;
     HostProviderFn hostProvider = nullptr;
     ListeningFn listening = nullptr;
@@ -27,33 +28,33 @@ struct UiaCore {
     UINT tapMessage = 0;
 };
 
-template <class Function>
-void Find(HMODULE library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
-const UiaCore& Core() {
-    static UiaCore core;
-    if (!core.loaded) {
-        core.loaded = true;
-        if (HMODULE library = LoadLibraryW(L"uiautomationcore.dll"); library != nullptr) {
-            Find(library, "UiaReturnRawElementProvider", core.returnProvider);
-            Find(library, "UiaHostProviderFromHwnd", core.hostProvider);
-            Find(library, "UiaClientsAreListening", core.listening);
-            Find(library, "UiaRaiseAutomationEvent", core.raiseEvent);
-            Find(library, "UiaRaiseAutomationPropertyChangedEvent", core.raiseProperty);
-            Find(library, "UiaRaiseStructureChangedEvent", core.raiseStructure);
-        }
-        wchar_t named[32] = {};
-        if (GetEnvironmentVariableW(kUiaEventTapVariable, named, 32) > 0) {
-            HWND window =
-                reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(named, nullptr, 10)));
-            if (IsWindow(window)) {
-                core.tapWindow = window;
-                core.tapMessage = RegisterWindowMessageW(kUiaEventTapMessage);
-            }
+UiaCore LoadCore() {
+    UiaCore core;
+    // From the system folder only: a DLL of that name beside the application is not the core.
+    HMODULE library =
+        LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    core.returnProvider = FindProc<ReturnProviderFn>(library, "UiaReturnRawElementProvider");
+    core.hostProvider = FindProc<HostProviderFn>(library, "UiaHostProviderFromHwnd");
+    core.listening = FindProc<ListeningFn>(library, "UiaClientsAreListening");
+    core.raiseEvent = FindProc<RaiseEventFn>(library, "UiaRaiseAutomationEvent");
+    core.raiseProperty =
+        FindProc<RaisePropertyFn>(library, "UiaRaiseAutomationPropertyChangedEvent");
+    core.raiseStructure = FindProc<RaiseStructureFn>(library, "UiaRaiseStructureChangedEvent");
+    wchar_t named[32] = {};
+    if (GetEnvironmentVariableW(kUiaEventTapVariable, named, 32) > 0) {
+        HWND window =
+            reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(named, nullptr, 10)));
+        if (IsWindow(window)) {
+            core.tapWindow = window;
+            core.tapMessage = RegisterWindowMessageW(kUiaEventTapMessage);
         }
     }
+    return core;
+}
+
+// Looked up once per process, by whichever thread first needs it.
+const UiaCore& Core() {
+    static const UiaCore core = LoadCore();
     return core;
 }
 
