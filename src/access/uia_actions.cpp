@@ -21,7 +21,6 @@
 #include "frame/grid_handlers.h"
 #include "frame/row_positions.h"
 #include "frame/row_selection.h"
-#include "input/check_toggle.h"
 #include "store/shown_cell.h"
 
 namespace vorlane {

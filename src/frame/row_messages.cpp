@@ -9,6 +9,7 @@
 #include "frame/row_selection.h"
 #include "frame/shared_state.h"
 #include "frame/win_events.h"
+#include "store/shown_cell.h"
 
 namespace vorlane {
 
@@ -189,6 +190,27 @@ bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* 
         SendNotify(grid, record);
     }
     return true;
+}
+
+std::optional<uint32_t> CheckStateAt(GridInstance& grid, uint32_t column, uint32_t row) {
+    if (grid.store.columns().CellKind(column) != kCellCheck) {
+        return std::nullopt;
+    }
+    // The parent of an owner-data grid may destroy the control while it is asked for the cell.
+    const std::optional<CellContent> cell = CellContentAt(grid, column, row);
+    if (grid.destroyed || !cell || cell->isText) {
+        return std::nullopt;
+    }
+    return cell->value;
+}
+
+bool ToggleCheckCell(GridInstance& grid, uint32_t column, uint32_t row) {
+    const std::optional<uint32_t> value = CheckStateAt(grid, column, row);
+    if (!value) {
+        return false;
+    }
+    const uint32_t state = ToggledCheckState(*value);
+    return WriteCellAt(grid, column, row, &state);
 }
 
 void OnSetCell(GridInstance& grid, uint32_t column, uint32_t row, const void* source) {

@@ -64,4 +64,13 @@ std::optional<CellContent> CellContentAt(GridInstance& grid, uint32_t column, ui
 // cell that does not exist, a value cell without a value, a veto or no memory.
 bool WriteCellAt(GridInstance& grid, uint32_t column, uint32_t row, const void* source);
 
+// The state of a check cell (0 clear, 1 checked, 2 mixed, or whatever the cell holds); nullopt
+// when the cell is no check cell or does not exist, or the grid went while it was asked.
+std::optional<uint32_t> CheckStateAt(GridInstance& grid, uint32_t column, uint32_t row);
+
+// Writes the toggled state of a check cell (a checked box clears, a clear or mixed one checks)
+// through WriteCellAt. False when nothing was written: no check cell there, a veto, or the
+// grid went meanwhile. Clicks, Space and assistive technology toggle through it.
+bool ToggleCheckCell(GridInstance& grid, uint32_t column, uint32_t row);
+
 }  // namespace vorlane

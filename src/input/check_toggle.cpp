@@ -12,32 +12,6 @@
 
 namespace vorlane {
 
-namespace {
-
-// The cell's value; nullopt when the cell does not exist or the parent destroyed the control
-// while an owner-data grid asked it for the cell.
-std::optional<uint32_t> CheckValue(GridInstance& grid, uint32_t column, uint32_t row) {
-    const std::optional<CellContent> cell = CellContentAt(grid, column, row);
-    if (grid.destroyed || !cell || cell->isText) {
-        return std::nullopt;
-    }
-    return cell->value;
-}
-
-bool WriteCheck(GridInstance& grid, uint32_t column, uint32_t row, uint32_t state) {
-    return WriteCellAt(grid, column, row, &state);
-}
-
-}  // namespace
-
-bool ToggleCheckCell(GridInstance& grid, uint32_t column, uint32_t row) {
-    if (grid.store.columns().CellKind(column) != kCellCheck) {
-        return false;
-    }
-    const std::optional<uint32_t> value = CheckValue(grid, column, row);
-    return value && WriteCheck(grid, column, row, ToggledCheckState(*value));
-}
-
 bool ToggleCheckAtPoint(GridInstance& grid, uint32_t row, LPARAM point) {
     RECT item;
     if (SendMessageA(grid.listPane, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item)) ==
@@ -67,7 +41,7 @@ bool ToggleChecksByKey(GridInstance& grid) {
         return false;
     }
     const uint32_t current = grid.currentRow;
-    const std::optional<uint32_t> value = CheckValue(grid, *column, current);
+    const std::optional<uint32_t> value = CheckStateAt(grid, *column, current);
     if (!value) {
         return true;
     }
@@ -77,7 +51,7 @@ bool ToggleChecksByKey(GridInstance& grid) {
         rows.assign(1, current);
     }
     for (const uint32_t row : rows) {
-        WriteCheck(grid, *column, row, state);
+        WriteCellAt(grid, *column, row, &state);
         if (grid.destroyed) {
             return true;
         }

@@ -10,12 +10,9 @@
 #include <optional>
 
 #include "frame/grid_instance.h"
+#include "frame/row_positions.h"
 
 namespace vorlane {
-
-// Writes the toggled state of the cell (a checked box clears, a clear or mixed one checks).
-// False when nothing was written: no check cell there, a veto, or the grid went meanwhile.
-bool ToggleCheckCell(GridInstance& grid, uint32_t column, uint32_t row);
 
 // The release of a click at `point` (list pane coordinates) on `row`: toggles the check cell
 // whose box lies under the point. True when the point was on a box.
