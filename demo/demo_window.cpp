@@ -13,7 +13,7 @@
 #include "pane_look.h"
 #include "report.h"
 #include "row_colours.h"
-#include "row_marks.h"
+#include "row_mark_writes.h"
 #include "tag_clicks.h"
 #include "vorlane.h"
 

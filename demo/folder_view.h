@@ -42,9 +42,8 @@ constexpr int kColumnWidths[kKindColumn] = {200, 60, 90, 120, 80, 0, 56, 60};
 constexpr UINT kFirstOrder[kKindColumn] = {kKeepColumn, kNameColumn,     kTagColumn, kTypeColumn,
                                            kSizeColumn, kModifiedColumn, kKibColumn, kGroupColumn};
 
-// The choices of the Tag column (GRM_SETCOLCHOICES), and the tag a row starts with.
+// The choices of the Tag column (GRM_SETCOLCHOICES).
 constexpr wchar_t kTagChoices[] = L"none\0red\0green\0blue\0";
-constexpr wchar_t kNoTag[] = L"none";
 
 // The cells of one row of a folder, as texts until they are added.
 struct FolderRow {

@@ -9,7 +9,8 @@
 
 #include "vorlane.h"
 
-class FolderView;
+// The Tag of a row never tagged.
+constexpr wchar_t kNoTag[] = L"none";
 
 struct RowMark {
     INT32 keep = 0;
@@ -19,7 +20,9 @@ struct RowMark {
 // The values of the file or folder at `path`; a clear box and no tag for one never marked.
 RowMark MarkOf(const std::wstring& path);
 
-// A pane's cell write, as the parent hears of it, for the values it keeps: a Keep toggle when
-// done (GRN_CELLCHANGED; ".." is refused at GRN_CELLCHANGING), a Tag when offered (the grid
-// reports no later step of a Tag write) and a new name, to which the row's values move.
-void NoteCellWrite(FolderView& view, GridNotify& record);
+// Keeps `mark` as the values of `path` (a clear box and no tag: none kept).
+void SetMark(const std::wstring& path, const RowMark& mark);
+
+// Moves the values of `from` to `to`, as a rename moves the file; the same path in other
+// capitals is the same file.
+void MoveMark(const std::wstring& from, const std::wstring& to);
