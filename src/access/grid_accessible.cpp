@@ -6,6 +6,7 @@
 
 #include "access/child_enum.h"
 #include "access/row_actions.h"
+#include "access/row_place.h"
 #include "access/row_text.h"
 #include "access/uia_element.h"
 #include "frame/row_positions.h"
@@ -21,28 +22,6 @@ LONG ChildId(uint32_t row) {
 
 bool PaneHasFocus(const GridInstance& grid) {
     return GetFocus() == grid.listPane;
-}
-
-uint32_t TopRow(const GridInstance& grid) {
-    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
-}
-
-// A row's rectangle in the list pane's client coordinates: as wide as the columns, at its
-// place counted from the top row (far above or below the pane for rows scrolled away).
-RECT RowRect(const GridInstance& grid, uint32_t row) {
-    const int64_t top = (static_cast<int64_t>(row) - TopRow(grid)) * grid.rowHeight;
-    const int64_t limit = INT32_MAX - grid.rowHeight;
-    const LONG y = static_cast<LONG>(std::clamp<int64_t>(top, -limit, limit));
-    const LONG width =
-        static_cast<LONG>(std::min<uint32_t>(grid.store.columns().TotalWidth(), INT32_MAX / 2));
-    return {0, y, width, y + grid.rowHeight};
-}
-
-bool RowShown(const GridInstance& grid, uint32_t row) {
-    const RECT rect = RowRect(grid, row);
-    const RECT area = ShownPart(grid.listPane, grid.ownWindow);
-    RECT both = {};
-    return IntersectRect(&both, &rect, &area) != FALSE;
 }
 
 // Each method that reads rows holds the instance: an owner-data grid's parent is asked for
@@ -158,7 +137,7 @@ LONG GridAccessible::StateFlags(const GridInstance& grid, const AccessTarget& ta
         if (focused && grid.currentRow == target.index) {
             flags |= STATE_SYSTEM_FOCUSED;
         }
-        if (!RowShown(grid, target.index)) {
+        if (!RowInView(grid, target.index)) {
             flags |= STATE_SYSTEM_OFFSCREEN;
         }
     }
@@ -271,7 +250,7 @@ HRESULT STDMETHODCALLTYPE GridAccessible::accHitTest(LONG x, LONG y, VARIANT* id
     const RECT area = ShownPart(grid->listPane, grid->ownWindow);
     const bool onColumns = point.x < static_cast<int64_t>(grid->store.columns().TotalWidth());
     if (PtInRect(&area, point) && onColumns && grid->rowHeight > 0) {
-        const uint64_t row = TopRow(*grid) + static_cast<uint64_t>(point.y / grid->rowHeight);
+        const uint64_t row = PaneTopRow(*grid) + static_cast<uint64_t>(point.y / grid->rowHeight);
         if (row < ChildCount(*grid)) {
             SetLong(id, ChildId(static_cast<uint32_t>(row)));
             return S_OK;

@@ -99,19 +99,11 @@ HRESULT STDMETHODCALLTYPE UiaElement::GetSelection(SAFEARRAY** items) {
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_CanSelectMultiple(BOOL* multiple) {
-    if (multiple == nullptr) {
-        return E_INVALIDARG;
-    }
-    *multiple = TRUE;
-    return Live() == nullptr ? kElementNotAvailable : S_OK;
+    return Answer(multiple, TRUE, [](const GridInstance&) { return TRUE; });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_IsSelectionRequired(BOOL* required) {
-    if (required == nullptr) {
-        return E_INVALIDARG;
-    }
-    *required = FALSE;
-    return Live() == nullptr ? kElementNotAvailable : S_OK;
+    return Answer(required, FALSE, [](const GridInstance&) { return FALSE; });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::Select() {
@@ -125,16 +117,9 @@ HRESULT STDMETHODCALLTYPE UiaElement::RemoveFromSelection() {
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_IsSelected(BOOL* selected) {
-    if (selected == nullptr) {
-        return E_INVALIDARG;
-    }
-    *selected = FALSE;
-    const GridInstance* grid = Live();
-    if (grid == nullptr) {
-        return kElementNotAvailable;
-    }
-    *selected = IsRowSelected(*grid, row_);
-    return S_OK;
+    return Answer(selected, FALSE, [&](const GridInstance& grid) {
+        return IsRowSelected(grid, row_) ? TRUE : FALSE;
+    });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_SelectionContainer(IRawElementProviderSimple** grid) {
@@ -194,16 +179,11 @@ HRESULT STDMETHODCALLTYPE UiaElement::get_Value(BSTR* value) {
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_IsReadOnly(BOOL* readOnly) {
-    if (readOnly == nullptr) {
-        return E_INVALIDARG;
-    }
-    *readOnly = TRUE;
-    const GridInstance* grid = Live();
-    if (grid == nullptr) {
-        return kElementNotAvailable;
-    }
-    *readOnly = grid->columnWindows.Editor(column_) == nullptr || IsCheckColumn(*grid, column_);
-    return S_OK;
+    return Answer(readOnly, TRUE, [&](const GridInstance& grid) {
+        return grid.columnWindows.Editor(column_) == nullptr || IsCheckColumn(grid, column_)
+                   ? TRUE
+                   : FALSE;
+    });
 }
 
 // As an edit's commit writes it: the text (or number) the editor would hold, to GRM_SETCELLEX.

@@ -14,29 +14,6 @@
 
 namespace vorlane {
 
-namespace {
-
-uint32_t TopRow(const GridInstance& grid) {
-    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
-}
-
-// A row's rectangle in the list pane's client coordinates, far above or below it when scrolled
-// away; `column` narrows it to one cell.
-RECT RowRect(const GridInstance& grid, uint32_t row, const ColumnRecord* column) {
-    const int64_t top = (static_cast<int64_t>(row) - TopRow(grid)) * grid.rowHeight;
-    const int64_t limit = INT32_MAX - grid.rowHeight;
-    const LONG y = static_cast<LONG>(std::clamp<int64_t>(top, -limit, limit));
-    if (column != nullptr) {
-        return {column->x, y, static_cast<LONG>(static_cast<int64_t>(column->x) + column->room),
-                y + grid.rowHeight};
-    }
-    const LONG width =
-        static_cast<LONG>(std::min<uint32_t>(grid.store.columns().TotalWidth(), INT32_MAX / 2));
-    return {0, y, width, y + grid.rowHeight};
-}
-
-}  // namespace
-
 int TablePlace(const GridInstance& grid, uint32_t column) {
     const std::vector<uint32_t> columns = TableColumns(grid);
     const auto found = std::find(columns.begin(), columns.end(), column);
@@ -45,13 +22,6 @@ int TablePlace(const GridInstance& grid, uint32_t column) {
 
 bool IsCheckColumn(const GridInstance& grid, uint32_t column) {
     return grid.store.columns().CellKind(column) == kCellCheck;
-}
-
-bool RowInView(const GridInstance& grid, uint32_t row) {
-    const RECT rect = RowRect(grid, row, nullptr);
-    const RECT area = ShownPart(grid.listPane, grid.ownWindow);
-    RECT both = {};
-    return IntersectRect(&both, &rect, &area) != FALSE;
 }
 
 UiaElement* UiaElement::Make(UiaHome& home, UiaPart part, uint32_t column, uint32_t row) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "access/uia_defs.h"
+#include "access/row_place.h"
 #include "access/row_text.h"
 #include "frame/grid_instance.h"
 
@@ -153,6 +154,22 @@ class UiaElement final : public IRawElementProviderSimple,
   private:
     UiaElement(UiaHome& home, UiaPart part, uint32_t column, uint32_t row);
     ~UiaElement();
+    // A property getter's answer: E_INVALIDARG without `out`; `gone` in it and
+    // UIA_E_ELEMENTNOTAVAILABLE when the element names nothing any more; else what `read` finds
+    // in the grid, and S_OK.
+    template <class Value, class Read>
+    HRESULT Answer(Value* out, Value gone, Read read) const {
+        if (out == nullptr) {
+            return E_INVALIDARG;
+        }
+        *out = gone;
+        GridInstance* grid = Live();
+        if (grid == nullptr) {
+            return kElementNotAvailable;
+        }
+        *out = read(*grid);
+        return S_OK;
+    }
     // Whether this element offers `pattern`.
     bool Offers(PATTERNID pattern) const;
 
@@ -168,8 +185,6 @@ class UiaElement final : public IRawElementProviderSimple,
 int TablePlace(const GridInstance& grid, uint32_t column);
 // A check column?
 bool IsCheckColumn(const GridInstance& grid, uint32_t column);
-// Whether any of the row shows in the list pane.
-bool RowInView(const GridInstance& grid, uint32_t row);
 // The element behind an interface of one, without a reference; null for any other object.
 UiaElement* ElementBehind(IUnknown* object);
 

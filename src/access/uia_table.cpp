@@ -134,29 +134,15 @@ HRESULT STDMETHODCALLTYPE UiaElement::GetItem(int row, int column,
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_RowCount(int* count) {
-    if (count == nullptr) {
-        return E_INVALIDARG;
-    }
-    *count = 0;
-    const GridInstance* grid = Live();
-    if (grid == nullptr) {
-        return kElementNotAvailable;
-    }
-    *count = static_cast<int>(std::min<uint32_t>(RowCount(*grid), INT_MAX));
-    return S_OK;
+    return Answer(count, 0, [](const GridInstance& grid) {
+        return static_cast<int>(std::min<uint32_t>(RowCount(grid), INT_MAX));
+    });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_ColumnCount(int* count) {
-    if (count == nullptr) {
-        return E_INVALIDARG;
-    }
-    *count = 0;
-    const GridInstance* grid = Live();
-    if (grid == nullptr) {
-        return kElementNotAvailable;
-    }
-    *count = static_cast<int>(TableColumns(*grid).size());
-    return S_OK;
+    return Answer(count, 0, [](const GridInstance& grid) {
+        return static_cast<int>(TableColumns(grid).size());
+    });
 }
 
 // Rows have no headers of their own: their names are their first cells.
@@ -169,44 +155,22 @@ HRESULT STDMETHODCALLTYPE UiaElement::GetColumnHeaders(SAFEARRAY** headers) {
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_RowOrColumnMajor(UiaRowOrColumnMajor* major) {
-    if (major == nullptr) {
-        return E_INVALIDARG;
-    }
-    *major = UiaRowOrColumnMajor::RowMajor;
-    return Live() == nullptr ? kElementNotAvailable : S_OK;
+    constexpr UiaRowOrColumnMajor kRowMajor = UiaRowOrColumnMajor::RowMajor;
+    return Answer(major, kRowMajor, [](const GridInstance&) { return kRowMajor; });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_Row(int* row) {
-    if (row == nullptr) {
-        return E_INVALIDARG;
-    }
-    *row = 0;
-    if (Live() == nullptr) {
-        return kElementNotAvailable;
-    }
-    *row = static_cast<int>(row_);
-    return S_OK;
+    return Answer(row, 0, [&](const GridInstance&) { return static_cast<int>(row_); });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_Column(int* column) {
-    if (column == nullptr) {
-        return E_INVALIDARG;
-    }
-    *column = 0;
-    const GridInstance* grid = Live();
-    if (grid == nullptr) {
-        return kElementNotAvailable;
-    }
-    *column = part_ == UiaPart::Cell ? TablePlace(*grid, column_) : 0;
-    return S_OK;
+    return Answer(column, 0, [&](const GridInstance& grid) {
+        return part_ == UiaPart::Cell ? TablePlace(grid, column_) : 0;
+    });
 }
 
 HRESULT STDMETHODCALLTYPE UiaElement::get_RowSpan(int* span) {
-    if (span == nullptr) {
-        return E_INVALIDARG;
-    }
-    *span = 1;
-    return Live() == nullptr ? kElementNotAvailable : S_OK;
+    return Answer(span, 1, [](const GridInstance&) { return 1; });
 }
 
 // A row spans every column.

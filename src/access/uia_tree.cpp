@@ -14,27 +14,8 @@ namespace vorlane {
 
 namespace {
 
-uint32_t TopRow(const GridInstance& grid) {
-    return static_cast<uint32_t>(SendMessageA(grid.listPane, LB_GETTOPINDEX, 0, 0));
-}
-
 bool HasTable(const GridInstance& grid) {
     return !TableColumns(grid).empty();
-}
-
-// A row's rectangle in the list pane's client coordinates, far above or below it when scrolled
-// away; `column` narrows it to one cell.
-RECT RowRect(const GridInstance& grid, uint32_t row, const ColumnRecord* column) {
-    const int64_t top = (static_cast<int64_t>(row) - TopRow(grid)) * grid.rowHeight;
-    const int64_t limit = INT32_MAX - grid.rowHeight;
-    const LONG y = static_cast<LONG>(std::clamp<int64_t>(top, -limit, limit));
-    if (column != nullptr) {
-        return {column->x, y, static_cast<LONG>(static_cast<int64_t>(column->x) + column->room),
-                y + grid.rowHeight};
-    }
-    const LONG width =
-        static_cast<LONG>(std::min<uint32_t>(grid.store.columns().TotalWidth(), INT32_MAX / 2));
-    return {0, y, width, y + grid.rowHeight};
 }
 
 // The shown part of `rect` (pane coordinates), on the screen.
@@ -267,7 +248,7 @@ UiaElement::ElementProviderFromPoint(double x, double y, IRawElementProviderFrag
                             : HandOutFragment(*home_, UiaPart::Header, 0, 0, found);
         }
         const uint64_t row =
-            TopRow(*grid) + static_cast<uint64_t>(point.y / std::max(1, grid->rowHeight));
+            PaneTopRow(*grid) + static_cast<uint64_t>(point.y / std::max(1, grid->rowHeight));
         if (row < RowCount(*grid)) {
             return HandOutFragment(*home_, onColumn ? UiaPart::Cell : UiaPart::Row, column,
                                    static_cast<uint32_t>(row), found);
