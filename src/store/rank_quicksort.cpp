@@ -13,11 +13,18 @@ namespace vorlane {
 namespace {
 
 // A range of items still to be put in order, [begin, end), and how many more lopsided
-// partitions it may take with plain scans before the tree takes over.
+// partitions it may take with plain scans before the tree takes over. What a partition learnt
+// about the range comes with it, so that a balanced split needs no pass of its own to measure
+// its sides: bounds of its codes (not necessarily reached), its exact count of shared-key items,
+// and whether a pivot with a shared key split some key's items between ranges (until one did,
+// a range holds every item of each of its keys).
 struct PendingRange {
     size_t begin;
     size_t end;
     int budget;
+    RangeShape shape{};
+    bool measured = false;  // false: shape to be measured first
+    bool splitTies = true;
 };
 
 int DefaultBudget(size_t count) {
@@ -26,7 +33,8 @@ int DefaultBudget(size_t count) {
 
 class RankQuicksort {
   public:
-    RankQuicksort(uint64_t* items, const RankSortTuning& tuning) : items_(items), tuning_(tuning) {}
+    RankQuicksort(uint64_t* items, const RankSortTuning& tuning, bool sharedOnly)
+        : items_(items), tuning_(tuning), sharedOnly_(sharedOnly) {}
 
     void Run(size_t count) {
         if (count < 2) {
@@ -34,7 +42,7 @@ class RankQuicksort {
         }
         const int budget =
             tuning_.lopsidedBudget >= 0 ? tuning_.lopsidedBudget : DefaultBudget(count);
-        work_.push_back({0, count, budget});
+        work_.push_back({0, count, budget, RangeShape{}, false, false});  // every key's items
         while (!work_.empty()) {
             const PendingRange range = work_.back();
             work_.pop_back();
@@ -47,16 +55,26 @@ class RankQuicksort {
 
     // One partition step by plain scans over [begin, end) (at least two items); returns where
     // the pivot ends. The scans stop where the two cursors meet, which is exactly when the
-    // count of items left between them runs out.
-    size_t PartitionPlain(size_t begin, size_t end) {
+    // count of items left between them runs out. `sharedBelow`, when given, receives how many
+    // items with a shared key (odd code) end before the pivot.
+    size_t PartitionPlain(size_t begin, size_t end, size_t* sharedBelow = nullptr) {
+        return sharedBelow != nullptr ? Partition<true>(begin, end, *sharedBelow)
+                                      : Partition<false>(begin, end, counted_);
+    }
+
+    template <bool kCount>
+    size_t Partition(size_t begin, size_t end, size_t& sharedBelow) {
         uint64_t* a = items_;
         const uint32_t pivot = RankCode(a[begin]);
         size_t i = begin;
         size_t j = end;
+        size_t shared = 0;
         for (;;) {
-            do {
-                ++i;
-            } while (i < j && RankCode(a[i]) <= pivot);
+            // The items the upward scan passes stay below the pivot, and so does each item
+            // swapped down to where it stopped.
+            for (++i; i < j && RankCode(a[i]) <= pivot; ++i) {
+                shared += kCount ? RankCode(a[i]) & 1u : 0;
+            }
             if (i >= j) {
                 break;
             }
@@ -67,9 +85,11 @@ class RankQuicksort {
                 break;
             }
             std::swap(a[i], a[j]);
+            shared += kCount ? RankCode(a[i]) & 1u : 0;
         }
         const size_t pivotAt = i - 1;
         std::swap(a[begin], a[pivotAt]);
+        sharedBelow = shared;
         return pivotAt;
     }
 
@@ -98,6 +118,12 @@ class RankQuicksort {
         }
         uint32_t lowest = low;
         uint32_t highest = high;
+        while (counts_[lowest - low] == 0) {  // the bounds a range came with may not be reached
+            ++lowest;
+        }
+        while (counts_[highest - low] == 0) {
+            --highest;
+        }
         while (end - begin >= 2) {
             if (end - begin <= tuning_.smallRange) {
                 SortSmall(begin, end);
@@ -131,15 +157,45 @@ class RankQuicksort {
                 }
             } else {
                 const size_t pivotAt = PartitionPlain(begin, end);
-                work_.push_back({begin, pivotAt, 0});
-                work_.push_back({pivotAt + 1, end, 0});
+                PushFewValueSides(begin, pivotAt, end, low, lowest, highest);
                 return;
             }
         }
     }
 
-    // Ranges finished by their shape alone; false leaves the range to partitioning.
-    bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape) {
+    // The two sides of a few-values partition at `pivotAt`, with their shapes from the counts
+    // of the range's codes: every code below the pivot's lies before it, every code above after.
+    void PushFewValueSides(size_t begin, size_t pivotAt, size_t end, uint32_t low, uint32_t lowest,
+                           uint32_t highest) {
+        const uint32_t pivot = CodeAt(pivotAt);
+        size_t below = 0;
+        size_t sharedBelow = 0;
+        size_t sharedAbove = 0;
+        for (uint32_t code = lowest; code <= highest; ++code) {
+            const size_t count = counts_[code - low];
+            below += code < pivot ? count : 0;
+            sharedBelow += code < pivot && (code & 1u) ? count : 0;
+            sharedAbove += code > pivot && (code & 1u) ? count : 0;
+        }
+        const size_t equalBelow = (pivotAt - begin) - below;
+        const size_t equalAbove = counts_[pivot - low] - 1 - equalBelow;
+        const size_t pivotShared = pivot & 1u;
+        work_.push_back(
+            {begin, pivotAt, 0,
+             RangeShape{lowest, pivot, sharedBelow + pivotShared * equalBelow, false, false}, true,
+             true});
+        work_.push_back(
+            {pivotAt + 1, end, 0,
+             RangeShape{pivot, highest, sharedAbove + pivotShared * equalAbove, false, false}, true,
+             true});
+    }
+
+    // Ranges finished by their shape alone; false leaves the range to partitioning. The run
+    // flags are set only for a measured shape; the bounds may lie outside the codes held.
+    bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape, bool splitTies) {
+        if (sharedOnly_ && shape.shared == 0) {
+            return true;
+        }
         if (shape.low == shape.high) {
             RotateLeftByOne(items_, begin, end);
             return true;
@@ -152,9 +208,12 @@ class RankQuicksort {
             ResolveNonIncreasing(items_, begin, end);
             return true;
         }
+        // Until a pivot splits a key's items, a shared-key item has its partner in its range.
         if (tuning_.useDistinctRanges &&
-            KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)) {
-            PlaceDistinct(items_, begin, end, shape);
+            (shape.shared == 0 ||
+             (splitTies &&
+              KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)))) {
+            PlaceDistinct(items_, begin, end);
             return true;
         }
         if (shape.high - shape.low <= tuning_.fewSpread) {
@@ -165,10 +224,9 @@ class RankQuicksort {
     }
 
     void ResolveRange(PendingRange range) {
-        size_t begin = range.begin;
-        size_t end = range.end;
-        int budget = range.budget;
         for (;;) {
+            const size_t begin = range.begin;
+            const size_t end = range.end;
             const size_t count = end - begin;
             if (count < 2) {
                 return;
@@ -177,27 +235,37 @@ class RankQuicksort {
                 SortSmall(begin, end);
                 return;
             }
-            if (ResolveByShape(begin, end, MeasureRange(items_, begin, end))) {
+            if (!range.measured) {
+                range.shape = MeasureRange(items_, begin, end);
+            }
+            if (ResolveByShape(begin, end, range.shape, range.splitTies)) {
                 return;
             }
-            if (budget <= 0) {
+            if (range.budget <= 0) {
                 ResolveWithTree(begin, end);
                 return;
             }
-            const size_t pivotAt = PartitionPlain(begin, end);
+            const uint32_t pivot = CodeAt(begin);
+            size_t sharedBelow = 0;
+            const size_t pivotAt = PartitionPlain(begin, end, &sharedBelow);
             const size_t below = pivotAt - begin;
             const size_t above = end - pivotAt - 1;
-            if (std::min(below, above) < count / 16) {
-                --budget;
-            }
+            // A lopsided split hints at runs: its sides are measured again, which finds them.
+            const bool lopsided = std::min(below, above) < count / 16;
+            const int budget = range.budget - (lopsided ? 1 : 0);
+            const bool splitTies = range.splitTies || (pivot & 1u) != 0;
+            const size_t sharedAbove = range.shape.shared - sharedBelow - (pivot & 1u);
+            const PendingRange low{
+                begin,     pivotAt,
+                budget,    RangeShape{range.shape.low, pivot, sharedBelow, false, false},
+                !lopsided, splitTies};
+            const PendingRange high{
+                pivotAt + 1, end,
+                budget,      RangeShape{pivot, range.shape.high, sharedAbove, false, false},
+                !lopsided,   splitTies};
             // The larger side waits; the smaller goes on at once, which bounds the pending list.
-            if (below < above) {
-                work_.push_back({pivotAt + 1, end, budget});
-                end = pivotAt;
-            } else {
-                work_.push_back({begin, pivotAt, budget});
-                begin = pivotAt + 1;
-            }
+            work_.push_back(below < above ? high : low);
+            range = below < above ? low : high;
         }
     }
 
@@ -233,7 +301,7 @@ class RankQuicksort {
     void ResolveWithTree(size_t begin, size_t end) {
         tree_.Build(items_, begin, end - 1);
         treeWork_.clear();
-        treeWork_.push_back({begin, end, 0});
+        treeWork_.push_back({begin, end, 0, RangeShape{}, false, true});
         while (!treeWork_.empty()) {
             PendingRange range = treeWork_.back();
             treeWork_.pop_back();
@@ -260,10 +328,10 @@ class RankQuicksort {
                 }
                 const size_t pivotAt = PartitionWithTree(range.begin, range.end);
                 if (pivotAt - range.begin < range.end - pivotAt - 1) {
-                    treeWork_.push_back({pivotAt + 1, range.end, 0});
+                    treeWork_.push_back({pivotAt + 1, range.end, 0, RangeShape{}, false, true});
                     range.end = pivotAt;
                 } else {
-                    treeWork_.push_back({range.begin, pivotAt, 0});
+                    treeWork_.push_back({range.begin, pivotAt, 0, RangeShape{}, false, true});
                     range.begin = pivotAt + 1;
                 }
             }
@@ -272,10 +340,12 @@ class RankQuicksort {
 
     uint64_t* items_;
     RankSortTuning tuning_;
+    bool sharedOnly_;                       // ranges without shared keys are left as they stand
     ScratchVector<PendingRange> work_;      // ranges still to sort, outside the tree
     ScratchVector<PendingRange> treeWork_;  // ranges still to sort inside the tree's range
     ScratchVector<uint32_t> counts_;        // items per rank code, for the few-values path
     ScratchVector<uint32_t> sharedCodes_;   // shared-key codes of a range, for the distinct test
+    size_t counted_ = 0;                    // where partitions that count nothing count
     RankTree tree_;
 };
 
@@ -285,7 +355,14 @@ void QuicksortRanks(uint64_t* items, size_t count, const RankSortTuning& tuning)
     if (items == nullptr) {
         return;
     }
-    RankQuicksort(items, tuning).Run(count);
+    RankQuicksort(items, tuning, false).Run(count);
+}
+
+void QuicksortSharedRanks(uint64_t* items, size_t count, const RankSortTuning& tuning) {
+    if (items == nullptr) {
+        return;
+    }
+    RankQuicksort(items, tuning, true).Run(count);
 }
 
 }  // namespace vorlane

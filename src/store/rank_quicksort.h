@@ -41,4 +41,11 @@ struct RankSortTuning {
 // reordered; callers sort a copy).
 void QuicksortRanks(uint64_t* items, size_t count, const RankSortTuning& tuning = RankSortTuning{});
 
+// The same, for a caller that places the items of unshared keys (even codes) itself: each such
+// item's place follows from its rank alone. The quicksort still runs wherever shared keys are,
+// and leaves every item with a shared key (odd code) exactly where QuicksortRanks would; a range
+// that holds no such item is left as it stands, which spares the work on ranges between them.
+void QuicksortSharedRanks(uint64_t* items, size_t count,
+                          const RankSortTuning& tuning = RankSortTuning{});
+
 }  // namespace vorlane
