@@ -121,12 +121,21 @@ void NameOf(uint32_t key, char* out) {
 
 RowSet::RowSet(size_t count, Pattern pattern) {
     std::mt19937 random(20240611u + static_cast<unsigned>(pattern));
+    Make(count, pattern, random, 0);
+}
+
+RowSet::RowSet(size_t count, std::mt19937& random, size_t first) {
+    Make(count, Pattern::Random, random, first);
+}
+
+void RowSet::Make(size_t count, Pattern pattern, std::mt19937& random, size_t first) {
     names_.reserve(count);
     notes_.reserve(count);
     numbers_.reserve(3 * count);
     images_.reserve(count);
     texts_.reserve(count * 24);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t row = 0; row < count; ++row) {
+        const size_t i = first + row;
         char name[16];
         NameOf(PatternKey(pattern, i, count, random), name);
         names_.push_back(AddText(name));

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ using testing_support::PatternName;
 class RowSet {
   public:
     RowSet(size_t count, Pattern pattern);
+    // Rows first to first + count - 1 of a long run of random rows drawn from `random`, which
+    // the next part of the run goes on with: a run too long to hold made a part at a time.
+    RowSet(size_t count, std::mt19937& random, size_t first);
 
     size_t size() const { return images_.size(); }
     const char* Name(size_t i) const { return texts_.data() + names_[i]; }
@@ -76,6 +80,7 @@ class RowSet {
     double DataBytesPerRow() const;
 
   private:
+    void Make(size_t count, Pattern pattern, std::mt19937& random, size_t first);
     uint32_t AddText(const char* text);
 
     std::vector<char> texts_;

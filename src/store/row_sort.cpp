@@ -4,6 +4,7 @@
 #include <array>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "store/rank_quicksort.h"
 #include "store/sort_scratch.h"
@@ -180,7 +181,6 @@ struct ByteKeys {
         return reader.TextAt(poolOffset);
     }
     static uint32_t Fold(uint32_t byte) { return byte - 'a' < 26u ? byte - 0x20 : byte; }
-    static int Compare(const Unit* a, const Unit* b) { return CompareTextKeys(a, b); }
 };
 
 // Wide keys: two words of four UTF-16 units to a prefix, as many characters as a byte key's
@@ -195,20 +195,16 @@ struct WideKeys {
         return reader.WideTextAt(poolOffset);
     }
     uint32_t Fold(char16_t unit) const { return FoldWideUnit(fold, unit); }
-    // Kept out of line, so that the prefix comparison around it stays small enough to be inlined
-    // into the sort's loops.
-    [[gnu::noinline]] int Compare(const Unit* a, const Unit* b) const {
-        return CompareWideTextKeys(a, b, fold);
-    }
 
     const uint16_t* fold;  // the source's folding table; null: a-z only
 };
 
 template <class Keys>
 struct TextEntry {
-    // The text's first units folded, big-endian within and across words, zero after its end.
+    // Units of the text folded, big-endian within and across words, zero after its end: first
+    // its first units, then, while entries tie on them, the units after those.
     std::array<uint64_t, Keys::kPrefixWords> prefix;
-    const typename Keys::Unit* text;
+    const typename Keys::Unit* text;  // where the units of the prefix begin
     uint32_t position;
     bool startsKey;  // differs from the entry before it in key order
 };
@@ -239,21 +235,58 @@ std::array<uint64_t, Keys::kPrefixWords> FoldedPrefix(const Keys& keys,
     return prefix;
 }
 
-// The keys' comparison of the two entries' texts.
 template <class Keys>
-int CompareTextEntries(const Keys& keys, const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
-    for (int word = 0; word < Keys::kPrefixWords; ++word) {
-        if (x.prefix[word] != y.prefix[word]) {
-            return x.prefix[word] < y.prefix[word] ? -1 : 1;
-        }
-    }
-    // Equal prefixes end in a zero unit only when both texts ended within them, alike.
+bool PrefixBefore(const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
+    return x.prefix < y.prefix;
+}
+
+// Whether the texts of entries whose prefixes are equal may still differ: the prefix ends in a
+// zero unit only when the text ended within it.
+template <class Keys>
+bool TextGoesOn(const TextEntry<Keys>& entry) {
     constexpr uint64_t kLastUnit = (uint64_t{1} << Keys::kUnitBits) - 1;
-    if ((x.prefix.back() & kLastUnit) == 0 || x.text == y.text) {
-        return 0;
-    }
+    return (entry.prefix.back() & kLastUnit) != 0;
+}
+
+// Sorts the entries by their texts: by prefix first, then each run of equal prefixes whose
+// texts go on by the next units, and so on. Each text is read once per prefix's length its run
+// shares with others, not at every comparison, and runs of equal texts are read through once.
+template <class Keys>
+void SortTextEntries(const Keys& keys, ScratchVector<TextEntry<Keys>>& entries) {
     constexpr int kPrefixUnits = Keys::kPrefixWords * Keys::kWordUnits;
-    return keys.Compare(x.text + kPrefixUnits, y.text + kPrefixUnits);
+    const size_t count = entries.size();
+    std::sort(entries.begin(), entries.end(), PrefixBefore<Keys>);
+    ScratchVector<std::pair<size_t, size_t>> runs;  // runs whose texts may still differ
+    auto split = [&](size_t begin, size_t end) {
+        entries[begin].startsKey = true;
+        size_t runBegin = begin;
+        for (size_t k = begin + 1; k <= end; ++k) {
+            if (k < end && entries[k].prefix == entries[k - 1].prefix) {
+                entries[k].startsKey = false;
+                continue;
+            }
+            if (k < end) {
+                entries[k].startsKey = true;
+            }
+            if (k - runBegin > 1 && TextGoesOn(entries[runBegin])) {
+                runs.emplace_back(runBegin, k);
+            }
+            runBegin = k;
+        }
+    };
+    split(0, count);
+    while (!runs.empty()) {
+        const auto [begin, end] = runs.back();
+        runs.pop_back();
+        const bool startsKey = entries[begin].startsKey;
+        for (size_t k = begin; k < end; ++k) {
+            entries[k].text += kPrefixUnits;
+            entries[k].prefix = FoldedPrefix(keys, entries[k].text);
+        }
+        std::sort(entries.begin() + begin, entries.begin() + end, PrefixBefore<Keys>);
+        split(begin, end);
+        entries[begin].startsKey = startsKey;
+    }
 }
 
 template <class Keys>
@@ -268,13 +301,7 @@ void OrderTextKeys(const Keys& keys, const uint32_t* offsets, size_t count,
         const typename Keys::Unit* text = keys.TextAt(reader, poolOffset);
         entries[i] = {FoldedPrefix(keys, text), text, static_cast<uint32_t>(i), false};
     }
-    std::sort(entries.begin(), entries.end(),
-              [&keys](const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
-                  return CompareTextEntries(keys, x, y) < 0;
-              });
-    for (size_t k = 1; k < count; ++k) {
-        entries[k].startsKey = CompareTextEntries(keys, entries[k - 1], entries[k]) != 0;
-    }
+    SortTextEntries(keys, entries);
     OrderRows(
         count, [&](size_t k) { return static_cast<size_t>(entries[k].position); },
         [&](size_t k) { return entries[k].startsKey; }, descending, tuning, positions);
