@@ -4,6 +4,7 @@
 #include <bit>
 #include <utility>
 
+#include "store/rank_partition.h"
 #include "store/rank_shapes.h"
 #include "store/rank_tree.h"
 #include "store/sort_scratch.h"
@@ -53,44 +54,15 @@ class RankQuicksort {
   private:
     uint32_t CodeAt(size_t at) const { return RankCode(items_[at]); }
 
-    // One partition step by plain scans over [begin, end) (at least two items); returns where
-    // the pivot ends. The scans stop where the two cursors meet, which is exactly when the
-    // count of items left between them runs out. `sharedBelow`, when given, receives how many
-    // items with a shared key (odd code) end before the pivot.
+    // One partition step (rank_partition.h) over [begin, end), at least two items; returns
+    // where the pivot ends. `sharedBelow`, when given, receives how many items with a shared key
+    // (odd code) end before the pivot.
     size_t PartitionPlain(size_t begin, size_t end, size_t* sharedBelow = nullptr) {
-        return sharedBelow != nullptr ? Partition<true>(begin, end, *sharedBelow)
-                                      : Partition<false>(begin, end, counted_);
-    }
-
-    template <bool kCount>
-    size_t Partition(size_t begin, size_t end, size_t& sharedBelow) {
-        uint64_t* a = items_;
-        const uint32_t pivot = RankCode(a[begin]);
-        size_t i = begin;
-        size_t j = end;
-        size_t shared = 0;
-        for (;;) {
-            // The items the upward scan passes stay below the pivot, and so does each item
-            // swapped down to where it stopped.
-            for (++i; i < j && RankCode(a[i]) <= pivot; ++i) {
-                shared += kCount ? RankCode(a[i]) & 1u : 0;
-            }
-            if (i >= j) {
-                break;
-            }
-            do {
-                --j;
-            } while (j > i && RankCode(a[j]) >= pivot);
-            if (j <= i) {
-                break;
-            }
-            std::swap(a[i], a[j]);
-            shared += kCount ? RankCode(a[i]) & 1u : 0;
+        size_t counted = 0;
+        if (sharedBelow == nullptr) {
+            return PartitionByScans<false>(items_, begin, end, counted);
         }
-        const size_t pivotAt = i - 1;
-        std::swap(a[begin], a[pivotAt]);
-        sharedBelow = shared;
-        return pivotAt;
+        return PartitionByScans<true>(items_, begin, end, *sharedBelow);
     }
 
     // The plain procedure, for short ranges: its worst case is bounded by the range's size.
@@ -345,7 +317,6 @@ class RankQuicksort {
     ScratchVector<PendingRange> treeWork_;  // ranges still to sort inside the tree's range
     ScratchVector<uint32_t> counts_;        // items per rank code, for the few-values path
     ScratchVector<uint32_t> sharedCodes_;   // shared-key codes of a range, for the distinct test
-    size_t counted_ = 0;                    // where partitions that count nothing count
     RankTree tree_;
 };
 
