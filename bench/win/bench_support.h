@@ -32,6 +32,7 @@ struct ResultLine {
     std::string unit;         // of both figures
     Target target;
     std::string notes;
+    std::string inTheWay;  // for a target not met: the measured cost that stands in its way
 };
 
 class ResultTable {
@@ -43,6 +44,8 @@ class ResultTable {
 
   private:
     static std::string Row(const ResultLine& line);
+    static bool Met(const ResultLine& line);
+    std::string Targets() const;
     std::vector<ResultLine> lines_;
 };
 
