@@ -87,11 +87,12 @@ void OrderRows(size_t count, PositionAt positionAt, StartsKey startsKey, bool de
 }
 
 // Sorts entries by their high 32 bits, stably (entries come in ascending position order, so ties
-// stay in position order), eleven bits per pass: three passes, each a count and a scatter that
-// stays within what a cache holds; a pass whose digit is the same everywhere is skipped.
+// stay in position order), a byte per pass: each pass a scatter into 256 runs, few enough for
+// the caches and the address translation of arrays far larger than them; a pass whose byte is
+// the same everywhere is skipped.
 void RadixSortByHighHalf(ScratchVector<uint64_t>& entries) {
-    constexpr int kDigits = 3;
-    constexpr int kDigitBits = 11;
+    constexpr int kDigits = 4;
+    constexpr int kDigitBits = 8;
     constexpr size_t kBuckets = size_t{1} << kDigitBits;
     const size_t count = entries.size();
     ScratchVector<uint32_t> counts(kDigits * kBuckets, 0);
