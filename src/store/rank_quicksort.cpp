@@ -34,8 +34,7 @@ int DefaultBudget(size_t count) {
 
 class RankQuicksort {
   public:
-    RankQuicksort(uint64_t* items, const RankSortTuning& tuning, bool sharedOnly)
-        : items_(items), tuning_(tuning), sharedOnly_(sharedOnly) {}
+    RankQuicksort(uint64_t* items, const RankSortTuning& tuning) : items_(items), tuning_(tuning) {}
 
     void Run(size_t count) {
         if (count < 2) {
@@ -165,8 +164,8 @@ class RankQuicksort {
     // Ranges finished by their shape alone; false leaves the range to partitioning. The run
     // flags are set only for a measured shape; the bounds may lie outside the codes held.
     bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape, bool splitTies) {
-        if (sharedOnly_ && shape.shared == 0) {
-            return true;
+        if (shape.shared == 0) {
+            return true;  // its items are placed by their ranks
         }
         if (shape.low == shape.high) {
             RotateLeftByOne(items_, begin, end);
@@ -181,10 +180,8 @@ class RankQuicksort {
             return true;
         }
         // Until a pivot splits a key's items, a shared-key item has its partner in its range.
-        if (tuning_.useDistinctRanges &&
-            (shape.shared == 0 ||
-             (splitTies &&
-              KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)))) {
+        if (tuning_.useDistinctRanges && splitTies &&
+            KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)) {
             PlaceDistinct(items_, begin, end);
             return true;
         }
@@ -322,18 +319,11 @@ class RankQuicksort {
 
 }  // namespace
 
-void QuicksortRanks(uint64_t* items, size_t count, const RankSortTuning& tuning) {
-    if (items == nullptr) {
-        return;
-    }
-    RankQuicksort(items, tuning, false).Run(count);
-}
-
 void QuicksortSharedRanks(uint64_t* items, size_t count, const RankSortTuning& tuning) {
     if (items == nullptr) {
         return;
     }
-    RankQuicksort(items, tuning, true).Run(count);
+    RankQuicksort(items, tuning).Run(count);
 }
 
 }  // namespace vorlane

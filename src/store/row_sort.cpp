@@ -236,9 +236,27 @@ std::array<uint64_t, Keys::kPrefixWords> FoldedPrefix(const Keys& keys,
     return prefix;
 }
 
+// Word by word, so that a sort's comparisons stay inline.
 template <class Keys>
-bool PrefixBefore(const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
-    return x.prefix < y.prefix;
+struct PrefixBefore {
+    bool operator()(const TextEntry<Keys>& x, const TextEntry<Keys>& y) const {
+        for (int word = 0; word + 1 < Keys::kPrefixWords; ++word) {
+            if (x.prefix[word] != y.prefix[word]) {
+                return x.prefix[word] < y.prefix[word];
+            }
+        }
+        return x.prefix.back() < y.prefix.back();
+    }
+};
+
+template <class Keys>
+bool SamePrefix(const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
+    for (int word = 0; word < Keys::kPrefixWords; ++word) {
+        if (x.prefix[word] != y.prefix[word]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Whether the texts of entries whose prefixes are equal may still differ: the prefix ends in a
@@ -256,13 +274,13 @@ template <class Keys>
 void SortTextEntries(const Keys& keys, ScratchVector<TextEntry<Keys>>& entries) {
     constexpr int kPrefixUnits = Keys::kPrefixWords * Keys::kWordUnits;
     const size_t count = entries.size();
-    std::sort(entries.begin(), entries.end(), PrefixBefore<Keys>);
+    std::sort(entries.begin(), entries.end(), PrefixBefore<Keys>{});
     ScratchVector<std::pair<size_t, size_t>> runs;  // runs whose texts may still differ
     auto split = [&](size_t begin, size_t end) {
         entries[begin].startsKey = true;
         size_t runBegin = begin;
         for (size_t k = begin + 1; k <= end; ++k) {
-            if (k < end && entries[k].prefix == entries[k - 1].prefix) {
+            if (k < end && SamePrefix(entries[k], entries[k - 1])) {
                 entries[k].startsKey = false;
                 continue;
             }
@@ -284,7 +302,7 @@ void SortTextEntries(const Keys& keys, ScratchVector<TextEntry<Keys>>& entries) 
             entries[k].text += kPrefixUnits;
             entries[k].prefix = FoldedPrefix(keys, entries[k].text);
         }
-        std::sort(entries.begin() + begin, entries.begin() + end, PrefixBefore<Keys>);
+        std::sort(entries.begin() + begin, entries.begin() + end, PrefixBefore<Keys>{});
         split(begin, end);
         entries[begin].startsKey = startsKey;
     }
