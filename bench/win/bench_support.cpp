@@ -51,6 +51,10 @@ std::string ResultTable::Targets() const {
     std::string text =
         "\n## Targets\n\n| Rows | Measurement | Compared with | Ratio | Target | Met | What "
         "stands in its way |\n|---:|---|---|---:|---|---|---|\n";
+    if (std::none_of(lines_.begin(), lines_.end(),
+                     [](const ResultLine& line) { return line.target.maxRatio > 0; })) {
+        return "\n## Targets\n\nNo line measured in this run carries a target.\n";
+    }
     for (const ResultLine& line : lines_) {
         if (line.target.maxRatio <= 0) {
             continue;
