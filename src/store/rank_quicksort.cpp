@@ -309,7 +309,6 @@ class RankQuicksort {
 
     uint64_t* items_;
     RankSortTuning tuning_;
-    bool sharedOnly_;                       // ranges without shared keys are left as they stand
     ScratchVector<PendingRange> work_;      // ranges still to sort, outside the tree
     ScratchVector<PendingRange> treeWork_;  // ranges still to sort inside the tree's range
     ScratchVector<uint32_t> counts_;        // items per rank code, for the few-values path
