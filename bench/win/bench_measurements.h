@@ -51,6 +51,11 @@ void MeasureFillAndMemory(ResultTable& results, size_t rows, bool withListView, 
 bool MeasureGridOnlyFill(ResultTable& results, size_t rows, const OtherBuildFill* beside);
 #endif
 
+// The largest grid that keeps its rows (64-bit only; run on request): `rows` random rows
+// appended with GRM_ADDROWS, the private bytes they take, a sort by a number and by a text
+// column beside std::sort of the same keys, and a scroll to the last row.
+void MeasureScale(ResultTable& results, size_t rows);
+
 // GRM_SORT by a text and by a number column for every input pattern, beside LVM_SORTITEMS (and
 // LVM_SORTITEMSEX when `withSortItemsEx`); and each pattern beside random input.
 void MeasureSorts(ResultTable& results, size_t rows, bool withListView, bool withSortItemsEx);

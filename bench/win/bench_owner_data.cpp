@@ -83,7 +83,7 @@ OwnerDataTimes MeasureAt(UINT count, HIMAGELIST images) {
         [&] {
             Grid_SetCurCell(grid, 0, count - 1);
             UpdateWindow(grid);
-            UpdateWindow(FindWindowExA(grid, nullptr, "ListBox", nullptr));
+            UpdateWindow(ListPaneOf(grid));
         });
     times.selectAll = TimeStep(
         [&] {
@@ -92,10 +92,10 @@ OwnerDataTimes MeasureAt(UINT count, HIMAGELIST images) {
         },
         [&] {
             Grid_SelectAll(grid);
-            UpdateWindow(FindWindowExA(grid, nullptr, "ListBox", nullptr));
+            UpdateWindow(ListPaneOf(grid));
         });
     // A letter that no row begins with: the search looks at every row it may before it gives up.
-    HWND pane = FindWindowExA(grid, nullptr, "ListBox", nullptr);
+    HWND pane = ListPaneOf(grid);
     times.typedMiss = TimeStep([] {}, [&] { SendMessageA(pane, WM_CHAR, 'q', 1); });
     DestroyWindow(grid);
     SetWindowLongPtrA(host.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hostProcedure));

@@ -23,7 +23,7 @@ std::string ResultTable::Markdown(const std::string& heading, const std::string&
             sections.push_back(line.section);
         }
     }
-    std::string text = "# " + heading + "\n";
+    std::string text = "# " + heading + "\n" + Targets();
     for (const std::string& section : sections) {
         text += "\n## " + section + "\n\n";
         text +=
@@ -40,12 +40,44 @@ std::string ResultTable::Markdown(const std::string& heading, const std::string&
     return text;
 }
 
+bool ResultTable::Met(const ResultLine& line) {
+    const double figure = line.theirs > 0 ? line.ours / line.theirs : line.ours;
+    return figure <= line.target.maxRatio;
+}
+
+// Every line that carries a target, with its ratio and, when the target is not met, the
+// measured cost that stands in its way (the line's notes when it names none of its own).
+std::string ResultTable::Targets() const {
+    std::string text =
+        "\n## Targets\n\n| Rows | Measurement | Compared with | Ratio | Target | Met | What "
+        "stands in its way |\n|---:|---|---|---:|---|---|---|\n";
+    if (std::none_of(lines_.begin(), lines_.end(),
+                     [](const ResultLine& line) { return line.target.maxRatio > 0; })) {
+        return "\n## Targets\n\nNo line measured in this run carries a target.\n";
+    }
+    for (const ResultLine& line : lines_) {
+        if (line.target.maxRatio <= 0) {
+            continue;
+        }
+        const bool met = Met(line);
+        text += "| " + line.rows + " | " + line.section + ": " + line.measurement + " | " +
+                line.against + " | " +
+                Format(line.theirs > 0 ? line.ours / line.theirs : line.ours, 2) + " | " +
+                line.target.text + " | " + (met ? "yes" : "**no**") + " | " +
+                (met                     ? ""
+                 : line.inTheWay.empty() ? line.notes
+                                         : line.inTheWay) +
+                " |\n";
+    }
+    return text;
+}
+
 std::string ResultTable::Row(const ResultLine& line) {
     const bool compared = line.theirs > 0;
     const double ratio = compared ? line.ours / line.theirs : 0;
     std::string met = "-";
     if (line.target.maxRatio > 0) {
-        met = (compared ? ratio : line.ours) <= line.target.maxRatio ? "yes" : "**no**";
+        met = Met(line) ? "yes" : "**no**";
     }
     return "| " + line.rows + " | " + line.measurement + " | " + Format(line.ours, 3) + " " +
            line.unit + " | " + line.against + " | " +
@@ -121,12 +153,21 @@ void NameOf(uint32_t key, char* out) {
 
 RowSet::RowSet(size_t count, Pattern pattern) {
     std::mt19937 random(20240611u + static_cast<unsigned>(pattern));
+    Make(count, pattern, random, 0);
+}
+
+RowSet::RowSet(size_t count, std::mt19937& random, size_t first) {
+    Make(count, Pattern::Random, random, first);
+}
+
+void RowSet::Make(size_t count, Pattern pattern, std::mt19937& random, size_t first) {
     names_.reserve(count);
     notes_.reserve(count);
     numbers_.reserve(3 * count);
     images_.reserve(count);
     texts_.reserve(count * 24);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t row = 0; row < count; ++row) {
+        const size_t i = first + row;
         char name[16];
         NameOf(PatternKey(pattern, i, count, random), name);
         names_.push_back(AddText(name));

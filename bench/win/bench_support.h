@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct ResultLine {
     std::string unit;         // of both figures
     Target target;
     std::string notes;
+    std::string inTheWay;  // for a target not met: the measured cost that stands in its way
 };
 
 class ResultTable {
@@ -42,6 +44,8 @@ class ResultTable {
 
   private:
     static std::string Row(const ResultLine& line);
+    static bool Met(const ResultLine& line);
+    std::string Targets() const;
     std::vector<ResultLine> lines_;
 };
 
@@ -65,6 +69,9 @@ using testing_support::PatternName;
 class RowSet {
   public:
     RowSet(size_t count, Pattern pattern);
+    // Rows first to first + count - 1 of a long run of random rows drawn from `random`, which
+    // the next part of the run goes on with: a run too long to hold made a part at a time.
+    RowSet(size_t count, std::mt19937& random, size_t first);
 
     size_t size() const { return images_.size(); }
     const char* Name(size_t i) const { return texts_.data() + names_[i]; }
@@ -76,6 +83,7 @@ class RowSet {
     double DataBytesPerRow() const;
 
   private:
+    void Make(size_t count, Pattern pattern, std::mt19937& random, size_t first);
     uint32_t AddText(const char* text);
 
     std::vector<char> texts_;

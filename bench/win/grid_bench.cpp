@@ -4,13 +4,16 @@
 // also fills the grid alone with 10,000,000 rows.
 //
 //   vorlane_winbench.exe [--max-rows N] [--max-rows-other N]
-//                        [--only fill|memory|sort|paint|paint-floor|custom-draw|owner|wheel]
+//                        [--only fill|memory|sort|paint|paint-floor|custom-draw|owner|wheel|
+//                                scale] [--rows N]
 //                        [--figures FILE] [--beside FILE] [results.md]
 //
 // The table is printed and written as Markdown to the file named (default bench-results.md).
 // --max-rows leaves out the larger sizes and --only the other measurements (for quick checks;
 // --only memory is the fill and its memory without the batched fills);
 // --max-rows-other leaves out the larger sizes of every measurement but the 10,000,000-row fill.
+// --only scale runs only the largest grid that keeps its rows, --rows of them (100,000,000 by
+// default; 64-bit only, never part of a full run).
 // --figures writes the grid's largest fill (rows, seconds, bytes per row) as key=value lines;
 // --beside reads such a file from another build's run, with the lines `run=` (which run measured
 // it) and `same_run=1|0` added, and shows it beside the 10,000,000-row fill.
@@ -62,6 +65,7 @@ struct Options {
     std::string output = "bench-results.md";
     std::string figures;  // where to write the grid's largest fill; empty: nowhere
     std::string beside;   // another build's largest fill to show; empty: none
+    size_t scaleRows = 100000000;
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -71,6 +75,8 @@ Options ParseOptions(int argc, char** argv) {
             options.maxRows = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
         } else if (std::strcmp(argv[i], "--max-rows-other") == 0 && i + 1 < argc) {
             options.maxRowsOther = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
+        } else if (std::strcmp(argv[i], "--rows") == 0 && i + 1 < argc) {
+            options.scaleRows = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = argv[++i];
         } else if (std::strcmp(argv[i], "--figures") == 0 && i + 1 < argc) {
@@ -205,6 +211,10 @@ int main(int argc, char** argv) {
     if (wanted("wheel")) {
         std::fprintf(stderr, "scrolling by the wheel\n");
         bench::MeasureWheelScrolling(results);
+    }
+    if (options.only == "scale") {
+        std::fprintf(stderr, "a grid of %zu rows\n", options.scaleRows);
+        bench::MeasureScale(results, options.scaleRows);
     }
     if (wanted("owner")) {
         std::fprintf(stderr, "owner data\n");

@@ -4,6 +4,7 @@
 #include <bit>
 #include <utility>
 
+#include "store/rank_partition.h"
 #include "store/rank_shapes.h"
 #include "store/rank_tree.h"
 #include "store/sort_scratch.h"
@@ -13,11 +14,18 @@ namespace vorlane {
 namespace {
 
 // A range of items still to be put in order, [begin, end), and how many more lopsided
-// partitions it may take with plain scans before the tree takes over.
+// partitions it may take with plain scans before the tree takes over. What a partition learnt
+// about the range comes with it, so that a balanced split needs no pass of its own to measure
+// its sides: bounds of its codes (not necessarily reached), its exact count of shared-key items,
+// and whether a pivot with a shared key split some key's items between ranges (until one did,
+// a range holds every item of each of its keys).
 struct PendingRange {
     size_t begin;
     size_t end;
     int budget;
+    RangeShape shape{};
+    bool measured = false;  // false: shape to be measured first
+    bool splitTies = true;
 };
 
 int DefaultBudget(size_t count) {
@@ -34,7 +42,7 @@ class RankQuicksort {
         }
         const int budget =
             tuning_.lopsidedBudget >= 0 ? tuning_.lopsidedBudget : DefaultBudget(count);
-        work_.push_back({0, count, budget});
+        work_.push_back({0, count, budget, RangeShape{}, false, false});  // every key's items
         while (!work_.empty()) {
             const PendingRange range = work_.back();
             work_.pop_back();
@@ -45,32 +53,15 @@ class RankQuicksort {
   private:
     uint32_t CodeAt(size_t at) const { return RankCode(items_[at]); }
 
-    // One partition step by plain scans over [begin, end) (at least two items); returns where
-    // the pivot ends. The scans stop where the two cursors meet, which is exactly when the
-    // count of items left between them runs out.
-    size_t PartitionPlain(size_t begin, size_t end) {
-        uint64_t* a = items_;
-        const uint32_t pivot = RankCode(a[begin]);
-        size_t i = begin;
-        size_t j = end;
-        for (;;) {
-            do {
-                ++i;
-            } while (i < j && RankCode(a[i]) <= pivot);
-            if (i >= j) {
-                break;
-            }
-            do {
-                --j;
-            } while (j > i && RankCode(a[j]) >= pivot);
-            if (j <= i) {
-                break;
-            }
-            std::swap(a[i], a[j]);
+    // One partition step (rank_partition.h) over [begin, end), at least two items; returns
+    // where the pivot ends. `sharedBelow`, when given, receives how many items with a shared key
+    // (odd code) end before the pivot.
+    size_t PartitionPlain(size_t begin, size_t end, size_t* sharedBelow = nullptr) {
+        size_t counted = 0;
+        if (sharedBelow == nullptr) {
+            return PartitionByScans<false>(items_, begin, end, counted);
         }
-        const size_t pivotAt = i - 1;
-        std::swap(a[begin], a[pivotAt]);
-        return pivotAt;
+        return PartitionByScans<true>(items_, begin, end, *sharedBelow);
     }
 
     // The plain procedure, for short ranges: its worst case is bounded by the range's size.
@@ -98,6 +89,12 @@ class RankQuicksort {
         }
         uint32_t lowest = low;
         uint32_t highest = high;
+        while (counts_[lowest - low] == 0) {  // the bounds a range came with may not be reached
+            ++lowest;
+        }
+        while (counts_[highest - low] == 0) {
+            --highest;
+        }
         while (end - begin >= 2) {
             if (end - begin <= tuning_.smallRange) {
                 SortSmall(begin, end);
@@ -131,15 +128,45 @@ class RankQuicksort {
                 }
             } else {
                 const size_t pivotAt = PartitionPlain(begin, end);
-                work_.push_back({begin, pivotAt, 0});
-                work_.push_back({pivotAt + 1, end, 0});
+                PushFewValueSides(begin, pivotAt, end, low, lowest, highest);
                 return;
             }
         }
     }
 
-    // Ranges finished by their shape alone; false leaves the range to partitioning.
-    bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape) {
+    // The two sides of a few-values partition at `pivotAt`, with their shapes from the counts
+    // of the range's codes: every code below the pivot's lies before it, every code above after.
+    void PushFewValueSides(size_t begin, size_t pivotAt, size_t end, uint32_t low, uint32_t lowest,
+                           uint32_t highest) {
+        const uint32_t pivot = CodeAt(pivotAt);
+        size_t below = 0;
+        size_t sharedBelow = 0;
+        size_t sharedAbove = 0;
+        for (uint32_t code = lowest; code <= highest; ++code) {
+            const size_t count = counts_[code - low];
+            below += code < pivot ? count : 0;
+            sharedBelow += code < pivot && (code & 1u) ? count : 0;
+            sharedAbove += code > pivot && (code & 1u) ? count : 0;
+        }
+        const size_t equalBelow = (pivotAt - begin) - below;
+        const size_t equalAbove = counts_[pivot - low] - 1 - equalBelow;
+        const size_t pivotShared = pivot & 1u;
+        work_.push_back(
+            {begin, pivotAt, 0,
+             RangeShape{lowest, pivot, sharedBelow + pivotShared * equalBelow, false, false}, true,
+             true});
+        work_.push_back(
+            {pivotAt + 1, end, 0,
+             RangeShape{pivot, highest, sharedAbove + pivotShared * equalAbove, false, false}, true,
+             true});
+    }
+
+    // Ranges finished by their shape alone; false leaves the range to partitioning. The run
+    // flags are set only for a measured shape; the bounds may lie outside the codes held.
+    bool ResolveByShape(size_t begin, size_t end, const RangeShape& shape, bool splitTies) {
+        if (shape.shared == 0) {
+            return true;  // its items are placed by their ranks
+        }
         if (shape.low == shape.high) {
             RotateLeftByOne(items_, begin, end);
             return true;
@@ -152,9 +179,10 @@ class RankQuicksort {
             ResolveNonIncreasing(items_, begin, end);
             return true;
         }
-        if (tuning_.useDistinctRanges &&
+        // Until a pivot splits a key's items, a shared-key item has its partner in its range.
+        if (tuning_.useDistinctRanges && splitTies &&
             KeysDistinct(items_, begin, end, shape, tuning_.sharedCheckLimit, sharedCodes_)) {
-            PlaceDistinct(items_, begin, end, shape);
+            PlaceDistinct(items_, begin, end);
             return true;
         }
         if (shape.high - shape.low <= tuning_.fewSpread) {
@@ -165,10 +193,9 @@ class RankQuicksort {
     }
 
     void ResolveRange(PendingRange range) {
-        size_t begin = range.begin;
-        size_t end = range.end;
-        int budget = range.budget;
         for (;;) {
+            const size_t begin = range.begin;
+            const size_t end = range.end;
             const size_t count = end - begin;
             if (count < 2) {
                 return;
@@ -177,27 +204,37 @@ class RankQuicksort {
                 SortSmall(begin, end);
                 return;
             }
-            if (ResolveByShape(begin, end, MeasureRange(items_, begin, end))) {
+            if (!range.measured) {
+                range.shape = MeasureRange(items_, begin, end);
+            }
+            if (ResolveByShape(begin, end, range.shape, range.splitTies)) {
                 return;
             }
-            if (budget <= 0) {
+            if (range.budget <= 0) {
                 ResolveWithTree(begin, end);
                 return;
             }
-            const size_t pivotAt = PartitionPlain(begin, end);
+            const uint32_t pivot = CodeAt(begin);
+            size_t sharedBelow = 0;
+            const size_t pivotAt = PartitionPlain(begin, end, &sharedBelow);
             const size_t below = pivotAt - begin;
             const size_t above = end - pivotAt - 1;
-            if (std::min(below, above) < count / 16) {
-                --budget;
-            }
+            // A lopsided split hints at runs: its sides are measured again, which finds them.
+            const bool lopsided = std::min(below, above) < count / 16;
+            const int budget = range.budget - (lopsided ? 1 : 0);
+            const bool splitTies = range.splitTies || (pivot & 1u) != 0;
+            const size_t sharedAbove = range.shape.shared - sharedBelow - (pivot & 1u);
+            const PendingRange low{
+                begin,     pivotAt,
+                budget,    RangeShape{range.shape.low, pivot, sharedBelow, false, false},
+                !lopsided, splitTies};
+            const PendingRange high{
+                pivotAt + 1, end,
+                budget,      RangeShape{pivot, range.shape.high, sharedAbove, false, false},
+                !lopsided,   splitTies};
             // The larger side waits; the smaller goes on at once, which bounds the pending list.
-            if (below < above) {
-                work_.push_back({pivotAt + 1, end, budget});
-                end = pivotAt;
-            } else {
-                work_.push_back({begin, pivotAt, budget});
-                begin = pivotAt + 1;
-            }
+            work_.push_back(below < above ? high : low);
+            range = below < above ? low : high;
         }
     }
 
@@ -233,7 +270,7 @@ class RankQuicksort {
     void ResolveWithTree(size_t begin, size_t end) {
         tree_.Build(items_, begin, end - 1);
         treeWork_.clear();
-        treeWork_.push_back({begin, end, 0});
+        treeWork_.push_back({begin, end, 0, RangeShape{}, false, true});
         while (!treeWork_.empty()) {
             PendingRange range = treeWork_.back();
             treeWork_.pop_back();
@@ -260,10 +297,10 @@ class RankQuicksort {
                 }
                 const size_t pivotAt = PartitionWithTree(range.begin, range.end);
                 if (pivotAt - range.begin < range.end - pivotAt - 1) {
-                    treeWork_.push_back({pivotAt + 1, range.end, 0});
+                    treeWork_.push_back({pivotAt + 1, range.end, 0, RangeShape{}, false, true});
                     range.end = pivotAt;
                 } else {
-                    treeWork_.push_back({range.begin, pivotAt, 0});
+                    treeWork_.push_back({range.begin, pivotAt, 0, RangeShape{}, false, true});
                     range.begin = pivotAt + 1;
                 }
             }
@@ -281,7 +318,7 @@ class RankQuicksort {
 
 }  // namespace
 
-void QuicksortRanks(uint64_t* items, size_t count, const RankSortTuning& tuning) {
+void QuicksortSharedRanks(uint64_t* items, size_t count, const RankSortTuning& tuning) {
     if (items == nullptr) {
         return;
     }

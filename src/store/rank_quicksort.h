@@ -5,8 +5,10 @@
 // above it, the two stopped items are swapped until the scans meet, and the pivot is swapped to
 // the item before the meeting point. Equal keys end up in an order that only that procedure
 // produces, so it is reproduced exactly, but its cost is not: on sorted, reversed, all-equal or
-// few-valued input it would take quadratic time. QuicksortRanks gives the identical order by
-// working on small integer ranks and resolving whole ranges whose outcome is known in closed form.
+// few-valued input it would take quadratic time. QuicksortSharedRanks gives the identical order
+// of the rows whose keys others share (the only ones whose place is not fixed by their key's
+// rank) by working on small integer ranks and resolving whole ranges whose outcome is known in
+// closed form.
 #pragma once
 
 #include <cstddef>
@@ -35,10 +37,13 @@ struct RankSortTuning {
     bool useDistinctRanges = true;  // place ranges without equal keys directly
 };
 
-// Reorders items[0..count) into the order of the quicksort described above. Runs in O(n log n)
-// on the shapes named above and O(n log^2 n) at worst, with no recursion beyond a small fixed
-// depth. Throws std::bad_alloc when scratch memory cannot be had (items may then be partly
-// reordered; callers sort a copy).
-void QuicksortRanks(uint64_t* items, size_t count, const RankSortTuning& tuning = RankSortTuning{});
+// Puts every item with a shared key (odd code) of items[0..count) where the quicksort described
+// above puts it; the caller places the items of unshared keys (even codes) itself, each by its
+// rank alone. Ranges that hold no shared key are left as they stand, which spares the work on
+// the ranges between shared keys. Runs in O(n log n) on the shapes named above and
+// O(n log^2 n) at worst, with no recursion beyond a small fixed depth. Throws std::bad_alloc
+// when scratch memory cannot be had (items may then be partly reordered; callers sort a copy).
+void QuicksortSharedRanks(uint64_t* items, size_t count,
+                          const RankSortTuning& tuning = RankSortTuning{});
 
 }  // namespace vorlane

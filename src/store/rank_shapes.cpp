@@ -98,9 +98,15 @@ bool KeysDistinct(const uint64_t* items, size_t begin, size_t end, const RangeSh
 // Distinct keys have exactly one sorted order. A range holds every item whose key lies strictly
 // between its smallest and largest, so its dense ranks are consecutive and each item's place
 // follows from its rank alone.
-void PlaceDistinct(uint64_t* items, size_t begin, size_t end, const RangeShape& shape) {
-    const uint32_t lowRank = shape.low >> 1;
-    if ((shape.high >> 1) - lowRank + size_t{1} != end - begin) {
+void PlaceDistinct(uint64_t* items, size_t begin, size_t end) {
+    uint32_t low = CodeAt(items, begin);
+    uint32_t high = low;
+    for (size_t k = begin + 1; k < end; ++k) {
+        low = std::min(low, CodeAt(items, k));
+        high = std::max(high, CodeAt(items, k));
+    }
+    const uint32_t lowRank = low >> 1;
+    if ((high >> 1) - lowRank + size_t{1} != end - begin) {
         std::sort(items + begin, items + end);  // not reached for ranges of this sort
         return;
     }

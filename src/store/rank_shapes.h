@@ -36,6 +36,6 @@ void ResolveNonIncreasing(uint64_t* items, size_t begin, size_t end);
 bool KeysDistinct(const uint64_t* items, size_t begin, size_t end, const RangeShape& shape,
                   size_t sharedCheckLimit, ScratchVector<uint32_t>& scratch);
 // A range whose keys are all different: each item goes straight to its place.
-void PlaceDistinct(uint64_t* items, size_t begin, size_t end, const RangeShape& shape);
+void PlaceDistinct(uint64_t* items, size_t begin, size_t end);
 
 }  // namespace vorlane

@@ -4,6 +4,7 @@
 #include <array>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "store/rank_quicksort.h"
 #include "store/sort_scratch.h"
@@ -16,24 +17,25 @@ uint64_t KeySlotPosition(uint32_t rowOffset, uint32_t keyColumn) {
     return uint64_t{rowOffset} + uint64_t{4} * keyColumn;
 }
 
-// Turns the rows, listed in ascending key order, into sort items. startsKey(k) tells whether
-// the k-th row of that order has a different key than the one before it. When every key is
-// distinct the order is the only sorted one and the items are written in it directly (true);
-// otherwise each position gets its rank code for the quicksort (false).
+// Puts the rows, listed in ascending key order, in display order: positions[k] is the position
+// of the row shown k-th. startsKey(k) tells whether the k-th row of that order has a different
+// key than the one before it. A row whose key no other row has goes where its key's rank puts
+// it; the rows of a shared key take the order the grid's quicksort gives them, which it works
+// out on rank codes (rank_quicksort.h) wherever shared keys are.
 template <class PositionAt, class StartsKey>
-bool MakeItems(size_t count, PositionAt positionAt, StartsKey startsKey, const uint32_t* offsets,
-               bool descending, uint64_t* items) {
+void OrderRows(size_t count, PositionAt positionAt, StartsKey startsKey, bool descending,
+               const RankSortTuning& tuning, uint32_t* positions) {
     size_t keys = 1;
     for (size_t k = 1; k < count; ++k) {
         keys += startsKey(k) ? 1 : 0;
     }
     if (keys == count) {
         for (size_t k = 0; k < count; ++k) {
-            const size_t to = descending ? count - 1 - k : k;
-            items[to] = MakeSortItem(0, offsets[positionAt(k)]);
+            positions[descending ? count - 1 - k : k] = static_cast<uint32_t>(positionAt(k));
         }
-        return true;
+        return;
     }
+    ScratchVector<uint64_t> items(count);
     size_t rank = 0;
     size_t runBegin = 0;
     while (runBegin < count) {
@@ -45,38 +47,77 @@ bool MakeItems(size_t count, PositionAt positionAt, StartsKey startsKey, const u
         const uint32_t code = static_cast<uint32_t>(2 * dense + (runEnd - runBegin > 1 ? 1 : 0));
         for (size_t k = runBegin; k < runEnd; ++k) {
             const size_t position = positionAt(k);
-            items[position] = MakeSortItem(code, offsets[position]);
+            items[position] = MakeSortItem(code, static_cast<uint32_t>(position));
         }
         ++rank;
         runBegin = runEnd;
     }
-    return false;
+    QuicksortSharedRanks(items.data(), count, tuning);
+    // The shared-key items now stand in display order among the others: each run of a shared
+    // key takes the next of them.
+    size_t shared = 0;
+    size_t written = 0;
+    auto placeRun = [&](size_t begin, size_t end) {
+        if (end - begin == 1) {
+            positions[written++] = static_cast<uint32_t>(positionAt(begin));
+            return;
+        }
+        for (size_t k = begin; k < end; ++k) {
+            while ((RankCode(items[shared]) & 1u) == 0) {
+                ++shared;
+            }
+            positions[written++] = static_cast<uint32_t>(items[shared++]);
+        }
+    };
+    if (!descending) {
+        for (size_t begin = 0, end = 1; begin < count; begin = end++) {
+            while (end < count && !startsKey(end)) {
+                ++end;
+            }
+            placeRun(begin, end);
+        }
+        return;
+    }
+    for (size_t end = count, begin = count - 1; end > 0; end = begin--) {
+        while (begin > 0 && !startsKey(begin)) {
+            --begin;
+        }
+        placeRun(begin, end);
+    }
 }
 
 // Sorts entries by their high 32 bits, stably (entries come in ascending position order, so ties
-// stay in position order), one byte per pass; a pass whose byte is the same everywhere is skipped.
+// stay in position order), a byte per pass: each pass a scatter into 256 runs, few enough for
+// the caches and the address translation of arrays far larger than them; a pass whose byte is
+// the same everywhere is skipped.
 void RadixSortByHighHalf(ScratchVector<uint64_t>& entries) {
+    constexpr int kDigits = 4;
+    constexpr int kDigitBits = 8;
+    constexpr size_t kBuckets = size_t{1} << kDigitBits;
     const size_t count = entries.size();
-    size_t counts[4][256] = {};
+    ScratchVector<uint32_t> counts(kDigits * kBuckets, 0);
+    auto digitOf = [](uint64_t entry, int digit) {
+        return static_cast<size_t>(entry >> (32 + kDigitBits * digit)) & (kBuckets - 1);
+    };
     for (uint64_t entry : entries) {
-        for (int digit = 0; digit < 4; ++digit) {
-            ++counts[digit][(entry >> (32 + 8 * digit)) & 0xFFu];
+        for (int digit = 0; digit < kDigits; ++digit) {
+            ++counts[digit * kBuckets + digitOf(entry, digit)];
         }
     }
     ScratchVector<uint64_t> spare(count);
-    for (int digit = 0; digit < 4; ++digit) {
-        size_t* bucket = counts[digit];
-        if (bucket[(entries[0] >> (32 + 8 * digit)) & 0xFFu] == count) {
+    for (int digit = 0; digit < kDigits; ++digit) {
+        uint32_t* bucket = counts.data() + digit * kBuckets;
+        if (bucket[digitOf(entries[0], digit)] == count) {
             continue;
         }
-        size_t next = 0;
-        for (int b = 0; b < 256; ++b) {
-            const size_t size = bucket[b];
+        uint32_t next = 0;
+        for (size_t b = 0; b < kBuckets; ++b) {
+            const uint32_t size = bucket[b];
             bucket[b] = next;
             next += size;
         }
         for (uint64_t entry : entries) {
-            spare[bucket[(entry >> (32 + 8 * digit)) & 0xFFu]++] = entry;
+            spare[bucket[digitOf(entry, digit)]++] = entry;
         }
         entries.swap(spare);
     }
@@ -112,8 +153,8 @@ bool OrderMonotonicEntries(ScratchVector<uint64_t>& entries) {
     return true;
 }
 
-bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& source,
-                    bool descending, uint64_t* items) {
+void OrderNumberKeys(const uint32_t* offsets, size_t count, const SortSource& source,
+                     bool descending, const RankSortTuning& tuning, uint32_t* positions) {
     // Key with the sign bit flipped, so that unsigned order is signed order, above the position.
     ScratchVector<uint64_t> keyed(count);
     for (size_t i = 0; i < count; ++i) {
@@ -124,10 +165,10 @@ bool RankNumberKeys(const uint32_t* offsets, size_t count, const SortSource& sou
     if (!OrderMonotonicEntries(keyed)) {
         RadixSortByHighHalf(keyed);
     }
-    return MakeItems(
+    OrderRows(
         count, [&](size_t k) { return static_cast<size_t>(static_cast<uint32_t>(keyed[k])); },
-        [&](size_t k) { return (keyed[k] >> 32) != (keyed[k - 1] >> 32); }, offsets, descending,
-        items);
+        [&](size_t k) { return (keyed[k] >> 32) != (keyed[k - 1] >> 32); }, descending, tuning,
+        positions);
 }
 
 // Byte keys: one word of eight bytes to a prefix, only a-z folded.
@@ -141,7 +182,6 @@ struct ByteKeys {
         return reader.TextAt(poolOffset);
     }
     static uint32_t Fold(uint32_t byte) { return byte - 'a' < 26u ? byte - 0x20 : byte; }
-    static int Compare(const Unit* a, const Unit* b) { return CompareTextKeys(a, b); }
 };
 
 // Wide keys: two words of four UTF-16 units to a prefix, as many characters as a byte key's
@@ -156,20 +196,16 @@ struct WideKeys {
         return reader.WideTextAt(poolOffset);
     }
     uint32_t Fold(char16_t unit) const { return FoldWideUnit(fold, unit); }
-    // Kept out of line, so that the prefix comparison around it stays small enough to be inlined
-    // into the sort's loops.
-    [[gnu::noinline]] int Compare(const Unit* a, const Unit* b) const {
-        return CompareWideTextKeys(a, b, fold);
-    }
 
     const uint16_t* fold;  // the source's folding table; null: a-z only
 };
 
 template <class Keys>
 struct TextEntry {
-    // The text's first units folded, big-endian within and across words, zero after its end.
+    // Units of the text folded, big-endian within and across words, zero after its end: first
+    // its first units, then, while entries tie on them, the units after those.
     std::array<uint64_t, Keys::kPrefixWords> prefix;
-    const typename Keys::Unit* text;
+    const typename Keys::Unit* text;  // where the units of the prefix begin
     uint32_t position;
     bool startsKey;  // differs from the entry before it in key order
 };
@@ -200,26 +236,82 @@ std::array<uint64_t, Keys::kPrefixWords> FoldedPrefix(const Keys& keys,
     return prefix;
 }
 
-// The keys' comparison of the two entries' texts.
+// Word by word, so that a sort's comparisons stay inline.
 template <class Keys>
-int CompareTextEntries(const Keys& keys, const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
+struct PrefixBefore {
+    bool operator()(const TextEntry<Keys>& x, const TextEntry<Keys>& y) const {
+        for (int word = 0; word + 1 < Keys::kPrefixWords; ++word) {
+            if (x.prefix[word] != y.prefix[word]) {
+                return x.prefix[word] < y.prefix[word];
+            }
+        }
+        return x.prefix.back() < y.prefix.back();
+    }
+};
+
+template <class Keys>
+bool SamePrefix(const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
     for (int word = 0; word < Keys::kPrefixWords; ++word) {
         if (x.prefix[word] != y.prefix[word]) {
-            return x.prefix[word] < y.prefix[word] ? -1 : 1;
+            return false;
         }
     }
-    // Equal prefixes end in a zero unit only when both texts ended within them, alike.
+    return true;
+}
+
+// Whether the texts of entries whose prefixes are equal may still differ: the prefix ends in a
+// zero unit only when the text ended within it.
+template <class Keys>
+bool TextGoesOn(const TextEntry<Keys>& entry) {
     constexpr uint64_t kLastUnit = (uint64_t{1} << Keys::kUnitBits) - 1;
-    if ((x.prefix.back() & kLastUnit) == 0 || x.text == y.text) {
-        return 0;
-    }
+    return (entry.prefix.back() & kLastUnit) != 0;
+}
+
+// Sorts the entries by their texts: by prefix first, then each run of equal prefixes whose
+// texts go on by the next units, and so on. Each text is read once per prefix's length its run
+// shares with others, not at every comparison, and runs of equal texts are read through once.
+template <class Keys>
+void SortTextEntries(const Keys& keys, ScratchVector<TextEntry<Keys>>& entries) {
     constexpr int kPrefixUnits = Keys::kPrefixWords * Keys::kWordUnits;
-    return keys.Compare(x.text + kPrefixUnits, y.text + kPrefixUnits);
+    const size_t count = entries.size();
+    std::sort(entries.begin(), entries.end(), PrefixBefore<Keys>{});
+    ScratchVector<std::pair<size_t, size_t>> runs;  // runs whose texts may still differ
+    auto split = [&](size_t begin, size_t end) {
+        entries[begin].startsKey = true;
+        size_t runBegin = begin;
+        for (size_t k = begin + 1; k <= end; ++k) {
+            if (k < end && SamePrefix(entries[k], entries[k - 1])) {
+                entries[k].startsKey = false;
+                continue;
+            }
+            if (k < end) {
+                entries[k].startsKey = true;
+            }
+            if (k - runBegin > 1 && TextGoesOn(entries[runBegin])) {
+                runs.emplace_back(runBegin, k);
+            }
+            runBegin = k;
+        }
+    };
+    split(0, count);
+    while (!runs.empty()) {
+        const auto [begin, end] = runs.back();
+        runs.pop_back();
+        const bool startsKey = entries[begin].startsKey;
+        for (size_t k = begin; k < end; ++k) {
+            entries[k].text += kPrefixUnits;
+            entries[k].prefix = FoldedPrefix(keys, entries[k].text);
+        }
+        std::sort(entries.begin() + begin, entries.begin() + end, PrefixBefore<Keys>{});
+        split(begin, end);
+        entries[begin].startsKey = startsKey;
+    }
 }
 
 template <class Keys>
-bool RankTextKeys(const Keys& keys, const uint32_t* offsets, size_t count, const SortSource& source,
-                  bool descending, uint64_t* items) {
+void OrderTextKeys(const Keys& keys, const uint32_t* offsets, size_t count,
+                   const SortSource& source, bool descending, const RankSortTuning& tuning,
+                   uint32_t* positions) {
     const TextKeyReader reader(source);
     ScratchVector<TextEntry<Keys>> entries(count);
     for (size_t i = 0; i < count; ++i) {
@@ -228,30 +320,44 @@ bool RankTextKeys(const Keys& keys, const uint32_t* offsets, size_t count, const
         const typename Keys::Unit* text = keys.TextAt(reader, poolOffset);
         entries[i] = {FoldedPrefix(keys, text), text, static_cast<uint32_t>(i), false};
     }
-    std::sort(entries.begin(), entries.end(),
-              [&keys](const TextEntry<Keys>& x, const TextEntry<Keys>& y) {
-                  return CompareTextEntries(keys, x, y) < 0;
-              });
-    for (size_t k = 1; k < count; ++k) {
-        entries[k].startsKey = CompareTextEntries(keys, entries[k - 1], entries[k]) != 0;
-    }
-    return MakeItems(
+    SortTextEntries(keys, entries);
+    OrderRows(
         count, [&](size_t k) { return static_cast<size_t>(entries[k].position); },
-        [&](size_t k) { return entries[k].startsKey; }, offsets, descending, items);
+        [&](size_t k) { return entries[k].startsKey; }, descending, tuning, positions);
 }
 
-bool RankKeys(const uint32_t* offsets, size_t count, const SortSource& source, bool descending,
-              uint64_t* items) {
+// Positions in display order into positions[0..count).
+void OrderKeys(const uint32_t* offsets, size_t count, const SortSource& source, bool descending,
+               const RankSortTuning& tuning, uint32_t* positions) {
     if (!source.textKeys) {
-        return RankNumberKeys(offsets, count, source, descending, items);
+        OrderNumberKeys(offsets, count, source, descending, tuning, positions);
+    } else if (source.textWidth == TextWidth::Utf16) {
+        OrderTextKeys(WideKeys{source.fold}, offsets, count, source, descending, tuning, positions);
+    } else {
+        OrderTextKeys(ByteKeys{}, offsets, count, source, descending, tuning, positions);
     }
-    if (source.textWidth == TextWidth::Utf16) {
-        return RankTextKeys(WideKeys{source.fold}, offsets, count, source, descending, items);
-    }
-    return RankTextKeys(ByteKeys{}, offsets, count, source, descending, items);
 }
 
 }  // namespace
+
+bool SortRowPositions(const uint32_t* offsets, size_t count, const SortSource& source,
+                      bool descending, uint32_t* positions, const RankSortTuning& tuning) {
+    if (offsets == nullptr || positions == nullptr || count > kMaxSortRows) {
+        return false;
+    }
+    if (count < 2) {
+        std::fill(positions, positions + count, 0u);
+        return true;
+    }
+    try {
+        OrderKeys(offsets, count, source, descending, tuning, positions);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
 
 bool SortRowOffsets(uint32_t* offsets, size_t count, const SortSource& source, bool descending,
                     const RankSortTuning& tuning) {
@@ -262,12 +368,11 @@ bool SortRowOffsets(uint32_t* offsets, size_t count, const SortSource& source, b
         return false;
     }
     try {
-        ScratchVector<uint64_t> items(count);
-        if (!RankKeys(offsets, count, source, descending, items.data())) {
-            QuicksortRanks(items.data(), count, tuning);
-        }
-        for (size_t i = 0; i < count; ++i) {
-            offsets[i] = static_cast<uint32_t>(items[i]);
+        ScratchVector<uint32_t> positions(count);
+        OrderKeys(offsets, count, source, descending, tuning, positions.data());
+        ScratchVector<uint32_t> shown(offsets, offsets + count);
+        for (size_t k = 0; k < count; ++k) {
+            offsets[k] = shown[positions[k]];
         }
         return true;
     } catch (const std::bad_alloc&) {

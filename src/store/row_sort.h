@@ -23,4 +23,11 @@ inline constexpr size_t kMaxSortRows = 0x7FFFFFFF;
 bool SortRowOffsets(uint32_t* offsets, size_t count, const SortSource& source, bool descending,
                     const RankSortTuning& tuning = RankSortTuning{});
 
+// The same order as positions: positions[k] is the position in offsets[0..count) of the row
+// the sort puts k-th; offsets stay as they are. False, with positions unspecified, when scratch
+// memory cannot be had, a pointer is null, or count exceeds kMaxSortRows.
+bool SortRowPositions(const uint32_t* offsets, size_t count, const SortSource& source,
+                      bool descending, uint32_t* positions,
+                      const RankSortTuning& tuning = RankSortTuning{});
+
 }  // namespace vorlane

@@ -97,27 +97,27 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
     const size_t rows = static_cast<size_t>(count);
     const uint32_t newFlags = ApplySortDirection(flags, request.mode);
     try {
-        ScratchVector<uint32_t> shown(rows);  // the rows in the order the list shows them
-        ScratchVector<uint32_t> sorted(rows);
+        ScratchVector<uint32_t> shown(rows);   // the rows in the order the list shows them
+        ScratchVector<uint8_t> groupAt(rows);  // the group of the row at each position
+        ScratchVector<uint32_t> sorted(rows);  // positions in sorted order, then spare room
         ScratchVector<uint32_t> grouped(rows);
+        size_t groupSize[5] = {};  // rows of groups 1..4 at 1..4
         for (size_t i = 0; i < rows; ++i) {
             shown[i] = list.GetData(static_cast<int32_t>(i));
+            groupAt[i] = static_cast<uint8_t>(GroupOf(request, shown[i]));
+            ++groupSize[groupAt[i]];
         }
-        std::copy(shown.begin(), shown.end(), sorted.begin());
-        if (!SortRowOffsets(sorted.data(), rows, request.keys, (newFlags & kDescendingFlag) != 0)) {
+        if (!SortRowPositions(shown.data(), rows, request.keys, (newFlags & kDescendingFlag) != 0,
+                              sorted.data())) {
             return {};
         }
 
         // Stable split into the four groups, each keeping the sorted order.
-        size_t groupSize[5] = {};  // rows of groups 1..4 at 1..4
-        for (uint32_t rowOffset : sorted) {
-            ++groupSize[GroupOf(request, rowOffset)];
-        }
         size_t next[5] = {0, 0, groupSize[1], groupSize[1] + groupSize[2],
                           groupSize[1] + groupSize[2] + groupSize[3]};
         const size_t tailBegin = next[3];
-        for (uint32_t rowOffset : sorted) {
-            grouped[next[GroupOf(request, rowOffset)]++] = rowOffset;
+        for (uint32_t position : sorted) {
+            grouped[next[groupAt[position]]++] = shown[position];
         }
 
         // The first positions keep their rows unless every group is rewritten. The positions

@@ -189,6 +189,18 @@ TEST(RowSortKeys, MissingTableOrArrayGetsDefinedAnswers) {
     EXPECT_TRUE(SortRowOffsets(&one, 1, noTable, false));
     EXPECT_EQ(one, 12u);
     EXPECT_FALSE(SortRowOffsets(rows.data(), kMaxSortRows + size_t{1}, noTable, false));
+
+    // The order as positions: the same rotation; null arrays and too many rows are refused.
+    std::vector<uint32_t> positions(3, 99);
+    const std::vector<uint32_t> offsets = {8, 4, 0};
+    ASSERT_TRUE(SortRowPositions(offsets.data(), 3, noTable, false, positions.data()));
+    EXPECT_EQ(positions, (std::vector<uint32_t>{1, 2, 0}));
+    ASSERT_TRUE(SortRowPositions(offsets.data(), 1, noTable, false, positions.data()));
+    EXPECT_EQ(positions[0], 0u);
+    EXPECT_FALSE(SortRowPositions(nullptr, 2, noTable, false, positions.data()));
+    EXPECT_FALSE(SortRowPositions(offsets.data(), 2, noTable, false, nullptr));
+    EXPECT_FALSE(SortRowPositions(offsets.data(), kMaxSortRows + size_t{1}, noTable, false,
+                                  positions.data()));
 }
 
 // Every scratch request of a sort, made to fail in turn, leaves the offsets as they were.

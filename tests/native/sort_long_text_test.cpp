@@ -1,7 +1,7 @@
 // Text keys that reach past the first eight bytes, or eight units in two words of four, which
-// the sort compares as numbers before it looks at the rest: texts that agree there and differ
-// (or differ only in letter case) after, texts ending just before, at or after a boundary, and
-// bytes above ASCII (units beyond it, surrogates included) on either side.
+// the sort compares as numbers before it looks at the next ones (and past those): texts that agree
+// there and differ (or differ only in letter case) after, texts ending just before, at or after a
+// boundary, and bytes above ASCII (units beyond it, surrogates included) on either side.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -29,9 +29,12 @@ std::string RandomCase(std::string text, std::mt19937& rng) {
 
 // A stem near the eight-byte boundary and a short tail, each letter in either case.
 std::string LongishText(std::mt19937& rng) {
-    static const char* const kStems[] = {"",         "a",        "abcdefg",     "abcdefgh",
-                                         "abcdefgi", "abcdefg_", "abcdefg\x80", "abcdefghij",
-                                         "abcdefgz", "zzzzzzzz", "abcdefgh\xff"};
+    static const char* const kStems[] = {"", "a", "abcdefg", "abcdefgh", "abcdefgi", "abcdefg_",
+                                         "abcdefg\x80", "abcdefghij", "abcdefgz", "zzzzzzzz",
+                                         "abcdefgh\xff",
+                                         // agreeing past a second and a third eight bytes
+                                         "abcdefghijklmnop", "abcdefghijklmnoq",
+                                         "abcdefghijklmnopqrstuvwx", "abcdefghijklmnopqrstuvwy"};
     static const char* const kTails[] = {"", "a", "m", "_", "\x80", "ab", "ba", "zz", "\xff"};
     std::string text = kStems[rng() % std::size(kStems)];
     text += kTails[rng() % std::size(kTails)];
@@ -61,14 +64,11 @@ TEST(SortLongTexts, MatchTheReferenceWhereTextsAgreeInTheirFirstEightBytes) {
 // and a short tail, each letter in either case.
 std::u16string LongishWideText(std::mt19937& rng) {
     static const char16_t* const kStems[] = {
-        u"",           u"a",
-        u"abc",        u"abcd",
-        u"abce",       u"abc\u00E9",
-        u"abc\u00C9",  u"abcdef",
-        u"abcdefg",    u"abcdefgh",
-        u"abcdefgz",   u"abcdefg\u00E9",
-        u"abcdefghi",  u"abc\U0001F600",
-        u"abcd\xFFFF", u"\u03B1\u03B2\u03B3\u03B4\u03B1\u03B2\u03B3"};
+        u"", u"a", u"abc", u"abcd", u"abce", u"abc\u00E9", u"abc\u00C9", u"abcdef", u"abcdefg",
+        u"abcdefgh", u"abcdefgz", u"abcdefg\u00E9", u"abcdefghi", u"abc\U0001F600", u"abcd\xFFFF",
+        u"\u03B1\u03B2\u03B3\u03B4\u03B1\u03B2\u03B3",
+        // agreeing past a second eight units
+        u"abcdefghiabcdefg", u"abcdefghiabcdefz"};
     static const char16_t* const kTails[] = {u"",       u"a",          u"\u00E9", u"\u0430",
                                              u"\u0410", u"\U0001F600", u"zz",     u"\xFFFF"};
     static const std::u16string kSmall = u"abcdefghiz\u00E9\u03B1\u03B2\u03B3\u03B4\u0430";
