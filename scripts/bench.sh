@@ -195,9 +195,10 @@ took="$((elapsed / 60)) min $((elapsed % 60)) s"
     echo "  position), the list pane's selected states (the platform's share: a list box without"
     echo "  data keeps a byte a row and no item record) and the rest."
     echo
-    echo "The largest grid that keeps its rows runs only on request, 64-bit:"
-    echo "\`scripts/bench.sh --only scale --rows 100000000\` (a Scale table: the fill, its memory,"
-    echo "a sort by a number and by a text column beside std::sort, and a scroll to the last row)."
+    echo "The largest grid that keeps its rows runs only on request, 64-bit: \`--rows 100000000\`"
+    echo "ends a full run with it (\`--only scale --rows N\` runs it alone): a Scale table with the"
+    echo "fill, its memory, a sort by a number and by a text column beside std::sort, and a scroll"
+    echo "to the last row."
     echo
     if [ -f "$bin64/results.md" ]; then
         as_section "$bin64/results.md"

@@ -13,7 +13,7 @@
 // --only memory is the fill and its memory without the batched fills);
 // --max-rows-other leaves out the larger sizes of every measurement but the 10,000,000-row fill.
 // --only scale runs only the largest grid that keeps its rows, --rows of them (100,000,000 by
-// default; 64-bit only, never part of a full run).
+// default; 64-bit only); a full run given --rows ends with it.
 // --figures writes the grid's largest fill (rows, seconds, bytes per row) as key=value lines;
 // --beside reads such a file from another build's run, with the lines `run=` (which run measured
 // it) and `same_run=1|0` added, and shows it beside the 10,000,000-row fill.
@@ -66,6 +66,7 @@ struct Options {
     std::string figures;  // where to write the grid's largest fill; empty: nowhere
     std::string beside;   // another build's largest fill to show; empty: none
     size_t scaleRows = 100000000;
+    bool scaleAsked = false;  // --rows given: a full run ends with the largest grid too
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -77,6 +78,7 @@ Options ParseOptions(int argc, char** argv) {
             options.maxRowsOther = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
         } else if (std::strcmp(argv[i], "--rows") == 0 && i + 1 < argc) {
             options.scaleRows = static_cast<size_t>(std::strtoull(argv[++i], nullptr, 10));
+            options.scaleAsked = true;
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = argv[++i];
         } else if (std::strcmp(argv[i], "--figures") == 0 && i + 1 < argc) {
@@ -212,10 +214,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "scrolling by the wheel\n");
         bench::MeasureWheelScrolling(results);
     }
-    if (options.only == "scale") {
-        std::fprintf(stderr, "a grid of %zu rows\n", options.scaleRows);
-        bench::MeasureScale(results, options.scaleRows);
-    }
     if (wanted("owner")) {
         std::fprintf(stderr, "owner data\n");
         bench::MeasureOwnerData(results);
@@ -231,6 +229,11 @@ int main(int argc, char** argv) {
                                               beside.fill.rows > 0 ? &beside : nullptr);
     }
 #endif
+    // After everything else, as it grows the process by gigabytes.
+    if (options.only == "scale" || (options.only.empty() && options.scaleAsked)) {
+        std::fprintf(stderr, "a grid of %zu rows\n", options.scaleRows);
+        bench::MeasureScale(results, options.scaleRows);
+    }
     if (!options.figures.empty() && memo.largestGrid.rows > 0 &&
         !WriteFigures(options.figures, memo.largestGrid)) {
         std::fprintf(stderr, "cannot write %s\n", options.figures.c_str());
