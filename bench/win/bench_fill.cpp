@@ -93,16 +93,25 @@ void AddDataBytesLines(ResultTable& results, size_t rows, const FillFigures& gri
     line.against = "the rows' raw data (texts with terminators, 4 bytes a number)";
     line.theirs = data.DataBytesPerRow();
     line.target = rows >= 100000 ? Target{1.25, "<= 1.25"} : Target{};
-    results.Add(line);
-    if (!split) {
-        return;
-    }
     // The store keeps a 4-byte slot for every cell: the two text columns' slots hold each
     // text's place among the texts, which the raw data does not count.
     constexpr double kTextSlotBytes = 2 * 4;
     constexpr double kOrderBytes = 4;     // a row offset per position
     constexpr double kSelectedBytes = 1;  // the data-less list box's state per row
     const double storeData = data.DataBytesPerRow() + kTextSlotBytes;
+    if (split) {
+        line.notes = "the layout itself: beside the raw data, " + Format(kTextSlotBytes, 0) +
+                     " bytes of the texts' places, " + Format(kOrderBytes, 0) +
+                     " of display order and " + Format(kSelectedBytes, 0) +
+                     " of selected state (the list box's) a row; the rest " +
+                     Format(grid.bytesPerRow - storeData - kOrderBytes - kSelectedBytes, 1) +
+                     " bytes (lines below)";
+    }
+    results.Add(line);
+    line.notes = {};
+    if (!split) {
+        return;
+    }
     line.target = {};
     line.measurement = "of the first line: the rows' data as the store keeps it";
     line.ours = storeData;
