@@ -8,7 +8,7 @@ set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 
 packages=(
-  cmake ninja-build g++ clang clang-format python3 xz-utils
+  cmake ninja-build g++ clang clang-format lld python3 xz-utils
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth fonts-wqy-microhei
