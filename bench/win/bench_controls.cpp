@@ -87,13 +87,17 @@ const char* ColumnTitle(int column) {
 
 // ---- the grid ------------------------------------------------------------------------------
 
+void ShareRowImages(HWND grid, HIMAGELIST images) {
+    PartnerSet partners = {};
+    partners.rowImageList = images;
+    Grid_SetPartners(grid, &partners);
+}
+
 HWND CreateGrid(HWND host, RowIcons icons, HIMAGELIST rowImages, const char* folder, DWORD style) {
     HWND grid = CreateWindowExA(0, VORLANE_CLASS, nullptr, WS_CHILD | WS_VISIBLE | style, 0, 0,
                                 kClientWidth, kClientHeight, host, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
-    PartnerSet partners = {};
-    partners.rowImageList = icons == RowIcons::ImageList ? rowImages : nullptr;
-    Grid_SetPartners(grid, &partners);
+    ShareRowImages(grid, icons == RowIcons::ImageList ? rowImages : nullptr);
     for (int column = 0; column < 6; ++column) {
         ColumnDesc desc = {};
         desc.folderPrefix = column == 0 ? folder : nullptr;

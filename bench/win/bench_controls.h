@@ -33,6 +33,10 @@ const char* ColumnTitle(int column);
 
 // ---- the grid ------------------------------------------------------------------------------
 
+// Makes `images` the row image list, which every grid of the process shares: the grids made
+// after it with another list (or none) took it away from those made before.
+void ShareRowImages(HWND grid, HIMAGELIST images);
+
 // A visible grid filling the host's client area, with its six columns and no rows. With
 // RowIcons::Shell, column 0's folder prefix is `folder` (kept by the caller). `style` adds GRS_
 // bits.

@@ -32,6 +32,9 @@ constexpr uint32_t kNoFocusMark = 0xFFFFFFFF;  // no row shows the focus mark
 // The row position whose focus mark row painting last left on screen, or kNoFocusMark.
 uint32_t MarkedRow(const PaintCache& cache);
 
+// A paint of the list pane begins: the image lists' icons are drawn through them anew.
+void BeginListPanePaint(PaintCache& cache);
+
 // The theme changed: its check boxes are looked up again at the next paint.
 void ForgetTheme(PaintCache& cache);
 

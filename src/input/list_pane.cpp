@@ -43,6 +43,9 @@ LRESULT OnListPaint(GridInstance& grid, UINT message, WPARAM wParam, LPARAM lPar
             return 0;  // the control is gone
         }
     }
+    if (grid.paint != nullptr) {
+        BeginListPanePaint(*grid.paint);
+    }
     HWND pane = grid.listPane;
     PAINTSTRUCT paint = {};
     const bool ownPaint = wParam == 0;

@@ -36,6 +36,10 @@ void ForgetFileIcons(PaintCache& cache) {
     cache.fileIcons.Invalidate();
 }
 
+void BeginListPanePaint(PaintCache& cache) {
+    cache.listImages.Clear();
+}
+
 void ForgetTheme(PaintCache& cache) {
     cache.checkTheme.Forget();
 }

@@ -18,8 +18,13 @@ struct PaintCache {
     OffscreenCanvas rowCanvas;  // where row painting composes each row; kept between rows
     FileIconCache fileIcons;    // shell icons of file rows, by row offset
     IconStrip iconStrip;        // file icons as drawn, blended from here (render/icon_strip.h)
-    SortArrows sortArrows;      // the header's arrow shapes at the window's DPI
-    CheckTheme checkTheme;      // the theme's check boxes, for check cells and titles
+    // The row and column image lists' icons as drawn, blended from here like the file icons.
+    // The application may change an image list's images at any time, so the strip starts
+    // afresh at each paint of the list pane: a paint draws each icon it shows through the
+    // image list once, however many rows show it.
+    IconStrip listImages;
+    SortArrows sortArrows;  // the header's arrow shapes at the window's DPI
+    CheckTheme checkTheme;  // the theme's check boxes, for check cells and titles
 
     // Row painting's inputs (render/row_look.h) when the whole list pane was last invalidated by
     // a vertical scroll, and whether a row has been painted with other inputs since. While

@@ -81,11 +81,12 @@ bool IsDropTarget(HWND pane, UINT position) {
 // read; the shell icons looked up are kept in the icon cache, and drawn through the strip.
 class RowPainter {
   public:
-    RowPainter(const GridInstance& grid, FileIconCache& icons, IconStrip& strip,
-               const DRAWITEMSTRUCT& item, HDC dc, int width, int height, RowStages* stages)
+    RowPainter(const GridInstance& grid, PaintCache& cache, const DRAWITEMSTRUCT& item, HDC dc,
+               int width, int height, RowStages* stages)
         : grid_(grid),
-          icons_(icons),
-          strip_(strip),
+          icons_(cache.fileIcons),
+          strip_(cache.iconStrip),
+          listImages_(cache.listImages),
           item_(item),
           dc_(dc),
           columns_(grid.store.columns()),
@@ -273,9 +274,9 @@ class RowPainter {
     }
 
     void DrawImage(HIMAGELIST list, int index, const RECT& cell) {
-        if (list != nullptr) {
-            ImageList_Draw(list, index, dc_, cell.left + grid_.Scaled(kImageLeft), cell.top,
-                           ILD_TRANSPARENT);
+        const int left = cell.left + grid_.Scaled(kImageLeft);
+        if (list != nullptr && !listImages_.Draw(list, index, dc_, left, cell.top)) {
+            ImageList_Draw(list, index, dc_, left, cell.top, ILD_TRANSPARENT);
         }
     }
 
@@ -328,7 +329,8 @@ class RowPainter {
 
     const GridInstance& grid_;
     FileIconCache& icons_;
-    IconStrip& strip_;  // the file icons as drawn
+    IconStrip& strip_;       // the file icons as drawn
+    IconStrip& listImages_;  // the application's image lists' icons as drawn in this paint
     const DRAWITEMSTRUCT& item_;
     HDC dc_;
     const ColumnSet& columns_;
@@ -378,8 +380,7 @@ bool PaintRow(GridInstance& grid, const DRAWITEMSTRUCT& item, bool focusMark, Ro
         ScopedSelect font(canvas, grid.listFont);
         // The pen draws only grid lines; selecting it in and out costs every row otherwise.
         ScopedSelect pen(canvas, Shared().gridLines ? grid.gridPen : nullptr);
-        RowPainter painter(grid, cache.fileIcons, cache.iconStrip, item, canvas, width, height,
-                           stages);
+        RowPainter painter(grid, cache, item, canvas, width, height, stages);
         if (!painter.Paint()) {
             return false;  // the paint stopped inside a stage: the canvas may be gone
         }

@@ -13,6 +13,7 @@
 #include "key_patterns.h"
 #include "sort_reference.h"
 #include "sort_test_grid.h"
+#include "store/rank_partition.h"
 #include "store/row_sort.h"
 #include "wide_text.h"
 
@@ -268,6 +269,34 @@ TEST(SortOrder, MatchesReferenceOnRandomLevelMixes) {
                 std::vector<uint32_t> actual = grid.Rows();
                 ASSERT_TRUE(SortRowOffsets(actual.data(), n, source, descending, tuned.tuning));
                 ASSERT_EQ(actual, expected) << "round " << round << " tuning " << tuned.name;
+            }
+        }
+    }
+}
+
+// A partition a block at a time must leave every item where the scans item by item leave it:
+// sizes around the block boundaries, pivots from the smallest code to the largest, and spreads
+// from all equal to all distinct, so that either side's blocks run out first.
+TEST(SortOrder, BlockPartitionMatchesTheScans) {
+    std::mt19937 rng(31);
+    for (const size_t n : {2, 3, 200, 256, 257, 258, 385, 386, 512, 640, 1000, 4099}) {
+        for (const uint32_t spread : {1u, 2u, 3u, 17u, 1000u, 1u << 30}) {
+            for (int round = 0; round < 8; ++round) {
+                std::vector<uint64_t> items(n);
+                for (size_t k = 0; k < n; ++k) {
+                    items[k] = MakeSortItem(static_cast<uint32_t>(rng() % spread),
+                                            static_cast<uint32_t>(k));
+                }
+                // Pivots at the ends of the range make the most lopsided splits.
+                const uint32_t lowest = RankCode(*std::min_element(items.begin(), items.end()));
+                const uint32_t highest = RankCode(*std::max_element(items.begin(), items.end()));
+                const uint32_t pivots[] = {lowest, highest, RankCode(items[0])};
+                items[0] = MakeSortItem(pivots[round % 3], 0);
+                std::vector<uint64_t> byScans = items;
+                const size_t expected = FinishScans(byScans.data(), 0, 0, n, 1, n);
+                const size_t actual = PartitionByBlocks(items.data(), 0, n);
+                ASSERT_EQ(actual, expected) << "n " << n << " spread " << spread;
+                ASSERT_EQ(items, byScans) << "n " << n << " spread " << spread;
             }
         }
     }

@@ -50,6 +50,31 @@ TEST_F(Painting, MarkedRowsShowARedSquareAndAllRowsTheirImages) {
     ImageList_Destroy(rowImages);
 }
 
+// Icons drawn once for a paint are drawn afresh at the next: an image the application replaces
+// in its image list shows at the next paint.
+TEST_F(Painting, AnImageReplacedInItsListShowsAtTheNextPaint) {
+    HIMAGELIST columnImages = SolidImageList({RGB(10, 10, 10), RGB(20, 200, 20)});
+    HIMAGELIST replacement = SolidImageList({RGB(200, 30, 30)});
+    grid = CreateGrid(parent.hwnd(), 0, 0, 600, 200);
+    ColumnDesc first = Column(100, GRID_CELL_TEXT);
+    first.imageList = columnImages;
+    ASSERT_TRUE(AddColumnDescs(grid, {first, Column(0, GRID_CELL_VALUE)}));
+    AddRow(grid, {Text(kEmpty), 0x0002});  // folders: image 1
+    AddRow(grid, {Text(kEmpty), 0x0002});
+    SetPalette(grid, palette);
+    const RECT secondIcon = {1, RowTop(1), 17, RowTop(1) + 16};
+    ASSERT_TRUE(AllPixels(Rows(), secondIcon, RGB(20, 200, 20)));
+
+    HICON icon = ImageList_GetIcon(replacement, 0, ILD_NORMAL);
+    ASSERT_EQ(ImageList_ReplaceIcon(columnImages, 1, icon), 1);
+    DestroyIcon(icon);
+    EXPECT_TRUE(AllPixels(Rows(), secondIcon, RGB(200, 30, 30)));
+
+    DestroyWindow(grid);
+    ImageList_Destroy(columnImages);
+    ImageList_Destroy(replacement);
+}
+
 TEST_F(Painting, WhileADropIsAllowedTheDropRowShowsImage2OnTheSideOfTheDrop) {
     const COLORREF folder = RGB(20, 200, 20);
     const COLORREF target = RGB(30, 30, 220);
