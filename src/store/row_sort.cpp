@@ -24,7 +24,7 @@ uint64_t KeySlotPosition(uint32_t rowOffset, uint32_t keyColumn) {
 // out on rank codes (rank_quicksort.h) wherever shared keys are.
 template <class PositionAt, class StartsKey>
 void OrderRows(size_t count, PositionAt positionAt, StartsKey startsKey, bool descending,
-               const RankSortTuning& tuning, uint32_t* positions) {
+               const RankSortTuning& tuning, ScratchVector<uint64_t>& items, uint32_t* positions) {
     size_t keys = 1;
     for (size_t k = 1; k < count; ++k) {
         keys += startsKey(k) ? 1 : 0;
@@ -35,7 +35,7 @@ void OrderRows(size_t count, PositionAt positionAt, StartsKey startsKey, bool de
         }
         return;
     }
-    ScratchVector<uint64_t> items(count);
+    items.resize(count);
     size_t rank = 0;
     size_t runBegin = 0;
     while (runBegin < count) {
@@ -89,8 +89,8 @@ void OrderRows(size_t count, PositionAt positionAt, StartsKey startsKey, bool de
 // Sorts entries by their high 32 bits, stably (entries come in ascending position order, so ties
 // stay in position order), a byte per pass: each pass a scatter into 256 runs, few enough for
 // the caches and the address translation of arrays far larger than them; a pass whose byte is
-// the same everywhere is skipped.
-void RadixSortByHighHalf(ScratchVector<uint64_t>& entries) {
+// the same everywhere is skipped. `spare` ends as scratch of the entries' size.
+void RadixSortByHighHalf(ScratchVector<uint64_t>& entries, ScratchVector<uint64_t>& spare) {
     constexpr int kDigits = 4;
     constexpr int kDigitBits = 8;
     constexpr size_t kBuckets = size_t{1} << kDigitBits;
@@ -104,7 +104,7 @@ void RadixSortByHighHalf(ScratchVector<uint64_t>& entries) {
             ++counts[digit * kBuckets + digitOf(entry, digit)];
         }
     }
-    ScratchVector<uint64_t> spare(count);
+    spare.resize(count);
     for (int digit = 0; digit < kDigits; ++digit) {
         uint32_t* bucket = counts.data() + digit * kBuckets;
         if (bucket[digitOf(entries[0], digit)] == count) {
@@ -162,13 +162,16 @@ void OrderNumberKeys(const uint32_t* offsets, size_t count, const SortSource& so
                                           KeySlotPosition(offsets[i], source.keyColumn));
         keyed[i] = (uint64_t{key ^ 0x80000000u} << 32) | i;
     }
+    // The radix passes' spare array goes on as the rank sort's items: one allocation fewer,
+    // whose fresh pages cost as much as a pass.
+    ScratchVector<uint64_t> spare;
     if (!OrderMonotonicEntries(keyed)) {
-        RadixSortByHighHalf(keyed);
+        RadixSortByHighHalf(keyed, spare);
     }
     OrderRows(
         count, [&](size_t k) { return static_cast<size_t>(static_cast<uint32_t>(keyed[k])); },
         [&](size_t k) { return (keyed[k] >> 32) != (keyed[k - 1] >> 32); }, descending, tuning,
-        positions);
+        spare, positions);
 }
 
 // Byte keys: one word of eight bytes to a prefix, only a-z folded.
@@ -321,9 +324,10 @@ void OrderTextKeys(const Keys& keys, const uint32_t* offsets, size_t count,
         entries[i] = {FoldedPrefix(keys, text), text, static_cast<uint32_t>(i), false};
     }
     SortTextEntries(keys, entries);
+    ScratchVector<uint64_t> items;
     OrderRows(
         count, [&](size_t k) { return static_cast<size_t>(entries[k].position); },
-        [&](size_t k) { return entries[k].startsKey; }, descending, tuning, positions);
+        [&](size_t k) { return entries[k].startsKey; }, descending, tuning, items, positions);
 }
 
 // Positions in display order into positions[0..count).

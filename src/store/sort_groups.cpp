@@ -12,56 +12,38 @@ namespace vorlane {
 
 namespace {
 
-// The selection across a sort. Rows are known by their row offsets: the offsets the selected
-// positions showed before, sorted, say whether a written row was selected; a position the sort
-// leaves alone keeps its own state.
+// The selection across a sort. Each written position takes the state of the position its row
+// came from; a position the sort leaves alone keeps its own state.
 class SelectionAcrossSort {
   public:
     // Takes the memory it needs, all of it before the sort writes anything.
-    SelectionAcrossSort(std::vector<uint32_t>* selected, const ScratchVector<uint32_t>& shown)
-        : selected_(selected) {
+    SelectionAcrossSort(std::vector<uint32_t>* selected, size_t rows) : selected_(selected) {
         if (selected_ == nullptr || selected_->empty()) {
             selected_ = nullptr;
             return;
         }
-        const size_t rows = shown.size();
         wasSelected_.assign(rows, 0);
-        size_t marked = 0;
         for (uint32_t position : *selected_) {
-            if (position < rows && wasSelected_[position] == 0) {
+            if (position < rows) {
                 wasSelected_[position] = 1;
-                ++marked;
             }
         }
-        selectedRows_.reserve(marked);
-        for (size_t position = 0; position < rows; ++position) {
-            if (wasSelected_[position] != 0) {
-                selectedRows_.push_back(shown[position]);
-            }
-        }
-        std::sort(selectedRows_.begin(), selectedRows_.end());
         selected_->reserve(rows);  // every position at most once: no growing while writing
         selected_->clear();
     }
 
     // Positions are given in ascending order, each once: the ones the sort leaves alone, and the
-    // ones it writes with the row offset it writes there.
-    void Keep(size_t position) {
-        if (selected_ != nullptr && wasSelected_[position] != 0) {
-            selected_->push_back(static_cast<uint32_t>(position));
-        }
-    }
-    void Write(size_t position, uint32_t rowOffset) {
-        if (selected_ != nullptr &&
-            std::binary_search(selectedRows_.begin(), selectedRows_.end(), rowOffset)) {
+    // ones it writes with the position their row showed at before.
+    void Keep(size_t position) { Write(position, position); }
+    void Write(size_t position, size_t from) {
+        if (selected_ != nullptr && wasSelected_[from] != 0) {
             selected_->push_back(static_cast<uint32_t>(position));
         }
     }
 
   private:
-    std::vector<uint32_t>* selected_;       // null: nothing selected, nothing to follow
-    ScratchVector<uint8_t> wasSelected_;    // by position before the sort
-    ScratchVector<uint32_t> selectedRows_;  // row offsets shown at those positions, sorted
+    std::vector<uint32_t>* selected_;     // null: nothing selected, nothing to follow
+    ScratchVector<uint8_t> wasSelected_;  // by position before the sort
 };
 
 // Group 1, 2 or 3 from the low byte of the row's column-5 value, else 4. Without a numeric
@@ -97,11 +79,11 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
     const size_t rows = static_cast<size_t>(count);
     const uint32_t newFlags = ApplySortDirection(flags, request.mode);
     try {
-        ScratchVector<uint32_t> shown(rows);   // the rows in the order the list shows them
-        ScratchVector<uint8_t> groupAt(rows);  // the group of the row at each position
-        ScratchVector<uint32_t> sorted(rows);  // positions in sorted order, then spare room
-        ScratchVector<uint32_t> grouped(rows);
-        size_t groupSize[5] = {};  // rows of groups 1..4 at 1..4
+        ScratchVector<uint32_t> shown(rows);    // the rows in the order the list shows them
+        ScratchVector<uint8_t> groupAt(rows);   // the group of the row at each position
+        ScratchVector<uint32_t> sorted(rows);   // positions in sorted order, then spare room
+        ScratchVector<uint32_t> grouped(rows);  // positions before the sort, in grouped order
+        size_t groupSize[5] = {};               // rows of groups 1..4 at 1..4
         for (size_t i = 0; i < rows; ++i) {
             shown[i] = list.GetData(static_cast<int32_t>(i));
             groupAt[i] = static_cast<uint8_t>(GroupOf(request, shown[i]));
@@ -117,7 +99,7 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
                           groupSize[1] + groupSize[2] + groupSize[3]};
         const size_t tailBegin = next[3];
         for (uint32_t position : sorted) {
-            grouped[next[groupAt[position]]++] = shown[position];
+            grouped[next[groupAt[position]]++] = position;
         }
 
         // The first positions keep their rows unless every group is rewritten. The positions
@@ -132,30 +114,31 @@ GroupSortResult SortAndGroup(ListItems& list, const GroupSortRequest& request, u
             tailEnd = std::copy(shown.begin() + firstWritten, shown.end(), tailRows);
             std::sort(tailRows, tailEnd);
         }
-        SelectionAcrossSort selection(selected, shown);
+        SelectionAcrossSort selection(selected, rows);
         flags = newFlags;
         for (size_t position = 0; position < firstWritten; ++position) {
             selection.Keep(position);
         }
         size_t position = firstWritten;
-        for (uint32_t rowOffset : grouped) {
+        for (uint32_t from : grouped) {
+            const uint32_t rowOffset = shown[from];
             if (firstWritten != 0 && !std::binary_search(tailRows, tailEnd, rowOffset)) {
                 continue;
             }
-            // An item that already shows its row is left as it is. (Item data repeated by a
-            // client can carry `position` past the last item; the list refuses those writes.)
+            // An item that already shows its row is left as it is. (A list showing a row twice
+            // can carry `position` past the last item; the list refuses those writes.)
             if (position < rows) {
                 if (shown[position] != rowOffset) {
                     list.SetData(static_cast<int32_t>(position), rowOffset);
                 }
-                selection.Write(position, rowOffset);
+                selection.Write(position, from);
             } else {
                 list.SetData(static_cast<int32_t>(position), rowOffset);
             }
             ++position;
         }
         for (; position < rows; ++position) {
-            selection.Keep(position);  // repeated item data can leave the last positions alone
+            selection.Keep(position);  // a row shown twice can leave the last positions alone
         }
         return {true, (newFlags & kSortFlagsMask) != 0 ? 1u : 0u};
     } catch (const std::bad_alloc&) {

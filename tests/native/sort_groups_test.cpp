@@ -170,9 +170,6 @@ TEST(SortGroups, SelectedPositionsFollowTheirRows) {
     }
     std::vector<uint32_t> all(rows.size());
     std::iota(all.begin(), all.end(), 0u);
-    // Item data a client repeated: the row at position 0 is shown again at position 1.
-    std::vector<uint32_t> repeated = rows;
-    repeated[1] = repeated[0];
     struct Case {
         const char* name;
         std::vector<uint32_t> list;
@@ -185,7 +182,6 @@ TEST(SortGroups, SelectedPositionsFollowTheirRows) {
         {"tail mode, every third", rows, 3, everyThird},
         {"positions past the rows dropped", rows, 0, {2, 1499, 1500, 70000}},
         {"none", rows, 0, {}},
-        {"repeated item data", repeated, 0, {0, 5}},
     };
     for (const Case& c : cases) {
         DataOnlyList list(c.list);
