@@ -1,5 +1,7 @@
 #include "frame/grid_instance.h"
 
+#include "frame/grid_handlers.h"
+
 namespace vorlane {
 
 GridInstance* InstanceOf(HWND grid) {
@@ -13,9 +15,13 @@ GridInstance* InstanceOf(HWND grid) {
     return instance;
 }
 
-InstanceHold::InstanceHold(HWND grid) : instance_(InstanceOf(grid)) {
-    if (instance_ != nullptr) {
-        ++instance_->busy;
+InstanceHold::InstanceHold(HWND grid, bool countOwedRows) : instance_(InstanceOf(grid)) {
+    if (instance_ == nullptr) {
+        return;
+    }
+    ++instance_->busy;
+    if (countOwedRows && instance_->paneRowsOwed != 0 && !instance_->destroyed) {
+        CountOwedRows(*instance_);
     }
 }
 

@@ -237,6 +237,11 @@ struct GridInstance {
     SCROLLINFO shownVertical = {};
     SCROLLINFO shownHorizontal = {};
     SettledView settledView;  // lets row appends skip the view work that would change nothing
+    // Rows GRM_ADDROW stored one message after another that the list pane does not count yet:
+    // its count grows once for the whole run, at the next message to the grid or the pane
+    // (CountOwedRows), where the rows stored since `owedSince` are taken back if it cannot.
+    uint32_t paneRowsOwed = 0;
+    GridStore::RowsMark owedSince;
     // Moves on with every change of what bringing the current cell into view reads: the current
     // cell, the horizontal offset, the header and row heights, the columns' geometry, the client
     // size, and the list pane's top row and caret, which the list box moves itself (every
@@ -273,7 +278,10 @@ GridInstance* InstanceOf(HWND grid);
 // have run client code (a notification, a message to the control).
 class InstanceHold {
   public:
-    explicit InstanceHold(HWND grid);
+    // Holding the grid first gives its list pane the rows a run of GRM_ADDROW owes it, unless
+    // `countOwedRows` is false (the hold of a GRM_ADDROW): whatever runs under a hold may reach
+    // the rows through the list box.
+    explicit InstanceHold(HWND grid, bool countOwedRows = true);
     ~InstanceHold();
     InstanceHold(const InstanceHold&) = delete;
     InstanceHold& operator=(const InstanceHold&) = delete;

@@ -53,7 +53,7 @@ LRESULT DispatchGridMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return defaultProc(window, message, wParam, lParam);
     }
 
-    InstanceHold hold(window);
+    InstanceHold hold(window, message != GRM_ADDROW);
     if (!hold) {
         return defaultProc(window, message, wParam, lParam);
     }

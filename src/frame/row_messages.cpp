@@ -57,17 +57,40 @@ bool CountAppendedRows(GridInstance& grid, const GridStore::RowsMark& mark) {
 
 }  // namespace
 
-// The new row's position; -1 when the row cannot be stored (no columns, or no memory).
+// The new row's position; -1 when the row cannot be stored (no columns, or no memory). The list
+// pane's count grows at the next message to the grid or the pane: a run of one-row appends,
+// the way rows are often added, then costs the list box one count, not one append a row. A row
+// appended from inside another message's handling (a notification's) is counted at once, as
+// that handling may go on to reach it through the list box.
 LRESULT OnAddRow(GridInstance& grid, const GridValue* values) {
     if (IsOwnerData(grid)) {
         return -1;  // the application keeps the rows
     }
     const GridStore::RowsMark mark = grid.store.Mark();
-    if (!grid.store.AppendRow(values) || !CountAppendedRows(grid, mark)) {
+    if (!grid.store.AppendRow(values)) {
         return -1;
+    }
+    if (grid.busy > 1) {
+        if (!CountAppendedRows(grid, mark)) {
+            return -1;
+        }
+    } else if (grid.paneRowsOwed++ == 0) {
+        grid.owedSince = mark;
     }
     ShowAppendedRow(grid);
     return static_cast<LRESULT>(mark.rowCount);
+}
+
+void CountOwedRows(GridInstance& grid) {
+    if (grid.paneRowsOwed == 0) {
+        return;
+    }
+    grid.paneRowsOwed = 0;
+    if (!CountAppendedRows(grid, grid.owedSince)) {
+        // No memory for the list box's byte a row: the rows it cannot show go, as an append
+        // that fails at once takes its row back.
+        UpdateScrollBars(grid);
+    }
 }
 
 // The first new row's position; -1, with nothing changed, when not every row can be stored and
