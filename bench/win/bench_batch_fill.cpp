@@ -183,8 +183,9 @@ void MeasureBatchFill(ResultTable& results, size_t rows) {
     line.ours = Median(single);
     line.target = large ? Target{1, "<= 1"} : Target{};
     line.notes =
-        "each row costs the client's message to the grid, the list pane's append and a scroll "
-        "range update (the Fill table's lower bound, measured apart); the box, its append alone";
+        "each row costs the client's message to the grid, its storing and a scroll range update "
+        "(the Fill table's lower bound, measured apart), the list pane's count growing once for "
+        "the run; the box, its append alone";
     results.Add(line);
 }
 
