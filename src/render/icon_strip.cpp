@@ -39,7 +39,7 @@ bool IconStrip::Prepare(HIMAGELIST images) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height * kSlots;  // top-down
+    info.bmiHeader.biHeight = -height * slots_;  // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -61,7 +61,7 @@ int IconStrip::SlotOf(HIMAGELIST images, int index) {
             return slot;
         }
     }
-    if (used_ == kSlots) {
+    if (used_ == slots_) {
         Clear();  // many icons in turn: start the strip over
     }
     const int slot = used_;

@@ -17,7 +17,8 @@ namespace vorlane {
 
 class IconStrip {
   public:
-    IconStrip() = default;
+    // Room for `slots` icons (at most kMaxSlots); when they are all taken the strip starts over.
+    explicit IconStrip(int slots = kMaxSlots) : slots_(slots < kMaxSlots ? slots : kMaxSlots) {}
     ~IconStrip() { Release(); }
     IconStrip(const IconStrip&) = delete;
     IconStrip& operator=(const IconStrip&) = delete;
@@ -32,7 +33,7 @@ class IconStrip {
     void Release();
 
   private:
-    static constexpr int kSlots = 128;
+    static constexpr int kMaxSlots = 128;
     struct Key {
         HIMAGELIST images = nullptr;  // null: the slot is free
         int index = 0;
@@ -41,11 +42,12 @@ class IconStrip {
     int SlotOf(HIMAGELIST images, int index);
     bool Render(HIMAGELIST images, int index, int slot);
 
-    MemoryBitmap memory_;         // the strip: kSlots icons, top-down, one under the other
+    int slots_;                   // icons the strip holds
+    MemoryBitmap memory_;         // the strip: slots_ icons, top-down, one under the other
     uint32_t* pixels_ = nullptr;  // the strip's pixels (premultiplied BGRA)
     int width_ = 0;               // icon size of the strip, pixels
     int height_ = 0;
-    std::array<Key, kSlots> keys_ = {};
+    std::array<Key, kMaxSlots> keys_ = {};
     int used_ = 0;             // slots filled, from the top
     uint32_t generation_ = 0;  // the source generation the strip's icons belong to
 };

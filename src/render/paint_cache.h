@@ -21,8 +21,9 @@ struct PaintCache {
     // The row and column image lists' icons as drawn, blended from here like the file icons.
     // The application may change an image list's images at any time, so the strip starts
     // afresh at each paint of the list pane: a paint draws each icon it shows through the
-    // image list once, however many rows show it.
-    IconStrip listImages;
+    // image list once, however many rows show it. A paint shows few distinct images: a short
+    // strip keeps the memory small.
+    IconStrip listImages{16};
     SortArrows sortArrows;  // the header's arrow shapes at the window's DPI
     CheckTheme checkTheme;  // the theme's check boxes, for check cells and titles
 
