@@ -93,14 +93,12 @@ void AddDataBytesLines(ResultTable& results, size_t rows, const FillFigures& gri
     constexpr double kOrderBytes = 4;     // a row offset per position
     constexpr double kSelectedBytes = 1;  // the data-less list box's state per row
     const double storeData = data.DataBytesPerRow() + kTextSlotBytes;
-    if (split) {
-        line.notes = "the layout itself: beside the raw data, " + Format(kTextSlotBytes, 0) +
-                     " bytes of the texts' places, " + Format(kOrderBytes, 0) +
-                     " of display order and " + Format(kSelectedBytes, 0) +
-                     " of selected state (the list box's) a row; the rest " +
-                     Format(grid.bytesPerRow - storeData - kOrderBytes - kSelectedBytes, 1) +
-                     " bytes (lines below)";
-    }
+    line.notes = "the layout itself: beside the raw data, " + Format(kTextSlotBytes, 0) +
+                 " bytes of the texts' places, " + Format(kOrderBytes, 0) +
+                 " of display order and " + Format(kSelectedBytes, 0) +
+                 " of selected state (the list box's) a row; the rest " +
+                 Format(grid.bytesPerRow - storeData - kOrderBytes - kSelectedBytes, 1) +
+                 (split ? " bytes (lines below)" : " bytes");
     results.Add(line);
     line.notes = {};
     if (!split) {
