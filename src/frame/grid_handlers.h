@@ -81,7 +81,7 @@ LRESULT OnGetColKind(GridInstance& grid, uint64_t column);
 // frame/row_messages.cpp: rows, cells and selection.
 LRESULT OnAddRow(GridInstance& grid, const GridValue* values);
 // Gives the list pane the rows a run of GRM_ADDROW owes it (GridInstance::paneRowsOwed); every
-// message to the grid or its list pane other than GRM_ADDROW does this first.
+// hold of the grid but GRM_ADDROW's does this first (InstanceHold).
 void CountOwedRows(GridInstance& grid);
 LRESULT OnAddRows(GridInstance& grid, uint64_t count, const GridValue* values);
 void OnGetCell(GridInstance& grid, uint32_t column, uint32_t row, void* destination);

@@ -20,7 +20,7 @@ InstanceHold::InstanceHold(HWND grid, bool countOwedRows) : instance_(InstanceOf
         return;
     }
     ++instance_->busy;
-    if (countOwedRows && instance_->paneRowsOwed != 0 && !instance_->destroyed) {
+    if (countOwedRows && instance_->paneRowsOwed != 0) {
         CountOwedRows(*instance_);
     }
 }

@@ -10,6 +10,24 @@
 
 namespace vorlane {
 
+// A 32-bit top-down section of width x height pixels, its pixels at `bits` (when given); null when
+// the system refuses it.
+inline HBITMAP CreateTopDownSection(int width, int height, void** bits = nullptr) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bits != nullptr) {
+        *bits = pixels;
+    }
+    return section;
+}
+
 // The DrawTextA flag of a cell's or title's alignment: 0 left, 1 centred, any other value right.
 inline UINT TextAlignment(int32_t align) {
     switch (align) {
@@ -137,7 +155,10 @@ class OffscreenCanvas {
         }
         const int newWidth = width > width_ ? width : width_;
         const int newHeight = height > height_ ? height : height_;
-        if (!memory_.Hold(reference, CreateCanvasBitmap(newWidth, newHeight))) {
+        // A 32-bit section rather than a bitmap compatible with the window: what image lists and
+        // other drawing code create to draw into it is then made in memory by the system's own
+        // renderer, not as a display driver's object (about seven times faster per icon).
+        if (!memory_.Hold(reference, CreateTopDownSection(newWidth, newHeight))) {
             return nullptr;
         }
         width_ = newWidth;
@@ -152,21 +173,6 @@ class OffscreenCanvas {
     }
 
   private:
-    // A 32-bit section rather than a bitmap compatible with the window: what image lists and
-    // other drawing code create to draw into it is then made in memory by the system's own
-    // renderer, not as a display driver's object (about seven times faster per image list icon).
-    static HBITMAP CreateCanvasBitmap(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
-
     MemoryBitmap memory_;
     int width_ = 0;  // bitmap size, pixels
     int height_ = 0;

@@ -36,16 +36,8 @@ bool IconStrip::Prepare(HIMAGELIST images) {
         return true;
     }
     Release();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height * slots_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    if (!memory_.Hold(nullptr,
-                      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0))) {
+    if (!memory_.Hold(nullptr, CreateTopDownSection(width, height * slots_, &bits))) {
         Release();
         return false;
     }
